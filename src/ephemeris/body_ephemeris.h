@@ -2,6 +2,8 @@
 // The per-body record of the Sun, a planet or the Moon, and of the day's events.
 // It begins with the catalog entry's fields so name, magnitude, declination and SHA
 // sit in the same places in both.
+#include <array>
+
 #include "navigation/celestial_body.h"
 
 namespace nocturna {
@@ -58,6 +60,9 @@ struct BodyEphemeris : CelestialBody {
 
 // The day's events record is an ephemeris record kept apart from the catalog's Sun.
 using SunEventsRecord = BodyEphemeris;
+
+// The Sun then Venus, Mars, Jupiter, Saturn.
+using SunPlanetRecords = std::array<BodyEphemeris, 5>;
 
 // A pair of angles returned by the theories: declination then right ascension, radians.
 struct EquatorialPlace {

@@ -29,7 +29,7 @@ inline constexpr int kSunPlanetRecordCount = 5;
 
 struct BodyCatalog {
   std::array<CelestialBody, kBodyCount> entries{};
-  std::array<BodyEphemeris, kSunPlanetRecordCount> sunPlanetRecords{};  // Sun, Venus, Mars, Jupiter, Saturn
+  SunPlanetRecords sunPlanetRecords{};  // Sun, Venus, Mars, Jupiter, Saturn
   BodyEphemeris moonRecord{};
   std::array<double, kBodyCount> gha{};  // degrees [0, 360); gha[0] is GHA Aries
   std::array<double, kBodyCount> hc{};   // computed altitude, degrees

@@ -1,0 +1,28 @@
+#pragma once
+// The one way the program tells the user something or asks a yes/no question.
+// Texts are the program's own single-byte (Windows-1252) strings; the pair "\n\r"
+// in a text stands for one line break.
+#include <string>
+
+namespace nocturna {
+
+enum class MessageKind { Information, Warning, Error };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message {
+  MessageKind kind = MessageKind::Information;
+  std::string text;
+  std::string caption;  // empty: the application's title
+  MessageButtons buttons = MessageButtons::Ok;
+  MessageAnswer defaultAnswer = MessageAnswer::Ok;
+};
+
+class MessagePresenter {
+ public:
+  virtual ~MessagePresenter() = default;
+  // Shows the message modally and returns the user's answer.
+  virtual MessageAnswer Show(const Message& message) = 0;
+};
+
+}  // namespace nocturna
