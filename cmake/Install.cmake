@@ -1,0 +1,41 @@
+# Installation as a desktop program, and the Debian package.
+
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/nocturna
+  FILES_MATCHING PATTERN "*.rtf" PATTERN "*.png" PATTERN "*.svg"
+  PATTERN "icons" EXCLUDE)
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/nocturna.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/org.nocturna.Nocturna.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/icons/nocturna-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+    RENAME nocturna.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/nocturna.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/man/nocturna-almanac.1)
+  install(FILES ${PROJECT_SOURCE_DIR}/man/nocturna-almanac.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME nocturna)
+set(CPACK_PACKAGE_VENDOR "Nocturna")
+set(CPACK_PACKAGE_CONTACT "Nocturna developers <nocturna@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sky chart and almanac for marine celestial navigation")
+set(CPACK_PACKAGE_DESCRIPTION "Nocturna computes the Sun, the Moon, the navigational planets and the
+ 57 navigational stars for a moment and a dead-reckoning position, reduces them to Hc and Zn, and
+ draws the visible sky beside the day's almanac values and events.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Fonts and the Qt platform plugins are loaded at run time, so dpkg-shlibdeps cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins, libqt6printsupport6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+include(CPack)
