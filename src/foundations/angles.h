@@ -10,15 +10,17 @@ inline constexpr double kTwoPi = 6.283185308;
 inline constexpr double kDegreesToRadians = 0.01745329252;
 inline constexpr double kRadiansToDegrees = 57.29577951;
 
-// x rounded toward zero ("integer part" everywhere in this program).
+// x rounded toward zero ("integer part" everywhere in this program); saturates at the
+// int range, NaN gives 0.
 int TruncToInt(double x);
-// Largest integer not above x.
+// Largest integer not above x (saturating like TruncToInt).
 int FloorToInt(double x);
 double DegToRad(double degrees);
 double RadToDeg(double radians);
 // x less whole turns of the stored 2pi, keeping the sign of x.
 double WrapTwoPi(double radians);
-// Into 0..period, both ends possible: period itself stays period.
+// Into 0..period, both ends possible: period itself stays period. A non-finite x (or a
+// period not above 0) gives NaN rather than looping for ever.
 double WrapPositive(double x, double period);
 // One step into 0..24 hours: returns -1 when 24 was added, +1 when subtracted, 0 otherwise.
 int WrapHours(double& hours);
