@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("nocturna-almanac");
+  return 0;
+}
