@@ -36,4 +36,8 @@ struct BodyCatalog {
   std::array<double, kBodyCount> zn{};   // true azimuth, degrees from north through east
 };
 
+// The catalog as the program starts with it: the 64 entries of the initial table in catalog
+// order (star places are whole-degree starting values, degrees), records and results zero.
+BodyCatalog BuildCatalog();
+
 }  // namespace nocturna
