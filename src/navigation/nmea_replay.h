@@ -1,0 +1,37 @@
+#pragma once
+// Replays a receiver's log through the burst reading and the position step, as a serial
+// port would deliver it, so a receiver can be checked before a passage.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundations/dr_position.h"
+
+namespace nocturna {
+
+inline constexpr std::size_t kDefaultReplayBurst = 500;
+
+struct NmeaReplayFix {
+  float utcTime = 0.0f;  // RMC time, hhmmss.ss UTC
+  DrPosition position;   // degrees, north and WEST positive
+  int zoneDescription = 0;
+  std::string line;      // "hhmmss.ss  48°07.0'N  011°31.0'E  ZD -1" (Windows-1252)
+};
+
+struct NmeaReplayReport {
+  std::vector<NmeaReplayFix> fixes;
+  int bursts = 0;
+  int rejectedBursts = 0;  // bursts without a valid fix
+  int poorCoverageMessages = 0;
+};
+
+// Feeds log in consecutive bursts of burstSize bytes (the last may be shorter; a size of 0
+// is taken as 1). Every burst but the last fills the port's buffer, so a sentence cut at
+// a burst's end is finished by the next.
+NmeaReplayReport ReplayNmeaLog(std::string_view log, std::size_t burstSize);
+
+// The summary line: "bursts 31, fixes 25, rejected 6".
+std::string FormatReplaySummary(const NmeaReplayReport& report);
+
+}  // namespace nocturna

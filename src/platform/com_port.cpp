@@ -1,0 +1,306 @@
+#include "platform/com_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/message_presenter.h"
+
+namespace nocturna {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr int kLastPortNumber = 25;
+
+struct BaudRow {
+  std::uint32_t rate;
+  speed_t speed;
+};
+constexpr std::array<BaudRow, 15> kBaudRates = {{
+    {110, B110}, {300, B300}, {600, B600}, {1200, B1200}, {2400, B2400},
+    {4800, B4800}, {9600, B9600}, {19200, B19200}, {38400, B38400}, {57600, B57600},
+    {115200, B115200}, {230400, B230400}, {460800, B460800}, {921600, B921600}, {0, B0},
+}};
+
+[[noreturn]] void Raise(const char* message) { throw std::runtime_error(message); }
+
+void ClosePipe(int (&fds)[2]) {
+  for (int& fd : fds) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+  }
+}
+
+}  // namespace
+
+// ---- OverlappedRead ----
+
+OverlappedRead::OverlappedRead() {
+  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) Raise("COMPort: read failed ");
+}
+
+OverlappedRead::~OverlappedRead() { ClosePipe(pipe_); }
+
+void OverlappedRead::Cancel() {
+  cancelled_.store(true);
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &byte, 1);  // full pipe: already signalled
+}
+
+void OverlappedRead::Reset() {
+  char drain[64];
+  while (::read(pipe_[0], drain, sizeof drain) > 0) {
+  }
+  cancelled_.store(false);
+}
+
+bool OverlappedRead::WaitForCancel(int milliseconds) const {
+  pollfd fd{pipe_[0], POLLIN, 0};
+  const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+  while (!Cancelled()) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    if (::poll(&fd, 1, static_cast<int>(left)) < 0 && errno != EINTR) return Cancelled();
+  }
+  return true;
+}
+
+// ---- COMPort ----
+
+COMPort::COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver)
+    : presenter_(presenter), resolver_(std::move(resolver)) {}
+
+COMPort::~COMPort() {
+  if (handle >= 0) ::close(handle);
+}
+
+bool COMPort::OpenDevice() {
+  const std::optional<std::string> path = resolver_.DevicePath(portName);
+  if (!path) return false;
+  const int fd = ::open(path->c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  // Not a terminal, or held by another program: not a port we may use.
+  if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    return false;
+  }
+  handle = fd;
+  return true;
+}
+
+void COMPort::Settle() {
+  lineSettings = std::make_unique<termios>();
+  std::this_thread::sleep_for(milliseconds(500));
+  ReadState();
+  SetTimeouts(0, 0, 0);
+  SetFlowControl(true);
+}
+
+void COMPort::OpenFirstAvailable(int& n) {
+  for (;; ++n) {
+    portName = std::string("COM") + static_cast<char>('0' + n);
+    if (OpenDevice()) break;
+    if (n >= kLastPortNumber) {
+      presenter_.Show({MessageKind::Information, "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
+                       "", MessageButtons::Ok, MessageAnswer::Ok});
+      Raise("COMPort: failed to open.");
+    }
+  }
+  Settle();
+}
+
+void COMPort::Close() {
+  lineSettings.reset();
+  const int fd = handle;
+  handle = -1;
+  if (fd < 0 || ::close(fd) != 0) Raise("COMPort: failed to close.");
+}
+
+void COMPort::ReadState() {
+  if (!lineSettings) lineSettings = std::make_unique<termios>();
+  for (int attempt = 1;; ++attempt) {
+    if (handle >= 0 && ::tcgetattr(handle, lineSettings.get()) == 0) break;
+    std::this_thread::sleep_for(milliseconds(100));
+    if (attempt == 5) Raise("COMPort: could not retrieve serial port state.");
+  }
+  // A serial driver's line is always binary: no echo, no line editing, no translation.
+  termios& t = *lineSettings;
+  t.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF);
+  t.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+  t.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+  t.c_cflag |= CREAD | CLOCAL;
+  t.c_cc[VMIN] = 0;
+  t.c_cc[VTIME] = 0;
+}
+
+void COMPort::WriteState() {
+  if (handle < 0 || !lineSettings || ::tcsetattr(handle, TCSANOW, lineSettings.get()) != 0) {
+    Raise("COMPort: could not modify serial port state.");
+  }
+}
+
+void COMPort::SetBaudRate(std::uint32_t rate) {
+  const auto row = std::find_if(kBaudRates.begin(), kBaudRates.end(), [rate](const BaudRow& r) { return r.rate == rate; });
+  if (!lineSettings || row == kBaudRates.end() || rate == 0) Raise("COMPort: could not modify serial port state.");
+  ::cfsetispeed(lineSettings.get(), row->speed);
+  ::cfsetospeed(lineSettings.get(), row->speed);
+  WriteState();
+}
+
+std::uint32_t COMPort::BaudRate() const {
+  if (!lineSettings) return 0;
+  const speed_t speed = ::cfgetispeed(lineSettings.get());
+  const auto row = std::find_if(kBaudRates.begin(), kBaudRates.end(), [speed](const BaudRow& r) { return r.speed == speed; });
+  return row == kBaudRates.end() ? 0 : row->rate;
+}
+
+void COMPort::SetParity(std::uint8_t code) {
+  if (!lineSettings || code > 4) Raise("COMPort: could not modify serial port state.");
+  tcflag_t& c = lineSettings->c_cflag;
+  c &= ~static_cast<tcflag_t>(PARENB | PARODD | CMSPAR);
+  constexpr std::array<tcflag_t, 5> kParityFlags = {0, PARENB | PARODD, PARENB, PARENB | PARODD | CMSPAR,
+                                                    PARENB | CMSPAR};
+  c |= kParityFlags[code];
+  WriteState();
+}
+
+std::uint8_t COMPort::Parity() const {
+  if (!lineSettings) return 0;
+  const tcflag_t c = lineSettings->c_cflag;
+  if (!(c & PARENB)) return 0;
+  if (c & CMSPAR) return (c & PARODD) ? 3 : 4;
+  return (c & PARODD) ? 1 : 2;
+}
+
+void COMPort::SetDataBits(std::uint8_t bits) {
+  if (!lineSettings || bits < 5 || bits > 8) Raise("COMPort: could not modify serial port state.");
+  constexpr std::array<tcflag_t, 4> kSizes = {CS5, CS6, CS7, CS8};
+  lineSettings->c_cflag = (lineSettings->c_cflag & ~static_cast<tcflag_t>(CSIZE)) | kSizes[bits - 5];
+  WriteState();
+}
+
+std::uint8_t COMPort::DataBits() const {
+  if (!lineSettings) return 0;
+  switch (lineSettings->c_cflag & CSIZE) {
+    case CS5: return 5;
+    case CS6: return 6;
+    case CS7: return 7;
+    default: return 8;
+  }
+}
+
+void COMPort::SetStopBits(std::uint8_t code) {
+  if (!lineSettings || code > 2) Raise("COMPort: could not modify serial port state.");
+  if (code == 0) {
+    lineSettings->c_cflag &= ~static_cast<tcflag_t>(CSTOPB);
+  } else {
+    lineSettings->c_cflag |= CSTOPB;
+  }
+  WriteState();
+}
+
+std::uint8_t COMPort::StopBits() const {
+  return lineSettings && (lineSettings->c_cflag & CSTOPB) ? 2 : 0;
+}
+
+void COMPort::SetFlowControl(bool on) {
+  if (!lineSettings) Raise("COMPort: could not modify serial port state.");
+  if (on) {
+    lineSettings->c_cflag |= CRTSCTS;
+  } else {
+    lineSettings->c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
+    // Hold RTS on; a line without modem lines (a pseudo-terminal) has nothing to hold.
+    int rts = TIOCM_RTS;
+    ::ioctl(handle, TIOCMBIS, &rts);
+  }
+  WriteState();
+}
+
+void COMPort::SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant) {
+  ReadTimeouts current;
+  if (!GetTimeouts(current)) Raise("COMPort: failed to retrieve timeouts.");
+  current.interval = interval;
+  current.multiplier = interval == kReadReturnAtOnce ? 0 : multiplier;
+  current.constant = interval == kReadReturnAtOnce ? 0 : constant;
+  if (handle < 0) Raise("COMPort: failed to modify timeouts.");
+  timeouts_ = current;
+}
+
+bool COMPort::GetTimeouts(ReadTimeouts& timeouts) const {
+  if (handle < 0) return false;
+  timeouts = timeouts_;
+  return true;
+}
+
+COMPort::ReadOutcome COMPort::ReadWithTimeouts(char* buffer, std::size_t count, int cancelFd) {
+  ReadOutcome outcome;
+  if (handle < 0) {
+    outcome.failed = true;
+    return outcome;
+  }
+  const ReadTimeouts t = timeouts_;
+  const bool atOnce = t.interval == kReadReturnAtOnce;
+  const bool totalLimit = !atOnce && (t.multiplier != 0 || t.constant != 0);
+  const auto deadline =
+      Clock::now() + milliseconds(static_cast<std::uint64_t>(t.multiplier) * count + t.constant);
+  while (outcome.bytes < count) {
+    long waitMs = -1;  // without limit
+    if (atOnce) {
+      waitMs = 0;
+    } else {
+      if (outcome.bytes > 0 && t.interval != 0) waitMs = t.interval;
+      if (totalLimit) {
+        const long left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) break;
+        waitMs = waitMs < 0 ? left : std::min(waitMs, left);
+      }
+    }
+    pollfd fds[2] = {{handle, POLLIN, 0}, {cancelFd, POLLIN, 0}};
+    const int ready = ::poll(fds, cancelFd >= 0 ? 2 : 1, static_cast<int>(std::min(waitMs, 0x7FFFFFFFL)));
+    if (ready < 0) {
+      if (errno == EINTR) continue;
+      outcome.failed = true;
+      break;
+    }
+    if (cancelFd >= 0 && (fds[1].revents & POLLIN)) break;
+    if (ready == 0) break;  // timed out
+    if (fds[0].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) {
+      const ssize_t got = ::read(handle, buffer + outcome.bytes, count - outcome.bytes);
+      if (got > 0) {
+        outcome.bytes += static_cast<std::size_t>(got);
+      } else if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+        continue;
+      } else {
+        outcome.failed = true;  // error, or the other end hung up
+        break;
+      }
+    }
+  }
+  return outcome;
+}
+
+std::size_t COMPort::Read(char* buffer, std::size_t count) {
+  const ReadOutcome outcome = ReadWithTimeouts(buffer, count, -1);
+  if (outcome.failed) Raise("COMPort: read failed ");
+  return outcome.bytes;
+}
+
+std::size_t COMPort::ReadAsync(char* buffer, std::size_t count, OverlappedRead& overlapped) {
+  const ReadOutcome outcome = ReadWithTimeouts(buffer, count, overlapped.SignalFd());
+  overlapped.bytesRead = outcome.bytes;
+  overlapped.failed = outcome.failed;
+  return outcome.bytes;
+}
+
+}  // namespace nocturna

@@ -1,0 +1,136 @@
+#pragma once
+// One serial port over POSIX termios: open by port name, line settings, read time-outs
+// and reads that time out and can be cancelled. Every failing system call throws
+// std::runtime_error carrying only a fixed message beginning "COMPort: ".
+#include <termios.h>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/serial_device_resolver.h"
+
+namespace nocturna {
+
+class MessagePresenter;
+
+// Interval time-out meaning "return at once with whatever bytes have arrived".
+inline constexpr std::uint32_t kReadReturnAtOnce = 0xFFFFFFFF;
+
+// Read time-outs in milliseconds, with the serial driver's meaning: the interval is the
+// longest pause allowed between two bytes once the first has come (0: none); the total
+// limit of a read of n bytes is multiplier * n + constant (both 0: none).
+struct ReadTimeouts {
+  std::uint32_t interval = 0;
+  std::uint32_t multiplier = 0;
+  std::uint32_t constant = 0;
+};
+
+// The completion record of a cancellable read: the cancel signal, which any thread may
+// raise, and the outcome of the last read.
+class OverlappedRead {
+ public:
+  OverlappedRead();  // throws std::runtime_error when no signal can be made
+  ~OverlappedRead();
+  OverlappedRead(const OverlappedRead&) = delete;
+  OverlappedRead& operator=(const OverlappedRead&) = delete;
+
+  // Makes a pending read return at once, and every later one, until Reset.
+  void Cancel();
+  void Reset();
+  bool Cancelled() const { return cancelled_.load(); }
+  // Waits up to milliseconds or until cancelled; true when cancelled.
+  bool WaitForCancel(int milliseconds) const;
+  int SignalFd() const { return pipe_[0]; }
+
+  std::size_t bytesRead = 0;  // bytes of the last read
+  bool failed = false;        // the last read met a device error or a hang-up
+
+ private:
+  int pipe_[2] = {-1, -1};
+  std::atomic<bool> cancelled_{false};
+};
+
+class COMPort {
+ public:
+  // presenter shows the one message the search for a port gives; resolver maps
+  // "COM1".."COM9" to devices.
+  COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+  virtual ~COMPort();  // closes a port still open, quietly
+  COMPort(const COMPort&) = delete;
+  COMPort& operator=(const COMPort&) = delete;
+
+  // Opens the first port from "COM" + ('0' + n) upward (names past '9' never open; the
+  // search ends after number 25), read-only and exclusive, then settles it: 500 ms pause,
+  // ReadState, SetTimeouts(0, 0, 0), SetFlowControl(true). n ends at the number opened.
+  // None: shows "Could not find a GPS..." and throws "COMPort: failed to open.".
+  void OpenFirstAvailable(int& n);
+  // Releases the line settings and closes the device; throws "COMPort: failed to close.".
+  void Close();
+
+  // Fetches the device's settings (raw, binary line) into lineSettings: up to 5 attempts
+  // 100 ms apart, then throws "COMPort: could not retrieve serial port state.".
+  void ReadState();
+  // Writes lineSettings to the device; throws "COMPort: could not modify serial port state.".
+  void WriteState();
+
+  // Each setter edits lineSettings and writes it whole; each getter reads lineSettings only.
+  // Rates in bits per second; parity 0 none, 1 odd, 2 even, 3 mark, 4 space; data bits
+  // 5..8; stop bits 0 one, 1 one and a half (sent as two), 2 two. A value the line cannot
+  // take throws as a failed write.
+  void SetBaudRate(std::uint32_t rate);
+  std::uint32_t BaudRate() const;
+  void SetParity(std::uint8_t code);
+  std::uint8_t Parity() const;
+  void SetDataBits(std::uint8_t bits);
+  std::uint8_t DataBits() const;
+  void SetStopBits(std::uint8_t code);
+  std::uint8_t StopBits() const;
+  // on: hardware (RTS/CTS) handshake; off: no handshake and RTS held on (where the
+  // line has one).
+  void SetFlowControl(bool on);
+
+  // Sets the read time-outs; with interval kReadReturnAtOnce the totals are 0 whatever is
+  // passed. Throws "COMPort: failed to retrieve timeouts." or "COMPort: failed to modify
+  // timeouts." when the port is not open.
+  void SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
+  // False (nothing thrown) when the port is not open.
+  bool GetTimeouts(ReadTimeouts& timeouts) const;
+
+  // Reads at most count bytes under the time-outs; throws "COMPort: read failed ".
+  std::size_t Read(char* buffer, std::size_t count);
+  // The same read, ended early by overlapped.Cancel(); runs on the calling (reader)
+  // thread and returns the bytes read, also kept in overlapped.bytesRead. Throws nothing:
+  // a device error or hang-up sets overlapped.failed.
+  std::size_t ReadAsync(char* buffer, std::size_t count, OverlappedRead& overlapped);
+
+  const std::string& PortName() const { return portName; }
+  int Handle() const { return handle; }
+
+ protected:
+  // Opens portName's device read-only and exclusive; false when it does not open.
+  bool OpenDevice();
+  // The settling steps after an open: 500 ms pause, ReadState, SetTimeouts(0, 0, 0),
+  // SetFlowControl(true).
+  void Settle();
+  MessagePresenter& Presenter() { return presenter_; }
+
+  std::string portName = "COM0";
+  int handle = -1;
+  std::unique_ptr<termios> lineSettings;
+
+ private:
+  struct ReadOutcome {
+    std::size_t bytes = 0;
+    bool failed = false;
+  };
+  ReadOutcome ReadWithTimeouts(char* buffer, std::size_t count, int cancelFd);
+
+  MessagePresenter& presenter_;
+  SerialDeviceResolver resolver_;
+  ReadTimeouts timeouts_;
+};
+
+}  // namespace nocturna
