@@ -16,7 +16,7 @@ int TruncToInt(double x) {
 
 int FloorToInt(double x) {
   const int truncated = TruncToInt(x);
-  if (x >= 0 || static_cast<double>(truncated) == x || truncated == INT_MIN) return truncated;
+  if (!(x < 0) || static_cast<double>(truncated) == x || truncated == INT_MIN) return truncated;
   return truncated - 1;
 }
 
