@@ -1,0 +1,46 @@
+#pragma once
+// The GPS commands of the main window: the SpeedGPS toggle (start and stop the receiver),
+// the step after each burst, and setting the computer's clock to GPS time. Lives on the
+// window thread; the window stays a thin caller.
+#include <QObject>
+#include <memory>
+
+#include "gps/gps_window.h"
+
+namespace nocturna {
+
+class GPSPort;
+class SystemClock;
+class TFileReadThread;
+
+class GpsController : public QObject {
+ public:
+  GpsController(GpsWindow& window, SystemClock& clock);
+  ~GpsController() override;  // stops the reader, then closes the port
+
+  // The toggle's click: down starts the GPS (port search, open, reader), up stops it.
+  // Serial ports come from SerialDeviceResolver::FromEnvironment at each start.
+  void SpeedGPSClick(bool down);
+  // Runs the stop steps when the GPS is on (the main window's destruction).
+  void Shutdown();
+  // After each burst, on the window thread: parse, and on a valid fix move the DR
+  // position; ten bursts in a row without one tell the user coverage is poor.
+  void OnGpsData();
+  // Offers to set the computer's UTC clock to the last valid RMC time and sets it on Yes.
+  void GPSTimeBtnClick();
+
+  bool IsOn() const { return port_ != nullptr; }
+  const GPSPort* Port() const { return port_.get(); }
+  int PoorFixCount() const { return poorFixCount_; }
+
+ private:
+  void Stop();
+
+  GpsWindow& window_;
+  SystemClock& clock_;
+  std::unique_ptr<GPSPort> port_;
+  std::unique_ptr<TFileReadThread> reader_;
+  int poorFixCount_ = 0;  // bursts in a row without a valid fix, over the whole run
+};
+
+}  // namespace nocturna

@@ -1,0 +1,95 @@
+#include "gps/gps_port.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/message_presenter.h"
+
+namespace nocturna {
+namespace {
+
+constexpr std::uint32_t kNmeaBaudRate = 4800;
+constexpr std::size_t kProbeBytes = 1000;
+
+}  // namespace
+
+GPSPort::GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver) : COMPort(presenter, resolver) {
+  OpenGps(std::move(resolver));
+}
+
+void GPSPort::OpenGps(SerialDeviceResolver resolver) {
+  int n = 0;
+  for (bool found = false; !found;) {
+    COMPort candidate(Presenter(), resolver);
+    candidate.OpenFirstAvailable(n);
+    found = Probe(candidate);
+    if (!found) ++n;
+    candidate.Close();
+  }
+  portName = std::string("COM") + static_cast<char>('0' + n);
+  if (!OpenDevice()) {
+    Presenter().Show({MessageKind::Error, "Could not open GPS on " + portName + "Please try again.", "",
+                      MessageButtons::Ok, MessageAnswer::Ok});
+    throw std::runtime_error("GPSPort: failed to open.");
+  }
+  Settle();
+  Presenter().Show({MessageKind::Information, "GPS is open on " + portName + "\n\rAcquiring Satellites - Please Wait",
+                    "", MessageButtons::Ok, MessageAnswer::Ok});
+  SetBaudRate(kNmeaBaudRate);
+  SetParity(0);
+  SetDataBits(8);
+  SetStopBits(0);
+  SetTimeouts(200, 0, 0);
+  SetFlowControl(false);
+}
+
+bool GPSPort::Probe(COMPort& port) {
+  const std::uint32_t baudRate = port.BaudRate();
+  const std::uint8_t parity = port.Parity();
+  const std::uint8_t dataBits = port.DataBits();
+  const std::uint8_t stopBits = port.StopBits();
+  ReadTimeouts timeouts;
+  port.GetTimeouts(timeouts);
+
+  port.SetBaudRate(kNmeaBaudRate);
+  port.SetParity(0);
+  port.SetDataBits(8);
+  port.SetStopBits(0);
+  port.SetTimeouts(kReadReturnAtOnce, 0, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  std::array<char, kProbeBytes> bytes{};
+  const std::size_t count = port.Read(bytes.data(), bytes.size());
+
+  if (baudRate != 0) port.SetBaudRate(baudRate);
+  port.SetParity(parity);
+  port.SetDataBits(dataBits);
+  port.SetStopBits(stopBits);
+  port.SetTimeouts(timeouts.interval, timeouts.multiplier, timeouts.constant);
+  return ContainsSatelliteTalker(bytes.data(), count);
+}
+
+void GPSPort::StartRead(OverlappedRead& overlapped) {
+  sentenceBuffer.fill('\0');
+  burstLength_ = ReadAsync(sentenceBuffer.data(), sentenceBuffer.size(), overlapped);
+}
+
+bool GPSPort::ParseRmc() {
+  const bool burstEnded = burstLength_ < sentenceBuffer.size();
+  return burstReader_.Scan(sentenceBuffer.data(), burstLength_, burstEnded, rmc) == BurstRmc::Parsed;
+}
+
+DateTime GPSPort::GpsTimeOfDay() const {
+  const float x = rmc.utcTime;
+  const float h = std::trunc(x * 0.0001f);
+  const float m = std::trunc((x - 10000.0f * h) * 0.01f);
+  const float s = std::trunc(x - 10000.0f * h - 100.0f * m);
+  if (!(h >= 0.0f && h < 24.0f && m >= 0.0f && m < 60.0f && s >= 0.0f && s < 60.0f)) {
+    throw std::out_of_range("GPS time is no time of day");
+  }
+  return (3600.0 * h + 60.0 * m + s) / 86400.0;
+}
+
+}  // namespace nocturna

@@ -1,0 +1,52 @@
+#pragma once
+// The GPS receiver on a serial port: finding it, reading its bursts and the RMC fix.
+#include <array>
+#include <cstddef>
+
+#include "foundations/date_time.h"
+#include "navigation/nmea_burst_reader.h"
+#include "navigation/nmea_sentence.h"
+#include "platform/com_port.h"
+
+namespace nocturna {
+
+class GPSPort : public COMPort {
+ public:
+  static constexpr std::size_t kBufferSize = 500;
+
+  // Finds and opens the receiver (OpenGps). Throws std::runtime_error when no port opens
+  // ("COMPort: failed to open.", after its message) or the found port does not open again
+  // ("GPSPort: failed to open.", after "Could not open GPS on COMn...").
+  GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+
+  // Listens one second at 4800 baud, 8N1, on an open port: true when "$" and a satellite
+  // talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
+  static bool Probe(COMPort& port);
+
+  // Clears sentenceBuffer and reads one burst into it: at most kBufferSize bytes, ended by
+  // a 200 ms pause after the first byte or by overlapped.Cancel(). Runs on the reader thread.
+  void StartRead(OverlappedRead& overlapped);
+
+  // Reads the latest intact RMC sentence of the last burst into rmc (window thread).
+  // False when the burst completed none; a sentence cut at the buffer's end is finished by
+  // the next burst. Fields keep their values when no RMC sentence came.
+  bool ParseRmc();
+
+  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. Throws
+  // std::out_of_range for a time that is no clock time.
+  DateTime GpsTimeOfDay() const;
+
+  // The bytes of the last read.
+  std::size_t BurstLength() const { return burstLength_; }
+
+  std::array<char, kBufferSize> sentenceBuffer{};
+  RmcFields rmc;  // sentenceId, utcTime, status, latitude and longitude with their letters
+
+ private:
+  void OpenGps(SerialDeviceResolver resolver);
+
+  NmeaBurstReader burstReader_;
+  std::size_t burstLength_ = 0;
+};
+
+}  // namespace nocturna
