@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "foundations/event_times.h"
 #include "foundations/text_forms.h"
