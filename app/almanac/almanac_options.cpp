@@ -1,0 +1,190 @@
+#include "almanac_options.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace nocturna {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An unsigned decimal number "ddd" or "ddd.ddd" with at most maxWholeDigits before the point.
+std::optional<double> ParseUnsignedNumber(std::string_view text, std::size_t maxWholeDigits) {
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if (whole.empty() || whole.size() > maxWholeDigits) return std::nullopt;
+  if (point != std::string_view::npos && (fraction.empty() || fraction.size() > 9)) {
+    return std::nullopt;
+  }
+  for (char c : whole) {
+    if (!IsDigit(c)) return std::nullopt;
+  }
+  for (char c : fraction) {
+    if (!IsDigit(c)) return std::nullopt;
+  }
+  double value = 0;
+  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (status != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// Exactly `width` digits, as a number.
+std::optional<int> ParseFixedDigits(std::string_view text, std::size_t width) {
+  if (text.size() != width) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+bool TakesValue(std::string_view name) {
+  return name == "--date" || name == "--time" || name == "--lat" || name == "--lon";
+}
+
+// Only digits, a point and signs: a number that does not say which hemisphere it means.
+bool LacksHemisphereLetter(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789.+-") == std::string_view::npos;
+}
+
+std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// Reads the value of option `name` into `options`; returns a message on failure.
+std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  if (name == "--date") {
+    const auto date = ParseIsoDate(value);
+    if (!date) {
+      return "--date " + Quoted(value) + ": expected a UT date YYYY-MM-DD in the years " +
+             std::to_string(kFirstAlmanacYear) + " to " + std::to_string(kLastAlmanacYear);
+    }
+    options.utDate = date;
+    return {};
+  }
+  if (name == "--time") {
+    const auto time = ParseClockTime(value);
+    if (!time) return "--time " + Quoted(value) + ": expected a UT time HH:MM:SS";
+    options.utTime = time;
+    return {};
+  }
+  if ((name == "--lat" || name == "--lon") && LacksHemisphereLetter(value)) {
+    return std::string(name) + " " + Quoted(value) + ": no hemisphere letter (" +
+           (name == "--lat" ? "N or S" : "W or E") +
+           "); a bare sign means east to some tools and west to others, so it is refused";
+  }
+  if (name == "--lat") {
+    const auto latitude = ParseCoordinate(value, 'N', 'S', 90);
+    if (!latitude) {
+      return "--lat " + Quoted(value) +
+             ": expected degrees and minutes with N or S between them (42N07.5) or decimal "
+             "degrees followed by N or S (42.125N), at most 90 degrees";
+    }
+    options.position.latitude = *latitude;
+    return {};
+  }
+  if (name == "--lon") {
+    const auto longitude = ParseCoordinate(value, 'W', 'E', 180);
+    if (!longitude) {
+      return "--lon " + Quoted(value) +
+             ": expected degrees and minutes with W or E between them (075W30.0) or decimal "
+             "degrees followed by W or E (75.5W), at most 180 degrees";
+    }
+    options.position.longitude = *longitude;
+    return {};
+  }
+  return "unknown option " + Quoted(name) + " (see --help)";
+}
+
+}  // namespace
+
+std::optional<double> ParseCoordinate(std::string_view text, char positiveLetter,
+                                      char negativeLetter, double maxDegrees) {
+  const std::size_t letterAt = text.find_first_not_of("0123456789.");
+  if (letterAt == std::string_view::npos) return std::nullopt;
+  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[letterAt])));
+  if (letter != positiveLetter && letter != negativeLetter) return std::nullopt;
+  const std::string_view before = text.substr(0, letterAt);
+  const std::string_view after = text.substr(letterAt + 1);
+  double degrees = 0;
+  if (after.empty()) {
+    const auto decimal = ParseUnsignedNumber(before, 3);
+    if (!decimal) return std::nullopt;
+    degrees = *decimal;
+  } else {
+    if (before.find('.') != std::string_view::npos) return std::nullopt;
+    const auto whole = ParseUnsignedNumber(before, 3);
+    const auto minutes = ParseUnsignedNumber(after, 2);
+    if (!whole || !minutes || *minutes >= 60) return std::nullopt;
+    degrees = *whole + *minutes / 60;
+  }
+  if (degrees > maxDegrees) return std::nullopt;
+  return letter == positiveLetter ? degrees : -degrees;
+}
+
+std::optional<CalendarDate> ParseIsoDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const auto year = ParseFixedDigits(text.substr(0, 4), 4);
+  const auto month = ParseFixedDigits(text.substr(5, 2), 2);
+  const auto day = ParseFixedDigits(text.substr(8, 2), 2);
+  if (!year || !month || !day) return std::nullopt;
+  if (*year < kFirstAlmanacYear || *year > kLastAlmanacYear) return std::nullopt;
+  if (*month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month)) {
+    return std::nullopt;
+  }
+  return CalendarDate{static_cast<std::uint16_t>(*month), static_cast<std::uint16_t>(*day),
+                      static_cast<std::uint16_t>(*year)};
+}
+
+std::optional<ClockTime> ParseClockTime(std::string_view text) {
+  if ((text.size() != 5 && text.size() != 8) || text[2] != ':') return std::nullopt;
+  if (text.size() == 8 && text[5] != ':') return std::nullopt;
+  const auto hour = ParseFixedDigits(text.substr(0, 2), 2);
+  const auto minute = ParseFixedDigits(text.substr(3, 2), 2);
+  const auto second = text.size() == 8 ? ParseFixedDigits(text.substr(6, 2), 2) : 0;
+  if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 59) {
+    return std::nullopt;
+  }
+  return ClockTime{static_cast<std::uint16_t>(*hour), static_cast<std::uint16_t>(*minute),
+                   static_cast<std::uint16_t>(*second)};
+}
+
+OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
+  OptionsOutcome outcome;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      outcome.options.help = true;
+      continue;
+    }
+    if (arg.rfind("--", 0) != 0) {
+      outcome.error = "unexpected argument " + Quoted(arg) + " (see --help)";
+      return outcome;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string_view name = arg.substr(0, equals);
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+      value = arg.substr(equals + 1);
+    } else if (TakesValue(name)) {
+      if (i + 1 >= args.size()) {
+        outcome.error = std::string(name) + " needs a value (see --help)";
+        return outcome;
+      }
+      value = args[++i];
+    }
+    outcome.error = ApplyOption(name, value, outcome.options);
+    if (!outcome.error.empty()) return outcome;
+  }
+  return outcome;
+}
+
+}  // namespace nocturna

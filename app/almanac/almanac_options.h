@@ -1,0 +1,46 @@
+#pragma once
+// The command line of nocturna-almanac: what it asks for, read and checked.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ephemeris/astro_moment.h"
+#include "foundations/dr_position.h"
+
+namespace nocturna {
+
+// The years the theories are good for; dates outside are refused.
+inline constexpr int kFirstAlmanacYear = 1901;
+inline constexpr int kLastAlmanacYear = 2099;
+
+struct AlmanacOptions {
+  bool help = false;
+  std::optional<CalendarDate> utDate;        // --date, UT
+  std::optional<ClockTime> utTime;           // --time, UT
+  DrPosition position{42.0, 75.0};           // degrees, north and WEST positive
+};
+
+// The options, or a message naming the argument at fault (error empty when all is well).
+struct OptionsOutcome {
+  AlmanacOptions options;
+  std::string error;
+};
+
+// args excludes the program name. Options may be written "--name value" or "--name=value".
+OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args);
+
+// A coordinate as degrees and minutes with the hemisphere letter between them ("42N07.5",
+// "075W30.0") or as decimal degrees followed by the letter ("42.125N", "75.5W"); letters in
+// either case. Returns degrees, positive for positiveLetter, or nothing when the text is
+// malformed, lacks a letter, or exceeds maxDegrees.
+std::optional<double> ParseCoordinate(std::string_view text, char positiveLetter,
+                                      char negativeLetter, double maxDegrees);
+
+// "YYYY-MM-DD" of a real calendar day in kFirstAlmanacYear..kLastAlmanacYear.
+std::optional<CalendarDate> ParseIsoDate(std::string_view text);
+
+// "HH:MM:SS" or "HH:MM", 00:00:00..23:59:59.
+std::optional<ClockTime> ParseClockTime(std::string_view text);
+
+}  // namespace nocturna
