@@ -1,0 +1,188 @@
+// The termios serial port over pseudo-terminals.
+#include "platform/com_port.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <stdexcept>
+
+#include "serial_test_support.h"
+
+namespace nocturna {
+namespace {
+
+using testing::PortMap;
+using testing::PtyReceiver;
+using testing::RecordingPresenter;
+using Clock = std::chrono::steady_clock;
+
+std::string ErrorText(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "(nothing thrown)";
+}
+
+TEST(SerialDeviceResolverTest, MapsPortNamesToDevicesInOrder) {
+  const SerialDeviceResolver resolver({"/dev/ttyUSB0", "", "/dev/ttyS0"});
+  EXPECT_EQ(resolver.DevicePath("COM1").value_or("none"), "/dev/ttyUSB0");
+  EXPECT_FALSE(resolver.DevicePath("COM2"));  // empty entry: no port
+  EXPECT_EQ(resolver.DevicePath("COM3").value_or("none"), "/dev/ttyS0");
+  for (const char* name : {"COM0", "COM4", "COM:", "COM", "LPT1", "COM10"}) {
+    EXPECT_FALSE(resolver.DevicePath(name)) << name;
+  }
+}
+
+TEST(SerialDeviceResolverTest, EnvironmentOverridesReplaceTheMachinesDevices) {
+  const PortMap map({"", "/dev/pts/99"});
+  const SerialDeviceResolver resolver = SerialDeviceResolver::FromEnvironment();
+  EXPECT_FALSE(resolver.DevicePath("COM1"));
+  EXPECT_EQ(resolver.DevicePath("COM2").value_or("none"), "/dev/pts/99");
+  EXPECT_FALSE(resolver.DevicePath("COM3"));
+}
+
+TEST(COMPortTest, OpensTheFirstPortFromTheSearchStartAndSettlesIt) {
+  PtyReceiver receiver;
+  const PortMap map({"", receiver.DevicePath()});
+  RecordingPresenter presenter;
+  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  int n = 0;  // COM0 never opens, COM1 is absent
+  port.OpenFirstAvailable(n);
+  EXPECT_EQ(n, 2);
+  EXPECT_EQ(port.PortName(), "COM2");
+  ReadTimeouts timeouts{9, 9, 9};
+  ASSERT_TRUE(port.GetTimeouts(timeouts));
+  EXPECT_EQ(timeouts.interval, 0u);
+  EXPECT_EQ(timeouts.multiplier, 0u);
+  EXPECT_EQ(timeouts.constant, 0u);
+  EXPECT_TRUE(presenter.shown.empty());
+
+  // A second program (or a second port object) may not share the open port.
+  COMPort second(presenter, SerialDeviceResolver::FromEnvironment());
+  int m = 2;
+  EXPECT_EQ(ErrorText([&] { second.OpenFirstAvailable(m); }), "COMPort: failed to open.");
+  port.Close();
+  EXPECT_EQ(ErrorText([&] { port.Close(); }), "COMPort: failed to close.");
+}
+
+TEST(COMPortTest, NoPortFromTheSearchStartUpwardTellsTheUserAndThrows) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});  // only COM1
+  RecordingPresenter presenter;
+  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  int n = 3;
+  EXPECT_EQ(ErrorText([&] { port.OpenFirstAvailable(n); }), "COMPort: failed to open.");
+  EXPECT_EQ(n, 25);
+  ASSERT_EQ(presenter.shown.size(), 1u);
+  EXPECT_EQ(presenter.shown[0].text, "Could not find a GPS\n\rPlease check to see if a GPS is attached!");
+  EXPECT_EQ(presenter.shown[0].kind, MessageKind::Information);
+  EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::Ok);
+}
+
+TEST(COMPortTest, LineSettingsAndTimeoutsKeepWhatWasSet) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  RecordingPresenter presenter;
+  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  int n = 1;
+  port.OpenFirstAvailable(n);
+
+  // (A pseudo-terminal takes rate and stop bits; some refuse parity and short bytes.)
+  port.SetBaudRate(9600);
+  port.SetParity(0);
+  port.SetDataBits(8);
+  port.SetStopBits(2);
+  port.SetBaudRate(4800);  // one field changes, the rest stays as set
+  port.ReadState();        // and the device really holds them
+  EXPECT_EQ(port.BaudRate(), 4800u);
+  EXPECT_EQ(port.Parity(), 0);
+  EXPECT_EQ(port.DataBits(), 8);
+  EXPECT_EQ(port.StopBits(), 2);
+
+  for (const auto& [bad, name] : std::initializer_list<std::pair<std::function<void()>, const char*>>{
+           {[&] { port.SetBaudRate(4801); }, "rate"},
+           {[&] { port.SetDataBits(9); }, "data bits"},
+           {[&] { port.SetParity(5); }, "parity"}}) {
+    EXPECT_EQ(ErrorText(bad), "COMPort: could not modify serial port state.") << name;
+  }
+
+  port.SetTimeouts(kReadReturnAtOnce, 7, 8);  // totals ignored with "return at once"
+  ReadTimeouts timeouts;
+  ASSERT_TRUE(port.GetTimeouts(timeouts));
+  EXPECT_EQ(timeouts.interval, kReadReturnAtOnce);
+  EXPECT_EQ(timeouts.multiplier, 0u);
+  EXPECT_EQ(timeouts.constant, 0u);
+  port.SetTimeouts(200, 7, 8);
+  ASSERT_TRUE(port.GetTimeouts(timeouts));
+  EXPECT_EQ(timeouts.multiplier, 7u);
+  EXPECT_EQ(timeouts.constant, 8u);
+
+  port.Close();
+  EXPECT_FALSE(port.GetTimeouts(timeouts));
+  EXPECT_EQ(ErrorText([&] { port.SetTimeouts(0, 0, 0); }), "COMPort: failed to retrieve timeouts.");
+  EXPECT_EQ(ErrorText([&] { port.ReadState(); }), "COMPort: could not retrieve serial port state.");
+  EXPECT_EQ(ErrorText([&] { port.WriteState(); }), "COMPort: could not modify serial port state.");
+}
+
+TEST(COMPortTest, ReadsFollowTheTimeouts) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  RecordingPresenter presenter;
+  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  int n = 1;
+  port.OpenFirstAvailable(n);
+  char buffer[64] = {};
+
+  port.SetTimeouts(kReadReturnAtOnce, 0, 0);
+  EXPECT_EQ(port.Read(buffer, sizeof buffer), 0u);  // nothing there: at once
+  receiver.Write("$GPGLL");
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(port.Read(buffer, sizeof buffer), 6u);
+
+  // Interval time-out: the read ends on a pause after the first byte, not before it.
+  port.SetTimeouts(100, 0, 0);
+  auto pending = std::async(std::launch::async, [&] { return port.Read(buffer, sizeof buffer); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  receiver.Write("$GPRMC,");
+  EXPECT_EQ(pending.get(), 7u);
+
+  // Total time-out with nothing arriving.
+  port.SetTimeouts(0, 0, 50);
+  EXPECT_EQ(port.Read(buffer, sizeof buffer), 0u);
+
+  receiver.HangUp();
+  port.SetTimeouts(0, 0, 0);
+  EXPECT_EQ(ErrorText([&] { port.Read(buffer, sizeof buffer); }), "COMPort: read failed ");
+}
+
+TEST(COMPortTest, ACancelledReadReturnsPromptlyAndAHangUpIsReported) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  RecordingPresenter presenter;
+  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  int n = 1;
+  port.OpenFirstAvailable(n);
+  port.SetTimeouts(200, 0, 0);
+  OverlappedRead overlapped;
+  char buffer[500];
+
+  auto pending = std::async(std::launch::async, [&] { return port.ReadAsync(buffer, sizeof buffer, overlapped); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const auto cancelledAt = Clock::now();
+  overlapped.Cancel();
+  ASSERT_EQ(pending.wait_for(std::chrono::seconds(1)), std::future_status::ready);
+  EXPECT_EQ(pending.get(), 0u);
+  EXPECT_LT(Clock::now() - cancelledAt, std::chrono::milliseconds(500));
+  EXPECT_FALSE(overlapped.failed);
+
+  overlapped.Reset();
+  receiver.HangUp();
+  EXPECT_EQ(port.ReadAsync(buffer, sizeof buffer, overlapped), 0u);
+  EXPECT_TRUE(overlapped.failed);
+}
+
+}  // namespace
+}  // namespace nocturna

@@ -1,0 +1,198 @@
+// Starting and stopping the GPS, and the position step, with simulated receivers on
+// pseudo-terminals.
+#include "gps/gps_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "gps/gps_port.h"
+#include "platform/system_clock.h"
+#include "serial_test_support.h"
+
+namespace nocturna {
+namespace {
+
+using testing::FakeGpsWindow;
+using testing::PortMap;
+using testing::PtyReceiver;
+using testing::PumpUntil;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+const std::string kOpenFailed = "Could not open GPS\n\rPlease retry";
+const std::string kNotFound = "Could not find a GPS\n\rPlease check to see if a GPS is attached!";
+const std::string kPoorCoverage = "GPS coverage is poor, Please Wait";
+
+// The textbook sentence, with its checksum fitted to the talker; a receiver burst around it.
+std::string Sentence(const std::string& body) {
+  unsigned sum = 0;
+  for (const char c : body) sum ^= static_cast<unsigned char>(c);
+  char checksum[4];
+  std::snprintf(checksum, sizeof checksum, "*%02X", sum);
+  return "$" + body + checksum + "\r\n";
+}
+std::string Burst(const std::string& talker, char status) {
+  return Sentence(talker + "GGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,") +
+         Sentence(talker + "RMC,123519," + status + ",4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W") +
+         Sentence(talker + "GSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
+}
+
+class NoClock : public SystemClock {
+ public:
+  UtcCalendar ReadUtc() const override { return {}; }
+  bool SetUtc(const UtcCalendar&) override { return false; }
+};
+
+class GpsControllerTest : public ::testing::Test {
+ protected:
+  FakeGpsWindow window;
+  NoClock clock;
+};
+
+TEST(GpsBurstTest, TextbookSentenceChecksumIsTheOneReceiversSend) {
+  EXPECT_EQ(Sentence("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W"),
+            "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n");
+}
+
+class GpsTalkerTest : public GpsControllerTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(GpsTalkerTest, AValidFixSetsThePositionAndAFixWithoutStatusAOnlyCounts) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  receiver.Repeat(Burst(GetParam(), 'A'), 400ms);
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  ASSERT_TRUE(controller.IsOn()) << ::testing::PrintToString(window.Texts());
+  EXPECT_EQ(window.caption, "GPS On");
+  EXPECT_EQ(window.captionColour.green, 128);
+  EXPECT_TRUE(window.gpsTimeEnabled);
+  ASSERT_EQ(window.Texts(), std::vector<std::string>{"GPS is open on COM1\n\rAcquiring Satellites - Please Wait"});
+
+  ASSERT_TRUE(PumpUntil([&] { return !window.fixes.empty(); }, 3000));
+  const testing::AppliedFix& fix = window.fixes.front();
+  // 48°07.038'N 11°31.000'E: 48 + 7.038/60, and east negative.
+  EXPECT_NEAR(fix.position.latitude, 48.1173, 1e-9);
+  EXPECT_NEAR(fix.position.longitude, -(11.0 + 31.0 / 60.0), 1e-9);
+  EXPECT_EQ(fix.zoneDescription, -1);
+  EXPECT_EQ(fix.latitudeText, "Latitude 48\xB0" "07.0'N");
+  EXPECT_EQ(fix.longitudeText, "Longitude 011\xB0" "31.0'E");
+  EXPECT_EQ(controller.Port()->rmc.sentenceId, GetParam() + "RMC");
+  EXPECT_EQ(controller.PoorFixCount(), 0);
+
+  receiver.Repeat(Burst(GetParam(), 'V'), 400ms);
+  const std::size_t fixesBefore = window.fixes.size() + 1;  // one valid burst may still be in flight
+  ASSERT_TRUE(PumpUntil([&] { return controller.PoorFixCount() >= 3; }, 4000));
+  EXPECT_LE(window.fixes.size(), fixesBefore);
+  EXPECT_EQ(controller.Port()->rmc.status, 'V');
+
+  controller.SpeedGPSClick(false);
+  EXPECT_FALSE(controller.IsOn());
+  EXPECT_EQ(window.caption, "GPS Off");
+  EXPECT_EQ(window.captionColour.red, 255);
+  EXPECT_FALSE(window.gpsTimeEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Talkers, GpsTalkerTest, ::testing::Values("GP", "GN"));
+
+TEST_F(GpsControllerTest, TenBurstsWithoutAFixTellTheUserOnce) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  receiver.Repeat(Sentence("GPRMC,,V,,,,,,,,,,N") + Sentence("GPGSV,1,1,00"), 300ms);
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  ASSERT_TRUE(controller.IsOn());
+  ASSERT_TRUE(PumpUntil([&] { return window.presenter.shown.size() >= 2; }, 6000));
+  // The count starts again: the next message needs ten more bursts.
+  ASSERT_TRUE(PumpUntil([&] { return controller.PoorFixCount() >= 5; }, 3000));
+  controller.SpeedGPSClick(false);
+  EXPECT_EQ(window.Texts(),
+            (std::vector<std::string>{"GPS is open on COM1\n\rAcquiring Satellites - Please Wait", kPoorCoverage}));
+  EXPECT_TRUE(window.fixes.empty());
+}
+
+TEST_F(GpsControllerTest, AReceiverBehindThreeSilentPortsIsFound) {
+  PtyReceiver silent1, silent2, silent3, gps;
+  const PortMap map({silent1.DevicePath(), silent2.DevicePath(), silent3.DevicePath(), gps.DevicePath()});
+  gps.Repeat(Burst("GN", 'A'), 400ms);
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  ASSERT_TRUE(controller.IsOn());
+  EXPECT_EQ(controller.Port()->PortName(), "COM4");
+  EXPECT_EQ(window.Texts(), std::vector<std::string>{"GPS is open on COM4\n\rAcquiring Satellites - Please Wait"});
+  EXPECT_TRUE(PumpUntil([&] { return !window.fixes.empty(); }, 3000));
+}
+
+TEST_F(GpsControllerTest, NoPortGivesBothMessagesAndASecondClickStopsCleanly) {
+  const PortMap map({});
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  EXPECT_FALSE(controller.IsOn());
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+  EXPECT_EQ(window.presenter.shown[1].kind, MessageKind::Error);
+  EXPECT_EQ(window.caption, "GPS Off");
+  EXPECT_EQ(window.captionColour.red, 255);
+  EXPECT_FALSE(window.gpsTimeEnabled);
+
+  controller.SpeedGPSClick(false);
+  EXPECT_EQ(window.presenter.shown.size(), 2u);
+  EXPECT_EQ(window.caption, "GPS Off");
+}
+
+TEST_F(GpsControllerTest, PortsWithoutNmeaTextAreNotAReceiver) {
+  PtyReceiver modem;
+  const PortMap map({modem.DevicePath()});
+  modem.Repeat("ATZ\r\nOK\r\n$PMTK001,604,3*32\r\n", 200ms);  // '$' but no satellite talker
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  EXPECT_FALSE(controller.IsOn());
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+}
+
+// Stopping ends the reader within a second whether the receiver talks, is silent or has
+// been unplugged; the port closes after the reader has gone.
+TEST_F(GpsControllerTest, StoppingIsPromptWhateverTheReceiverDoes) {
+  enum class Then { KeepsTalking, FallsSilent, HangsUp };
+  for (const Then then : {Then::KeepsTalking, Then::FallsSilent, Then::HangsUp}) {
+    SCOPED_TRACE(static_cast<int>(then));
+    FakeGpsWindow w;
+    PtyReceiver receiver;
+    const PortMap map({receiver.DevicePath()});
+    receiver.Repeat(Burst("GP", 'A'), 300ms);
+    GpsController controller(w, clock);
+    controller.SpeedGPSClick(true);
+    ASSERT_TRUE(controller.IsOn());
+    ASSERT_TRUE(PumpUntil([&] { return !w.fixes.empty(); }, 3000));
+    if (then != Then::KeepsTalking) receiver.StopRepeating();
+    if (then == Then::HangsUp) receiver.HangUp();
+    PumpUntil([] { return false; }, 500);
+
+    const auto start = Clock::now();
+    controller.SpeedGPSClick(false);
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    EXPECT_LT(took.count(), 1000) << "stop took " << took.count() << " ms";
+    EXPECT_FALSE(controller.IsOn());
+    EXPECT_EQ(w.presenter.shown.size(), 1u) << ::testing::PrintToString(w.Texts());
+  }
+}
+
+TEST_F(GpsControllerTest, DestroyingTheControllerStopsTheReader) {
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  receiver.Repeat(Burst("GP", 'A'), 200ms);
+  const auto start = Clock::now();
+  {
+    GpsController controller(window, clock);
+    controller.SpeedGPSClick(true);
+    ASSERT_TRUE(controller.IsOn());
+    PumpUntil([&] { return window.fixes.size() >= 2; }, 3000);
+    controller.Shutdown();
+    EXPECT_FALSE(controller.IsOn());
+    controller.SpeedGPSClick(true);  // started again, left running for the destructor
+    ASSERT_TRUE(controller.IsOn());
+  }
+  EXPECT_LT(Clock::now() - start, 15s);
+}
+
+}  // namespace
+}  // namespace nocturna

@@ -1,0 +1,149 @@
+#pragma once
+// Pseudo-terminal receivers, port maps and a fake main window for the serial tests.
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gps/gps_window.h"
+#include "support/recording_presenter.h"
+
+namespace nocturna::testing {
+
+// One end of a pseudo-terminal for the program (DevicePath) and the other for a simulated
+// receiver, which can write bursts, repeat one, fall silent or hang up.
+class PtyReceiver {
+ public:
+  PtyReceiver() {
+    char name[256] = {};
+    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) std::abort();
+    path_ = name;
+    termios raw{};
+    ::tcgetattr(slave_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave_, TCSANOW, &raw);
+  }
+  ~PtyReceiver() {
+    StopRepeating();
+    HangUp();
+    if (slave_ >= 0) ::close(slave_);
+  }
+  PtyReceiver(const PtyReceiver&) = delete;
+  PtyReceiver& operator=(const PtyReceiver&) = delete;
+
+  const std::string& DevicePath() const { return path_; }
+
+  void Write(const std::string& bytes) {
+    std::lock_guard lock(writeMutex_);
+    std::size_t done = 0;
+    while (master_ >= 0 && done < bytes.size()) {
+      const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+      if (n <= 0) break;
+      done += static_cast<std::size_t>(n);
+    }
+  }
+
+  // Writes burst every period until StopRepeating (a receiver's once-a-second output).
+  void Repeat(std::string burst, std::chrono::milliseconds period) {
+    StopRepeating();
+    repeating_ = true;
+    writer_ = std::thread([this, burst = std::move(burst), period] {
+      while (repeating_) {
+        Write(burst);
+        for (auto slept = std::chrono::milliseconds(0); repeating_ && slept < period; slept += std::chrono::milliseconds(10)) {
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+      }
+    });
+  }
+  void StopRepeating() {
+    repeating_ = false;
+    if (writer_.joinable()) writer_.join();
+  }
+  // The receiver's end goes away, as when its cable is pulled.
+  void HangUp() {
+    std::lock_guard lock(writeMutex_);
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;  // held so the line stays up while the program opens and closes it
+  std::string path_;
+  std::mutex writeMutex_;
+  std::atomic<bool> repeating_{false};
+  std::thread writer_;
+};
+
+// Sets NOCTURNA_COM1..9 to the given devices (missing or empty: no port), for one test.
+class PortMap {
+ public:
+  explicit PortMap(const std::vector<std::string>& devices) {
+    for (int n = 1; n <= 9; ++n) {
+      const std::string value = n <= static_cast<int>(devices.size()) ? devices[n - 1] : "";
+      ::setenv(("NOCTURNA_COM" + std::to_string(n)).c_str(), value.c_str(), 1);
+    }
+  }
+  ~PortMap() {
+    for (int n = 1; n <= 9; ++n) ::unsetenv(("NOCTURNA_COM" + std::to_string(n)).c_str());
+  }
+};
+
+// Runs the window thread's events until done() or the time is up; true when done.
+inline bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > milliseconds) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+struct AppliedFix {
+  DrPosition position;
+  int zoneDescription = 0;
+  std::string latitudeText;
+  std::string longitudeText;
+};
+
+class FakeGpsWindow : public GpsWindow {
+ public:
+  void ApplyGpsFix(const DrPosition& position, int zoneDescription, const std::string& latitudeText,
+                   const std::string& longitudeText) override {
+    fixes.push_back({position, zoneDescription, latitudeText, longitudeText});
+  }
+  void SetSpeedGpsCaption(const std::string& text, CaptionColour colour) override {
+    caption = text;
+    captionColour = colour;
+  }
+  void SetGpsTimeEnabled(bool enabled) override { gpsTimeEnabled = enabled; }
+  void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
+  MessagePresenter& Presenter() override { return presenter; }
+
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const Message& m : presenter.shown) texts.push_back(m.text);
+    return texts;
+  }
+
+  RecordingPresenter presenter;
+  std::vector<AppliedFix> fixes;
+  std::string caption = "Start GPS";
+  CaptionColour captionColour = kGpsOffColour;
+  bool gpsTimeEnabled = false;
+};
+
+}  // namespace nocturna::testing
