@@ -10,7 +10,10 @@ double SolveKepler(BodyEphemeris& body) {
   const double e = body.eccentricity;
   const double m = body.meanAnomaly - kTwoPi * TruncToInt(body.meanAnomaly / kTwoPi);
   double eccentric = m;
-  for (;;) {
+  // Newton needs a handful of rounds for these eccentricities; the bound only stops a
+  // non-finite argument (a corrupt position or moment) from spinning for ever.
+  constexpr int kMaxRounds = 50;
+  for (int round = 0; round < kMaxRounds; ++round) {
     body.eccentricAnomaly = eccentric;
     const double residual = eccentric - e * std::sin(eccentric) - m;
     if (std::fabs(residual) < 0.000001) break;

@@ -6,7 +6,8 @@ namespace nocturna {
 
 // Solves M = E - e sin E by Newton's method to 1e-6 rad. Reads body.meanAnomaly (radians)
 // and body.eccentricity; writes eccentricAnomaly and trueAnomaly (radians, -pi..pi) and
-// returns the true anomaly. Meant for e below about 0.1; it has no round limit of its own.
+// returns the true anomaly. Meant for e below about 0.1; a NaN argument gives NaN
+// after at most 50 rounds instead of looping.
 double SolveKepler(BodyEphemeris& body);
 
 }  // namespace nocturna

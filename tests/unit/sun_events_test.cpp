@@ -97,6 +97,7 @@ TEST(ComputeSunMeridianAndPvcTest, MeridianPassageAndEquationOfTime) {
       {{2, 12, 2024}, 75, 17.23653, 14.1918},   // mid February, near its minimum
       {{11, 3, 2024}, -139.7, 2.41245, 16.4530},
       {{7, 26, 2026}, 0, 12.10942, 6.5654},
+      {{6, 20, 2024}, 180, 24.03024, 1.8139},  // local mean noon falls at 0h of the next day
   };
   for (const Case& c : cases) {
     SunEventsRecord events{};

@@ -118,6 +118,12 @@ TEST(SolveKeplerTest, CircularOrbitAndResidual) {
   SolveKepler(mars);
   const double e = mars.eccentricAnomaly;
   EXPECT_NEAR(e - 0.0934 * std::sin(e), 2.5, 1e-6);
+
+  // A non-finite mean anomaly (from a corrupt moment or position) ends, as NaN.
+  BodyEphemeris corrupt{};
+  corrupt.meanAnomaly = std::nan("");
+  corrupt.eccentricity = 0.0167;
+  EXPECT_TRUE(std::isnan(SolveKepler(corrupt)));
 }
 
 TEST(EclipticToEquatorialTest, SolsticePointAndEquinoxPoint) {
