@@ -84,8 +84,7 @@ BENCHMARK(BM_MoonEvents);
 
 void BM_SunMeridianAndPvc(benchmark::State& state) {
   RunOverInputs(state, [](SunEventsRecord& events, const DailyRunInput& input) {
-    ComputeSunMeridianAndPvc(events, input.date, input.position.latitude,
-                             input.position.longitude);
+    ComputeSunMeridianAndPvc(events, input.date, input.position.latitude, input.position.longitude);
   });
 }
 BENCHMARK(BM_SunMeridianAndPvc);
@@ -95,8 +94,7 @@ void BM_DailyRun(benchmark::State& state) {
   RunOverInputs(state, [](SunEventsRecord& events, const DailyRunInput& input) {
     ComputeSunEvents(events, input.date, input.position);
     ComputeMoonEvents(events, input.date, input.position);
-    ComputeSunMeridianAndPvc(events, input.date, input.position.latitude,
-                             input.position.longitude);
+    ComputeSunMeridianAndPvc(events, input.date, input.position.latitude, input.position.longitude);
   });
 }
 BENCHMARK(BM_DailyRun);
@@ -107,8 +105,8 @@ BENCHMARK(BM_DailyRun);
 void BM_PeerDailyRunLibnova(benchmark::State& state) {
   RunOverInputs(state, [](SunEventsRecord& events, const DailyRunInput& input) {
     ln_lnlat_posn observer{-input.position.longitude, input.position.latitude};
-    const AstroMoment noon = MakeAstroMoment(input.date.month, input.date.day, input.date.year,
-                                             12, 0, 0);
+    const AstroMoment noon =
+        MakeAstroMoment(input.date.month, input.date.day, input.date.year, 12, 0, 0);
     const double jd = ToJulian(noon).julianDay;
     ln_rst_time rst{};
     for (const double horizon : {-0.8333, -6.0, -12.0}) {

@@ -12,8 +12,7 @@ int RiseSetHourAngle(BodyEphemeris& record, double latitude, double declination,
   const double phi = DegToRad(latitude);
   double q = std::cos(phi) * std::cos(declination);
   if (std::fabs(q) < 1e-10) q = 1e-10;  // at a pole: any declination is then all day above or below
-  const double cosHourAngle =
-      -(std::sin(phi) * std::sin(declination) + std::sin(depression)) / q;
+  const double cosHourAngle = -(std::sin(phi) * std::sin(declination) + std::sin(depression)) / q;
   if (cosHourAngle < -1) return kStaysAbove;
   if (cosHourAngle > 1) return kStaysBelow;
 

@@ -82,7 +82,8 @@ void ComputeSunEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
     events.*kind.morning =
         status != kCrossesAltitude ? status : UtOfLocalSiderealTime(riseLst, zoneDate, position);
     if (kind.morning == &BodyEphemeris::sunrise) {
-      events.amplitudeAngle = status != kCrossesAltitude ? status : 90 - RadToDeg(events.riseAzimuth);
+      events.amplitudeAngle =
+          status != kCrossesAltitude ? status : 90 - RadToDeg(events.riseAzimuth);
     }
 
     // Evening event with the Sun at the evening estimate, not the morning one: half a day of
@@ -99,7 +100,8 @@ void ComputeSunEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
 double ComputeSunMeridianAndPvc(SunEventsRecord& events, const CalendarDate& zoneDate,
                                 double latitude, double longitude) {
   const double meanNoon = 12 + longitude / 15;  // UT hours of local mean noon
-  AstroMoment moment = MakeAstroMomentFromDay(zoneDate.year, zoneDate.month, zoneDate.day + meanNoon / 24);
+  AstroMoment moment =
+      MakeAstroMomentFromDay(zoneDate.year, zoneDate.month, zoneDate.day + meanNoon / 24);
   const double declination = SunPosition(events, moment).declination;
 
   // The moment's own date: at 180°W local mean noon falls at 0h of the next day.

@@ -1,11 +1,12 @@
 // Planets' mean elements against the elements of date at J2000.0 published by Meeus
 // (Astronomical Algorithms, table 31.A, mean equinox of the date), from a different fit.
+#include "ephemeris/planet_elements.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "ephemeris/julian.h"
-#include "ephemeris/planet_elements.h"
 
 namespace nocturna {
 namespace {
@@ -32,7 +33,8 @@ TEST(PlanetElementsTest, ElementsAtJ2000MatchPublishedElementsOfDate) {
     const ElementsCase& c = cases[p];
     const BodyEphemeris& planet = records[p + 1];
     // The mean longitude is not reduced: compare modulo whole turns.
-    EXPECT_NEAR(std::remainder(planet.meanLongitude - c.meanLongitude, 360.0), 0.0, 0.01) << c.planet;
+    EXPECT_NEAR(std::remainder(planet.meanLongitude - c.meanLongitude, 360.0), 0.0, 0.01)
+        << c.planet;
     EXPECT_NEAR(planet.perihelionLongitude, c.perihelion, 0.01) << c.planet;
     EXPECT_NEAR(planet.meanEccentricity, c.eccentricity, 0.00001) << c.planet;
     EXPECT_NEAR(planet.inclination, c.inclination, 0.001) << c.planet;

@@ -1,12 +1,13 @@
 // The day's Sun events against an independent computation: the apparent Sun from ERFA
 // (IAU 2006/2000A, EPV00) iterated in python3 to the crossings of altitude -50', -6° and -12°,
 // to the meridian and to azimuths 90° and 270°, on the zone date of the nominal zone description.
+#include "ephemeris/sun_events.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "ephemeris/rise_set.h"
-#include "ephemeris/sun_events.h"
 #include "foundations/angles.h"
 
 namespace nocturna {
@@ -30,24 +31,38 @@ TEST(ComputeSunEventsTest, EventTimesMatchIndependentReference) {
   // Zone descriptions from +11 to -11: the evening events of the far zones were the ones that
   // took the Sun on the wrong day.
   const SunEventsCase cases[] = {
-      {"42N 75W equinox", {3, 20, 2024}, {42, 75},
+      {"42N 75W equinox",
+       {3, 20, 2024},
+       {42, 75},
        {11.03941, 23.21414, 10.57559, 23.67902, 10.03197, 0.22418}},
-      {"Tokyo, ZD -9", {5, 5, 2024}, {35.7, -139.7},
+      {"Tokyo, ZD -9",
+       {5, 5, 2024},
+       {35.7, -139.7},
        {19.75092, 9.52051, 19.29071, 9.98208, 18.73491, 10.53994}},
-      {"Honolulu, ZD +11", {1, 15, 2024}, {21.3, 157.9},
+      {"Honolulu, ZD +11",
+       {1, 15, 2024},
+       {21.3, 157.9},
        {17.19474, 4.17398, 16.79771, 4.57093, 16.34283, 5.02570}},
-      {"Sydney, ZD -10", {8, 10, 2024}, {-33.9, -151.2},
+      {"Sydney, ZD -10",
+       {8, 10, 2024},
+       {-33.9, -151.2},
        {20.65629, 7.36908, 20.22384, 7.80167, 19.73001, 8.29569}},
-      {"60N 170E, ZD -11", {12, 6, 2026}, {60, -170},
+      {"60N 170E, ZD -11",
+       {12, 6, 2026},
+       {60, -170},
        {21.39061, 3.63050, 20.46521, 4.55566, 19.53816, 5.48236}},
-      {"70N midsummer", {6, 21, 2024}, {70, -20},
+      {"70N midsummer",
+       {6, 21, 2024},
+       {70, -20},
        {kEventAboveAllDay, kEventAboveAllDay, kEventAboveAllDay, kEventAboveAllDay,
         kEventAboveAllDay, kEventAboveAllDay}},
-      {"70N midwinter", {12, 21, 2024}, {70, -20},
+      {"70N midwinter",
+       {12, 21, 2024},
+       {70, -20},
        {kEventBelowAllDay, kEventBelowAllDay, 8.57667, 12.69879, 6.76360, 14.51186}},
   };
-  const char* names[] = {"sunrise", "sunset", "civilMorning", "civilEvening", "nauticalMorning",
-                         "nauticalEvening"};
+  const char* names[] = {"sunrise",      "sunset",          "civilMorning",
+                         "civilEvening", "nauticalMorning", "nauticalEvening"};
   for (const SunEventsCase& c : cases) {
     SunEventsRecord events{};
     ComputeSunEvents(events, c.date, c.position);
@@ -59,9 +74,9 @@ TEST(ComputeSunEventsTest, EventTimesMatchIndependentReference) {
         continue;
       }
       const double error = HoursDifferenceSeconds(actual[i], c.expected[i]);
-      EXPECT_LT(std::fabs(error), 5.0) << c.place << " " << names[i] << " expected "
-                                       << c.expected[i] << " h, got " << actual[i] << " h, diff "
-                                       << error << " s";
+      EXPECT_LT(std::fabs(error), 5.0)
+          << c.place << " " << names[i] << " expected " << c.expected[i] << " h, got " << actual[i]
+          << " h, diff " << error << " s";
       EXPECT_GE(actual[i], 0.0);
       EXPECT_LE(actual[i], 24.0);
     }
@@ -93,10 +108,9 @@ TEST(ComputeSunMeridianAndPvcTest, MeridianPassageAndEquationOfTime) {
     double equationOfTime;   // minutes, magnitude
   };
   const Case cases[] = {
-      {{11, 3, 2024}, 75, 16.72587, 16.4478},   // early November, near its maximum
-      {{2, 12, 2024}, 75, 17.23653, 14.1918},   // mid February, near its minimum
-      {{11, 3, 2024}, -139.7, 2.41245, 16.4530},
-      {{7, 26, 2026}, 0, 12.10942, 6.5654},
+      {{11, 3, 2024}, 75, 16.72587, 16.4478},  // early November, near its maximum
+      {{2, 12, 2024}, 75, 17.23653, 14.1918},  // mid February, near its minimum
+      {{11, 3, 2024}, -139.7, 2.41245, 16.4530}, {{7, 26, 2026}, 0, 12.10942, 6.5654},
       {{6, 20, 2024}, 180, 24.03024, 1.8139},  // local mean noon falls at 0h of the next day
   };
   for (const Case& c : cases) {
@@ -127,10 +141,8 @@ TEST(ComputeSunMeridianAndPvcTest, PrimeVerticalCrossings) {
     double latitude;
   };
   const NoCrossing noCrossings[] = {
-      {"30N, Sun south", {12, 21, 2024}, 30},
-      {"30S, Sun north", {6, 21, 2024}, -30},
-      {"10N, Sun north of it", {6, 21, 2024}, 10},
-      {"equator, June", {6, 21, 2024}, 0},
+      {"30N, Sun south", {12, 21, 2024}, 30},      {"30S, Sun north", {6, 21, 2024}, -30},
+      {"10N, Sun north of it", {6, 21, 2024}, 10}, {"equator, June", {6, 21, 2024}, 0},
       {"equator, equinox", {3, 20, 2024}, 0},
   };
   for (const NoCrossing& c : noCrossings) {

@@ -1,6 +1,8 @@
 // The Sun's apparent place, nutation, obliquity, Kepler's equation and the ecliptic conversion.
 // Reference places: apparent geocentric Sun from ERFA (IAU 2006/2000A precession-nutation,
 // EPV00 Earth ephemeris, annual aberration), computed independently in python3 for the UT moment.
+#include "ephemeris/sun_position.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 #include "ephemeris/kepler.h"
 #include "ephemeris/nutation.h"
 #include "ephemeris/sidereal.h"
-#include "ephemeris/sun_position.h"
 #include "foundations/angles.h"
 
 namespace nocturna {
@@ -29,20 +30,17 @@ TEST(SunPositionTest, GhaAndDeclinationMatchIndependentReference) {
   const SunPlaceCase cases[] = {
       {2000, 3, 20, 7, 35, 0, 291.89182, -0.00001},  // March equinox
       {2000, 6, 21, 1, 48, 0, 206.56894, 23.43784},  // June solstice
-      {2024, 11, 3, 12, 0, 0, 4.11253, -15.30039},
-      {2026, 2, 12, 12, 0, 0, 356.45807, -13.59524},
-      {2026, 12, 6, 17, 5, 9, 78.51258, -22.54730},
-      {1995, 9, 23, 6, 13, 0, 275.10424, 0.09717},
+      {2024, 11, 3, 12, 0, 0, 4.11253, -15.30039},  {2026, 2, 12, 12, 0, 0, 356.45807, -13.59524},
+      {2026, 12, 6, 17, 5, 9, 78.51258, -22.54730}, {1995, 9, 23, 6, 13, 0, 275.10424, 0.09717},
       {2035, 7, 4, 22, 30, 0, 156.36470, 22.81681},
   };
   for (const SunPlaceCase& c : cases) {
     const AstroMoment moment = MakeAstroMoment(c.month, c.day, c.year, c.hour, c.minute, c.second);
     BodyEphemeris sun{};
     const EquatorialPlace place = SunPosition(sun, moment);
-    const double gha =
-        ApproxGhaAries(moment.month, moment.day, moment.year, moment.hour, moment.minute,
-                       moment.second) +
-        sun.sha;
+    const double gha = ApproxGhaAries(moment.month, moment.day, moment.year, moment.hour,
+                                      moment.minute, moment.second) +
+                       sun.sha;
     const double ghaError = AngleDifference(gha, c.gha) * 60;
     const double decError = (sun.declination - c.declination) * 60;
     EXPECT_LT(std::fabs(ghaError), 0.5)
@@ -98,7 +96,7 @@ TEST(SolveKeplerTest, CircularOrbitAndResidual) {
   };
   const KeplerCase cases[] = {
       {1.0, 0.0, 1.0},
-      {4.0, 0.0, 4.0 - kTwoPi},       // beyond pi: the true anomaly comes back in -pi..pi
+      {4.0, 0.0, 4.0 - kTwoPi},        // beyond pi: the true anomaly comes back in -pi..pi
       {10.0, 0.0, 10.0 - 2 * kTwoPi},  // whole turns removed first
       // Meeus example 30.a: M = 5°, e = 0.1 gives E = 5.554589°; nu from tan(nu/2).
       {DegToRad(5.0), 0.1, 2 * std::atan(std::sqrt(1.1 / 0.9) * std::tan(DegToRad(5.554589) / 2))},
