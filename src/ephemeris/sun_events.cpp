@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "ephemeris/event_estimate.h"
 #include "ephemeris/julian.h"
 #include "ephemeris/rise_set.h"
 #include "ephemeris/sidereal.h"
@@ -27,23 +28,6 @@ constexpr std::array<SunEventKind, 3> kSunEventKinds = {{
     {0.1047198, &BodyEphemeris::civilMorning, &BodyEphemeris::civilEvening},
     {0.2094395, &BodyEphemeris::nauticalMorning, &BodyEphemeris::nauticalEvening},
 }};
-
-// UT hours of a local sidereal time on the zone date.
-double UtOfLocalSiderealTime(double lst, const CalendarDate& zoneDate, const DrPosition& position) {
-  SiderealConverter converter{};
-  converter.lst = lst;
-  return ConvertSidereal(converter, zoneDate, position, -1);
-}
-
-// The UT moment of an event estimate (UT hours, wrapped into 0..24 by the converter): its zone
-// time ut - zd tells whether the wrap moved it off the zone date, and the day is stepped back.
-AstroMoment MomentOfEstimate(const AstroMoment& date0, double ut, int zoneDescription) {
-  AstroMoment moment = date0;
-  const double zoneTime = ut - zoneDescription;
-  if (zoneTime > 24) moment = AddDays(moment, -1);
-  if (zoneTime < 0) moment = AddDays(moment, +1);
-  return AddDays(moment, ut / 24);
-}
 
 // The Sun at the moment; the kept sidereal times are replaced only when the Sun crosses.
 int SunCrossing(SunEventsRecord& events, const AstroMoment& moment, double latitude,
