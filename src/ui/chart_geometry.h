@@ -1,0 +1,72 @@
+#pragma once
+// Where the chart puts things: the disc, each body's symbol box, the sky's state and which
+// bodies are shown. The screen chart, picking and printing all place bodies through these,
+// so what is drawn is what is picked and printed.
+#include "navigation/body_catalog.h"
+
+namespace nocturna {
+
+// A body's place on the unit chart: x to the right and y downward in horizon radii (0 at the
+// zenith, 1 on the horizon), and its symbol size (6 - magnitude; the semidiameter in minutes
+// of arc for the Sun and the Moon).
+struct ChartPosition {
+  double x = 0.0;
+  double y = 0.0;
+  double symbolSize = 0.0;
+};
+
+// Catalog position k (0..63) from hc, zn (degrees) and magnitude. With both signs +1 north is
+// up and east to the right; rotateSign -1 turns the chart through 180 degrees, flipSign -1
+// mirrors it left to right.
+ChartPosition ChartPoint(const BodyCatalog& catalog, int k, int rotateSign, int flipSign);
+
+// The drawing target's geometry in its pixels.
+struct ChartGeometry {
+  double centreX = 0.0;
+  double centreY = 0.0;
+  double radius = 0.0;       // horizon radius
+  double diameter = 0.0;     // of the horizon disc
+  double symbolScale = 0.0;  // half-size of a symbol per unit of symbol size
+};
+
+// The window's chart: W x H paint box, symbols scaled by the window's client width.
+// Diameter H - 10, centre (W / 2, H div 2).
+ChartGeometry ScreenChartGeometry(int width, int height, int clientWidth);
+
+// A symbol's box in pixels; both edges belong to it.
+struct SymbolBox {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  double halfSize = 0.0;
+};
+
+SymbolBox BodySymbolBox(const ChartGeometry& geometry, const ChartPosition& position);
+
+// The sky by the Sun's computed altitude (degrees).
+enum class SkyState { Day, CivilTwilight, NauticalTwilight, Night };
+SkyState SkyStateOf(double sunAltitude);
+
+// Which bodies the chart shows: altitudes in degrees, magnitude.
+struct VisibilityLimits {
+  double minimumAltitude = 0.0;
+  double maximumAltitude = 90.0;
+  double maximumMagnitude = 3.5;
+};
+
+// All bodies, or the "Bright" filter.
+VisibilityLimits VisibilityLimitsFor(bool brightOnly);
+
+// Whether body k (1..63) is drawn under the limits; from the Sun on the minimum altitude is
+// -0.8 degrees (the Sun's upper limb with refraction).
+bool BodyShown(const BodyCatalog& catalog, int k, const VisibilityLimits& limits);
+
+// The azimuth label of spoke i (0..35, ten degrees each clockwise from the top) as a multiple
+// of ten degrees, following the rotation and the mirror.
+int AzimuthLabelIndex(int spoke, int rotateSign, int flipSign);
+
+// "N", "E", "S" or "W" for a label index that is a multiple of nine.
+char CardinalLetter(int labelIndex);
+
+}  // namespace nocturna

@@ -1,0 +1,194 @@
+#include "ui/chart_painter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+#include <cmath>
+
+#include "foundations/angles.h"
+
+namespace nocturna {
+
+namespace {
+
+const QColor kAqua(0, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kSilver(192, 192, 192);
+const QColor kYellow(255, 255, 0);
+
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The box from (left, top) to (right, bottom), either order, as GDI-style shapes take it.
+QRect BoxOf(int x1, int y1, int x2, int y2) {
+  return QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(0, 0, -1, -1);
+}
+
+QRect CircleBox(double cx, double cy, double radius) {
+  return BoxOf(TruncToInt(cx - radius), TruncToInt(cy + radius), TruncToInt(cx + radius),
+               TruncToInt(cy - radius));
+}
+
+void DrawAltitudeCircles(QPainter& painter, const ChartGeometry& g) {
+  const double cx = g.centreX;
+  const double cy = g.centreY;
+  for (int n = 8; n >= 1; --n) {
+    const double rho = g.radius * n / 9.0;
+    painter.drawEllipse(CircleBox(cx, cy, rho));
+    const QString label = QString::number(90 - 10 * n);
+    DrawTextAt(painter, TruncToInt(cx - 6), TruncToInt(cy + rho - 6), label);
+    DrawTextAt(painter, TruncToInt(cx - 6), TruncToInt(cy - rho - 6), label);
+    DrawTextAt(painter, TruncToInt(cx - rho - 6), TruncToInt(cy - 6), label);
+    DrawTextAt(painter, TruncToInt(cx + rho - 6), TruncToInt(cy - 6), label);
+  }
+}
+
+void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign, int flipSign) {
+  const double cx = g.centreX;
+  const double cy = g.centreY;
+  const QFont letterFont("Arial Black", 12, QFont::Black);
+  const QFont numberFont("MS Sans Serif", 8);
+  for (int i = 0; i < 36; ++i) {
+    const double theta = DegToRad(10.0 * i);
+    const double inner = g.diameter / 18.0;
+    painter.drawLine(TruncToInt(cx + std::sin(theta) * inner),
+                     TruncToInt(cy - std::cos(theta) * inner),
+                     TruncToInt(cx + std::sin(theta) * g.radius),
+                     TruncToInt(cy - std::cos(theta) * g.radius));
+    const double s = std::sin(theta) * g.radius;
+    const double c = std::cos(theta) * g.radius;
+    const int m = AzimuthLabelIndex(i, rotateSign, flipSign);
+    if (i % 9 == 0) {
+      static constexpr int kLetterOffsets[4][2] = {{-7, -2}, {-14, -11}, {-5, -21}, {2, -11}};
+      const int* offset = kLetterOffsets[i / 9];
+      painter.setFont(letterFont);
+      DrawTextAt(painter, TruncToInt(cx + s + offset[0]), TruncToInt(cy - c + offset[1]),
+                 QString(QLatin1Char(CardinalLetter(m))));
+      continue;
+    }
+    static constexpr int kNumberOffsets[4][2] = {{-15, 0}, {-19, -15}, {3, -15}, {3, 0}};
+    const int* offset = kNumberOffsets[i / 9];
+    painter.setFont(numberFont);
+    DrawTextAt(painter, TruncToInt(cx + s + offset[0]), TruncToInt(cy - c + offset[1]),
+               QString::number(10 * m));
+  }
+}
+
+// The Moon's lit half faces the Sun: its elongation east of the Sun (SHA of the Sun less the
+// Moon's, 0..360) beyond 180 degrees lights the right half. The second ellipse widens the lit
+// half to a gibbous Moon or cuts it to a crescent.
+void DrawMoon(QPainter& painter, const SymbolBox& box, const BodyCatalog& catalog,
+              const QColor& sky) {
+  const QRect rect = BoxOf(box.left, box.top, box.right, box.bottom);
+  painter.setPen(sky);
+  painter.setBrush(kSilver);
+  double elongation = catalog.entries[kSunIndex].sha - catalog.entries[kMoonIndex].sha;
+  if (elongation < 0.0) elongation += 360.0;
+  constexpr int kQuarterTurn = 90 * 16;
+  constexpr int kHalfTurn = 180 * 16;
+  painter.drawChord(rect, elongation > 180.0 ? -kQuarterTurn : kQuarterTurn, kHalfTurn);
+  const double f = catalog.moonRecord.illuminatedFraction;
+  if (f > 0.5) {
+    painter.setPen(kSilver);
+    painter.setBrush(kSilver);
+  } else {
+    painter.setBrush(sky);
+  }
+  const double width = box.right - box.left;
+  const int left = TruncToInt(box.left + width * f);
+  const int right = TruncToInt(box.right - width * f);
+  if (left != right) painter.drawEllipse(BoxOf(left, box.top, right, box.bottom));
+}
+
+void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& observer,
+                const BodyCatalog& catalog, const SkyColours& colours) {
+  const VisibilityLimits limits = VisibilityLimitsFor(observer.brightOnly);
+  painter.setFont(QFont("MS Sans Serif", 8));
+  for (int k = 1; k < kBodyCount; ++k) {
+    if (!BodyShown(catalog, k, limits)) continue;
+    const ChartPosition position = ChartPoint(catalog, k, observer.rotateSign, observer.flipSign);
+    const SymbolBox box = BodySymbolBox(g, position);
+    if (k == kMoonIndex) {
+      DrawMoon(painter, box, catalog, colours.sky);
+      continue;
+    }
+    painter.setPen(kRed);
+    painter.setBrush(k == kSunIndex ? kYellow : colours.star);
+    painter.drawEllipse(BoxOf(box.left, box.top, box.right, box.bottom));
+    if (k < kSunIndex) {
+      DrawTextAt(painter, box.right + 3, TruncToInt(box.top - box.halfSize / 2.0),
+                 Latin1(catalog.entries[k].name));
+    }
+  }
+}
+
+}  // namespace
+
+SkyColours SkyColoursOf(SkyState state) {
+  switch (state) {
+    case SkyState::Day:
+      return {kAqua, kAqua};
+    case SkyState::CivilTwilight:
+      return {QColor(0, 128, 255), kSilver};
+    case SkyState::NauticalTwilight:
+      return {QColor(0, 0, 255), Qt::white};
+    case SkyState::Night:
+      break;
+  }
+  return {QColor(0, 0, 128), Qt::white};
+}
+
+void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
+  painter.drawText(x, y + QFontMetrics(painter.font(), painter.device()).ascent(), text);
+}
+
+void DrawDataBlock(QPainter& painter, int width, int height, int fontSize,
+                   const std::vector<DataBlockLine>& lines) {
+  const double unit = width / 160.0;
+  const double lineHeight = height / 34.0;
+  painter.save();
+  painter.setFont(QFont("MS Sans Serif", fontSize));
+  painter.setPen(Qt::black);
+  painter.setBackground(Qt::white);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  for (const DataBlockLine& line : lines) {
+    const int y = TruncToInt(line.line * lineHeight + 5);
+    DrawTextAt(painter, TruncToInt(unit), y, Latin1(line.label));
+    if (!line.value.empty()) {
+      DrawTextAt(painter, TruncToInt(unit + line.column * unit), y, Latin1(line.value));
+    }
+  }
+  painter.restore();
+}
+
+void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverState& observer,
+             const BodyCatalog& catalog) {
+  const SkyColours colours = SkyColoursOf(SkyStateOf(catalog.hc[kSunIndex]));
+  painter.save();
+  painter.setPen(kRed);
+  painter.setBrush(colours.sky);
+  painter.drawEllipse(CircleBox(geometry.centreX, geometry.centreY, geometry.radius));
+  painter.setBrush(Qt::NoBrush);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.setFont(QFont("MS Sans Serif", 8));
+  DrawAltitudeCircles(painter, geometry);
+  DrawAzimuthSpokes(painter, geometry, observer.rotateSign, observer.flipSign);
+  DrawBodies(painter, geometry, observer, catalog, colours);
+  painter.restore();
+}
+
+void DrawChart(QPainter& painter, int width, int height, int clientWidth,
+               const ObserverState& observer, const ChartPass& pass, const BodyCatalog& catalog,
+               const SunEventsRecord& events) {
+  if (observer.drawSky) painter.fillRect(0, 0, width, height, Qt::white);
+  DrawDataBlock(painter, width, height, observer.dataFontSize,
+                ScreenDataBlockLines(
+                    DataBlockValuesOf(pass, observer.zoneDescription, catalog, events)));
+  if (observer.drawSky) {
+    DrawSky(painter, ScreenChartGeometry(width, height, clientWidth), observer, catalog);
+  }
+}
+
+}  // namespace nocturna

@@ -1,0 +1,60 @@
+#pragma once
+// The texts of the chart's data block: the moment, the DR position, the Sun's and the Moon's
+// almanac values and the day's events. The screen and the printed chart lay out the same values.
+#include <string>
+#include <vector>
+
+#include "navigation/body_catalog.h"
+#include "ui/chart_compute.h"
+
+namespace nocturna {
+
+struct DataBlockValues {
+  std::string zoneDate;         // "06 - December,2026"
+  std::string zoneClock;        // "17-05-09"
+  std::string zoneDescription;  // "5"
+  std::string utClock;
+  std::string utDate;
+  std::string latitude;  // "42°00.0'N"
+  std::string longitude;
+  std::string ghaAries;
+  std::string sunGha;
+  std::string sunDeclination;
+  std::string sunSemiDiameter;  // minutes of arc, "16.3'"
+  std::string meridianPassage;
+  std::string equationOfTime;  // "07m15s"
+  std::string amplitude;       // "12.4°N", "CP" or "NR"
+  std::string moonGha;
+  std::string moonDeclination;
+  std::string moonSemiDiameter;
+  std::string moonParallax;
+  std::string moonPhase;  // "50%"
+  EventTimeTexts events;
+};
+
+// One line of the block: drawn at line index `line`; the label in the label column and the
+// value `column` label-column units further right (0: no value).
+struct DataBlockLine {
+  int line = 0;
+  std::string label;
+  std::string value;
+  double column = 0.0;
+};
+
+// The values from what the pass left in the catalog, its records and the events record.
+DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
+                                  const BodyCatalog& catalog, const SunEventsRecord& events);
+
+// The window's data block, lines 0 to 32.
+std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values);
+
+// Minutes of time as "07m15s" (whole minutes toward zero, seconds rounded; -3.5 is "-3m-30s").
+std::string FormatEquationOfTime(double minutes);
+
+// Minutes of arc with one decimal and a minute mark: "16.3'".
+std::string FormatArcMinutes(double minutes);
+
+// The Sun's amplitude in degrees, or "CP" (-1, circumpolar) and "NR" (-2, not rising).
+std::string FormatAmplitudeOrSentinel(double degrees);
+
+}  // namespace nocturna

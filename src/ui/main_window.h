@@ -1,0 +1,216 @@
+#pragma once
+// The main window: the observer's inputs, the tool bar, the button bar, the menus and the sky
+// chart. Its handlers are spread over files by concern:
+//   main_window.cpp          creation: controls, menus, initial state (initialize)
+//   main_window_layout.cpp   FormShow, FormResize, close
+//   main_window_inputs.cpp   date, time, ZD and position fields, "Now", the clock
+//   main_window_events.cpp   the Set menu's jumps to the day's Sun events
+//   main_window_paint.cpp    FormPaint: compute, then draw
+// Commands added later live in their own main_window_<feature>.cpp files and are connected
+// from the constructor's list of Connect...() calls.
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "navigation/body_catalog.h"
+#include "platform/message_presenter.h"
+#include "ui/chart_compute.h"
+#include "ui/chart_geometry.h"
+#include "ui/current_universal_time.h"
+#include "ui/event_navigation.h"
+#include "ui/observer_state.h"
+
+class QAction;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTimeEdit;
+class QWidget;
+
+namespace nocturna {
+
+class SkyPaintBox;
+
+// Every control and menu item, for the handlers in the other files and for tests; each carries
+// its name as objectName.
+struct MainWindowControls {
+  // Tool bar.
+  QWidget* toolBar = nullptr;
+  QLabel* datePanel = nullptr;
+  QDateEdit* starDatePicker = nullptr;
+  QLabel* zoneTimePanel = nullptr;  // "zonetime"
+  QTimeEdit* starTimePicker = nullptr;
+  QLabel* zoneDescriptionPanel = nullptr;  // "zonedescription"
+  QSpinBox* zdEdit = nullptr;
+  QLineEdit* latitude = nullptr;
+  QLineEdit* longitude = nullptr;
+  QPushButton* speedGps = nullptr;
+  QPushButton* gpsTimeButton = nullptr;
+  // Button bar.
+  QWidget* buttonBar = nullptr;
+  QPushButton* animateButton = nullptr;
+  QPushButton* homeButton = nullptr;
+  QPushButton* nowButton = nullptr;
+  QPushButton* lanButton = nullptr;
+  QPushButton* riseButton = nullptr;
+  QPushButton* setButton = nullptr;
+  QPushButton* dawnButton = nullptr;
+  QPushButton* duskButton = nullptr;
+  QPushButton* hcZnButton = nullptr;
+  QPushButton* almanacButton = nullptr;
+  QPushButton* rotateButton = nullptr;
+  QPushButton* flipEwButton = nullptr;
+  QPushButton* brightButton = nullptr;
+  QPushButton* printButton = nullptr;
+  // Chart and decorations.
+  SkyPaintBox* skyPaintBox = nullptr;
+  QLabel* logo = nullptr;
+  QLabel* varloWheel = nullptr;
+  QLabel* varloLabel = nullptr;
+  // Main menu.
+  QAction* openList = nullptr;
+  QAction* openAlmanac = nullptr;
+  QAction* savePosition = nullptr;
+  QAction* print = nullptr;
+  QAction* exit = nullptr;
+  QAction* run = nullptr;
+  QAction* stop = nullptr;
+  QAction* reset = nullptr;
+  QAction* rotateNs = nullptr;
+  QAction* flipEw = nullptr;
+  QAction* now = nullptr;
+  QAction* sunrise = nullptr;
+  QAction* amCivTwi = nullptr;
+  QAction* amNautTwi = nullptr;
+  QAction* amPvc = nullptr;
+  QAction* sunset = nullptr;
+  QAction* pmCivTwi = nullptr;
+  QAction* pmNautTwi = nullptr;
+  QAction* pmPvc = nullptr;
+  QAction* meridian = nullptr;
+  QAction* contents = nullptr;
+  QAction* searchForHelpOn = nullptr;
+  QAction* howToUseHelp = nullptr;
+  QAction* about = nullptr;
+  QAction* brightStars = nullptr;
+  QAction* showAll = nullptr;
+  // The pop-up Set menu of the "Date" and "ZT" panels and the time picker.
+  QMenu* popupSetMenu = nullptr;
+};
+
+// What the window takes from outside; each has a default for the running program.
+struct MainWindowServices {
+  MessagePresenter* presenter = nullptr;        // null: message boxes on screen
+  std::function<UniversalClockReading()> clock;  // empty: the system clock
+  // Reads the remembered home position into the given record (degrees, north and west
+  // positive), leaving a coordinate it does not hold as it was; false when nothing is
+  // remembered. Empty: nothing is remembered.
+  std::function<bool(DrPosition&)> readHomePosition;
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The catalog and the events record are the program's, kept for the whole run.
+  TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices services = {},
+         QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // What the handlers share.
+  ObserverState& Observer() { return observer_; }
+  BodyCatalog& Catalog() { return catalog_; }
+  SunEventsRecord& Events() { return events_; }
+  MessagePresenter& Presenter() { return *presenter_; }
+  const MainWindowControls& Controls() const { return controls_; }
+  // What the last paint computed (moment, event and position texts).
+  const ChartPass& LastPass() const { return lastPass_; }
+  // The chart's geometry in the paint box's pixels, as the last paint drew it.
+  ChartGeometry ScreenGeometry() const;
+  // Paints so far, and how many of them ran the day's Sun and Moon events.
+  int PaintCount() const { return paintCount_; }
+  int DailyRunCount() const { return dailyRunCount_; }
+
+  // UT of this instant (days); stores daylightHours.
+  DateTime CurrentUniversalTime();
+  // Asks for a paint of the chart when the chart is static (not animating).
+  void RepaintChart();
+  // Runs FormPaint at once and shows the result (also while animating).
+  void PaintChartNow();
+  // Shows zoneTime in the date and time pickers without running their change handlers.
+  void ShowZoneTimeInPickers();
+  // Writes "Latitude <text>" and "Longitude <text>" (Windows-1252 position texts) into the
+  // position fields; their change handlers read them as typed input.
+  void WritePositionTexts(const std::string& latitudeText, const std::string& longitudeText);
+  // Shows a zone description in the ZD spinner; a changed value runs ZDChange.
+  void ShowZoneDescription(int zoneDescription);
+
+  // Observer inputs.
+  void StarDatePickerChange();
+  void StarTimePickerChange();
+  void ZDChange();
+  void LatitudeChange();
+  void Lonchange();
+  // True when the key is swallowed (Delete).
+  bool LatitudeKeyDown(int key);
+  bool LongitudeKeyDown(int key);
+  void Now1Click();
+  void Exit1Click();
+
+  // The Set menu: the zone time moves to the day's event.
+  void Sunrise1Click();
+  void AMCivTwi1Click();
+  void AMNautTwi1Click();
+  void AMPVC1Click();
+  void Sunset1Click();
+  void PMCivTwi1Click();
+  void PMNautTwi1Click();
+  void PMPVC1Click();
+  void MeridianClick();
+
+  // The chart: computes the moment and draws the data block and, with drawSky, the sky into
+  // the paint box's picture.
+  void FormPaint();
+  // Layout of the decorations and the window's size against the screen.
+  void FormShow();
+  void FormResize();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildToolBar(QWidget* parent);
+  void BuildButtonBar(QWidget* parent);
+  void BuildMenus();
+  void BuildDecorations(QWidget* parent);
+  void ConnectInputs();
+  void ConnectSetMenu();
+  void Initialize();
+  void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
+  void JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind);
+  void ReportNotANumber(bool& reported, const std::string& badText);
+
+  BodyCatalog& catalog_;
+  SunEventsRecord& events_;
+  ObserverState observer_;
+  std::unique_ptr<MessagePresenter> ownPresenter_;
+  MessagePresenter* presenter_ = nullptr;
+  std::function<UniversalClockReading()> clock_;
+  std::function<bool(DrPosition&)> readHomePosition_;
+  MainWindowControls controls_;
+  ChartPass lastPass_;
+  int paintCount_ = 0;
+  int dailyRunCount_ = 0;
+  bool latitudeReported_ = false;   // the latitude field's "not a number" is on record
+  bool longitudeReported_ = false;  // likewise the longitude field's
+  bool narrowLayout_ = false;  // snapped to the narrowest size: small font, decorations moved
+};
+
+}  // namespace nocturna
