@@ -8,6 +8,7 @@ packages=(
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
   libnova-dev liberfa-dev
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
