@@ -49,7 +49,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool TakesValue(std::string_view name) {
-  return name == "--date" || name == "--time" || name == "--lat" || name == "--lon";
+  return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
+         name == "--zone-date" || name == "--zt" || name == "--zd";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -74,6 +75,27 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     const auto time = ParseClockTime(value);
     if (!time) return "--time " + Quoted(value) + ": expected a UT time HH:MM:SS";
     options.utTime = time;
+    return {};
+  }
+  if (name == "--zone-date") {
+    const auto date = ParseIsoDate(value);
+    if (!date) {
+      return "--zone-date " + Quoted(value) + ": expected a zone date YYYY-MM-DD in the years " +
+             std::to_string(kFirstAlmanacYear) + " to " + std::to_string(kLastAlmanacYear);
+    }
+    options.zoneDate = date;
+    return {};
+  }
+  if (name == "--zt") {
+    const auto time = ParseClockTime(value);
+    if (!time) return "--zt " + Quoted(value) + ": expected a zone time HH:MM:SS";
+    options.zoneTime = time;
+    return {};
+  }
+  if (name == "--zd") {
+    const auto zd = ParseZoneDescription(value);
+    if (!zd) return "--zd " + Quoted(value) + ": expected whole hours from -12 to +12";
+    options.zoneDescription = zd;
     return {};
   }
   if ((name == "--lat" || name == "--lon") && LacksHemisphereLetter(value)) {
@@ -101,6 +123,7 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     options.position.longitude = *longitude;
     return {};
   }
+  if (name == "--json" || name == "--help") return std::string(name) + " takes no value";
   return "unknown option " + Quoted(name) + " (see --help)";
 }
 
@@ -144,6 +167,15 @@ std::optional<CalendarDate> ParseIsoDate(std::string_view text) {
                       static_cast<std::uint16_t>(*year)};
 }
 
+std::optional<int> ParseZoneDescription(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty() || text.size() > 2) return std::nullopt;
+  const auto hours = ParseFixedDigits(text, text.size());
+  if (!hours || *hours > kMaxZoneDescription) return std::nullopt;
+  return negative ? -*hours : *hours;
+}
+
 std::optional<ClockTime> ParseClockTime(std::string_view text) {
   if ((text.size() != 5 && text.size() != 8) || text[2] != ':') return std::nullopt;
   if (text.size() == 8 && text[5] != ':') return std::nullopt;
@@ -165,6 +197,10 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       outcome.options.help = true;
       continue;
     }
+    if (arg == "--json") {
+      outcome.options.json = true;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0) {
       outcome.error = "unexpected argument " + Quoted(arg) + " (see --help)";
       return outcome;
@@ -183,6 +219,12 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
     }
     outcome.error = ApplyOption(name, value, outcome.options);
     if (!outcome.error.empty()) return outcome;
+  }
+  const AlmanacOptions& options = outcome.options;
+  if ((options.utDate || options.utTime) && (options.zoneDate || options.zoneTime)) {
+    outcome.error =
+        "give the moment either in UT (--date, --time) or in zone time (--zone-date, --zt), "
+        "not both";
   }
   return outcome;
 }

@@ -14,11 +14,18 @@ namespace nocturna {
 inline constexpr int kFirstAlmanacYear = 1901;
 inline constexpr int kLastAlmanacYear = 2099;
 
+// Zone descriptions run from -12 to +12 hours (west positive: UT = ZT + ZD).
+inline constexpr int kMaxZoneDescription = 12;
+
 struct AlmanacOptions {
   bool help = false;
-  std::optional<CalendarDate> utDate;        // --date, UT
-  std::optional<ClockTime> utTime;           // --time, UT
-  DrPosition position{42.0, 75.0};           // degrees, north and WEST positive
+  bool json = false;                     // --json
+  std::optional<CalendarDate> utDate;    // --date, UT
+  std::optional<ClockTime> utTime;       // --time, UT
+  std::optional<CalendarDate> zoneDate;  // --zone-date
+  std::optional<ClockTime> zoneTime;     // --zt
+  std::optional<int> zoneDescription;    // --zd, hours
+  DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).
@@ -39,6 +46,9 @@ std::optional<double> ParseCoordinate(std::string_view text, char positiveLetter
 
 // "YYYY-MM-DD" of a real calendar day in kFirstAlmanacYear..kLastAlmanacYear.
 std::optional<CalendarDate> ParseIsoDate(std::string_view text);
+
+// A whole number of hours from -12 to +12, with or without a sign.
+std::optional<int> ParseZoneDescription(std::string_view text);
 
 // "HH:MM:SS" or "HH:MM", 00:00:00..23:59:59.
 std::optional<ClockTime> ParseClockTime(std::string_view text);

@@ -5,29 +5,52 @@ namespace nocturna {
 std::string AlmanacHelpText() {
   return R"(Usage: nocturna-almanac [options]
 
-Prints GHA Aries and, for each of the 57 navigational stars in catalog order, its
-SHA, GHA, declination and, for the DR position, computed altitude Hc and true
-azimuth Zn, for one moment in UT.
+Prints the almanac of one moment for a DR position: the zone and Greenwich date
+and time, GHA Aries; the Sun's GHA, declination, semi-diameter, meridian passage,
+equation of time and amplitude; the Moon's GHA, declination, semi-diameter,
+horizontal parallax and phase; the day's event times in zone time; the planets'
+and the 57 navigational stars' SHA, GHA and declination (stars also with Hc and
+Zn, in catalog order); and every body above the celestial horizon (Hc >= 0)
+with its computed altitude Hc, true azimuth Zn and magnitude.
 
-Options:
-  --date YYYY-MM-DD   UT date, 1901-01-01 to 2099-12-31 (default: today's UT date).
-  --time HH:MM:SS     UT time (default: now from the system's UTC clock; 00:00:00
-                      when --date is given without --time).
+The moment, either in UT:
+  --date YYYY-MM-DD   UT date (default: today's UT date)
+  --time HH:MM:SS     UT time (default: now from the system's UTC clock, or
+                      00:00:00 when --date is given without --time)
+or in zone time:
+  --zone-date YYYY-MM-DD  zone date (default: today's zone date)
+  --zt HH:MM:SS       zone time (default: now, or 00:00:00 when --zone-date is
+                      given without --zt)
+and the zone description:
+  --zd N              whole hours from -12 to +12, west positive: UT = ZT + ZD
+                      (default: the nominal zone of the DR longitude, +5 at 75W)
+Dates run from 1901-01-01 to 2099-12-31, in UT and in zone time alike. The
+day's events (sunrise to moonset) are those of the zone date.
+
+The position:
   --lat LAT           latitude (default 42N00.0)
   --lon LON           longitude (default 075W00.0)
-  -h, --help          this text.
-
-  Options may also be written --name=value.
-
-Positions: degrees and minutes with the hemisphere letter between them
+  Degrees and minutes with the hemisphere letter between them
   (--lat 42N07.5 --lon 075W30.0), or decimal degrees followed by the letter
   (--lat 42.125N --lon 75.5W). Latitude takes N or S (at most 90 degrees),
   longitude W or E (at most 180). A position without a hemisphere letter is
   refused: a bare sign means east to some tools and west to the almanac.
 
-Output is UTF-8 text (the degree sign as U+00B0). Angles read degrees and
-minutes to a tenth; Hc is the computed altitude above the celestial horizon
-(no refraction, parallax or dip), Zn the azimuth from true north through east.
+Output:
+  --json              one JSON object with the same values unformatted, at
+                      full precision: angles in degrees (longitudeWest is west
+                      positive), semi-diameter and parallax in minutes of arc,
+                      the equation of time in minutes, event times in UT hours
+                      (null where the event does not occur; its zoneTime text
+                      then says CP, NR or NC)
+  -h, --help          this text
+  Options may also be written --name=value.
+
+Text is UTF-8 (the degree sign as U+00B0). Angles read degrees and minutes to
+a tenth; Hc is the computed altitude above the celestial horizon (no
+refraction, parallax or dip), Zn the azimuth from true north through east.
+Event times: CP the body stays above the event's altitude all day, NR it stays
+below, NC the Sun does not cross the prime vertical.
 
 A malformed or out-of-range argument is named in a message and the program
 exits with status 2.

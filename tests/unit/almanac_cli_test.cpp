@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,29 +58,125 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-TEST(AlmanacCli, PrintsTheStarPageInUtf8) {
+// The line that starts with `prefix`, or an empty text.
+std::string LineStartingWith(const std::string& text, const std::string& prefix) {
+  for (const std::string& line : Lines(text)) {
+    if (line.rfind(prefix, 0) == 0) return line;
+  }
+  return {};
+}
+
+// The number after "key": in the first object member of that name, or NaN.
+double JsonNumber(const std::string& json, const std::string& key, std::size_t from = 0) {
+  const std::size_t at = json.find("\"" + key + "\":", from);
+  if (at == std::string::npos) return std::nan("");
+  return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+}
+
+TEST(AlmanacCli, PrintsThePageInUtf8) {
   const RunResult run = RunAlmanac({"--date", "2015-06-01", "--time", "00:00:00"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_TRUE(run.err.empty()) << run.err;
-  const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 3u + 1 + 1 + 57) << run.out;
-  EXPECT_EQ(lines[0], "GD=01 - June,2015  UT=00-00-00");
-  EXPECT_EQ(lines[1], "Position: DRL=42\xC2\xB0" "00.0'N;  DRLo=075\xC2\xB0" "00.0'W");
+  const std::string& out = run.out;
+  // 75W gives the zone description +5: zone time 19-00-00 on the day before.
+  EXPECT_EQ(LineStartingWith(out, "Date "), "Date        31 - May,2015");
+  EXPECT_EQ(LineStartingWith(out, "ZT "), "ZT          19-00-00");
+  EXPECT_EQ(LineStartingWith(out, "ZD "), "ZD          5");
+  EXPECT_EQ(LineStartingWith(out, "UT "), "UT          00-00-00");
+  EXPECT_EQ(LineStartingWith(out, "G\\D "), "G\\D         01 - June,2015");
+  EXPECT_EQ(LineStartingWith(out, "DR L "), "DR L        42\xC2\xB0" "00.0'N");
   // Apparent sidereal time at 2015-06-01 0h UT is 249.1628 degrees.
-  EXPECT_EQ(lines[2], "GHA Aries=249\xC2\xB0" "09.8'");
-  EXPECT_EQ(lines[5].substr(0, 14), "  1  Alpheratz");
-  EXPECT_EQ(lines[61].substr(0, 11), " 57  Markab");
+  EXPECT_EQ(LineStartingWith(out, "GHA Aries"), "GHA Aries   249\xC2\xB0" "09.8'");
+  for (const char* heading : {"Sun:", "Moon:", "Nautical    Civil     Sunrise     PVC",
+                              "Moonrise   Moonset", "Planets", " No  Star", "Above horizon"}) {
+    EXPECT_FALSE(LineStartingWith(out, heading).empty()) << heading;
+  }
+  const std::vector<std::string> lines = Lines(out);
+  std::size_t firstStar = 0;
+  while (firstStar < lines.size() && lines[firstStar].rfind(" No  Star", 0) != 0) ++firstStar;
+  ASSERT_LT(firstStar + 57, lines.size());
+  EXPECT_EQ(lines[firstStar + 1].substr(0, 14), "  1  Alpheratz");
+  EXPECT_EQ(lines[firstStar + 57].substr(0, 11), " 57  Markab");
   // Sirius: apparent SHA 258.5474 from its J2000 place; the model's declination.
-  EXPECT_NE(lines[22].find("Sirius"), std::string::npos) << lines[22];
-  EXPECT_NE(lines[22].find("258\xC2\xB0" "32.8'"), std::string::npos) << lines[22];
-  EXPECT_NE(lines[22].find("16\xC2\xB0" "44.0'S"), std::string::npos) << lines[22];
-  for (const std::string& line : lines) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (static_cast<unsigned char>(line[i]) == 0xB0) {
-        ASSERT_TRUE(i > 0 && static_cast<unsigned char>(line[i - 1]) == 0xC2) << line;
-      }
+  const std::string sirius = lines[firstStar + 18];
+  EXPECT_NE(sirius.find("Sirius"), std::string::npos) << sirius;
+  EXPECT_NE(sirius.find("258\xC2\xB0" "32.8'"), std::string::npos) << sirius;
+  EXPECT_NE(sirius.find("16\xC2\xB0" "44.0'S"), std::string::npos) << sirius;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (static_cast<unsigned char>(out[i]) == 0xB0) {
+      ASSERT_TRUE(i > 0 && static_cast<unsigned char>(out[i - 1]) == 0xC2) << "byte " << i;
     }
   }
+}
+
+TEST(AlmanacCli, ZoneTimeAndUniversalTimeGiveTheSameMoment) {
+  const RunResult zone = RunAlmanac({"--zone-date", "2015-06-01", "--zt", "20:00:00", "--zd", "5"});
+  const RunResult ut = RunAlmanac({"--date", "2015-06-02", "--time", "01:00:00", "--zd", "+5"});
+  const RunResult nominal = RunAlmanac({"--date=2015-06-02", "--time=01:00"});
+  ASSERT_EQ(zone.exitCode, 0) << zone.err;
+  EXPECT_EQ(zone.out, ut.out);
+  EXPECT_EQ(zone.out, nominal.out);
+  EXPECT_EQ(LineStartingWith(zone.out, "Date "), "Date        01 - June,2015");
+  EXPECT_EQ(LineStartingWith(zone.out, "G\\D "), "G\\D         02 - June,2015");
+  const RunResult east = RunAlmanac({"--date", "2015-06-01", "--time", "20:00:00", "--zd", "-12"});
+  ASSERT_EQ(east.exitCode, 0) << east.err;
+  EXPECT_EQ(LineStartingWith(east.out, "ZT "), "ZT          08-00-00");
+  EXPECT_EQ(LineStartingWith(east.out, "Date "), "Date        02 - June,2015");
+}
+
+TEST(AlmanacCli, JsonCarriesFullPrecisionValues) {
+  const RunResult run = RunAlmanac({"--date", "2015-06-02", "--time", "01:00:00", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string& json = run.out;
+  ASSERT_FALSE(json.empty());
+  EXPECT_EQ(json.front(), '{');
+  EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+  // Independent figures (IAU 2006/2000A precession-nutation, VSOP87-based Earth, Moon98)
+  // for 2015-06-02 01:00 UT, degrees.
+  struct Expected {
+    const char* object;
+    const char* key;
+    double value;
+    double tolerance;
+  };
+  const Expected expected[] = {
+      {"", "ghaAries", 265.18949, 0.001},
+      {"\"sun\":", "gha", 195.53394, 0.002},
+      {"\"sun\":", "declination", 22.11784, 0.002},
+      {"\"sun\":", "semiDiameter", 15.772, 0.002},
+      {"\"moon\":", "gha", 22.94564, 0.025},
+      {"\"moon\":", "declination", -16.74100, 0.025},
+  };
+  for (const Expected& e : expected) {
+    const std::size_t from = json.find(e.object);
+    ASSERT_NE(from, std::string::npos) << e.object;
+    const double actual = JsonNumber(json, e.key, from);
+    EXPECT_NEAR(actual, e.value, e.tolerance)
+        << e.object << e.key << " expected " << e.value << " got " << actual;
+  }
+  EXPECT_NE(json.find("\"zoneDate\":\"2015-06-01\",\"zoneTime\":\"20:00:00\",\"zoneDescription\":5"),
+            std::string::npos);
+  EXPECT_NE(json.find("\"name\":\"Al Na'ir\""), std::string::npos);
+  EXPECT_NE(json.find("\"amplitudeText\":\"31.2\xC2\xB0N\""), std::string::npos);
+  std::size_t stars = 0;
+  for (std::size_t at = json.find("\"stars\":"); (at = json.find("\"magnitude\"", at + 1)) <
+                                                 json.find("\"aboveHorizon\":");) {
+    ++stars;
+  }
+  EXPECT_EQ(stars, 57u);
+  // Full precision: the Sun's GHA carries more digits than any text form shows.
+  const std::size_t sunGha = json.find("\"gha\":", json.find("\"sun\":"));
+  const std::size_t end = json.find(',', sunGha);
+  EXPECT_GT(end - sunGha, std::string("\"gha\":195.534").size());
+}
+
+TEST(AlmanacCli, EventsWithoutTimesAreNullInJson) {
+  const RunResult run =
+      RunAlmanac({"--date", "2015-06-21", "--time", "12:00:00", "--lat", "78N", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("{\"event\":\"sunrise\",\"ut\":null,\"zoneTime\":\"CP\"}"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\"amplitude\":null,\"amplitudeText\":\"CP\""), std::string::npos);
 }
 
 TEST(AlmanacCli, PositionFormsAgree) {
@@ -93,13 +191,16 @@ TEST(AlmanacCli, PositionFormsAgree) {
     args.insert(args.end(), form.begin(), form.end());
     const RunResult run = RunAlmanac(args);
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("DRL=42\xC2\xB0" "07.5'N;  DRLo=075\xC2\xB0" "30.0'W"), std::string::npos);
+    EXPECT_EQ(LineStartingWith(run.out, "DR L "), "DR L        42\xC2\xB0" "07.5'N");
+    EXPECT_EQ(LineStartingWith(run.out, "DR Lo "), "DR Lo       075\xC2\xB0" "30.0'W");
     if (first.empty()) first = run.out;
     EXPECT_EQ(run.out, first) << form[0];
   }
   const RunResult southEast = RunAlmanac({"--date", "2020-03-20", "--lat", "33S52.0", "--lon", "151.2E"});
   ASSERT_EQ(southEast.exitCode, 0) << southEast.err;
-  EXPECT_NE(southEast.out.find("DRL=33\xC2\xB0" "52.0'S;  DRLo=151\xC2\xB0" "12.0'E"), std::string::npos);
+  EXPECT_EQ(LineStartingWith(southEast.out, "DR L "), "DR L        33\xC2\xB0" "52.0'S");
+  EXPECT_EQ(LineStartingWith(southEast.out, "DR Lo "), "DR Lo       151\xC2\xB0" "12.0'E");
+  EXPECT_EQ(LineStartingWith(southEast.out, "ZD "), "ZD          -10");
 }
 
 TEST(AlmanacCli, AcceptsTheEdgesOfItsRanges) {
@@ -145,6 +246,15 @@ TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
       {{"--time", "24:00:00"}, "--time '24:00:00'"},
       {{"--time", "12:60:00"}, "--time '12:60:00'"},
       {{"--time", "12:00:0"}, "--time '12:00:0'"},
+      {{"--zd", "13"}, "--zd '13'"},
+      {{"--zd", "5.5"}, "--zd '5.5'"},
+      {{"--zd", "-"}, "--zd '-'"},
+      {{"--zone-date", "2015-02-30"}, "--zone-date '2015-02-30'"},
+      {{"--zt", "7:00:00"}, "--zt '7:00:00'"},
+      {{"--date", "2015-06-01", "--zt", "20:00:00"}, "not both"},
+      {{"--date", "2099-12-31", "--time", "23:00:00", "--zd", "-5"}, "outside the years"},
+      {{"--zone-date", "1901-01-01", "--zd", "-5"}, "outside the years"},
+      {{"--json=yes"}, "--json takes no value"},
       {{"--frobnicate"}, "'--frobnicate'"},
       {{"--date"}, "--date needs a value"},
       {{"stray"}, "'stray'"},
@@ -161,8 +271,8 @@ TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
 TEST(AlmanacCli, HelpExplainsTheOptions) {
   const RunResult run = RunAlmanac({"--help"});
   ASSERT_EQ(run.exitCode, 0);
-  for (const char* word : {"--date", "--time", "--lat", "--lon", "42N07.5", "75.5W", "UTF-8",
-                           "hemisphere letter"}) {
+  for (const char* word : {"--date", "--time", "--zone-date", "--zt", "--zd", "--json", "--lat",
+                           "--lon", "42N07.5", "75.5W", "UTF-8", "hemisphere letter"}) {
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
   }
 }

@@ -1,0 +1,54 @@
+#include "navigation/almanac_snapshot.h"
+
+#include <cstdint>
+
+#include "ephemeris/moon_events.h"
+#include "ephemeris/sun_events.h"
+#include "navigation/position_update.h"
+#include "navigation/sight_reduction.h"
+
+namespace nocturna {
+namespace {
+
+void Decode(DateTime value, CalendarDate& date, ClockTime& clock) {
+  const DecodedDateTime parts = DecodeDateTime(value);
+  date = CalendarDate{static_cast<std::uint16_t>(parts.month), static_cast<std::uint16_t>(parts.day),
+                      static_cast<std::uint16_t>(parts.year)};
+  clock = ClockTime{static_cast<std::uint16_t>(parts.hour), static_cast<std::uint16_t>(parts.minute),
+                    static_cast<std::uint16_t>(parts.second)};
+}
+
+}  // namespace
+
+AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
+  AlmanacMoment moment;
+  Decode(zoneTime, moment.zoneDate, moment.zoneClock);
+  Decode(zoneTime + zoneDescription / 24.0, moment.utDate, moment.utClock);
+  return moment;
+}
+
+void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
+                       const DrPosition& position) {
+  ComputeSunEvents(events, zoneDate, position);
+  ComputeMoonEvents(events, zoneDate, position);
+  ComputeSunMeridianAndPvc(events, zoneDate, position.latitude, position.longitude);
+}
+
+double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
+                              const ClockTime& utClock, const DrPosition& position) {
+  const double ghaAries = ComputePositions(catalog, utDate, utClock);
+  ReduceSights(catalog, position.latitude, position.longitude);
+  return ghaAries;
+}
+
+AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
+                                    const DrPosition& position) {
+  AlmanacSnapshot snapshot{AlmanacMomentOf(zoneTime, zoneDescription), zoneDescription, position,
+                           BuildCatalog(), SunEventsRecord{}, 0.0};
+  RunDailyEphemeris(snapshot.events, snapshot.moment.zoneDate, position);
+  snapshot.ghaAries = ComputeMomentPositions(snapshot.catalog, snapshot.moment.utDate,
+                                             snapshot.moment.utClock, position);
+  return snapshot;
+}
+
+}  // namespace nocturna

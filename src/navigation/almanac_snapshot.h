@@ -1,0 +1,50 @@
+#pragma once
+// One almanac computation: the day's Sun and Moon events for the zone date and the DR
+// position, then every body brought to the UT moment and reduced for that position. The
+// chart's paint and the command-line almanac run the same steps through these functions.
+#include "ephemeris/astro_moment.h"
+#include "ephemeris/body_ephemeris.h"
+#include "foundations/date_time.h"
+#include "foundations/dr_position.h"
+#include "navigation/body_catalog.h"
+
+namespace nocturna {
+
+// A moment as zone date and clock time and as UT date and clock time (whole seconds).
+struct AlmanacMoment {
+  CalendarDate zoneDate;
+  ClockTime zoneClock;
+  CalendarDate utDate;
+  ClockTime utClock;
+};
+
+// The moment of a zone date-time (days since 1899-12-30) and a zone description (hours, west
+// positive): UT = zone time + zoneDescription.
+AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription);
+
+// The day's events into `events` for the zone date at the position (degrees, north and WEST
+// positive): Sun events, Moon events, then meridian passage and prime-vertical crossings,
+// in that order (event times in UT hours or sentinels).
+void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
+                       const DrPosition& position);
+
+// All 64 bodies to the UT moment (SHA, GHA, declination; degrees) and their Hc and Zn for the
+// position. Returns GHA Aries in degrees. Allocates nothing.
+double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
+                              const ClockTime& utClock, const DrPosition& position);
+
+// Everything one moment and place give, computed from scratch.
+struct AlmanacSnapshot {
+  AlmanacMoment moment;
+  int zoneDescription = 0;  // hours, west positive
+  DrPosition position;      // degrees, north and WEST positive
+  BodyCatalog catalog;
+  SunEventsRecord events;   // the zone date's events, UT hours or sentinels
+  double ghaAries = 0;      // degrees
+};
+
+// A fresh catalog, the daily run for the zone date, then the UT moment.
+AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
+                                    const DrPosition& position);
+
+}  // namespace nocturna
