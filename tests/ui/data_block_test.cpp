@@ -1,0 +1,90 @@
+// The data block's texts and layout.
+#include <gtest/gtest.h>
+
+#include "ui/data_block.h"
+
+namespace nocturna {
+namespace {
+
+TEST(DataBlock, EquationOfTimeAmplitudeAndArcMinutes) {
+  struct Case {
+    double minutes;
+    const char* text;
+  } const eot[] = {{7.25, "07m15s"}, {-3.5, "-3m-30s"}, {0.0, "00m00s"},
+                   {16.4, "16m24s"}, {7.999, "08m00s"}, {12.0, "12m00s"}};
+  for (const Case& c : eot) EXPECT_EQ(FormatEquationOfTime(c.minutes), c.text) << c.minutes;
+  EXPECT_EQ(FormatAmplitudeOrSentinel(-1.0), "CP");
+  EXPECT_EQ(FormatAmplitudeOrSentinel(-2.0), "NR");
+  EXPECT_EQ(FormatAmplitudeOrSentinel(12.34), "12.4\xB0N");
+  EXPECT_EQ(FormatArcMinutes(16.25), "16.2'");  // 16.25 is exact: round half to even
+  EXPECT_EQ(FormatArcMinutes(5.0), " 5.0'");
+}
+
+// Values from a hand-filled catalog: GHA Aries 100, the Sun at SHA 250 and the Moon at SHA 300,
+// so their GHAs wrap past 360.
+TEST(DataBlock, ScreenLinesCarryEveryValueInItsColumn) {
+  BodyCatalog catalog{};
+  catalog.gha[kAriesIndex] = 100.0;
+  catalog.entries[kSunIndex].sha = 250.0;
+  catalog.entries[kSunIndex].declination = -22.5;
+  catalog.entries[kMoonIndex].sha = 300.25;
+  catalog.entries[kMoonIndex].declination = 0.0;
+  catalog.sunPlanetRecords[kSunRecord].radiusVector = 0.98;
+  catalog.moonRecord.semiDiameter = 0.25;
+  catalog.moonRecord.horizontalParallax = 0.9;
+  catalog.moonRecord.illuminatedFraction = 0.5;
+  SunEventsRecord events{};
+  events.equationOfTime = 7.25;
+  events.amplitudeAngle = -2.0;
+  ChartPass pass;
+  pass.moment.zoneDate = {12, 8, 2026};
+  pass.moment.zoneClock = {7, 5, 9};
+  pass.moment.utDate = {12, 8, 2026};
+  pass.moment.utClock = {12, 5, 9};
+  pass.latitudeText = "42\xB0" "00.0'N";
+  pass.longitudeText = "075\xB0" "00.0'W";
+  pass.eventTexts = {"0715", "1628", "0644", "1700", "0609", "1735",
+                     "NR",   "1550", "1152", "NC",   "NC"};
+  const std::vector<DataBlockLine> lines =
+      ScreenDataBlockLines(DataBlockValuesOf(pass, 5, catalog, events));
+  auto line = [&](int n) -> const DataBlockLine& {
+    for (const DataBlockLine& l : lines) {
+      if (l.line == n) return l;
+    }
+    ADD_FAILURE() << "no line " << n;
+    return lines.front();
+  };
+  struct Expected {
+    int line;
+    const char* label;
+    const char* value;
+    double column;
+  } const expected[] = {
+      {0, "Date", "08 - December,2026", 7},  {1, "ZT", "07-05-09", 7},
+      {2, "ZD", "5", 7},                      {3, "UT", "12-05-09", 7},
+      {4, "G\\D", "08 - December,2026", 7},  {6, "DR L", "42\xB0" "00.0'N", 10.5},
+      {7, "DR Lo", "075\xB0" "00.0'W", 9},   {9, "GHA Aries", "100\xB0" "00.0'", 14},
+      {12, "GHA", "350\xB0" "00.0'", 14},    {13, "Dec", "22\xB0" "30.0'S", 14},
+      {14, "SD", "16.3'", 14},               {15, "Mer. Pass.", "1152", 14},
+      {16, "Eqn. Time", "07m15s", 14},       {17, "Amplitude", "NR", 14},
+      {20, "GHA", "040\xB0" "15.0'", 14},    {21, "Dec", "00\xB0" "00.0'Q", 14},
+      {22, "SD", "15.0'", 14},               {23, "HP", "54.0'", 14},
+      {24, "Phase", "50%", 14},
+      {27, "  0609         0644      0715        NC", "", 0},
+      {29, "  1628         1700      1735        NC", "", 0},
+      {32, "    NR            1550", "", 0},
+  };
+  for (const Expected& e : expected) {
+    const DataBlockLine& l = line(e.line);
+    EXPECT_EQ(l.label, e.label) << "line " << e.line;
+    EXPECT_EQ(l.value, e.value) << "line " << e.line;
+    EXPECT_EQ(l.column, e.column) << "line " << e.line;
+  }
+  EXPECT_EQ(line(26).label, "Nautical    Civil     Sunrise     PVC");
+  EXPECT_EQ(line(28).label, "Sunset      Civil    Nautical     PVC");
+  EXPECT_EQ(line(31).label, "Moonrise   Moonset");
+  EXPECT_EQ(lines.size(), 27u);
+}
+
+}  // namespace
+}  // namespace nocturna
