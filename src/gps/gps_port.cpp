@@ -82,11 +82,11 @@ bool GPSPort::ParseRmc() {
 }
 
 DateTime GPSPort::GpsTimeOfDay() const {
-  const float x = rmc.utcTime;
-  const float h = std::trunc(x * 0.0001f);
-  const float m = std::trunc((x - 10000.0f * h) * 0.01f);
-  const float s = std::trunc(x - 10000.0f * h - 100.0f * m);
-  if (!(h >= 0.0f && h < 24.0f && m >= 0.0f && m < 60.0f && s >= 0.0f && s < 60.0f)) {
+  const double x = rmc.utcTime;
+  const double h = std::trunc(x * 0.0001);
+  const double m = std::trunc((x - 10000.0 * h) * 0.01);
+  const double s = std::trunc(x - 10000.0 * h - 100.0 * m);
+  if (!(h >= 0.0 && h < 24.0 && m >= 0.0 && m < 60.0 && s >= 0.0 && s < 60.0)) {
     throw std::out_of_range("GPS time is no time of day");
   }
   return (3600.0 * h + 60.0 * m + s) / 86400.0;

@@ -24,7 +24,7 @@ NmeaReplayReport ReplayNmeaLog(std::string_view log, std::size_t burstSize) {
     if (result.kind == GpsFixResult::Kind::Fix) {
       report.fixes.push_back(
           {fields.utcTime, result.position, result.zoneDescription,
-           PrintfText("%09.2f  %s  %s  ZD %+d", static_cast<double>(fields.utcTime),
+           PrintfText("%09.2f  %s  %s  ZD %+d", fields.utcTime,
                       FormatLatitude(result.position.latitude).c_str(),
                       FormatLongitude(result.position.longitude).c_str(), result.zoneDescription)});
     } else {

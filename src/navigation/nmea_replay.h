@@ -13,7 +13,7 @@ namespace nocturna {
 inline constexpr std::size_t kDefaultReplayBurst = 500;
 
 struct NmeaReplayFix {
-  float utcTime = 0.0f;  // RMC time, hhmmss.ss UTC
+  double utcTime = 0.0;  // RMC time, hhmmss.ss UTC
   DrPosition position;   // degrees, north and WEST positive
   int zoneDescription = 0;
   std::string line;      // "hhmmss.ss  48°07.0'N  011°31.0'E  ZD -1" (Windows-1252)

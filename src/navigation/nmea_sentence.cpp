@@ -81,9 +81,9 @@ bool ParseRmcSentence(std::string_view sentence, RmcFields& fields) {
   std::string_view body = sentence.substr(1, sentence.find('*') - 1);
   fields.sentenceId.assign(body.substr(0, 5));
 
-  const bool timeRead = ReadNumber(Field(body, 1), fields.utcTime) && fields.utcTime >= 0.0f &&
-                        fields.utcTime < 240000.0f;
-  if (!timeRead) fields.utcTime = 0.0f;
+  const bool timeRead =
+      ReadNumber(Field(body, 1), fields.utcTime) && fields.utcTime >= 0.0 && fields.utcTime < 240000.0;
+  if (!timeRead) fields.utcTime = 0.0;
   const char status = SingleLetter(Field(body, 2));
   fields.status = status != '\0' ? status : 'V';
 

@@ -10,7 +10,8 @@ namespace nocturna {
 // The RMC fields the GPS reader keeps, as the receiver sends them.
 struct RmcFields {
   std::string sentenceId;    // talker and type, e.g. "GPRMC" or "GNRMC"; empty before a parse
-  float utcTime = 0.0f;      // UTC time of the fix as the number hhmmss.ss
+  double utcTime = 0.0;      // UTC time of the fix as the number hhmmss.ss (a float would
+                             // turn 12:59:59.997 into 13:00:00, or 12:59:60)
   char status = 'V';         // 'A' valid fix; anything else not valid
   char latHemisphere = 'N';  // 'N' or 'S'
   char lonHemisphere = 'E';  // 'E' or 'W'

@@ -71,6 +71,8 @@ TEST(GpsTimeTest, OffersTheCorrectionAndSetsTheClockOnYes) {
        {Question(-2)}, UtcCalendar{2024, 6, 1, 23, 59, 59, 250}},
       {"read just before midnight", "000001", 'A', {2024, 12, 31, 23, 59, 58, 0}, MessageAnswer::Yes, true,
        {Question(3)}, UtcCalendar{2025, 1, 1, 0, 0, 1, 250}},
+      {"hundredths kept apart from the seconds", "125959.997", 'A', {2024, 6, 1, 12, 59, 58, 0},
+       MessageAnswer::No, true, {Question(1)}, std::nullopt},
       {"no fix", "123519", 'V', {2024, 6, 1, 12, 35, 16, 0}, MessageAnswer::Yes, true, {kNotAccurate},
        std::nullopt},
       {"no right to set the clock", "123519", 'A', {2024, 6, 1, 12, 35, 16, 0}, MessageAnswer::Yes, false,
@@ -96,7 +98,7 @@ TEST(GpsTimeTest, OffersTheCorrectionAndSetsTheClockOnYes) {
         [&] {
           const GPSPort* port = controller.Port();
           return port->rmc.status == c.status &&
-                 static_cast<int>(port->rmc.utcTime) == std::stoi(c.rmcTime);
+                 port->rmc.utcTime == std::stod(c.rmcTime);
         },
         3000));
     window.presenter.shown.clear();
