@@ -1,0 +1,205 @@
+#include "platform/registry_hive_file.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace nocturna {
+
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+std::string Failed(const std::string& step, const std::string& path, int error) {
+  return step + " " + path + ": " + SystemReason(error);
+}
+
+std::string ParentFolder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Creates the folder and its missing parents, private to the user as XDG asks.
+bool MakeFolders(const std::string& folder, std::string& problem) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    const std::string part = folder.substr(0, slash);
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
+      problem = Failed("cannot create the folder", part, errno);
+      return false;
+    }
+    if (slash == std::string::npos) return true;
+  }
+}
+
+// Writes every byte, through interrupted and short writes.
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The file a save replaces: a symbolic link (a dotfile manager's, say) is followed, so that the
+// link stays and its target gets the new contents.
+std::string SaveTarget(const std::string& path) {
+  struct stat info{};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return path;
+  return resolved;
+}
+
+// Keeps the damaged file under a free ".damaged" name. A hard link leaves the file at its own
+// name until the new one replaces it, so no moment passes without a file; where links are not
+// possible the file is renamed.
+bool SetAside(const std::string& target, std::string& copy, std::string& problem) {
+  if (::access(target.c_str(), F_OK) != 0) return true;  // nothing to keep
+  for (int n = 1; n < 100; ++n) {
+    const std::string name = target + (n == 1 ? ".damaged" : ".damaged-" + std::to_string(n));
+    if (::link(target.c_str(), name.c_str()) == 0) {
+      copy = name;
+      return true;
+    }
+    if (errno == EEXIST) continue;
+    struct stat info{};
+    if (::lstat(name.c_str(), &info) == 0) continue;
+    if (::rename(target.c_str(), name.c_str()) == 0) {
+      copy = name;
+      return true;
+    }
+    problem = Failed("cannot keep the damaged file as", name, errno);
+    return false;
+  }
+  problem = "cannot keep the damaged file: too many damaged copies beside " + target;
+  return false;
+}
+
+}  // namespace
+
+std::string DefaultHivePath() {
+  std::string config;
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && xdg[0] == '/') {
+    config = xdg;
+  } else {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/') {
+      const passwd* user = ::getpwuid(::getuid());
+      home = user != nullptr ? user->pw_dir : "/tmp";
+    }
+    config = std::string(home) + "/.config";
+  }
+  return config + "/nocturna/registry.hive";
+}
+
+HiveLoad LoadHive(const std::string& path) {
+  HiveLoad load;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return load;
+    load.state = HiveFileState::Unreadable;
+    load.problem = Failed("cannot open", path, errno);
+    return load;
+  }
+  struct stat info{};
+  std::string text;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    load.state = HiveFileState::Unreadable;
+    load.problem = path + " is not a regular file";
+  } else {
+    char buffer[8192];
+    while (text.size() <= kHiveMaxFileBytes) {
+      const ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        load.state = HiveFileState::Unreadable;
+        load.problem = Failed("cannot read", path, errno);
+        break;
+      }
+      if (got == 0) break;
+      text.append(buffer, static_cast<std::size_t>(got));
+    }
+  }
+  ::close(fd);
+  if (load.state == HiveFileState::Unreadable) return load;
+  HiveParse parse = ParseHive(text);
+  if (!parse.ok) {
+    load.state = HiveFileState::Damaged;
+    load.problem = parse.problem;
+    return load;
+  }
+  load.state = HiveFileState::Loaded;
+  load.hive = std::move(parse.hive);
+  return load;
+}
+
+HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamaged,
+                  const HiveFileOps& ops) {
+  HiveSave save;
+  const std::string text = SerializeHive(hive);
+  if (text.empty()) {
+    save.problem = "a key, a value name or a value cannot be kept in the settings file";
+    return save;
+  }
+  const std::string target = SaveTarget(path);
+  const std::string folder = ParentFolder(target);
+  if (!MakeFolders(folder, save.problem)) return save;
+  if (setAsideDamaged && !SetAside(target, save.damagedCopy, save.problem)) return save;
+
+  std::string temporary = target + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) {
+    save.problem = Failed("cannot create a file in", folder, errno);
+    return save;
+  }
+  auto fsyncCall = ops.fsync != nullptr ? ops.fsync : ::fsync;
+  const char* step = nullptr;
+  int error = 0;
+  if (!WriteAll(fd, text)) {
+    step = "cannot write";
+    error = errno;
+  } else if (fsyncCall(fd) != 0) {
+    step = "cannot flush to the disk";
+    error = errno;
+  }
+  if (::close(fd) != 0 && step == nullptr) {
+    step = "cannot write";
+    error = errno;
+  }
+  if (step != nullptr) {
+    ::unlink(temporary.c_str());
+    save.problem = Failed(step, temporary, error);
+    return save;
+  }
+  auto renameCall = ops.rename != nullptr ? ops.rename : ::rename;
+  if (renameCall(temporary.c_str(), target.c_str()) != 0) {
+    error = errno;
+    ::unlink(temporary.c_str());
+    save.problem = Failed("cannot replace", target, error);
+    return save;
+  }
+  // The rename is done; flushing the folder makes the new name last through a power cut.
+  // Should that flush fail, either the old or the new file survives, each whole.
+  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd >= 0) {
+    fsyncCall(folderFd);
+    ::close(folderFd);
+  }
+  save.ok = true;
+  return save;
+}
+
+}  // namespace nocturna

@@ -1,0 +1,49 @@
+#pragma once
+// The hive's file: where it lives, reading it with every byte checked, and replacing it
+// atomically, so that a crash, a full disk or a folder that refuses the write leaves the
+// previous file whole.
+#include <string>
+
+#include "platform/registry_hive.h"
+
+namespace nocturna {
+
+// The hive file of the current user: $XDG_CONFIG_HOME/nocturna/registry.hive, with
+// $HOME/.config standing in for an unset or relative XDG_CONFIG_HOME.
+std::string DefaultHivePath();
+
+enum class HiveFileState {
+  Absent,      // no file: nothing was ever saved
+  Loaded,      // read and valid
+  Damaged,     // there, but not a valid hive (problem says why)
+  Unreadable,  // there, but the system refused to read it (problem says why)
+};
+
+struct HiveLoad {
+  HiveFileState state = HiveFileState::Absent;
+  Hive hive;
+  std::string problem;
+};
+
+HiveLoad LoadHive(const std::string& path);
+
+// The system calls a save makes that a test may make fail; the defaults are the system's.
+struct HiveFileOps {
+  int (*rename)(const char* from, const char* to) = nullptr;  // null: ::rename
+  int (*fsync)(int fd) = nullptr;                             // null: ::fsync
+};
+
+struct HiveSave {
+  bool ok = false;
+  std::string problem;     // which step failed and the system's reason, when not ok
+  std::string damagedCopy; // where the damaged file was kept, when one was set aside
+};
+
+// Writes the hive to a temporary file in the same folder (created when missing), flushes it to
+// the disk, renames it over path and flushes the folder. With setAsideDamaged the file now at
+// path is first kept under path + ".damaged" (".damaged-2", ... when that is taken). On any
+// failure the file at path is as it was and no temporary file is left.
+HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamaged,
+                  const HiveFileOps& ops = {});
+
+}  // namespace nocturna
