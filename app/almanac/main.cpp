@@ -18,6 +18,11 @@
 #include "visible_report.h"
 
 namespace nocturna {
+
+// nmea_replay_report.cpp: --nmea-replay FILE [--burst N].
+bool WantsNmeaReplay(const std::vector<std::string>& args);
+int RunNmeaReplay(const std::vector<std::string>& args);
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -43,6 +48,7 @@ std::string TextPage(const AlmanacSnapshot& snapshot) {
 }
 
 int Run(const std::vector<std::string>& args) {
+  if (WantsNmeaReplay(args)) return RunNmeaReplay(args);
   const OptionsOutcome parsed = ParseAlmanacOptions(args);
   if (!parsed.error.empty()) return Fail(parsed.error);
   const AlmanacOptions& options = parsed.options;
