@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ephemeris/event_estimate.h"
 #include "ephemeris/julian.h"
 #include "ephemeris/moon.h"
 #include "ephemeris/rise_set.h"
@@ -16,23 +17,6 @@ namespace {
 // (radians).
 constexpr double kSemiDiameterPerParallax = 0.27249;
 constexpr double kHorizontalRefraction = 0.0098902;
-
-// UT hours of a local sidereal time on the zone date.
-double UtOfLocalSiderealTime(double lst, const CalendarDate& zoneDate, const DrPosition& position) {
-  SiderealConverter converter{};
-  converter.lst = lst;
-  return ConvertSidereal(converter, zoneDate, position, -1);
-}
-
-// The UT moment of an event estimate (UT hours, wrapped into 0..24 by the converter): its zone
-// time ut - zd tells whether the wrap moved it off the zone date, and the day is stepped back.
-AstroMoment MomentOfEstimate(const AstroMoment& date0, double ut, int zoneDescription) {
-  AstroMoment moment = date0;
-  const double zoneTime = ut - zoneDescription;
-  if (zoneTime > 24) moment = AddDays(moment, -1);
-  if (zoneTime < 0) moment = AddDays(moment, +1);
-  return AddDays(moment, ut / 24);
-}
 
 // The Moon at the moment and the sidereal times at which its centre crosses the altitude of
 // rising and setting; the kept sidereal times are replaced only when it crosses.
