@@ -5,32 +5,21 @@
 #include <optional>
 #include <string>
 
-#include "ephemeris/astro_moment.h"
 #include "foundations/event_times.h"
+#include "navigation/almanac_snapshot.h"
 #include "navigation/body_catalog.h"
 #include "ui/observer_state.h"
 
 namespace nocturna {
 
-// The zone and UT date and clock time one pass shows.
-struct ChartMoment {
-  CalendarDate zoneDate;
-  ClockTime zoneClock;
-  CalendarDate utDate;
-  ClockTime utClock;
-};
-
 // What one pass leaves for the drawing beside the catalog and the records.
 struct ChartPass {
-  ChartMoment moment;
+  AlmanacMoment moment;       // zone and UT date and clock time shown
   EventTimeTexts eventTexts;  // zone-time texts of the day's events
   std::string latitudeText;   // "42°00.0'N"
   std::string longitudeText;  // "075°00.0'W"
   bool dailyRun = false;      // true when the day's events were computed in this pass
 };
-
-// The zone and UT dates and clock times of a zone time (days) and zone description (hours).
-ChartMoment ChartMomentOf(DateTime zoneTime, int zoneDescription);
 
 // One pass for the observer. clockUniversalTime is the computer clock's UT (days), given while
 // the chart animates (staticTime false); the moment then follows it, while the day's events

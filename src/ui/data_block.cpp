@@ -1,39 +1,21 @@
 #include "ui/data_block.h"
 
-#include <cmath>
-
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
+#include "navigation/sun_moon_values.h"
 
 namespace nocturna {
 
 namespace {
-constexpr double kSunSemiDiameterAt1Au = 30.0 * 0.533128;  // minutes of arc
 constexpr double kLabelColumn = 0.0;
 constexpr double kTimeColumn = 7.0;
 constexpr double kValueColumn = 14.0;
 }  // namespace
 
-std::string FormatEquationOfTime(double minutes) {
-  // Seconds are rounded before the split so that 7.999 reads 08m00s, never 07m60s.
-  const long totalSeconds = std::lround(minutes * 60.0);
-  return PrintfText("%02ldm%02lds", totalSeconds / 60, totalSeconds % 60);
-}
-
-std::string FormatArcMinutes(double minutes) { return PrintfText("%4.1f'", minutes); }
-
-std::string FormatAmplitudeOrSentinel(double degrees) {
-  if (degrees == kEventAboveAllDay) return "CP";
-  if (degrees == kEventBelowAllDay) return "NR";
-  return FormatAmplitude(degrees);
-}
-
 DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
                                   const BodyCatalog& catalog, const SunEventsRecord& events) {
-  const ChartMoment& m = pass.moment;
-  const CelestialBody& sun = catalog.entries[kSunIndex];
-  const CelestialBody& moon = catalog.entries[kMoonIndex];
-  const double ghaAries = catalog.gha[kAriesIndex];
+  const AlmanacMoment& m = pass.moment;
+  const SunMoonValues sunMoon = SunMoonValuesOf(catalog, events);
   DataBlockValues v;
   v.zoneDate = FormatLongDate(m.zoneDate.month, m.zoneDate.day, m.zoneDate.year);
   v.zoneClock = FormatClockTime(m.zoneClock.hour, m.zoneClock.minute, m.zoneClock.second);
@@ -42,19 +24,18 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
   v.utDate = FormatLongDate(m.utDate.month, m.utDate.day, m.utDate.year);
   v.latitude = pass.latitudeText;
   v.longitude = pass.longitudeText;
-  v.ghaAries = FormatAngle360(ghaAries);
-  v.sunGha = FormatAngle360(ghaAries + sun.sha);
-  v.sunDeclination = FormatDeclination(sun.declination);
-  v.sunSemiDiameter =
-      FormatArcMinutes(kSunSemiDiameterAt1Au / catalog.sunPlanetRecords[kSunRecord].radiusVector);
+  v.ghaAries = FormatAngle360(catalog.gha[kAriesIndex]);
+  v.sunGha = FormatAngle360(sunMoon.sunGha);
+  v.sunDeclination = FormatDeclination(sunMoon.sunDeclination);
+  v.sunSemiDiameter = FormatArcMinutes(sunMoon.sunSemiDiameter);
   v.meridianPassage = pass.eventTexts[8];
-  v.equationOfTime = FormatEquationOfTime(events.equationOfTime);
-  v.amplitude = FormatAmplitudeOrSentinel(events.amplitudeAngle);
-  v.moonGha = FormatAngle360(ghaAries + moon.sha);
-  v.moonDeclination = FormatDeclination(moon.declination);
-  v.moonSemiDiameter = FormatArcMinutes(catalog.moonRecord.semiDiameter * 60.0);
-  v.moonParallax = FormatArcMinutes(catalog.moonRecord.horizontalParallax * 60.0);
-  v.moonPhase = PrintfText("%2.0f%%", catalog.moonRecord.illuminatedFraction * 100.0);
+  v.equationOfTime = FormatEquationOfTime(sunMoon.equationOfTime);
+  v.amplitude = FormatAmplitudeOrSentinel(sunMoon.amplitude);
+  v.moonGha = FormatAngle360(sunMoon.moonGha);
+  v.moonDeclination = FormatDeclination(sunMoon.moonDeclination);
+  v.moonSemiDiameter = FormatArcMinutes(sunMoon.moonSemiDiameter);
+  v.moonParallax = FormatArcMinutes(sunMoon.moonHorizontalParallax);
+  v.moonPhase = FormatPhase(sunMoon.moonIlluminatedFraction);
   v.events = pass.eventTexts;
   return v;
 }

@@ -48,13 +48,4 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
 // The window's data block, lines 0 to 32.
 std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values);
 
-// Minutes of time as "07m15s" (whole minutes toward zero, seconds rounded; -3.5 is "-3m-30s").
-std::string FormatEquationOfTime(double minutes);
-
-// Minutes of arc with one decimal and a minute mark: "16.3'".
-std::string FormatArcMinutes(double minutes);
-
-// The Sun's amplitude in degrees, or "CP" (-1, circumpolar) and "NR" (-2, not rising).
-std::string FormatAmplitudeOrSentinel(double degrees);
-
 }  // namespace nocturna

@@ -6,28 +6,13 @@
 namespace nocturna {
 namespace {
 
-TEST(DataBlock, EquationOfTimeAmplitudeAndArcMinutes) {
-  struct Case {
-    double minutes;
-    const char* text;
-  } const eot[] = {{7.25, "07m15s"}, {-3.5, "-3m-30s"}, {0.0, "00m00s"},
-                   {16.4, "16m24s"}, {7.999, "08m00s"}, {12.0, "12m00s"}};
-  for (const Case& c : eot) EXPECT_EQ(FormatEquationOfTime(c.minutes), c.text) << c.minutes;
-  EXPECT_EQ(FormatAmplitudeOrSentinel(-1.0), "CP");
-  EXPECT_EQ(FormatAmplitudeOrSentinel(-2.0), "NR");
-  EXPECT_EQ(FormatAmplitudeOrSentinel(12.34), "12.4\xB0N");
-  EXPECT_EQ(FormatArcMinutes(16.25), "16.2'");  // 16.25 is exact: round half to even
-  EXPECT_EQ(FormatArcMinutes(5.0), " 5.0'");
-}
-
-// Values from a hand-filled catalog: GHA Aries 100, the Sun at SHA 250 and the Moon at SHA 300,
-// so their GHAs wrap past 360.
+// Values from a hand-filled catalog and events record.
 TEST(DataBlock, ScreenLinesCarryEveryValueInItsColumn) {
   BodyCatalog catalog{};
   catalog.gha[kAriesIndex] = 100.0;
-  catalog.entries[kSunIndex].sha = 250.0;
+  catalog.gha[kSunIndex] = 350.0;
   catalog.entries[kSunIndex].declination = -22.5;
-  catalog.entries[kMoonIndex].sha = 300.25;
+  catalog.gha[kMoonIndex] = 40.25;
   catalog.entries[kMoonIndex].declination = 0.0;
   catalog.sunPlanetRecords[kSunRecord].radiusVector = 0.98;
   catalog.moonRecord.semiDiameter = 0.25;
