@@ -141,7 +141,7 @@ SkyColours SkyColoursOf(SkyState state) {
 }
 
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
-  painter.drawText(x, y + QFontMetrics(painter.font(), painter.device()).ascent(), text);
+  painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
 void DrawDataBlock(QPainter& painter, int width, int height, int fontSize,

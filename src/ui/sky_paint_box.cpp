@@ -1,5 +1,6 @@
 #include "ui/sky_paint_box.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace nocturna {
@@ -28,6 +29,13 @@ void SkyPaintBox::paintEvent(QPaintEvent*) {
   if (!showOnly_) paint_();
   QPainter painter(this);
   painter.drawImage(0, 0, Picture());
+}
+
+void SkyPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit Clicked(event->position().toPoint());
+  }
+  QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace nocturna

@@ -19,8 +19,13 @@ class SkyPaintBox : public QWidget {
   // Shows the picture as it stands, without running the paint.
   void ShowPicture();
 
+ signals:
+  // A left click released over the box, at the box's pixel (for picking a body).
+  void Clicked(QPoint at);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   std::function<void()> paint_;

@@ -16,6 +16,7 @@
 
 #include "support/recording_presenter.h"
 #include "ui/main_window.h"
+#include "ui/sky_paint_box.h"
 
 namespace nocturna {
 namespace {
@@ -328,6 +329,16 @@ TEST_F(MainWindowTest, NowTakesTheClockInTheCurrentZone) {
   Find<QPushButton>("NowButton")->click();
   EXPECT_DOUBLE_EQ(State().universalTime, clockTime);
   EXPECT_NEAR(PickerTime(), EncodeDateTime(2027, 1, 3, 2, 15, 30), kTolerance);
+}
+
+TEST_F(MainWindowTest, AClickOnTheChartIsReportedAtTheBoxsPixel) {
+  SkyPaintBox* box = form->Controls().skyPaintBox;
+  std::vector<QPoint> clicks;
+  QObject::connect(box, &SkyPaintBox::Clicked, [&](QPoint at) { clicks.push_back(at); });
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(120, 45));
+  QTest::mouseClick(box, Qt::RightButton, {}, QPoint(10, 10));
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0], QPoint(120, 45));
 }
 
 TEST_F(MainWindowTest, ANarrowWindowSnapsBackToMostOfTheScreen) {
