@@ -108,5 +108,30 @@ TEST(NmeaReplayTest, TextbookSentenceGivesItsLineAndNoFixLogsOnlyRejections) {
   EXPECT_EQ(noFix.poorCoverageMessages, noFix.bursts / 10);
 }
 
+// Line noise built from the pieces of sentences: whatever comes, no crash, and every fix
+// accepted is a position on the globe.
+TEST(NmeaReplayTest, LineNoiseGivesOnlyPositionsOnTheGlobe) {
+  const std::string pieces[] = {"$GPRMC,", "$GNRMC,123519,A,", "4807.038,N,", "01131.000,E,", "9999.9,S,",
+                                "18000.000,W,", ",", "A", "V", "*6A", "\r\n", "\xB5\x62", std::string(1, '\0'),
+                                "123519.5", "$GPGGA,", "*", "-1.5,N,", "1e308,"};
+  std::string noise;
+  unsigned state = 12345;
+  while (noise.size() < 200000) {
+    state = state * 1103515245u + 12345u;
+    noise += pieces[(state >> 16) % std::size(pieces)];
+  }
+  int fixes = 0;
+  for (const std::size_t burst : {std::size_t{1}, std::size_t{13}, std::size_t{500}}) {
+    const NmeaReplayReport report = ReplayNmeaLog(noise, burst);
+    for (const NmeaReplayFix& fix : report.fixes) {
+      ASSERT_LE(std::fabs(fix.position.latitude), 90.0) << fix.line;
+      ASSERT_LE(std::fabs(fix.position.longitude), 180.0) << fix.line;
+      ASSERT_LE(std::abs(fix.zoneDescription), 12) << fix.line;
+    }
+    fixes += static_cast<int>(report.fixes.size());
+  }
+  EXPECT_GT(fixes, 0);  // the noise does hold whole sentences now and then
+}
+
 }  // namespace
 }  // namespace nocturna
