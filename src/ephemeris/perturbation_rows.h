@@ -17,12 +17,13 @@ struct MeanAnomalies {
 
 // One inner-planet row: coefficient x cos(ms Ms + mv Mv + mm Mm + mj Mj + phase), phase in
 // radians, the coefficient in the unit of the quantity the row feeds.
+// The multiples are whole numbers held as doubles, so the sum needs no conversions.
 struct AnomalyCosineRow {
   double coefficient;
-  int ms;
-  int mv;
-  int mm;
-  int mj;
+  double ms;
+  double mv;
+  double mm;
+  double mj;
   double phase;
 };
 

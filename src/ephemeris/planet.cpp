@@ -36,15 +36,20 @@ struct HeliocentricPlace {
   double earthDistance = 0.0;     // Delta, astronomical units
 };
 
+// Venus's and Mars's series follow the light-time corrected mean anomalies; Jupiter's and
+// Saturn's depend on the time alone, so both passes share them.
+bool SeriesFollowLightTime(int index) { return index <= 2; }
+
 double MeanAnomalyOf(const BodyEphemeris& planet, double lightTime) {
   return DegToRad(planet.meanLongitude - planet.perihelionLongitude -
                   planet.dailyMotion * lightTime);
 }
 
 // One pass of the theory with the light-time tau (days) of the previous pass; writes the
-// record's eccentricity, meanAnomaly, eccentricAnomaly and trueAnomaly.
+// record's eccentricity, meanAnomaly, eccentricAnomaly and trueAnomaly. terms holds the
+// perturbations, renewed here where they follow the light-time.
 HeliocentricPlace PlanetPass(SunPlanetRecords& records, int index, double centuries,
-                             double lightTime) {
+                             double lightTime, PlanetPerturbations& terms) {
   const BodyEphemeris& sun = records[0];
   BodyEphemeris& planet = records[index];
   MeanAnomalies anomalies;
@@ -58,8 +63,9 @@ HeliocentricPlace PlanetPass(SunPlanetRecords& records, int index, double centur
                             : index == 3 ? anomalies.jupiter
                                          : saturnAnomaly;
 
-  const PlanetPerturbations terms =
-      ComputePlanetPerturbations(index, centuries, anomalies, planet.meanEccentricity);
+  if (SeriesFollowLightTime(index)) {
+    terms = ComputePlanetPerturbations(index, centuries, anomalies, planet.meanEccentricity);
+  }
   planet.eccentricity = planet.meanEccentricity + terms.eccentricity;
   planet.meanAnomaly = ownAnomaly + terms.meanAnomaly;
   const double trueAnomaly = SolveKepler(planet);
@@ -97,9 +103,14 @@ EquatorialPlace ComputePlanet(SunPlanetRecords& records, int index, const AstroM
   if (index < kFirstPlanet || index > kLastPlanet) return {};
   const double centuries = ToJulian(moment).days1900 * kCenturiesPerDay;
 
-  const HeliocentricPlace firstPass = PlanetPass(records, index, centuries, 0.0);
+  PlanetPerturbations terms;
+  if (!SeriesFollowLightTime(index)) {
+    terms = ComputePlanetPerturbations(index, centuries, MeanAnomalies{},
+                                       records[index].meanEccentricity);
+  }
+  const HeliocentricPlace firstPass = PlanetPass(records, index, centuries, 0.0, terms);
   const HeliocentricPlace place =
-      PlanetPass(records, index, centuries, kLightDaysPerAu * firstPass.earthDistance);
+      PlanetPass(records, index, centuries, kLightDaysPerAu * firstPass.earthDistance, terms);
 
   const BodyEphemeris& sun = records[0];
   const double earthLongitude = sun.trueLongitude + kPi;

@@ -18,7 +18,8 @@ struct PlanetPerturbations {
 };
 
 // Perturbations of planet index (1 Venus, 2 Mars, 3 Jupiter, 4 Saturn) at T Julian centuries
-// from 1900 January 0.5 (UT), given the mean anomalies of the Sun and the planets (radians)
+// from 1900 January 0.5 (UT), given the mean anomalies of the Sun and the planets (radians;
+// Jupiter and Saturn do not use them)
 // and the planet's mean eccentricity e0. Any other index gives no perturbation.
 PlanetPerturbations ComputePlanetPerturbations(int index, double centuries,
                                                const MeanAnomalies& anomalies,
