@@ -45,10 +45,10 @@ void DrawAltitudeCircles(QPainter& painter, const ChartGeometry& g) {
   }
 }
 
-void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign, int flipSign) {
+void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign, int flipSign,
+                       const SkyStyle& style) {
   const double cx = g.centreX;
   const double cy = g.centreY;
-  const QFont letterFont("Arial Black", 12, QFont::Black);
   const QFont numberFont("MS Sans Serif", 8);
   for (int i = 0; i < 36; ++i) {
     const double theta = DegToRad(10.0 * i);
@@ -61,9 +61,8 @@ void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign
     const double c = std::cos(theta) * g.radius;
     const int m = AzimuthLabelIndex(i, rotateSign, flipSign);
     if (i % 9 == 0) {
-      static constexpr int kLetterOffsets[4][2] = {{-7, -2}, {-14, -11}, {-5, -21}, {2, -11}};
-      const int* offset = kLetterOffsets[i / 9];
-      painter.setFont(letterFont);
+      const int* offset = style.letterOffsets[i / 9];
+      painter.setFont(style.letterFont);
       DrawTextAt(painter, TruncToInt(cx + s + offset[0]), TruncToInt(cy - c + offset[1]),
                  QString(QLatin1Char(CardinalLetter(m))));
       continue;
@@ -76,14 +75,23 @@ void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign
   }
 }
 
+// The colours of the Moon's symbol: its lit part, its dark part (the sky's colour on screen),
+// the outline of the lit half and of the dark crescent, and that of a gibbous Moon's widening.
+struct MoonInk {
+  QColor lit;
+  QColor dark;
+  QColor edge;
+  QColor gibbousEdge;
+};
+
 // The Moon's lit half faces the Sun: its elongation east of the Sun (SHA of the Sun less the
 // Moon's, 0..360) beyond 180 degrees lights the right half. The second ellipse widens the lit
 // half to a gibbous Moon or cuts it to a crescent.
 void DrawMoon(QPainter& painter, const SymbolBox& box, const BodyCatalog& catalog,
-              const QColor& sky) {
+              const MoonInk& ink) {
   const QRect rect = BoxOf(box.left, box.top, box.right, box.bottom);
-  painter.setPen(sky);
-  painter.setBrush(kSilver);
+  painter.setPen(ink.edge);
+  painter.setBrush(ink.lit);
   double elongation = catalog.entries[kSunIndex].sha - catalog.entries[kMoonIndex].sha;
   if (elongation < 0.0) elongation += 360.0;
   constexpr int kQuarterTurn = 90 * 16;
@@ -91,10 +99,10 @@ void DrawMoon(QPainter& painter, const SymbolBox& box, const BodyCatalog& catalo
   painter.drawChord(rect, elongation > 180.0 ? -kQuarterTurn : kQuarterTurn, kHalfTurn);
   const double f = catalog.moonRecord.illuminatedFraction;
   if (f > 0.5) {
-    painter.setPen(kSilver);
-    painter.setBrush(kSilver);
+    painter.setPen(ink.gibbousEdge);
+    painter.setBrush(ink.lit);
   } else {
-    painter.setBrush(sky);
+    painter.setBrush(ink.dark);
   }
   const double width = box.right - box.left;
   const int left = TruncToInt(box.left + width * f);
@@ -103,7 +111,11 @@ void DrawMoon(QPainter& painter, const SymbolBox& box, const BodyCatalog& catalo
 }
 
 void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& observer,
-                const BodyCatalog& catalog, const SkyColours& colours) {
+                const BodyCatalog& catalog, const SkyColours& colours, const SkyStyle& style) {
+  const QColor outline = style.blackOnWhite ? QColor(Qt::black) : kRed;
+  const MoonInk moonInk = style.blackOnWhite
+                              ? MoonInk{Qt::black, Qt::white, Qt::white, Qt::white}
+                              : MoonInk{kSilver, colours.sky, colours.sky, kSilver};
   const VisibilityLimits limits = VisibilityLimitsFor(observer.brightOnly);
   painter.setFont(QFont("MS Sans Serif", 8));
   for (int k = 1; k < kBodyCount; ++k) {
@@ -111,14 +123,19 @@ void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& 
     const ChartPosition position = ChartPoint(catalog, k, observer.rotateSign, observer.flipSign);
     const SymbolBox box = BodySymbolBox(g, position);
     if (k == kMoonIndex) {
-      DrawMoon(painter, box, catalog, colours.sky);
+      DrawMoon(painter, box, catalog, moonInk);
       continue;
     }
-    painter.setPen(kRed);
-    painter.setBrush(k == kSunIndex ? kYellow : colours.star);
+    painter.setPen(outline);
+    if (style.blackOnWhite) {
+      painter.setBrush(Qt::white);
+    } else {
+      painter.setBrush(k == kSunIndex ? kYellow : colours.star);
+    }
     painter.drawEllipse(BoxOf(box.left, box.top, box.right, box.bottom));
-    if (k < kSunIndex) {
-      DrawTextAt(painter, box.right + 3, TruncToInt(box.top - box.halfSize / 2.0),
+    if (k < kSunIndex || style.sunNamed) {
+      DrawTextAt(painter, box.right + style.nameGap,
+                 TruncToInt(box.top - box.halfSize * style.nameRise),
                  Latin1(catalog.entries[k].name));
     }
   }
@@ -147,35 +164,50 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
 void DrawDataBlock(QPainter& painter, int width, int height, int fontSize,
                    const std::vector<DataBlockLine>& lines) {
   const double unit = width / 160.0;
-  const double lineHeight = height / 34.0;
+  DrawDataBlock(painter, DataBlockLayout{unit, unit, 5.0, height / 34.0, fontSize}, lines);
+}
+
+void DrawDataBlock(QPainter& painter, const DataBlockLayout& layout,
+                   const std::vector<DataBlockLine>& lines) {
   painter.save();
-  painter.setFont(QFont("MS Sans Serif", fontSize));
+  painter.setFont(QFont("MS Sans Serif", layout.fontSize));
   painter.setPen(Qt::black);
   painter.setBackground(Qt::white);
   painter.setBackgroundMode(Qt::OpaqueMode);
   for (const DataBlockLine& line : lines) {
-    const int y = TruncToInt(line.line * lineHeight + 5);
-    DrawTextAt(painter, TruncToInt(unit), y, Latin1(line.label));
+    const int y = TruncToInt(line.line * layout.lineHeight + layout.top);
+    DrawTextAt(painter, TruncToInt(layout.labelX), y, Latin1(line.label));
     if (!line.value.empty()) {
-      DrawTextAt(painter, TruncToInt(unit + line.column * unit), y, Latin1(line.value));
+      DrawTextAt(painter, TruncToInt(layout.labelX + line.column * layout.columnUnit), y,
+                 Latin1(line.value));
     }
   }
   painter.restore();
 }
 
 void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverState& observer,
-             const BodyCatalog& catalog) {
+             const BodyCatalog& catalog, const SkyStyle& style) {
   const SkyColours colours = SkyColoursOf(SkyStateOf(catalog.hc[kSunIndex]));
   painter.save();
-  painter.setPen(kRed);
-  painter.setBrush(colours.sky);
-  painter.drawEllipse(CircleBox(geometry.centreX, geometry.centreY, geometry.radius));
-  painter.setBrush(Qt::NoBrush);
-  painter.setBackgroundMode(Qt::TransparentMode);
+  if (style.blackOnWhite) {
+    // Paper: no sky colours; every circle is filled white over the larger one, and text
+    // stands on a white ground.
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(CircleBox(geometry.centreX, geometry.centreY, geometry.radius));
+    painter.setBackground(Qt::white);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+  } else {
+    painter.setPen(kRed);
+    painter.setBrush(colours.sky);
+    painter.drawEllipse(CircleBox(geometry.centreX, geometry.centreY, geometry.radius));
+    painter.setBrush(Qt::NoBrush);
+    painter.setBackgroundMode(Qt::TransparentMode);
+  }
   painter.setFont(QFont("MS Sans Serif", 8));
   DrawAltitudeCircles(painter, geometry);
-  DrawAzimuthSpokes(painter, geometry, observer.rotateSign, observer.flipSign);
-  DrawBodies(painter, geometry, observer, catalog, colours);
+  DrawAzimuthSpokes(painter, geometry, observer.rotateSign, observer.flipSign, style);
+  DrawBodies(painter, geometry, observer, catalog, colours, style);
   painter.restore();
 }
 

@@ -2,6 +2,7 @@
 // The drawing half of a chart paint: the data block and the sky over any QPainter (the
 // window's paint box, an offscreen image), in the target's pixels.
 #include <QColor>
+#include <QFont>
 #include <vector>
 
 #include "navigation/body_catalog.h"
@@ -29,11 +30,37 @@ void DrawTextAt(QPainter& painter, int x, int y, const QString& text);
 void DrawDataBlock(QPainter& painter, int width, int height, int fontSize,
                    const std::vector<DataBlockLine>& lines);
 
+// Where a data block's lines go, in the target's pixels: line n at trunc(n x lineHeight + top),
+// its label at trunc(labelX), its value at trunc(labelX + column x columnUnit).
+struct DataBlockLayout {
+  double labelX = 0.0;
+  double columnUnit = 0.0;
+  double top = 0.0;
+  double lineHeight = 0.0;
+  int fontSize = 10;  // points
+};
+void DrawDataBlock(QPainter& painter, const DataBlockLayout& layout,
+                   const std::vector<DataBlockLine>& lines);
+
+// What a printed sky changes in the drawing; the defaults draw the window's sky.
+struct SkyStyle {
+  // Black outlines and text on white paper: a white disc, white-filled altitude circles and
+  // symbols, the Moon's lit part black, text on an opaque white ground.
+  bool blackOnWhite = false;
+  QFont letterFont{QStringLiteral("Arial Black"), 12, QFont::Black};
+  // Top-left corner of the cardinal letter from the outer end of the spoke at 0, 90, 180 and
+  // 270 degrees, in pixels.
+  int letterOffsets[4][2] = {{-7, -2}, {-14, -11}, {-5, -21}, {2, -11}};
+  int nameGap = 3;        // pixels from a symbol's right edge to its name
+  double nameRise = 0.5;  // the name's top above the symbol's top, in symbol half-sizes
+  bool sunNamed = false;  // the Sun carries its name like a star
+};
+
 // The disc in the sky's colour, the altitude circles, the azimuth spokes with their labels
 // (following the rotation and mirror of the observer) and the bodies the limits let through,
 // each where ChartPoint and the geometry put it.
 void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverState& observer,
-             const BodyCatalog& catalog);
+             const BodyCatalog& catalog, const SkyStyle& style = {});
 
 // A whole chart of a width x height box: white ground, data block, and the sky when the
 // observer's drawSky is set. clientWidth scales the symbols.
