@@ -70,7 +70,8 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
       events_(events),
       presenter_(services.presenter),
       clock_(std::move(services.clock)),
-      readHomePosition_(std::move(services.readHomePosition)) {
+      readHomePosition_(std::move(services.readHomePosition)),
+      printDialog_(std::move(services.printDialog)) {
   if (presenter_ == nullptr) {
     ownPresenter_ = std::make_unique<QtMessagePresenter>(this);
     presenter_ = ownPresenter_.get();
@@ -100,6 +101,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
 
   ConnectInputs();
   ConnectSetMenu();
+  ConnectPrint();
   Initialize();
 }
 

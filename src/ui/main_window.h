@@ -26,6 +26,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTimeEdit;
@@ -110,6 +111,9 @@ struct MainWindowServices {
   // positive), leaving a coordinate it does not hold as it was; false when nothing is
   // remembered. Empty: nothing is remembered.
   std::function<bool(DrPosition&)> readHomePosition;
+  // Lets the user choose the printer (or a PDF file) and its settings; false when cancelled.
+  // Empty: the standard print dialog.
+  std::function<bool(QPrinter&)> printDialog;
 };
 
 class TForm1 : public QMainWindow {
@@ -172,6 +176,9 @@ class TForm1 : public QMainWindow {
   void PMPVC1Click();
   void MeridianClick();
 
+  // "Print": the chart on one landscape page, from what the last paint computed.
+  void PrintClick();
+
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
   void FormPaint();
@@ -192,6 +199,7 @@ class TForm1 : public QMainWindow {
   void BuildDecorations(QWidget* parent);
   void ConnectInputs();
   void ConnectSetMenu();
+  void ConnectPrint();
   void Initialize();
   void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
   void JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind);
@@ -204,6 +212,7 @@ class TForm1 : public QMainWindow {
   MessagePresenter* presenter_ = nullptr;
   std::function<UniversalClockReading()> clock_;
   std::function<bool(DrPosition&)> readHomePosition_;
+  std::function<bool(QPrinter&)> printDialog_;
   MainWindowControls controls_;
   ChartPass lastPass_;
   int paintCount_ = 0;

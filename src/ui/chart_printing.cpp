@@ -1,0 +1,137 @@
+#include "ui/chart_printing.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include "foundations/angles.h"
+#include "foundations/printf_text.h"
+#include "foundations/text_forms.h"
+#include "navigation/almanac_snapshot.h"
+#include "ui/decorations.h"
+
+namespace nocturna {
+
+namespace {
+constexpr double kLabelColumn = 0.0;
+constexpr double kTimeColumn = 10.0;
+constexpr double kValueColumn = 14.0;
+constexpr int kDataFontSize = 10;    // points
+constexpr int kFooterFontSize = 8;   // points
+constexpr int kTitleFontSize = 24;   // points
+}  // namespace
+
+PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
+  const double w = pageWidth;
+  const double h = pageHeight;
+  PrintedPageGeometry page;
+  page.dataBlock = DataBlockLayout{0.08 * w, w / 120.0, 0.1 * h, h / 55.0, kDataFontSize};
+  page.chart.diameter = 0.8 * h;
+  page.chart.radius = page.chart.diameter / 2.0;
+  page.chart.centreX = 0.56 * w;
+  page.chart.centreY = 0.52 * h;
+  page.chart.symbolScale = 0.00125 * w;
+  page.titleX = TruncToInt(0.48 * w);
+  page.titleY = TruncToInt(0.025 * h);
+  return page;
+}
+
+std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& v) {
+  const EventTimeTexts& e = v.events;
+  return {
+      {0, "Date", v.zoneDate, kTimeColumn},
+      {1, "ZT", v.zoneClock, kTimeColumn},
+      {2, "ZD", v.zoneDescription, kTimeColumn},
+      {3, "UT", v.utClock, kTimeColumn},
+      {4, "G\\D", v.utDate, kTimeColumn},
+      {6, "DR L", v.latitude, kTimeColumn},
+      {7, "DR Lo", v.longitude, kTimeColumn},
+      {9, "GHA Aries", v.ghaAries, kValueColumn},
+      {11, "Sun:", "", kLabelColumn},
+      {12, "GHA", v.sunGha, kValueColumn},
+      {13, "Dec", v.sunDeclination, kValueColumn},
+      {14, "SD", v.sunSemiDiameter, kValueColumn},
+      {15, "Mer. Pass.", v.meridianPassage, kValueColumn},
+      {16, "Eqn. Time", v.equationOfTime, kValueColumn},
+      {18, "Moon:", "", kLabelColumn},
+      {19, "GHA", v.moonGha, kValueColumn},
+      {20, "Dec", v.moonDeclination, kValueColumn},
+      {21, "SD", v.moonSemiDiameter, kValueColumn},
+      {22, "HP", v.moonParallax, kValueColumn},
+      {23, "Phase", v.moonPhase, kValueColumn},
+      {25, "Nautical    Civil     Sunrise", "", kLabelColumn},
+      {26, PrintfText("%6s%13s%10s", e[4].c_str(), e[2].c_str(), e[0].c_str()), "",
+       kLabelColumn},
+      {28, "Sunset      Civil   Nautical", "", kLabelColumn},
+      {29, PrintfText("%6s%13s%10s", e[1].c_str(), e[3].c_str(), e[5].c_str()), "",
+       kLabelColumn},
+      {31, "Moonrise   Moonset", "", kLabelColumn},
+      {32, PrintfText("%6s%16s", e[6].c_str(), e[7].c_str()), "", kLabelColumn},
+  };
+}
+
+std::vector<DataBlockLine> PrintedFooterLines() {
+  return {
+      {34, "Varlo, Inc.", "", kLabelColumn},
+      {35, PublisherNotice().toLatin1().toStdString(), "", kLabelColumn},
+  };
+}
+
+SkyStyle PrintedSkyStyle() {
+  SkyStyle style;
+  style.blackOnWhite = true;
+  style.letterFont = QFont(QStringLiteral("MurrayHill Bd BT"), 12, QFont::Bold);
+  const int offsets[4][2] = {{-7, 3}, {-13, -11}, {-5, -23}, {2, -10}};
+  for (int i = 0; i < 4; ++i) {
+    style.letterOffsets[i][0] = offsets[i][0];
+    style.letterOffsets[i][1] = offsets[i][1];
+  }
+  style.nameGap = 5;
+  style.nameRise = 1.0;
+  style.sunNamed = true;
+  return style;
+}
+
+ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
+  ChartPass pass;
+  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
+  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
+  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
+  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
+  return pass;
+}
+
+void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
+                      const ObserverState& observer, const BodyCatalog& catalog,
+                      const SunEventsRecord& events) {
+  const PrintedPageGeometry page = PrintedPage(pageWidth, pageHeight);
+  painter.save();
+  painter.setPen(Qt::black);
+  painter.setBackground(Qt::white);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  painter.setFont(QFont(QStringLiteral("BrushScript BT"), kTitleFontSize));
+  DrawTextAt(painter, page.titleX, page.titleY, QStringLiteral("Nocturna"));
+  painter.restore();
+
+  const ChartPass pass = PrintedPass(observer, events);
+  DrawDataBlock(painter, page.dataBlock,
+                PrintedDataBlockLines(
+                    DataBlockValuesOf(pass, observer.zoneDescription, catalog, events)));
+  DataBlockLayout footer = page.dataBlock;
+  footer.fontSize = kFooterFontSize;
+  DrawDataBlock(painter, footer, PrintedFooterLines());
+  DrawSky(painter, page.chart, observer, catalog, PrintedSkyStyle());
+}
+
+bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,
+                const SunEventsRecord& events) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setDocName(QString::fromLatin1(kPrintJobName));
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  DrawPrintedChart(painter, printer.width(), printer.height(), observer, catalog, events);
+  return painter.end();
+}
+
+}  // namespace nocturna
