@@ -44,7 +44,7 @@ TEST(VisibleBodies, LightStateAndWhoIsListedFollowTheSun) {
       {-0.5, -3.0, LightState::Daylight, {"Sun"}},
       {-0.8, -3.0, LightState::Daylight, {"Sun"}},
       {30.0, 20.0, LightState::Daylight, {"Sun", "Moon"}},
-      {-0.81, 20.0, LightState::Twilight, {"Sirius", "Moon"}}  // by Zn: 90 before 315,
+      {-0.81, 20.0, LightState::Twilight, {"Sirius", "Moon"}},  // by Zn: 90 before 315,
       {-12.0, -3.0, LightState::Twilight, {"Sirius"}},
       {-12.01, 0.0, LightState::NightTime, {"Sirius", "Moon"}},
   };
