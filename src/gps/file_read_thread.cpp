@@ -23,9 +23,13 @@ TFileReadThread::TFileReadThread(GPSPort& port, QObject* context, std::function<
 
 TFileReadThread::~TFileReadThread() { Stop(); }
 
-void TFileReadThread::Stop() {
+void TFileReadThread::RequestStop() {
   requestInterruption();
   overlapped.Cancel();
+}
+
+void TFileReadThread::Stop() {
+  RequestStop();
   // The worker may be waiting for the window thread to run a step; deliver it (the step
   // sees the interruption and does nothing) rather than deadlock.
   while (!wait(QDeadlineTimer(5))) QCoreApplication::sendPostedEvents(context_, QEvent::MetaCall);

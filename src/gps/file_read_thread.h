@@ -20,8 +20,11 @@ class TFileReadThread : public TFileThread {
   // Stops the thread if it still runs.
   ~TFileReadThread() override;
 
-  // Asks the loop to end, cancels the pending read and joins the thread. Returns within
-  // a few milliseconds whether or not the receiver is sending; call on the window thread.
+  // Asks the loop to end and cancels the pending read; a step not yet run is skipped.
+  // Any thread.
+  void RequestStop();
+  // RequestStop, then joins the thread. Returns within a few milliseconds whether or not
+  // the receiver is sending; call on the window thread.
   void Stop();
 
  protected:

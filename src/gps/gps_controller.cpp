@@ -52,9 +52,9 @@ GpsController::~GpsController() {
 }
 
 void GpsController::SpeedGPSClick(bool down) {
-  if (!down) {
+  if (!down || reader_ || port_) {  // a start while on would pull the port from under the reader
     Stop();
-    return;
+    if (!down) return;
   }
   try {
     window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
@@ -74,6 +74,7 @@ void GpsController::Shutdown() {
 }
 
 void GpsController::Stop() {
+  if (reader_) reader_->RequestStop();  // no fix is applied while the window catches up
   window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
   window_.SetGpsTimeEnabled(false);
   window_.ProcessPendingEvents();
