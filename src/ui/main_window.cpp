@@ -102,6 +102,10 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectInputs();
   ConnectSetMenu();
   ConnectPrint();
+  ConnectLists();
+  ConnectMemory();
+  ConnectAnimation();
+  ConnectPicking();
   Initialize();
 }
 

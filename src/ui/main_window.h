@@ -20,6 +20,7 @@
 #include "ui/current_universal_time.h"
 #include "ui/event_navigation.h"
 #include "ui/observer_state.h"
+#include "ui/table_windows.h"
 
 class QAction;
 class QDateEdit;
@@ -30,6 +31,7 @@ class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTimeEdit;
+class QTimer;
 class QWidget;
 
 namespace nocturna {
@@ -109,7 +111,7 @@ struct MainWindowServices {
   std::function<UniversalClockReading()> clock;  // empty: the system clock
   // Reads the remembered home position into the given record (degrees, north and west
   // positive), leaving a coordinate it does not hold as it was; false when nothing is
-  // remembered. Empty: nothing is remembered.
+  // remembered. Empty: the user's settings hive (problems shown as message boxes).
   std::function<bool(DrPosition&)> readHomePosition;
   // Lets the user choose the printer (or a PDF file) and its settings; false when cancelled.
   // Empty: the standard print dialog.
@@ -176,8 +178,36 @@ class TForm1 : public QMainWindow {
   void PMPVC1Click();
   void MeridianClick();
 
+  // Position memory: "&Save" keeps the DR position in the settings hive, "Home" returns to it.
+  void SavePositionClick();
+  void HomeButtonClick();
+
+  // The animation ("Animate"/"Run", "Stop", "Reset", the one-second Timer1) and the toggles.
+  void AnimateButtonClick();
+  void PauseClick();
+  void Reset1Click();
+  void Timer1Timer();
+  // For the visible-bodies list and the almanac window when they close: a running animation
+  // redraws the sky at its next tick.
+  void ResetAnimationTicks();
+  void RotateButtonClick();
+  void FlipEWButtonClick();
+  void BrightButtonClick();
+  void BrightStars1Click();
+  void ShowAll1Click();
+
+  // A click at the paint box's pixel (x, y): a message box for every body drawn there.
+  void SkyPaintBoxClick(int x, int y);
+
   // "Print": the chart on one landscape page, from what the last paint computed.
   void PrintClick();
+
+  // The table windows: "Hc-Zn" and "&Open List" open the visible-bodies list, "Almanac" and
+  // "Open Almanac" the almanac; closing either resets the animation's tick count.
+  void HcZnButtonClick();
+  void ViewButtonClick();
+  void AlmanacButtonClick();
+  TableWindows& Tables() { return tables_; }
 
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
@@ -200,7 +230,14 @@ class TForm1 : public QMainWindow {
   void ConnectInputs();
   void ConnectSetMenu();
   void ConnectPrint();
+  void ConnectLists();
+  void ShowTableWindow(QDialog& window);
+  void ConnectMemory();
+  void ConnectAnimation();
+  void ConnectPicking();
   void Initialize();
+  bool ReadSavedPosition(DrPosition& position);
+  void StopAtCurrentTime();
   void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
   void JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind);
   void ReportNotANumber(bool& reported, const std::string& badText);
@@ -214,6 +251,8 @@ class TForm1 : public QMainWindow {
   std::function<bool(DrPosition&)> readHomePosition_;
   std::function<bool(QPrinter&)> printDialog_;
   MainWindowControls controls_;
+  TableWindows tables_;  // the list's and the almanac's settings for the whole run
+  QTimer* timer1_ = nullptr;  // the animation's tick, "Timer1"
   ChartPass lastPass_;
   int paintCount_ = 0;
   int dailyRunCount_ = 0;

@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
     int x;
     bool enabled;
   } const buttons[] = {
-      {"AnimateButton", "Animate", "Display sky in real time animaton", 8, false},
-      {"HomeButton", "Home", "Set to default lat and lon.", 80, false},
+      {"AnimateButton", "Animate", "Display sky in real time animaton", 8, true},
+      {"HomeButton", "Home", "Set to default lat and lon.", 80, true},
       {"NowButton", "Now", "Set current time and date", 153, true},
       {"LANButton", "LAN", "Local Apparent Noon", 225, true},
       {"RiseButton", "Rise", "Sunrise", 298, true},
@@ -134,9 +134,9 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"DuskButton", "Dusk", "PMCivil Twilight", 516, true},
       {"HcZnButton", "Hc-Zn", "Display list of visible bodies", 588, false},
       {"AlmanacButton", "Almanac", "Opens nautical almanac", 661, false},
-      {"RotateButton", "N<->S", "Rotate sky 180 degrees", 734, false},
-      {"FlipEWButton", "E<->W", "Flip East and West", 806, false},
-      {"BrightButton", "Bright", "Show only first magnitude above 15 degrees.", 879, false},
+      {"RotateButton", "N<->S", "Rotate sky 180 degrees", 734, true},
+      {"FlipEWButton", "E<->W", "Flip East and West", 806, true},
+      {"BrightButton", "Bright", "Show only first magnitude above 15 degrees.", 879, true},
       {"PrintBtn", "Print", "Print sky chart.", 952, false},
   };
   for (const Button& b : buttons) {
