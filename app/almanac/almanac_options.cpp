@@ -50,7 +50,8 @@ int DaysInMonth(int year, int month) {
 
 bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
-         name == "--zone-date" || name == "--zt" || name == "--zd";
+         name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
+         name == "--pdf" || name == "--width" || name == "--height";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -123,7 +124,26 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     options.position.longitude = *longitude;
     return {};
   }
-  if (name == "--json" || name == "--help") return std::string(name) + " takes no value";
+  if (name == "--chart" || name == "--pdf") {
+    if (value.empty()) return std::string(name) + " needs a file name";
+    (name == "--chart" ? options.chart.imageFile : options.chart.pdfFile) = value;
+    return {};
+  }
+  if (name == "--width" || name == "--height") {
+    const auto pixels = ParseFixedDigits(value, value.size());
+    if (value.empty() || value.size() > 4 || !pixels || *pixels < kMinChartSide ||
+        *pixels > kMaxChartSide) {
+      return std::string(name) + " " + Quoted(value) + ": expected whole pixels from " +
+             std::to_string(kMinChartSide) + " to " + std::to_string(kMaxChartSide);
+    }
+    (name == "--width" ? options.chart.width : options.chart.height) = *pixels;
+    options.chart.sized = true;
+    return {};
+  }
+  if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
+      name == "--bright") {
+    return std::string(name) + " takes no value";
+  }
   return "unknown option " + Quoted(name) + " (see --help)";
 }
 
@@ -201,6 +221,11 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       outcome.options.json = true;
       continue;
     }
+    if (arg == "--rotate" || arg == "--flip" || arg == "--bright") {
+      ChartPictureOptions& chart = outcome.options.chart;
+      (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0) {
       outcome.error = "unexpected argument " + Quoted(arg) + " (see --help)";
       return outcome;
@@ -225,6 +250,16 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
     outcome.error =
         "give the moment either in UT (--date, --time) or in zone time (--zone-date, --zt), "
         "not both";
+  }
+  const ChartPictureOptions& chart = options.chart;
+  if (!chart.Wanted() && (chart.rotate || chart.flip || chart.bright)) {
+    outcome.error = "--rotate, --flip and --bright change the chart: give --chart or --pdf";
+  }
+  if (chart.Wanted() && options.json) {
+    outcome.error = "--json prints the almanac; it does not go with --chart or --pdf";
+  }
+  if (chart.imageFile.empty() && chart.sized) {
+    outcome.error = "--width and --height size the chart image: give --chart";
   }
   return outcome;
 }

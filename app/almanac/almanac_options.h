@@ -17,6 +17,23 @@ inline constexpr int kLastAlmanacYear = 2099;
 // Zone descriptions run from -12 to +12 hours (west positive: UT = ZT + ZD).
 inline constexpr int kMaxZoneDescription = 12;
 
+// The chart image's sides, in pixels.
+inline constexpr int kMinChartSide = 200;
+inline constexpr int kMaxChartSide = 8000;
+
+// The chart as pictures (--chart, --pdf) and how the sky is drawn on them.
+struct ChartPictureOptions {
+  std::string imageFile;  // --chart: PNG of the window's chart (data block and sky)
+  std::string pdfFile;    // --pdf: the printed page
+  int width = 1280;       // --width, --height: the image's size in pixels
+  int height = 800;
+  bool sized = false;   // --width or --height was given
+  bool rotate = false;  // --rotate: south at the top
+  bool flip = false;    // --flip: east and west mirrored
+  bool bright = false;  // --bright: first-magnitude bodies from 15 to 75 degrees only
+  bool Wanted() const { return !imageFile.empty() || !pdfFile.empty(); }
+};
+
 struct AlmanacOptions {
   bool help = false;
   bool json = false;                     // --json
@@ -26,6 +43,7 @@ struct AlmanacOptions {
   std::optional<ClockTime> zoneTime;     // --zt
   std::optional<int> zoneDescription;    // --zd, hours
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
+  ChartPictureOptions chart;
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -43,6 +43,16 @@ Output:
                       the equation of time in minutes, event times in UT hours
                       (null where the event does not occur; its zoneTime text
                       then says CP, NR or NC)
+  --chart FILE.png    instead of the text, draw the chart as the window shows
+                      it (data block and sky) into a PNG image
+  --width N, --height N  the image's size in pixels, 200 to 8000 (default
+                      1280 x 800)
+  --pdf FILE.pdf      instead of the text, write the printed chart: one
+                      landscape US Letter page, black on white (--chart and
+                      --pdf may be given together)
+  --rotate            the chart turned through 180 degrees (south at the top)
+  --flip              the chart mirrored east for west
+  --bright            only first-magnitude bodies between 15 and 75 degrees
   -h, --help          this text
   Options may also be written --name=value.
 

@@ -5,6 +5,9 @@
 
 #include "almanac_moment.h"
 #include "almanac_options.h"
+#if NOCTURNA_ALMANAC_PICTURES
+#include "chart_pictures.h"
+#endif
 #include "event_report.h"
 #include "help_text.h"
 #include "json_report.h"
@@ -47,6 +50,19 @@ std::string TextPage(const AlmanacSnapshot& snapshot) {
   return page;
 }
 
+// --chart and --pdf: the files only, nothing on standard output.
+int WritePictures([[maybe_unused]] const AlmanacOptions& options,
+                  [[maybe_unused]] const MomentOutcome& moment) {
+#if NOCTURNA_ALMANAC_PICTURES
+  const std::string error = WriteChartPictures(options, moment);
+  if (error.empty()) return 0;
+  std::fprintf(stderr, "nocturna-almanac: %s\n", error.c_str());
+  return 1;
+#else
+  return Fail("--chart and --pdf need the window library, which this build leaves out");
+#endif
+}
+
 int Run(const std::vector<std::string>& args) {
   if (WantsNmeaReplay(args)) return RunNmeaReplay(args);
   const OptionsOutcome parsed = ParseAlmanacOptions(args);
@@ -58,6 +74,7 @@ int Run(const std::vector<std::string>& args) {
   } else {
     const MomentOutcome moment = ResolveMoment(options, PosixSystemClock().ReadUtc());
     if (!moment.error.empty()) return Fail(moment.error);
+    if (options.chart.Wanted()) return WritePictures(options, moment);
     const AlmanacSnapshot snapshot =
         TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
     page = options.json ? JsonReport(snapshot) : TextPage(snapshot);

@@ -1,0 +1,74 @@
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <cstdio>
+#include <QImage>
+#include <QString>
+
+#include "chart_pictures.h"
+#include "ui/application_look.h"
+#include "ui/chart_compute.h"
+#include "ui/chart_render.h"
+
+namespace nocturna {
+
+namespace {
+
+// Below this height the window's data block uses its small font.
+constexpr int kSmallChartHeight = 600;
+
+// The observer of the window's chart at the moment and position, with its display flags.
+ObserverState ObserverOf(const AlmanacOptions& options, const MomentOutcome& moment) {
+  ObserverState observer;
+  observer.zoneTime = moment.zoneTime;
+  observer.zoneDescription = moment.zoneDescription;
+  observer.universalTime = moment.zoneTime + moment.zoneDescription / 24.0;
+  observer.drPosition = options.position;
+  observer.staticTime = true;
+  observer.rotateSign = options.chart.rotate ? -1 : 1;
+  observer.flipSign = options.chart.flip ? -1 : 1;
+  observer.brightOnly = options.chart.bright;
+  observer.dataFontSize = options.chart.height < kSmallChartHeight ? 8 : 10;
+  return observer;
+}
+
+// Qt's own notes (no runtime folder, a font fallback) are not the user's concern here; only
+// real failures are told.
+void ReportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "nocturna-almanac: %s\n", qPrintable(message));
+  }
+}
+
+}  // namespace
+
+std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
+  // Pictures need fonts and a paint engine but no screen: always the offscreen platform, so
+  // the result does not depend on a display (or its resolution) being there.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(ReportQtFailures);
+  int argc = 1;
+  char name[] = "nocturna-almanac";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);
+  InstallFontSubstitutes();
+
+  ObserverState observer = ObserverOf(options, moment);
+  BodyCatalog catalog = BuildCatalog();
+  SunEventsRecord events{};
+  const ChartPictureOptions& chart = options.chart;
+  if (!chart.imageFile.empty()) {
+    QImage image(chart.width, chart.height, QImage::Format_RGB32);
+    if (image.isNull()) return "cannot make an image of " + std::to_string(chart.width) + " x " +
+                               std::to_string(chart.height) + " pixels";
+    RenderChart(image, observer, catalog, events);
+    if (!image.save(QString::fromStdString(chart.imageFile), "PNG")) {
+      return "cannot write the image " + chart.imageFile;
+    }
+  } else {
+    ComputeChartPass(observer, catalog, events, std::nullopt);
+  }
+  if (!chart.pdfFile.empty()) return WriteChartPdf(chart.pdfFile, observer, catalog, events);
+  return {};
+}
+
+}  // namespace nocturna

@@ -1,0 +1,23 @@
+#pragma once
+// The chart as pictures, drawn headless by the window's own drawing and printing code: the
+// window's chart (data block and sky) as a PNG image and the printed page as a PDF file.
+#include <string>
+
+#include "almanac_moment.h"
+#include "almanac_options.h"
+#include "navigation/body_catalog.h"
+#include "ui/observer_state.h"
+
+namespace nocturna {
+
+// Computes the chart of the moment and position and writes the files the options ask for.
+// Returns an empty text, or a message naming the file that could not be written.
+std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment);
+
+// The printed page as a one-page landscape US Letter PDF at 600 dots per inch (6600 x 5100
+// device pixels, no margins), from what the last chart pass left in the catalog and records.
+// Returns an empty text or a message.
+std::string WriteChartPdf(const std::string& path, const ObserverState& observer,
+                          const BodyCatalog& catalog, const SunEventsRecord& events);
+
+}  // namespace nocturna
