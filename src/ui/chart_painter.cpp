@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "ui/latin1_text.h"
 
 namespace nocturna {
 
@@ -16,10 +17,6 @@ const QColor kAqua(0, 255, 255);
 const QColor kRed(255, 0, 0);
 const QColor kSilver(192, 192, 192);
 const QColor kYellow(255, 255, 0);
-
-QString Latin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The box from (left, top) to (right, bottom), either order, as GDI-style shapes take it.
 QRect BoxOf(int x1, int y1, int x2, int y2) {
@@ -136,7 +133,7 @@ void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& 
     if (k < kSunIndex || style.sunNamed) {
       DrawTextAt(painter, box.right + style.nameGap,
                  TruncToInt(box.top - box.halfSize * style.nameRise),
-                 Latin1(catalog.entries[k].name));
+                 FromLatin1(catalog.entries[k].name));
     }
   }
 }
@@ -176,10 +173,10 @@ void DrawDataBlock(QPainter& painter, const DataBlockLayout& layout,
   painter.setBackgroundMode(Qt::OpaqueMode);
   for (const DataBlockLine& line : lines) {
     const int y = TruncToInt(line.line * layout.lineHeight + layout.top);
-    DrawTextAt(painter, TruncToInt(layout.labelX), y, Latin1(line.label));
+    DrawTextAt(painter, TruncToInt(layout.labelX), y, FromLatin1(line.label));
     if (!line.value.empty()) {
       DrawTextAt(painter, TruncToInt(layout.labelX + line.column * layout.columnUnit), y,
-                 Latin1(line.value));
+                 FromLatin1(line.value));
     }
   }
   painter.restore();

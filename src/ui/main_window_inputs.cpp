@@ -9,18 +9,13 @@
 #include <QTimeEdit>
 
 #include "ui/main_window.h"
+#include "ui/latin1_text.h"
 #include "ui/position_field.h"
 #include "ui/sky_paint_box.h"
 
 namespace nocturna {
 
 namespace {
-
-std::string Latin1Text(const QString& text) { return text.toLatin1().toStdString(); }
-
-QString FromLatin1(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Puts the corrected text in the field when it differs from what the field shows, keeping the
 // cursor where the user was typing.
@@ -120,7 +115,7 @@ void TForm1::ReportNotANumber(bool& reported, const std::string& badText) {
 
 void TForm1::LatitudeChange() {
   const PositionFieldReading reading =
-      ReadLatitudeField(Latin1Text(controls_.latitude->displayText()));
+      ReadLatitudeField(ToLatin1(controls_.latitude->displayText()));
   if (!reading.isNumber) {
     ReportNotANumber(latitudeReported_, reading.badText);
     return;
@@ -133,7 +128,7 @@ void TForm1::LatitudeChange() {
 
 void TForm1::Lonchange() {
   const PositionFieldReading reading =
-      ReadLongitudeField(Latin1Text(controls_.longitude->displayText()));
+      ReadLongitudeField(ToLatin1(controls_.longitude->displayText()));
   if (!reading.isNumber) {
     ReportNotANumber(longitudeReported_, reading.badText);
     return;

@@ -2,10 +2,12 @@
 
 #include <QMessageBox>
 
+#include "ui/latin1_text.h"
+
 namespace nocturna {
 
 QString MessageText(const std::string& text) {
-  QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  QString shown = FromLatin1(text);
   shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;

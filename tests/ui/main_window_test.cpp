@@ -122,22 +122,21 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
     const char* caption;
     const char* hint;
     int x;
-    bool enabled;
   } const buttons[] = {
-      {"AnimateButton", "Animate", "Display sky in real time animaton", 8, true},
-      {"HomeButton", "Home", "Set to default lat and lon.", 80, true},
-      {"NowButton", "Now", "Set current time and date", 153, true},
-      {"LANButton", "LAN", "Local Apparent Noon", 225, true},
-      {"RiseButton", "Rise", "Sunrise", 298, true},
-      {"SetButton", "Set", "Sunset", 371, true},
-      {"DawnButton", "Dawn", "AM Civil Twilight", 443, true},
-      {"DuskButton", "Dusk", "PMCivil Twilight", 516, true},
-      {"HcZnButton", "Hc-Zn", "Display list of visible bodies", 588, false},
-      {"AlmanacButton", "Almanac", "Opens nautical almanac", 661, false},
-      {"RotateButton", "N<->S", "Rotate sky 180 degrees", 734, true},
-      {"FlipEWButton", "E<->W", "Flip East and West", 806, true},
-      {"BrightButton", "Bright", "Show only first magnitude above 15 degrees.", 879, true},
-      {"PrintBtn", "Print", "Print sky chart.", 952, false},
+      {"AnimateButton", "Animate", "Display sky in real time animaton", 8},
+      {"HomeButton", "Home", "Set to default lat and lon.", 80},
+      {"NowButton", "Now", "Set current time and date", 153},
+      {"LANButton", "LAN", "Local Apparent Noon", 225},
+      {"RiseButton", "Rise", "Sunrise", 298},
+      {"SetButton", "Set", "Sunset", 371},
+      {"DawnButton", "Dawn", "AM Civil Twilight", 443},
+      {"DuskButton", "Dusk", "PMCivil Twilight", 516},
+      {"HcZnButton", "Hc-Zn", "Display list of visible bodies", 588},
+      {"AlmanacButton", "Almanac", "Opens nautical almanac", 661},
+      {"RotateButton", "N<->S", "Rotate sky 180 degrees", 734},
+      {"FlipEWButton", "E<->W", "Flip East and West", 806},
+      {"BrightButton", "Bright", "Show only first magnitude above 15 degrees.", 879},
+      {"PrintBtn", "Print", "Print sky chart.", 952},
   };
   for (const Button& b : buttons) {
     auto* button = Find<QPushButton>(b.name);
@@ -145,14 +144,17 @@ TEST_F(MainWindowTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
     EXPECT_EQ(button->text(), b.caption);
     EXPECT_EQ(button->toolTip(), b.hint);
     EXPECT_EQ(button->geometry(), QRect(b.x, 1, 65, 21)) << b.name;
-    EXPECT_EQ(button->isEnabled(), b.enabled) << b.name;
+  }
+  for (const char* wired : {"NowButton", "LANButton", "RiseButton", "SetButton", "DawnButton",
+                            "DuskButton"}) {
+    EXPECT_TRUE(Find<QPushButton>(wired)->isEnabled()) << wired;
   }
   EXPECT_EQ(Find<QLabel>("DatePanel")->text(), "Date");
   EXPECT_EQ(Find<QLabel>("zonetime")->toolTip(), "Zone Time");
   EXPECT_EQ(Find<QSpinBox>("ZDEdit")->minimum(), -12);
   EXPECT_EQ(Find<QSpinBox>("ZDEdit")->maximum(), 12);
   EXPECT_EQ(Find<QPushButton>("SpeedGPS")->text(), "Start GPS");
-  EXPECT_FALSE(Find<QPushButton>("GPSTimeBtn")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("GPSTimeBtn")->isEnabled());  // until a fix gives GPS time
 
   QStringList menus;
   for (QAction* menu : form->menuBar()->actions()) menus << menu->text();
