@@ -103,6 +103,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectSetMenu();
   ConnectPrint();
   ConnectLists();
+  ConnectLists();
   ConnectMemory();
   ConnectAnimation();
   ConnectPicking();
