@@ -103,7 +103,6 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectSetMenu();
   ConnectPrint();
   ConnectLists();
-  ConnectLists();
   ConnectMemory();
   ConnectAnimation();
   ConnectPicking();

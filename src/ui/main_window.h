@@ -21,7 +21,6 @@
 #include "ui/event_navigation.h"
 #include "ui/observer_state.h"
 #include "ui/table_windows.h"
-#include "ui/table_windows.h"
 
 class QAction;
 class QDateEdit;
@@ -210,13 +209,6 @@ class TForm1 : public QMainWindow {
   void AlmanacButtonClick();
   TableWindows& Tables() { return tables_; }
 
-  // The table windows: "Hc-Zn" and "&Open List" open the visible-bodies list, "Almanac" and
-  // "Open Almanac" the almanac; closing either resets the animation's tick count.
-  void HcZnButtonClick();
-  void ViewButtonClick();
-  void AlmanacButtonClick();
-  TableWindows& Tables() { return tables_; }
-
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
   void FormPaint();
@@ -240,8 +232,6 @@ class TForm1 : public QMainWindow {
   void ConnectPrint();
   void ConnectLists();
   void ShowTableWindow(QDialog& window);
-  void ConnectLists();
-  void ShowTableWindow(QDialog& window);
   void ConnectMemory();
   void ConnectAnimation();
   void ConnectPicking();
@@ -261,7 +251,6 @@ class TForm1 : public QMainWindow {
   std::function<bool(DrPosition&)> readHomePosition_;
   std::function<bool(QPrinter&)> printDialog_;
   MainWindowControls controls_;
-  TableWindows tables_;  // the list's and the almanac's settings for the whole run
   TableWindows tables_;  // the list's and the almanac's settings for the whole run
   QTimer* timer1_ = nullptr;  // the animation's tick, "Timer1"
   ChartPass lastPass_;

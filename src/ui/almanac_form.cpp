@@ -1,0 +1,120 @@
+#include "ui/almanac_form.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "ui/table_window_parts.h"
+
+namespace nocturna {
+namespace {
+
+constexpr int kClientWidth = 301;
+constexpr int kClientHeight = 579;
+constexpr int kPanelHeight = 25;
+constexpr int kHeadingHeight = 48;
+constexpr int kStarViewHeight = 424;
+constexpr int kAngleColumn = 1;
+const QColor kSilver(192, 192, 192);
+
+// The button names the other mode, the one a click gives.
+QString ModeCaption(AlmanacMode mode) {
+  return mode == AlmanacMode::Gha ? QStringLiteral("SHA") : QStringLiteral("GHA");
+}
+
+}  // namespace
+
+TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& observer,
+                           const ChartPass& lastPass, AlmanacSettings& settings,
+                           PrinterChoice choosePrinter, MessagePresenter& presenter,
+                           QWidget* parent)
+    : QDialog(parent),
+      catalog_(catalog),
+      observer_(observer),
+      lastPass_(lastPass),
+      settings_(settings),
+      choosePrinter_(std::move(choosePrinter)),
+      presenter_(presenter) {
+  setObjectName(QStringLiteral("AlmanacForm"));
+  setWindowTitle(QStringLiteral("Almanac"));
+  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+  setModal(true);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFixedSize(kClientWidth, kClientHeight);
+
+  QLabel* panel = MakeTitlePanel(this, "Panel2", QStringLiteral("Stars & Planets"), kPanelHeight,
+                                 QColor(0, 0, 255), kSilver);
+  modeButton_ = MakePanelButton(panel, "ModeButton", ModeCaption(settings_.mode),
+                                QStringLiteral("Toggle GHA/SHA."), 150, 45);
+  QPalette silverText = modeButton_->palette();
+  silverText.setColor(QPalette::ButtonText, kSilver);
+  modeButton_->setPalette(silverText);
+  QPushButton* print =
+      MakePanelButton(panel, "PrintBtn", QStringLiteral("Print"), QString(), 197, 48);
+  print->setFlat(true);
+  QPushButton* close =
+      MakePanelButton(panel, "CloseBitBtn", QStringLiteral("&Close"), QString(), 247, 50);
+  stars_ = MakeHeadingText(this, "Stars", kHeadingHeight, false);
+  starView_ = MakeReportView(this, "StarView", {QStringLiteral("Stars"), QStringLiteral("SHA"),
+                                                QStringLiteral("Declination"),
+                                                QStringLiteral("Mag")},
+                             {80, 75, 75, 0});
+  starView_->setFixedHeight(kStarViewHeight);
+  planetView_ = MakeReportView(this, "PlanetView", {QStringLiteral("Planets"),
+                                                    QStringLiteral("SHA"),
+                                                    QStringLiteral("Declination"),
+                                                    QStringLiteral("Mag")},
+                               {80, 75, 75, 0});
+  QPalette red = planetView_->palette();
+  red.setColor(QPalette::Text, Qt::red);
+  planetView_->setPalette(red);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(panel);
+  column->addWidget(stars_);
+  column->addWidget(starView_);
+  column->addWidget(planetView_, 1);
+
+  connect(modeButton_, &QPushButton::clicked, this, &TAlmanacForm::ModeButtonClick);
+  connect(print, &QPushButton::clicked, this, &TAlmanacForm::PrintBtnClick);
+  connect(close, &QPushButton::clicked, this, &TAlmanacForm::CloseBitBtnClick);
+  connect(starView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          &TAlmanacForm::StarViewColumnClick);
+  StarsEnter();
+}
+
+void TAlmanacForm::StarsEnter() {
+  shown_ = BuildAlmanacPage(catalog_, lastPass_.moment, observer_.zoneDescription,
+                            observer_.drPosition, settings_.mode);
+  WriteHeadingLines(stars_, {{shown_.dateLine, QColor(0, 0, 255)},
+                             {shown_.positionLine, QColor(0, 128, 0)},
+                             {shown_.ghaAriesLine, QColor(0, 128, 0)}});
+  const QString heading = QString::fromLatin1(shown_.angleHeading.c_str());
+  starView_->horizontalHeaderItem(kAngleColumn)->setText(heading);
+  planetView_->horizontalHeaderItem(kAngleColumn)->setText(heading);
+  FillReportView(starView_, shown_.stars);
+  FillReportView(planetView_, shown_.planets);
+}
+
+void TAlmanacForm::ModeButtonClick() {
+  settings_.mode = settings_.mode == AlmanacMode::Gha ? AlmanacMode::Sha : AlmanacMode::Gha;
+  modeButton_->setText(ModeCaption(settings_.mode));
+  StarsEnter();
+}
+
+void TAlmanacForm::StarViewColumnClick(int column) {
+  settings_.sortColumn = column;
+  SortTableRows(shown_.stars, column);
+  FillReportView(starView_, shown_.stars);
+}
+
+void TAlmanacForm::CloseBitBtnClick() { close(); }
+
+void TAlmanacForm::PrintBtnClick() { PrintWindow(*this, choosePrinter_, presenter_); }
+
+}  // namespace nocturna
