@@ -127,6 +127,8 @@ void TForm1::BuildToolBar(QWidget* parent) {
   datePicker->setToolTip(QStringLiteral("Enter the zone date."));
   datePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
   datePicker->setCalendarPopup(true);
+  // The years the calendar arithmetic holds.
+  datePicker->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
   datePicker->setGeometry(41, 0, 88, kToolBarHeight);
   Paint(datePicker, QPalette::Base, kAqua);
   controls_.starDatePicker = datePicker;
