@@ -51,7 +51,7 @@ int DaysInMonth(int year, int month) {
 bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
-         name == "--pdf" || name == "--width" || name == "--height";
+         name == "--pdf" || name == "--width" || name == "--height" || name == "--sort";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -140,6 +140,19 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     options.chart.sized = true;
     return {};
   }
+  if (name == "--sort") {
+    if (value.size() != 1 || value[0] < '0' || value[0] > '3') {
+      return "--sort " + Quoted(value) +
+             ": expected a column number 0 to 3 (0 name, 1 Hc or SHA/GHA, 2 Zn or declination, "
+             "3 magnitude)";
+    }
+    options.tables.sortColumn = value[0] - '0';
+    return {};
+  }
+  if (name == "--visible-bodies" || name == "--almanac-page" || name == "--decimal" ||
+      name == "--gha") {
+    return std::string(name) + " takes no value";
+  }
   if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
       name == "--bright") {
     return std::string(name) + " takes no value";
@@ -221,6 +234,15 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       outcome.options.json = true;
       continue;
     }
+    if (arg == "--visible-bodies" || arg == "--almanac-page" || arg == "--decimal" ||
+        arg == "--gha") {
+      TablePageOptions& tables = outcome.options.tables;
+      (arg == "--visible-bodies" ? tables.visibleBodies
+       : arg == "--almanac-page" ? tables.almanacPage
+       : arg == "--decimal"      ? tables.decimal
+                                 : tables.gha) = true;
+      continue;
+    }
     if (arg == "--rotate" || arg == "--flip" || arg == "--bright") {
       ChartPictureOptions& chart = outcome.options.chart;
       (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
@@ -257,6 +279,20 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   }
   if (chart.Wanted() && options.json) {
     outcome.error = "--json prints the almanac; it does not go with --chart or --pdf";
+  }
+  const TablePageOptions& tables = options.tables;
+  if (tables.decimal && !tables.visibleBodies) {
+    outcome.error = "--decimal changes the visible-bodies list: give --visible-bodies";
+  }
+  if (tables.gha && !tables.almanacPage) {
+    outcome.error = "--gha changes the almanac page: give --almanac-page";
+  }
+  if (tables.sortColumn && !tables.Wanted()) {
+    outcome.error = "--sort sorts a table: give --visible-bodies or --almanac-page";
+  }
+  if (tables.Wanted() && chart.Wanted()) {
+    outcome.error = "--visible-bodies and --almanac-page print tables; they do not go with "
+                    "--chart or --pdf";
   }
   if (chart.imageFile.empty() && chart.sized) {
     outcome.error = "--width and --height size the chart image: give --chart";

@@ -34,6 +34,16 @@ struct ChartPictureOptions {
   bool Wanted() const { return !imageFile.empty() || !pdfFile.empty(); }
 };
 
+// The table windows' pages: the visible-bodies list and the almanac page, and their settings.
+struct TablePageOptions {
+  bool visibleBodies = false;     // --visible-bodies: the "Visible Bodies" list
+  bool almanacPage = false;       // --almanac-page: the "Almanac" window's page
+  bool decimal = false;           // --decimal: the list's Hc and Zn in decimal degrees
+  bool gha = false;               // --gha: the almanac page's GHA instead of SHA
+  std::optional<int> sortColumn;  // --sort N: sorted as a click on column N (0..3) sorts
+  bool Wanted() const { return visibleBodies || almanacPage; }
+};
+
 struct AlmanacOptions {
   bool help = false;
   bool json = false;                     // --json
@@ -44,6 +54,7 @@ struct AlmanacOptions {
   std::optional<int> zoneDescription;    // --zd, hours
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
+  TablePageOptions tables;
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -53,6 +53,25 @@ Output:
   --rotate            the chart turned through 180 degrees (south at the top)
   --flip              the chart mirrored east for west
   --bright            only first-magnitude bodies between 15 and 75 degrees
+  --visible-bodies    instead of the page, the program's "Visible Bodies" list:
+                      Daylight (the Sun at -0.8 degrees or higher), Twilight
+                      (down to -12) or Night Time; the zone date and time, the
+                      position and LHA Aries; then in daylight the Sun and the
+                      Moon when above the horizon, otherwise the Moon and every
+                      star and planet with Hc >= 0, sorted by Zn
+  --almanac-page      instead of the page, the program's "Almanac" window:
+                      Greenwich date, UT, position and GHA Aries; SHA,
+                      declination and magnitude of the 57 stars (catalog
+                      order) and of Venus, Mars, Jupiter and Saturn
+                      (--visible-bodies and --almanac-page may be given
+                      together; with --json they are the members
+                      "visibleBodies" and "almanacPage" of one object)
+  --decimal           the list's Hc and Zn in decimal degrees
+  --gha               the almanac page's GHA (SHA + GHA Aries) instead of SHA
+  --sort N            sort the list, or the almanac page's stars, by column N
+                      as a click on its heading does: 0 name, 1 Hc or
+                      SHA/GHA, 2 Zn or declination, 3 magnitude (by text, so
+                      negative magnitudes come after positive ones)
   -h, --help          this text
   Options may also be written --name=value.
 

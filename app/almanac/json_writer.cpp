@@ -72,6 +72,11 @@ void JsonWriter::String(std::string_view value) {
   text_ += '"';
 }
 
+void JsonWriter::Boolean(bool value) {
+  BeforeValue();
+  text_ += value ? "true" : "false";
+}
+
 void JsonWriter::Null() {
   BeforeValue();
   text_ += "null";

@@ -18,6 +18,7 @@ class JsonWriter {
   void Integer(long value);
   // A Windows-1252 text, escaped for JSON (bytes above 0x7F pass unchanged).
   void String(std::string_view text);
+  void Boolean(bool value);
   void Null();
   const std::string& Text() const { return text_; }
 

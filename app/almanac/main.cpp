@@ -5,6 +5,7 @@
 
 #include "almanac_moment.h"
 #include "almanac_options.h"
+#include "almanac_page_report.h"
 #if NOCTURNA_ALMANAC_PICTURES
 #include "chart_pictures.h"
 #endif
@@ -18,6 +19,7 @@
 #include "star_report.h"
 #include "sun_moon_report.h"
 #include "utf8_text.h"
+#include "visible_bodies_report.h"
 #include "visible_report.h"
 
 namespace nocturna {
@@ -50,6 +52,24 @@ std::string TextPage(const AlmanacSnapshot& snapshot) {
   return page;
 }
 
+// --visible-bodies and --almanac-page: the table windows' pages, as text or one JSON object.
+std::string TablePages(const AlmanacSnapshot& snapshot, const AlmanacOptions& options) {
+  const TablePageOptions& tables = options.tables;
+  if (options.json) {
+    JsonWriter json;
+    json.BeginObject();
+    if (tables.visibleBodies) VisibleBodiesJson(json, snapshot, tables);
+    if (tables.almanacPage) AlmanacPageJson(json, snapshot, tables);
+    json.EndObject();
+    return json.Text() + "\n";
+  }
+  std::string page;
+  if (tables.visibleBodies) page += VisibleBodiesReport(snapshot, tables);
+  if (tables.visibleBodies && tables.almanacPage) page += '\n';
+  if (tables.almanacPage) page += AlmanacPageReport(snapshot, tables);
+  return page;
+}
+
 // --chart and --pdf: the files only, nothing on standard output.
 int WritePictures([[maybe_unused]] const AlmanacOptions& options,
                   [[maybe_unused]] const MomentOutcome& moment) {
@@ -77,7 +97,11 @@ int Run(const std::vector<std::string>& args) {
     if (options.chart.Wanted()) return WritePictures(options, moment);
     const AlmanacSnapshot snapshot =
         TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
-    page = options.json ? JsonReport(snapshot) : TextPage(snapshot);
+    if (options.tables.Wanted()) {
+      page = TablePages(snapshot, options);
+    } else {
+      page = options.json ? JsonReport(snapshot) : TextPage(snapshot);
+    }
   }
   const std::string utf8 = Windows1252ToUtf8(page);
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);

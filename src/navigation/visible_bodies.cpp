@@ -35,6 +35,14 @@ const char* LightStateCaption(LightState light) {
   return "Night Time";
 }
 
+double LhaAries(const BodyCatalog& catalog, const DrPosition& position) {
+  // GHA lies in 0..360 and the longitude in -180..180, so one step brings LHA into 0..360.
+  const double lha = catalog.gha[kAriesIndex] - position.longitude;
+  if (lha < 0) return lha + 360.0;
+  if (lha >= 360.0) return lha - 360.0;
+  return lha;
+}
+
 VisibleBodiesList BuildVisibleBodiesList(const BodyCatalog& catalog, const AlmanacMoment& moment,
                                          int zoneDescription, const DrPosition& position,
                                          bool degMin, int& sortColumn) {
@@ -49,14 +57,7 @@ VisibleBodiesList BuildVisibleBodiesList(const BodyCatalog& catalog, const Alman
   list.positionLine =
       PrintfText("Pos: DRL=%s; DRLo=%s", FormatLatitude(position.latitude).c_str(),
                  FormatLongitude(position.longitude).c_str());
-  // Longitude is west positive, so LHA = GHA - longitude.
-  double lhaAries = catalog.gha[kAriesIndex] - position.longitude;
-  if (lhaAries < 0) {
-    lhaAries += 360.0;
-  } else if (lhaAries >= 360.0) {
-    lhaAries -= 360.0;
-  }
-  list.lhaAriesLine = "LHA Aries=" + FormatAngle360(lhaAries);
+  list.lhaAriesLine = "LHA Aries=" + FormatAngle360(LhaAries(catalog, position));
 
   const bool daylight = list.light == LightState::Daylight;
   if (daylight) list.rows.push_back(BodyRow(catalog, kSunIndex, "Sun", degMin, {}));

@@ -26,6 +26,9 @@ LightState LightStateOf(double sunHc);
 // "Daylight", "Twilight" or "Night Time".
 const char* LightStateCaption(LightState light);
 
+// LHA Aries in degrees, 0..360: GHA Aries of the catalog minus the DR longitude (WEST positive).
+double LhaAries(const BodyCatalog& catalog, const DrPosition& position);
+
 struct VisibleBodiesList {
   LightState light = LightState::Daylight;
   std::string dateLine;      // "<zone date>, ZT=<zone clock>, ZD=<zd>"
