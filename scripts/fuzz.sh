@@ -46,7 +46,7 @@ case "${1:-}" in
         echo "$target: the corpus fails" >&2
         exit 1
       fi
-      grep -E "^#[0-9]+ +(INITED|DONE)" "$log" | tail -1 || true
+      grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)" "$log" | tail -1 || true
     done
     exit 0
     ;;
@@ -67,11 +67,11 @@ dictionary=()
 [ -f "fuzz/$target.dict" ] && dictionary=("-dict=fuzz/$target.dict")
 
 status=0
-"$build_dir/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+"$build_dir/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$work/artifacts/" "${dictionary[@]}" \
   "$work/corpus" "fuzz/corpus/$target" >"$work/log" 2>&1 || status=$?
 
-grep -E "^#[0-9]+ +DONE" "$work/log" | tail -1 || true
+grep -E "^#[0-9]+[[:space:]]+DONE" "$work/log" | tail -1 || true
 grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added|peak_rss_mb)" "$work/log" || true
 found=0
 for artifact in "$work/artifacts/"*; do
