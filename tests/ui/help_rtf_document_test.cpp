@@ -2,6 +2,8 @@
 // alignment and indents, runs keep weight, slant, underline, size and colour.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -48,6 +50,16 @@ TEST(RtfDocument, ParagraphsAndRunsKeepTheirFormats) {
 
   EXPECT_EQ(body.next().text(), "last");
   EXPECT_FALSE(document.isUndoAvailable());
+}
+
+TEST(RtfDocument, AHugeFileIsCutShort) {
+  std::string rtf = "{\\rtf1 ";
+  for (int k = 0; k < kMaxDocumentPieces; ++k) rtf += "x\\par ";
+  QTextDocument document;
+  LoadRtfDocument(rtf + "}", document);
+  // Each paragraph is two pieces (its run and its end): half of them are taken.
+  EXPECT_EQ(document.blockCount(), kMaxDocumentPieces / 2 + 1);
+  EXPECT_EQ(document.firstBlock().text(), "x");
 }
 
 }  // namespace

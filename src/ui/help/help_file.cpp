@@ -9,7 +9,7 @@ namespace nocturna {
 namespace {
 
 constexpr char kHelpFileName[] = "Starhelp.rtf";
-constexpr qint64 kMaxHelpFileBytes = qint64{16} << 20;
+constexpr qint64 kMaxHelpFileBytes = qint64{4} << 20;
 
 }  // namespace
 

@@ -16,7 +16,7 @@ struct HelpFileContent {
   std::string failure;  // empty when the file was read; else the message for the user
 };
 
-// Reads the first candidate that exists; a document larger than 16 MiB is read up to
+// Reads the first candidate that exists; a document larger than 4 MiB is read up to
 // that size. No candidate, or one that cannot be read, gives a failure message.
 HelpFileContent ReadHelpFile(const QStringList& candidates);
 

@@ -17,9 +17,12 @@ constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 pixels per
 
 class DocumentSink : public RtfSink {
  public:
-  explicit DocumentSink(QTextDocument& document) : cursor_(&document) {}
+  explicit DocumentSink(QTextDocument& document) : cursor_(&document) { cursor_.beginEditBlock(); }
+  // One edit block: the document lays itself out once, not after every run.
+  ~DocumentSink() override { cursor_.endEditBlock(); }
 
   void Text(std::string_view utf8, const RtfCharFormat& format) override {
+    if (!TakePiece()) return;
     QTextCharFormat chars;
     chars.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
     chars.setFontItalic(format.italic);
@@ -30,13 +33,22 @@ class DocumentSink : public RtfSink {
   }
 
   void EndParagraph(const RtfParagraphFormat& format) override {
+    if (!TakePiece()) return;
     cursor_.setBlockFormat(BlockFormat(format));
     cursor_.insertBlock();
   }
 
-  void Finish(const RtfParagraphFormat& format) override { cursor_.setBlockFormat(BlockFormat(format)); }
+  void Finish(const RtfParagraphFormat& format) override {
+    if (pieces_ < kMaxDocumentPieces) cursor_.setBlockFormat(BlockFormat(format));
+  }
 
  private:
+  bool TakePiece() {
+    if (pieces_ >= kMaxDocumentPieces) return false;
+    ++pieces_;
+    return true;
+  }
+
   static QTextBlockFormat BlockFormat(const RtfParagraphFormat& format) {
     QTextBlockFormat block;
     switch (format.alignment) {
@@ -54,6 +66,7 @@ class DocumentSink : public RtfSink {
   }
 
   QTextCursor cursor_;
+  int pieces_ = 0;
 };
 
 }  // namespace
@@ -62,8 +75,10 @@ void LoadRtfDocument(std::string_view bytes, QTextDocument& document) {
   const bool undo = document.isUndoRedoEnabled();
   document.setUndoRedoEnabled(false);
   document.clear();
-  DocumentSink sink(document);
-  ReadRtf(bytes, sink);
+  {
+    DocumentSink sink(document);
+    ReadRtf(bytes, sink);
+  }
   document.setUndoRedoEnabled(undo);
 }
 
