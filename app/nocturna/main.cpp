@@ -1,12 +1,58 @@
 // Nocturna: the sky chart and almanac window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QIcon>
 #include <QScreen>
+#include <QTimeEdit>
+#include <QTimer>
+#include <cstdio>
 #include <exception>
 
 #include "navigation/body_catalog.h"
 #include "ui/application_look.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_presenter.h"
+
+namespace {
+
+// What the command line may ask: a zone date and time to start at instead of the clock's, and
+// a picture of the window to save instead of staying open (how the README's pictures are made).
+struct StartOptions {
+  QDateTime zoneTime;  // invalid: the computer clock's
+  QString screenshot;  // empty: run as usual
+};
+
+// Reads the options; --help prints them and ends the program, a bad value is reported on
+// stderr and gives false.
+bool ReadStartOptions(const QApplication& application, StartOptions& options) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Sky chart and almanac for marine celestial navigation."));
+  parser.addHelpOption();
+  const QCommandLineOption zoneTime(QStringLiteral("zone-time"),
+      QStringLiteral("Start at this zone date and time, \"YYYY-MM-DD HH:MM:SS\", instead of the clock's."),
+      QStringLiteral("moment"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+      QStringLiteral("Save a picture of the window (PNG) once it is drawn, then quit."),
+      QStringLiteral("file"));
+  parser.addOption(zoneTime);
+  parser.addOption(screenshot);
+  parser.process(application);
+  options.screenshot = parser.value(screenshot);
+  if (parser.isSet(zoneTime)) {
+    options.zoneTime = QDateTime::fromString(parser.value(zoneTime), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const int year = options.zoneTime.date().year();
+    if (!options.zoneTime.isValid() || year < 1901 || year > 2099) {
+      std::fprintf(stderr, "nocturna: --zone-time wants \"YYYY-MM-DD HH:MM:SS\" in 1901-2099, not \"%s\"\n",
+                   qPrintable(parser.value(zoneTime)));
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The one catalog and the day's events record live for the whole run, built before any window.
@@ -15,13 +61,30 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   nocturna::InstallApplicationLook(application);
+  // The desktop entry and the themed icon that the installation puts in place.
+  QGuiApplication::setDesktopFileName(QStringLiteral("nocturna"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nocturna")));
+  StartOptions options;
+  if (!ReadStartOptions(application, options)) return 2;
   try {
     nocturna::TForm1 window(catalog, events);
+    if (options.zoneTime.isValid()) {
+      // As if typed into the pickers, so the window's own handlers take the moment.
+      window.Controls().starDatePicker->setDate(options.zoneTime.date());
+      window.Controls().starTimePicker->setTime(options.zoneTime.time());
+    }
     // Fill the screen first, so the window is full size even where no window manager maximises.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       window.setGeometry(screen->availableGeometry());
     }
     window.showMaximized();
+    if (!options.screenshot.isEmpty()) {
+      QTimer::singleShot(0, &window, [&] {
+        const bool saved = window.grab().save(options.screenshot, "PNG");
+        if (!saved) std::fprintf(stderr, "nocturna: could not write %s\n", qPrintable(options.screenshot));
+        QApplication::exit(saved ? 0 : 1);
+      });
+    }
     return application.exec();
   } catch (const std::exception& error) {
     nocturna::QtMessagePresenter presenter;
