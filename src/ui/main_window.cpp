@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "foundations/text_forms.h"
+#include "gps/gps_controller.h"
+#include "platform/system_clock.h"
 #include "ui/decorations.h"
 #include "ui/qt_message_presenter.h"
 #include "ui/sky_paint_box.h"
@@ -71,7 +73,8 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
       presenter_(services.presenter),
       clock_(std::move(services.clock)),
       readHomePosition_(std::move(services.readHomePosition)),
-      printDialog_(std::move(services.printDialog)) {
+      printDialog_(std::move(services.printDialog)),
+      systemClock_(services.systemClock) {
   if (presenter_ == nullptr) {
     ownPresenter_ = std::make_unique<QtMessagePresenter>(this);
     presenter_ = ownPresenter_.get();
@@ -106,10 +109,11 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectMemory();
   ConnectAnimation();
   ConnectPicking();
+  ConnectGps();
   Initialize();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { FormDestroy(); }
 
 void TForm1::BuildToolBar(QWidget* parent) {
   auto* bar = new QWidget(parent);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "gps/gps_window.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
 #include "ui/chart_compute.h"
@@ -36,7 +37,9 @@ class QWidget;
 
 namespace nocturna {
 
+class GpsController;
 class SkyPaintBox;
+class SystemClock;
 
 // Every control and menu item, for the handlers in the other files and for tests; each carries
 // its name as objectName.
@@ -116,9 +119,11 @@ struct MainWindowServices {
   // Lets the user choose the printer (or a PDF file) and its settings; false when cancelled.
   // Empty: the standard print dialog.
   std::function<bool(QPrinter&)> printDialog;
+  // The UTC clock that "GPS Time" reads and sets. Null: the computer's clock.
+  SystemClock* systemClock = nullptr;
 };
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public GpsWindow {
   Q_OBJECT
 
  public:
@@ -131,7 +136,7 @@ class TForm1 : public QMainWindow {
   ObserverState& Observer() { return observer_; }
   BodyCatalog& Catalog() { return catalog_; }
   SunEventsRecord& Events() { return events_; }
-  MessagePresenter& Presenter() { return *presenter_; }
+  MessagePresenter& Presenter() override { return *presenter_; }
   const MainWindowControls& Controls() const { return controls_; }
   // What the last paint computed (moment, event and position texts).
   const ChartPass& LastPass() const { return lastPass_; }
@@ -209,6 +214,20 @@ class TForm1 : public QMainWindow {
   void AlmanacButtonClick();
   TableWindows& Tables() { return tables_; }
 
+  // The GPS: the SpeedGPS toggle starts (down) and stops (up) the receiver; "GPS Time" offers
+  // to set the computer's UTC clock to the last fix's time. FormDestroy stops a running reader
+  // before its port closes.
+  void SpeedGPSClick(bool down);
+  void GPSTimeBtnClick();
+  void FormDestroy();
+  const GpsController& Gps() const { return *gps_; }
+  // What the GPS commands do to the window (see GpsWindow).
+  void ApplyGpsFix(const DrPosition& position, int zoneDescription, const std::string& latitudeText,
+                   const std::string& longitudeText) override;
+  void SetSpeedGpsCaption(const std::string& caption, CaptionColour colour) override;
+  void SetGpsTimeEnabled(bool enabled) override;
+  void ProcessPendingEvents() override;
+
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
   void FormPaint();
@@ -235,6 +254,7 @@ class TForm1 : public QMainWindow {
   void ConnectMemory();
   void ConnectAnimation();
   void ConnectPicking();
+  void ConnectGps();
   void Initialize();
   bool ReadSavedPosition(DrPosition& position);
   void StopAtCurrentTime();
@@ -250,6 +270,9 @@ class TForm1 : public QMainWindow {
   std::function<UniversalClockReading()> clock_;
   std::function<bool(DrPosition&)> readHomePosition_;
   std::function<bool(QPrinter&)> printDialog_;
+  std::unique_ptr<SystemClock> ownSystemClock_;
+  SystemClock* systemClock_ = nullptr;
+  std::unique_ptr<GpsController> gps_;  // after the clock it reads: destroyed first
   MainWindowControls controls_;
   TableWindows tables_;  // the list's and the almanac's settings for the whole run
   QTimer* timer1_ = nullptr;  // the animation's tick, "Timer1"
