@@ -1,0 +1,126 @@
+// nocturna-almanac --chart and --pdf: the files written, their size and page, and the
+// arguments refused.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+    std::fclose(file);
+  }
+  return text;
+}
+
+class PrintCliTest : public ::testing::Test {
+ protected:
+  // A file name in the test's own scratch space (tests may run side by side).
+  std::string Scratch(const std::string& name) const {
+    return ::testing::TempDir() + "print_cli_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
+  }
+
+  // Runs the almanac (arguments single-quoted, no quotes inside); keeps stdout and stderr.
+  int Run(const std::vector<std::string>& args) {
+    const std::string outPath = Scratch("out.txt");
+    const std::string errPath = Scratch("err.txt");
+    std::string command = NOCTURNA_ALMANAC_BINARY;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >" + outPath + " 2>" + errPath;
+    const int status = std::system(command.c_str());
+    out = ReadFile(outPath);
+    err = ReadFile(errPath);
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  void SkipWithoutPictures() {
+    if (err.find("window library") != std::string::npos) GTEST_SKIP() << err;
+  }
+
+  std::string out;
+  std::string err;
+};
+
+// Width and height from a PNG's header chunk (big-endian, after the signature and chunk head).
+std::pair<unsigned, unsigned> PngSize(const std::string& png) {
+  auto word = [&](std::size_t at) {
+    unsigned value = 0;
+    for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(png[at + i]);
+    return value;
+  };
+  if (png.size() < 24 || png.compare(1, 3, "PNG") != 0 || png.compare(12, 4, "IHDR") != 0) {
+    return {0, 0};
+  }
+  return {word(16), word(20)};
+}
+
+TEST_F(PrintCliTest, WritesTheChartImageAndTheLandscapePageTogether) {
+  const std::string image = Scratch("chart.png");
+  const std::string pdf = Scratch("chart.pdf");
+  const int status = Run({"--zone-date", "2026-12-14", "--zt", "19:00:00", "--lat", "42N00.0",
+                          "--lon", "075W00.0", "--chart", image, "--pdf", pdf, "--rotate"});
+  SkipWithoutPictures();
+  ASSERT_EQ(status, 0) << err;
+  EXPECT_TRUE(out.empty()) << out;
+  EXPECT_TRUE(err.empty()) << err;
+  EXPECT_EQ(PngSize(ReadFile(image)), std::make_pair(1280u, 800u));
+  const std::string page = ReadFile(pdf);
+  ASSERT_EQ(page.rfind("%PDF", 0), 0u) << "no PDF";
+  EXPECT_NE(page.find("/Count 1"), std::string::npos);
+  // US Letter turned to landscape: 11 x 8.5 inches of 72 points.
+  EXPECT_NE(page.find("/MediaBox [0 0 792"), std::string::npos);
+  std::remove(image.c_str());
+  std::remove(pdf.c_str());
+
+  ASSERT_EQ(Run({"--date", "2026-06-21", "--time", "12:00", "--chart", image, "--width", "640",
+                 "--height", "480", "--flip", "--bright"}),
+            0)
+      << err;
+  EXPECT_EQ(PngSize(ReadFile(image)), std::make_pair(640u, 480u));
+  std::remove(image.c_str());
+}
+
+TEST_F(PrintCliTest, RefusesWhatItCannotDrawOrWrite) {
+  const std::string image = Scratch("refused.png");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* message;
+  } const cases[] = {
+      {{"--chart", image, "--width", "199"}, 2, "--width '199': expected whole pixels from 200"},
+      {{"--chart", image, "--height", "8001"}, 2, "--height '8001'"},
+      {{"--chart", image, "--width", "12x"}, 2, "--width '12x'"},
+      {{"--chart", image, "--width", "-640"}, 2, "--width '-640'"},
+      {{"--chart", image, "--json"}, 2, "--json prints the almanac"},
+      {{"--chart="}, 2, "--chart needs a file name"},
+      {{"--rotate"}, 2, "give --chart or --pdf"},
+      {{"--pdf", Scratch("x.pdf"), "--width", "640"}, 2, "give --chart"},
+      {{"--chart", "/nonexistent-folder/chart.png"}, 1, "cannot write the image"},
+      {{"--pdf", "/nonexistent-folder/chart.pdf"}, 1, "cannot write the PDF"},
+  };
+  for (const Case& c : cases) {
+    std::string line;
+    for (const std::string& arg : c.args) line += arg + " ";
+    SCOPED_TRACE(line);
+    const int status = Run(c.args);
+    if (c.status == 1) SkipWithoutPictures();
+    EXPECT_EQ(status, c.status) << err;
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_EQ(ReadFile(image), "");
+  }
+}
+
+}  // namespace
