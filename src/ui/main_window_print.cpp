@@ -13,6 +13,7 @@ void TForm1::ConnectPrint() {
   if (!printDialog_) {
     printDialog_ = [this](QPrinter& printer) {
       QPrintDialog dialog(&printer, this);
+      dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);  // there is one page
       return dialog.exec() == QDialog::Accepted;
     };
   }
