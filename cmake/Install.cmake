@@ -17,10 +17,8 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/nocturna.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-if(EXISTS ${PROJECT_SOURCE_DIR}/man/nocturna-almanac.1)
-  install(FILES ${PROJECT_SOURCE_DIR}/man/nocturna-almanac.1
-    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+file(GLOB MAN_PAGES ${PROJECT_SOURCE_DIR}/man/*.1)
+install(FILES ${MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nocturna)
@@ -34,8 +32,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_STRIP_FILES ON)
+# dpkg-shlibdeps adds the libraries the programs link (Qt 6 Core, Gui, Widgets, PrintSupport,
+# the C and C++ runtimes). Fonts and the Qt platform plugins are loaded at run time, so it cannot
+# see them: DejaVu is the last substitute for every font the windows name; Liberation Sans and
+# the URW fonts are the closer ones (plain text, the script name plate).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Fonts and the Qt platform plugins are loaded at run time, so dpkg-shlibdeps cannot see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins, libqt6printsupport6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation, fonts-urw-base35, hicolor-icon-theme")
 include(CPack)
