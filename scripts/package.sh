@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of Nocturna (nocturna_<version>_<arch>.deb) with CPack into dist/, or
-# into the folder given. The package installs under /usr and declares the shared libraries the
-# programs link (found by dpkg-shlibdeps) plus the Qt platform plugins and fonts they load at run
-# time. Install it with:  sudo apt-get install ./dist/nocturna_*.deb
+# Builds the Debian package of Nocturna (nocturna_<version>_<arch>.deb) with CPack into
+# build-package/, or into the folder given. The package installs under /usr and declares the
+# shared libraries the programs link (found by dpkg-shlibdeps) plus the Qt platform plugins and
+# fonts they load at run time. Install it with:  sudo apt-get install ./build-package/nocturna_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -19,7 +19,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build_dir="${NOCTURNA_PACKAGE_BUILD_DIR:-build-package}"
-out_dir="$(mkdir -p "${1:-dist}" && cd "${1:-dist}" && pwd)"
+out_dir="$(mkdir -p "${1:-$build_dir}" && cd "${1:-$build_dir}" && pwd)"
 # A release build of the two programs only: the package holds no tests or benchmarks.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DNOCTURNA_BUILD_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
