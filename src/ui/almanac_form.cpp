@@ -19,6 +19,7 @@ constexpr int kHeadingHeight = 48;
 constexpr int kStarViewHeight = 424;
 constexpr int kAngleColumn = 1;
 const QColor kSilver(192, 192, 192);
+const QColor kPanelBlue(0, 0, 255);
 
 // The button names the other mode, the one a click gives.
 QString ModeCaption(AlmanacMode mode) {
@@ -46,15 +47,16 @@ TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& obse
   setFixedSize(kClientWidth, kClientHeight);
 
   QLabel* panel = MakeTitlePanel(this, "Panel2", QStringLiteral("Stars & Planets"), kPanelHeight,
-                                 QColor(0, 0, 255), kSilver);
+                                 kPanelBlue, kSilver);
   modeButton_ = MakePanelButton(panel, "ModeButton", ModeCaption(settings_.mode),
                                 QStringLiteral("Toggle GHA/SHA."), 150, 45);
+  // Silver text on the panel's blue, so the caption reads like the panel's.
   QPalette silverText = modeButton_->palette();
   silverText.setColor(QPalette::ButtonText, kSilver);
+  silverText.setColor(QPalette::Button, kPanelBlue);
   modeButton_->setPalette(silverText);
   QPushButton* print =
       MakePanelButton(panel, "PrintBtn", QStringLiteral("Print"), QString(), 197, 48);
-  print->setFlat(true);
   QPushButton* close =
       MakePanelButton(panel, "CloseBitBtn", QStringLiteral("&Close"), QString(), 247, 50);
   stars_ = MakeHeadingText(this, "Stars", kHeadingHeight, false);

@@ -61,7 +61,6 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
                                   QStringLiteral("Format Hc deg/min."), 120, 58);
   QPushButton* print =
       MakePanelButton(panel_, "PrintBtn", QStringLiteral("Print"), QString(), 180, 48);
-  print->setFlat(true);
   QPushButton* close =
       MakePanelButton(panel_, "ListCloseBtn", QStringLiteral("&Close"), QString(), 230, 52);
   headingLines_ = MakeHeadingText(this, "List", kHeadingHeight, true);

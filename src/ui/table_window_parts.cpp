@@ -26,7 +26,8 @@ QLabel* MakeTitlePanel(QWidget* parent, const char* name, const QString& caption
   panel->setIndent(4);
   panel->setTextFormat(Qt::PlainText);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  panel->setFont(QFont(QStringLiteral("Arial Black"), 10));
+  // Where "Arial Black" is missing, its substitute at the heaviest weight looks like it.
+  panel->setFont(QFont(QStringLiteral("Arial Black"), 10, QFont::Black));
   SetBackground(panel, background);
   QPalette palette = panel->palette();
   palette.setColor(QPalette::WindowText, text);
