@@ -40,7 +40,7 @@ QPushButton* MakePanelButton(QWidget* panel, const char* name, const QString& ca
   auto* button = new QPushButton(caption, panel);
   button->setObjectName(QLatin1String(name));
   button->setToolTip(hint);
-  button->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  button->setFont(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Normal));
   button->setAutoDefault(false);
   button->setGeometry(x, 2, width, panel->height() - 4);
   return button;
