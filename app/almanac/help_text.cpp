@@ -46,7 +46,9 @@ Output:
   --chart FILE.png    instead of the text, draw the chart as the window shows
                       it (data block and sky) into a PNG image
   --width N, --height N  the image's size in pixels, 200 to 8000 (default
-                      1280 x 800)
+                      1280 x 800); as in the window, the disc fills the
+                      height, so a width of 1.6 times the height or more
+                      keeps the data block clear of it
   --pdf FILE.pdf      instead of the text, write the printed chart: one
                       landscape US Letter page, black on white (--chart and
                       --pdf may be given together)
