@@ -25,9 +25,14 @@ set(CPACK_PACKAGE_NAME nocturna)
 set(CPACK_PACKAGE_VENDOR "Nocturna")
 set(CPACK_PACKAGE_CONTACT "Nocturna developers <nocturna@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sky chart and almanac for marine celestial navigation")
-set(CPACK_PACKAGE_DESCRIPTION "Nocturna computes the Sun, the Moon, the navigational planets and the
- 57 navigational stars for a moment and a dead-reckoning position, reduces them to Hc and Zn, and
- draws the visible sky beside the day's almanac values and events.")
+# The long description: one control-file line per line here, none of them indented.
+set(CPACK_PACKAGE_DESCRIPTION "Nocturna computes the Sun, the Moon, Venus, Mars, Jupiter, Saturn and the
+57 navigational stars for a zone date and time and a dead-reckoning position,
+reduces each to computed altitude (Hc) and true azimuth (Zn), and draws the
+visible sky centred on the zenith beside the day's almanac values and events.
+It lists the visible bodies, shows an almanac page of every star and planet,
+takes the position from a GPS receiver on a serial port and prints the chart.
+The command nocturna-almanac gives the same values as text, JSON, PNG or PDF.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
