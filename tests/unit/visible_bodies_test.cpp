@@ -2,9 +2,14 @@
 // case-insensitive text order its columns sort by.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "navigation/almanac_page.h"
 #include "navigation/visible_bodies.h"
 
 namespace nocturna {
@@ -149,6 +154,103 @@ TEST(TableRows, CaseInsensitiveOrdinalTextOrder) {
   EXPECT_EQ(order(), (std::vector<int>{3, 2, 1, 0}));
   SortTableRows(rows, 7);  // outside the columns: by name
   EXPECT_EQ(order(), (std::vector<int>{3, 2, 1, 0}));
+}
+
+// nocturna-almanac's table pages: standard output (UTF-8) and exit status.
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+};
+
+CliRun RunAlmanac(const std::string& args) {
+  CliRun run;
+  const std::string command = std::string(NOCTURNA_ALMANAC_BINARY) + " " + args + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Utf8(const std::string& latin1) {
+  std::string text;
+  for (char c : latin1) {
+    if (c == '\xB0') {
+      text += "\xC2\xB0";
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+// Each row's texts appear on its own line, in the rows' order, the name first.
+void ExpectRowsInOrder(const std::string& out, const std::vector<TableRow>& rows,
+                       std::size_t& line) {
+  std::vector<std::string> lines;
+  std::istringstream stream(out);
+  for (std::string l; std::getline(stream, l);) lines.push_back(l);
+  for (const TableRow& row : rows) {
+    while (line < lines.size() && lines[line].rfind(row.cells[0] + " ", 0) != 0) ++line;
+    ASSERT_LT(line, lines.size()) << "no line for " << row.cells[0];
+    for (const std::string& cell : row.cells) {
+      EXPECT_NE(lines[line].find(Utf8(cell)), std::string::npos) << lines[line] << " lacks " << cell;
+    }
+    ++line;
+  }
+}
+
+TEST(TablePagesCli, PrintTheRowsTheWindowsShowForTheMoment) {
+  const AlmanacSnapshot snapshot =
+      TakeAlmanacSnapshot(EncodeDateTime(2026, 5, 31, 22, 0, 0), 5, DrPosition{42.0, 75.0});
+  int sortColumn = 0;
+  const VisibleBodiesList list = BuildVisibleBodiesList(
+      snapshot.catalog, snapshot.moment, 5, snapshot.position, true, sortColumn);
+  const AlmanacPage page =
+      BuildAlmanacPage(snapshot.catalog, snapshot.moment, 5, snapshot.position, AlmanacMode::Gha);
+  const CliRun run = RunAlmanac(
+      "--zone-date 2026-05-31 --zt 22:00 --zd 5 --visible-bodies --almanac-page --gha");
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out.rfind("Visible Bodies: Night Time\n" + Utf8(list.dateLine) + "\n", 0), 0u)
+      << run.out.substr(0, 200);
+  for (const std::string& heading : {list.positionLine, list.lhaAriesLine, page.dateLine,
+                                     page.positionLine, page.ghaAriesLine}) {
+    EXPECT_NE(run.out.find(Utf8(heading) + "\n"), std::string::npos) << heading;
+  }
+  std::size_t line = 0;
+  ExpectRowsInOrder(run.out, list.rows, line);
+  ExpectRowsInOrder(run.out, page.stars, line);
+  ExpectRowsInOrder(run.out, page.planets, line);
+
+  // JSON: decimal degrees, sorted by magnitude as a click on "Mag" sorts.
+  const CliRun json = RunAlmanac(
+      "--date 2026-06-01 --time 03:00 --visible-bodies --decimal --sort 3 --json");
+  ASSERT_EQ(json.exitCode, 0);
+  VisibleBodiesList decimal = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, 5,
+                                                     snapshot.position, false, sortColumn);
+  SortTableRows(decimal.rows, 3);
+  EXPECT_EQ(json.out.rfind("{\"visibleBodies\":{\"lightState\":\"Night Time\"", 0), 0u);
+  EXPECT_NE(json.out.find("\"degreesAndMinutes\":false,\"sortColumn\":3"), std::string::npos);
+  std::size_t at = 0;
+  for (const TableRow& row : decimal.rows) {
+    const std::string texts = "\"texts\":[\"" + row.cells[0] + "\",\"" + Utf8(row.cells[1]) +
+                              "\",\"" + Utf8(row.cells[2]) + "\",\"" + row.cells[3] + "\"]";
+    at = json.out.find(texts, at);
+    ASSERT_NE(at, std::string::npos) << texts;
+  }
+}
+
+TEST(TablePagesCli, RefusesSettingsWithoutTheirTable) {
+  for (const char* args : {"--gha", "--decimal --almanac-page", "--gha --visible-bodies",
+                           "--sort 2", "--sort 4 --visible-bodies", "--sort x --almanac-page",
+                           "--almanac-page=yes", "--visible-bodies --chart /nonexistent/x.png"}) {
+    const CliRun run = RunAlmanac(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_TRUE(run.out.empty()) << args;
+  }
 }
 
 }  // namespace
