@@ -110,6 +110,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectAnimation();
   ConnectPicking();
   ConnectGps();
+  ConnectHelp();
   Initialize();
 }
 

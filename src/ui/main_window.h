@@ -217,6 +217,11 @@ class TForm1 : public QMainWindow, public GpsWindow {
   // The GPS: the SpeedGPS toggle starts (down) and stops (up) the receiver; "GPS Time" offers
   // to set the computer's UTC clock to the last fix's time. FormDestroy stops a running reader
   // before its port closes.
+  // The Help menu: "&Search for Help On..." (and "&Contents") open the help topics dialog,
+  // "&About..." the about box.
+  void SearchforHelpOn1Click();
+  void About1Click();
+
   void SpeedGPSClick(bool down);
   void GPSTimeBtnClick();
   void FormDestroy();
@@ -255,6 +260,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ConnectAnimation();
   void ConnectPicking();
   void ConnectGps();
+  void ConnectHelp();
   void Initialize();
   bool ReadSavedPosition(DrPosition& position);
   void StopAtCurrentTime();
