@@ -18,8 +18,8 @@ std::string Table(const char* title, const std::string& angle, const std::vector
   static constexpr char kRowFormat[] = "%-16s %10s %12s %5s\n";
   std::string text = PrintfText(kRowFormat, title, angle.c_str(), "Declination", "Mag");
   for (const TableRow& row : rows) {
-    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(),
-                       row.cells[2].c_str(), row.cells[3].c_str());
+    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(), row.cells[2].c_str(),
+                       row.cells[3].c_str());
   }
   return text;
 }

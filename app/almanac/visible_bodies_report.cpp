@@ -16,9 +16,8 @@ struct SortedList {
 // The list as the window opens it, then sorted as a click on --sort's column would.
 SortedList ListFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
   SortedList sorted;
-  sorted.list = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment,
-                                       snapshot.zoneDescription, snapshot.position,
-                                       !options.decimal, sorted.sortColumn);
+  sorted.list = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, snapshot.zoneDescription,
+                                       snapshot.position, !options.decimal, sorted.sortColumn);
   if (options.sortColumn) {
     sorted.sortColumn = *options.sortColumn;
     SortTableRows(sorted.list.rows, sorted.sortColumn);
@@ -41,8 +40,8 @@ std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePage
   text += list.dateLine + '\n' + list.positionLine + '\n' + list.lhaAriesLine + '\n';
   text += PrintfText(kRowFormat, kColumns[0], kColumns[1], kColumns[2], kColumns[3]);
   for (const TableRow& row : list.rows) {
-    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(),
-                       row.cells[2].c_str(), row.cells[3].c_str());
+    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(), row.cells[2].c_str(),
+                       row.cells[3].c_str());
   }
   return text;
 }

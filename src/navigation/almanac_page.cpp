@@ -12,8 +12,8 @@ TableRow PageRow(const BodyCatalog& catalog, int k, AlmanacMode mode) {
   TableRow row;
   row.catalogIndex = k;
   // GHA = SHA + GHA Aries, brought into 0..360 by the text form.
-  row.cells = {body.name, FormatAngle360(body.sha + ghaAries),
-               FormatDeclination(body.declination), PrintfText("%1.1f", body.magnitude)};
+  row.cells = {body.name, FormatAngle360(body.sha + ghaAries), FormatDeclination(body.declination),
+               PrintfText("%1.1f", body.magnitude)};
   return row;
 }
 
@@ -24,10 +24,9 @@ AlmanacPage BuildAlmanacPage(const BodyCatalog& catalog, const AlmanacMoment& mo
   AlmanacPage page;
   const CalendarDate& date = moment.utDate;
   const ClockTime& clock = moment.utClock;
-  page.dateLine = PrintfText("GD=%s  UT=%s  ZD=%d",
-                             FormatLongDate(date.month, date.day, date.year).c_str(),
-                             FormatClockTime(clock.hour, clock.minute, clock.second).c_str(),
-                             zoneDescription);
+  page.dateLine =
+      PrintfText("GD=%s  UT=%s  ZD=%d", FormatLongDate(date.month, date.day, date.year).c_str(),
+                 FormatClockTime(clock.hour, clock.minute, clock.second).c_str(), zoneDescription);
   page.positionLine =
       PrintfText("Position: DRL=%s;  DRLo=%s", FormatLatitude(position.latitude).c_str(),
                  FormatLongitude(position.longitude).c_str());
@@ -36,7 +35,8 @@ AlmanacPage BuildAlmanacPage(const BodyCatalog& catalog, const AlmanacMoment& mo
   for (int k = kFirstStarIndex; k < kFirstStarIndex + kStarCount; ++k) {
     page.stars.push_back(PageRow(catalog, k, mode));
   }
-  for (int k = kVenusIndex; k <= kSaturnIndex; ++k) page.planets.push_back(PageRow(catalog, k, mode));
+  for (int k = kVenusIndex; k <= kSaturnIndex; ++k)
+    page.planets.push_back(PageRow(catalog, k, mode));
   return page;
 }
 

@@ -50,13 +50,11 @@ VisibleBodiesList BuildVisibleBodiesList(const BodyCatalog& catalog, const Alman
   list.light = LightStateOf(catalog.hc[kSunIndex]);
   const CalendarDate& date = moment.zoneDate;
   const ClockTime& clock = moment.zoneClock;
-  list.dateLine = PrintfText("%s, ZT=%s, ZD=%d",
-                             FormatLongDate(date.month, date.day, date.year).c_str(),
-                             FormatClockTime(clock.hour, clock.minute, clock.second).c_str(),
-                             zoneDescription);
-  list.positionLine =
-      PrintfText("Pos: DRL=%s; DRLo=%s", FormatLatitude(position.latitude).c_str(),
-                 FormatLongitude(position.longitude).c_str());
+  list.dateLine =
+      PrintfText("%s, ZT=%s, ZD=%d", FormatLongDate(date.month, date.day, date.year).c_str(),
+                 FormatClockTime(clock.hour, clock.minute, clock.second).c_str(), zoneDescription);
+  list.positionLine = PrintfText("Pos: DRL=%s; DRLo=%s", FormatLatitude(position.latitude).c_str(),
+                                 FormatLongitude(position.longitude).c_str());
   list.lhaAriesLine = "LHA Aries=" + FormatAngle360(LhaAries(catalog, position));
 
   const bool daylight = list.light == LightState::Daylight;
@@ -69,7 +67,8 @@ VisibleBodiesList BuildVisibleBodiesList(const BodyCatalog& catalog, const Alman
   for (int k = kFirstStarIndex; k <= kSaturnIndex; ++k) {
     if (catalog.hc[k] < 0) continue;
     const CelestialBody& body = catalog.entries[k];
-    list.rows.push_back(BodyRow(catalog, k, body.name, degMin, PrintfText("%4.1f", body.magnitude)));
+    list.rows.push_back(
+        BodyRow(catalog, k, body.name, degMin, PrintfText("%4.1f", body.magnitude)));
   }
   sortColumn = kZnColumn;
   SortTableRows(list.rows, sortColumn);

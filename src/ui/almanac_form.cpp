@@ -60,15 +60,14 @@ TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& obse
   QPushButton* close =
       MakePanelButton(panel, "CloseBitBtn", QStringLiteral("&Close"), QString(), 247, 50);
   stars_ = MakeHeadingText(this, "Stars", kHeadingHeight, false);
-  starView_ = MakeReportView(this, "StarView", {QStringLiteral("Stars"), QStringLiteral("SHA"),
-                                                QStringLiteral("Declination"),
-                                                QStringLiteral("Mag")},
+  starView_ = MakeReportView(this, "StarView",
+                             {QStringLiteral("Stars"), QStringLiteral("SHA"),
+                              QStringLiteral("Declination"), QStringLiteral("Mag")},
                              {80, 75, 75, 0});
   starView_->setFixedHeight(kStarViewHeight);
-  planetView_ = MakeReportView(this, "PlanetView", {QStringLiteral("Planets"),
-                                                    QStringLiteral("SHA"),
-                                                    QStringLiteral("Declination"),
-                                                    QStringLiteral("Mag")},
+  planetView_ = MakeReportView(this, "PlanetView",
+                               {QStringLiteral("Planets"), QStringLiteral("SHA"),
+                                QStringLiteral("Declination"), QStringLiteral("Mag")},
                                {80, 75, 75, 0});
   QPalette red = planetView_->palette();
   red.setColor(QPalette::Text, Qt::red);

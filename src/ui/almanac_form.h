@@ -27,9 +27,9 @@ class TAlmanacForm : public QDialog {
 
  public:
   // Reads the catalog, the observer and the last paint's moment; keeps them by reference.
-  TAlmanacForm(const BodyCatalog& catalog, const ObserverState& observer,
-               const ChartPass& lastPass, AlmanacSettings& settings, PrinterChoice choosePrinter,
-               MessagePresenter& presenter, QWidget* parent = nullptr);
+  TAlmanacForm(const BodyCatalog& catalog, const ObserverState& observer, const ChartPass& lastPass,
+               AlmanacSettings& settings, PrinterChoice choosePrinter, MessagePresenter& presenter,
+               QWidget* parent = nullptr);
 
   // Fills the page from what the last paint left; runs at creation and on each mode change.
   void StarsEnter();

@@ -20,7 +20,10 @@ constexpr int kHeadingHeight = 48;
 
 // The button names the other form, the one a click gives.
 QString DegMinCaption(bool degMin) {
-  return degMin ? QString::fromLatin1("dd.d\xB0") : QString::fromLatin1("dd\xB0" "dd.d'");
+  return degMin ? QString::fromLatin1("dd.d\xB0")
+                : QString::fromLatin1(
+                      "dd\xB0"
+                      "dd.d'");
 }
 
 QColor LightColour(LightState light) {
@@ -55,8 +58,8 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFixedSize(kClientWidth, kClientHeight);
 
-  panel_ = MakeTitlePanel(this, "Panel2", QString(), kPanelHeight, LightColour(LightState::Daylight),
-                          Qt::yellow);
+  panel_ = MakeTitlePanel(this, "Panel2", QString(), kPanelHeight,
+                          LightColour(LightState::Daylight), Qt::yellow);
   degMinButton_ = MakePanelButton(panel_, "DegMinButton", DegMinCaption(settings_.degMin),
                                   QStringLiteral("Format Hc deg/min."), 120, 58);
   QPushButton* print =
@@ -64,9 +67,9 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
   QPushButton* close =
       MakePanelButton(panel_, "ListCloseBtn", QStringLiteral("&Close"), QString(), 230, 52);
   headingLines_ = MakeHeadingText(this, "List", kHeadingHeight, true);
-  starList_ = MakeReportView(this, "StarList", {QStringLiteral("Visible Bodies"),
-                                                QStringLiteral("Hc"), QStringLiteral("Zn"),
-                                                QStringLiteral("Mag")},
+  starList_ = MakeReportView(this, "StarList",
+                             {QStringLiteral("Visible Bodies"), QStringLiteral("Hc"),
+                              QStringLiteral("Zn"), QStringLiteral("Mag")},
                              {80, 65, 65, 55});
 
   auto* column = new QVBoxLayout(this);
@@ -100,8 +103,8 @@ void TStarListForm::StarListEnter() {
                                     {shown_.lhaAriesLine, QColor(255, 0, 0)}});
   // Daylight rows in orange, the others in black.
   QPalette palette = starList_->palette();
-  palette.setColor(QPalette::Text, shown_.light == LightState::Daylight ? QColor(255, 128, 0)
-                                                                         : QColor(Qt::black));
+  palette.setColor(QPalette::Text,
+                   shown_.light == LightState::Daylight ? QColor(255, 128, 0) : QColor(Qt::black));
   starList_->setPalette(palette);
   FillReportView(starList_, shown_.rows);
   starList_->setVisible(true);

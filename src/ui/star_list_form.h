@@ -30,9 +30,8 @@ class TStarListForm : public QDialog {
  public:
   // Reads the catalog, the observer and the last paint's moment; keeps them by reference.
   TStarListForm(const BodyCatalog& catalog, const ObserverState& observer,
-                const ChartPass& lastPass, StarListSettings& settings,
-                PrinterChoice choosePrinter, MessagePresenter& presenter,
-                QWidget* parent = nullptr);
+                const ChartPass& lastPass, StarListSettings& settings, PrinterChoice choosePrinter,
+                MessagePresenter& presenter, QWidget* parent = nullptr);
 
   // Fills the window from what the last paint left; runs on each activation.
   void StarListEnter();

@@ -70,8 +70,11 @@ TEST_F(AlmanacFormTest, HeadingLinesShowTheGreenwichDateAndUt) {
   // 20:00 zone time at ZD +5 is 01:00 UT on the next day.
   EXPECT_EQ(Find<QTextEdit>(*form, "Stars")->toPlainText(),
             QString::fromLatin1("GD=02 - June,2026  UT=01-00-00  ZD=5\n"
-                                "Position: DRL=42\xB0" "00.0'N;  DRLo=075\xB0" "00.0'W\n"
-                                "GHA Aries=020\xB0" "00.0'"));
+                                "Position: DRL=42\xB0"
+                                "00.0'N;  DRLo=075\xB0"
+                                "00.0'W\n"
+                                "GHA Aries=020\xB0"
+                                "00.0'"));
   EXPECT_EQ(Find<QTextEdit>(*form, "Stars")->textCursor().position(), 0);
   EXPECT_EQ(Find<QTableWidget>(*form, "StarView")->height(), 424);
   EXPECT_EQ(Find<QTableWidget>(*form, "PlanetView")->palette().color(QPalette::Text),
@@ -93,9 +96,21 @@ TEST_F(AlmanacFormTest, ModeToggleSwitchesShaAndGhaAndIsKeptBetweenOpenings) {
     const char* star;
     const char* venus;
   } const steps[] = {
-      {"GHA", "SHA", "350\xB0" "00.0'", "100\xB0" "00.0'"},
-      {"SHA", "GHA", "010\xB0" "00.0'", "120\xB0" "00.0'"},
-      {"GHA", "SHA", "350\xB0" "00.0'", "100\xB0" "00.0'"},
+      {"GHA", "SHA",
+       "350\xB0"
+       "00.0'",
+       "100\xB0"
+       "00.0'"},
+      {"SHA", "GHA",
+       "010\xB0"
+       "00.0'",
+       "120\xB0"
+       "00.0'"},
+      {"GHA", "SHA",
+       "350\xB0"
+       "00.0'",
+       "100\xB0"
+       "00.0'"},
   };
   for (const Step& step : steps) {
     EXPECT_EQ(button->text(), step.caption);
@@ -109,7 +124,9 @@ TEST_F(AlmanacFormTest, ModeToggleSwitchesShaAndGhaAndIsKeptBetweenOpenings) {
   // Three clicks leave GHA, and the next opening starts there.
   form = Open();
   EXPECT_EQ(Find<QPushButton>(*form, "ModeButton")->text(), "SHA");
-  EXPECT_EQ(Rows(*form, "StarView")[star - 1][1], "010\xB0" "00.0'");
+  EXPECT_EQ(Rows(*form, "StarView")[star - 1][1],
+            "010\xB0"
+            "00.0'");
   EXPECT_EQ(Rows(*form, "StarView")[star - 1][3], "-1.5");
 }
 

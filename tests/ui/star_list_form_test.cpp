@@ -1,5 +1,7 @@
 // The visible-bodies window: its header and rows for a hand-set catalog, the degree-minute
 // toggle, sorting by column, printing, and opening it from the main window.
+#include "ui/star_list_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
-#include "ui/star_list_form.h"
 #include "ui/table_window_parts.h"
 
 namespace nocturna {
@@ -80,16 +81,62 @@ TEST_F(StarListFormTest, HeaderAndRowsFollowTheSun) {
   };
   const QColor orange(255, 128, 0);
   const Case cases[] = {
-      {-0.5, -3.0, "Daylight", QColor(0, 255, 255), orange,
-       {{"Sun", "-00\xB0" "30.0'", "310\xB0" "00.0'", ""}}},
-      {-0.8, 15.0, "Daylight", QColor(0, 255, 255), orange,
-       {{"Sun", "-00\xB0" "48.0'", "310\xB0" "00.0'", ""},
-        {"Moon", "15\xB0" "00.0'", "315\xB0" "00.0'", ""}}},
-      {-12.0, 15.0, "Twilight", QColor(0, 0, 255), Qt::black,
-       {{"Sirius", "00\xB0" "00.0'", "090\xB0" "00.0'", "-1.5"},
-        {"Moon", "15\xB0" "00.0'", "315\xB0" "00.0'", ""}}},
-      {-12.5, -3.0, "Night Time", QColor(0, 0, 128), Qt::black,
-       {{"Sirius", "00\xB0" "00.0'", "090\xB0" "00.0'", "-1.5"}}},
+      {-0.5,
+       -3.0,
+       "Daylight",
+       QColor(0, 255, 255),
+       orange,
+       {{"Sun",
+         "-00\xB0"
+         "30.0'",
+         "310\xB0"
+         "00.0'",
+         ""}}},
+      {-0.8,
+       15.0,
+       "Daylight",
+       QColor(0, 255, 255),
+       orange,
+       {{"Sun",
+         "-00\xB0"
+         "48.0'",
+         "310\xB0"
+         "00.0'",
+         ""},
+        {"Moon",
+         "15\xB0"
+         "00.0'",
+         "315\xB0"
+         "00.0'",
+         ""}}},
+      {-12.0,
+       15.0,
+       "Twilight",
+       QColor(0, 0, 255),
+       Qt::black,
+       {{"Sirius",
+         "00\xB0"
+         "00.0'",
+         "090\xB0"
+         "00.0'",
+         "-1.5"},
+        {"Moon",
+         "15\xB0"
+         "00.0'",
+         "315\xB0"
+         "00.0'",
+         ""}}},
+      {-12.5,
+       -3.0,
+       "Night Time",
+       QColor(0, 0, 128),
+       Qt::black,
+       {{"Sirius",
+         "00\xB0"
+         "00.0'",
+         "090\xB0"
+         "00.0'",
+         "-1.5"}}},
   };
   for (const Case& c : cases) {
     catalog.hc[kSunIndex] = c.sunHc;
@@ -109,8 +156,11 @@ TEST_F(StarListFormTest, HeaderAndRowsFollowTheSun) {
   EXPECT_EQ(form->size(), QSize(286, 512));
   EXPECT_EQ(Find<QTextEdit>(*form, "List")->toPlainText(),
             QString::fromLatin1("01 - June,2026, ZT=20-00-00, ZD=5\n"
-                                "Pos: DRL=42\xB0" "00.0'N; DRLo=075\xB0" "00.0'W\n"
-                                "LHA Aries=285\xB0" "00.0'"));
+                                "Pos: DRL=42\xB0"
+                                "00.0'N; DRLo=075\xB0"
+                                "00.0'W\n"
+                                "LHA Aries=285\xB0"
+                                "00.0'"));
 }
 
 TEST_F(StarListFormTest, DegMinToggleSwitchesFormsAndIsKeptBetweenOpenings) {
@@ -120,18 +170,25 @@ TEST_F(StarListFormTest, DegMinToggleSwitchesFormsAndIsKeptBetweenOpenings) {
   EXPECT_EQ(button->text(), QString::fromLatin1("dd.d\xB0"));
   EXPECT_EQ(button->toolTip(), "Format Hc deg/min.");
   QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(button->text(), QString::fromLatin1("dd\xB0" "dd.d'"));
+  EXPECT_EQ(button->text(), QString::fromLatin1("dd\xB0"
+                                                "dd.d'"));
   EXPECT_EQ(Rows(*form), (Texts{{"Sun", "-0.5\xB0", "310.0\xB0", ""}}));
   form.reset();
   // The next opening starts in decimal degrees.
   form = Open();
   button = Find<QPushButton>(*form, "DegMinButton");
-  EXPECT_EQ(button->text(), QString::fromLatin1("dd\xB0" "dd.d'"));
+  EXPECT_EQ(button->text(), QString::fromLatin1("dd\xB0"
+                                                "dd.d'"));
   EXPECT_EQ(Rows(*form)[0][1], "-0.5\xB0");
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_TRUE(settings.degMin);
   EXPECT_EQ(button->text(), QString::fromLatin1("dd.d\xB0"));
-  EXPECT_EQ(Rows(*form), (Texts{{"Sun", "-00\xB0" "30.0'", "310\xB0" "00.0'", ""}}));
+  EXPECT_EQ(Rows(*form), (Texts{{"Sun",
+                                 "-00\xB0"
+                                 "30.0'",
+                                 "310\xB0"
+                                 "00.0'",
+                                 ""}}));
 }
 
 TEST_F(StarListFormTest, ColumnClickSortsByTextAndANightListReopensByAzimuth) {
@@ -141,7 +198,9 @@ TEST_F(StarListFormTest, ColumnClickSortsByTextAndANightListReopensByAzimuth) {
     double hc;
     double zn;
     double magnitude;
-  } const bodies[] = {{18, 40.0, 200.0, -1.5}, {3, 9.0, 20.0, 2.2}, {kVenusIndex, 5.0, 250.0, -4.1},
+  } const bodies[] = {{18, 40.0, 200.0, -1.5},
+                      {3, 9.0, 20.0, 2.2},
+                      {kVenusIndex, 5.0, 250.0, -4.1},
                       {50, 60.0, 80.0, 0.8}};
   for (const Body& b : bodies) {
     catalog.hc[b.k] = b.hc;

@@ -76,9 +76,9 @@ std::vector<std::array<std::string, 4>> Cells(const std::vector<TableRow>& rows)
 
 TEST_F(TableWindowOpeningTest, ListHoldsTheCatalogsRowsAndClosingResetsTheTicks) {
   int sortColumn = 0;
-  const VisibleBodiesList expected = BuildVisibleBodiesList(
-      snapshot.catalog, snapshot.moment, snapshot.zoneDescription, snapshot.position, true,
-      sortColumn);
+  const VisibleBodiesList expected =
+      BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, snapshot.zoneDescription,
+                             snapshot.position, true, sortColumn);
   ASSERT_EQ(expected.light, LightState::NightTime);
   ASSERT_GT(expected.rows.size(), 10u);
   int openings = 0;
@@ -107,9 +107,9 @@ TEST_F(TableWindowOpeningTest, ListHoldsTheCatalogsRowsAndClosingResetsTheTicks)
 }
 
 TEST_F(TableWindowOpeningTest, AlmanacHoldsTheCatalogsRowsAndClosingResetsTheTicks) {
-  const AlmanacPage expected = BuildAlmanacPage(snapshot.catalog, snapshot.moment,
-                                                snapshot.zoneDescription, snapshot.position,
-                                                AlmanacMode::Sha);
+  const AlmanacPage expected =
+      BuildAlmanacPage(snapshot.catalog, snapshot.moment, snapshot.zoneDescription,
+                       snapshot.position, AlmanacMode::Sha);
   int openings = 0;
   form->Tables().showModal = [&](QDialog& window) {
     ++openings;

@@ -1,7 +1,8 @@
 // The visible-bodies list's light state, rows and texts from a catalog set by hand, and the
 // case-insensitive text order its columns sort by.
-#include <gtest/gtest.h>
+#include "navigation/visible_bodies.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -10,7 +11,6 @@
 #include <vector>
 
 #include "navigation/almanac_page.h"
-#include "navigation/visible_bodies.h"
 
 namespace nocturna {
 namespace {
@@ -77,10 +77,18 @@ TEST(VisibleBodies, RowTextsInBothAngleForms) {
   int sortColumn = 0;
   const VisibleBodiesList dm = Build(catalog, true, sortColumn);
   ASSERT_EQ(dm.rows.size(), 2u);
-  EXPECT_EQ(dm.rows[0].cells, (std::array<std::string, 4>{"Sun", "-00\xB0" "30.0'",
-                                                          "301\xB0" "18.0'", ""}));
-  EXPECT_EQ(dm.rows[1].cells, (std::array<std::string, 4>{"Moon", "12\xB0" "30.0'",
-                                                          "005\xB0" "00.0'", ""}));
+  EXPECT_EQ(dm.rows[0].cells, (std::array<std::string, 4>{"Sun",
+                                                          "-00\xB0"
+                                                          "30.0'",
+                                                          "301\xB0"
+                                                          "18.0'",
+                                                          ""}));
+  EXPECT_EQ(dm.rows[1].cells, (std::array<std::string, 4>{"Moon",
+                                                          "12\xB0"
+                                                          "30.0'",
+                                                          "005\xB0"
+                                                          "00.0'",
+                                                          ""}));
   const VisibleBodiesList decimal = Build(catalog, false, sortColumn);
   EXPECT_EQ(decimal.rows[0].cells[1], "-0.5\xB0");
   EXPECT_EQ(decimal.rows[0].cells[2], "301.3\xB0");
@@ -108,12 +116,27 @@ TEST(VisibleBodies, HeadingLinesShowZoneTimeAndLhaAries) {
     const char* lhaLine;
   };
   const Case cases[] = {
-      {10.0, {42.0, 75.0}, "Pos: DRL=42\xB0" "00.0'N; DRLo=075\xB0" "00.0'W",
-       "LHA Aries=295\xB0" "00.0'"},
-      {350.0, {-33.5, -20.0}, "Pos: DRL=33\xB0" "30.0'S; DRLo=020\xB0" "00.0'E",
-       "LHA Aries=010\xB0" "00.0'"},
-      {75.0, {0.0, 0.0}, "Pos: DRL=00\xB0" "00.0'Q; DRLo=000\xB0" "00.0'G",
-       "LHA Aries=075\xB0" "00.0'"},
+      {10.0,
+       {42.0, 75.0},
+       "Pos: DRL=42\xB0"
+       "00.0'N; DRLo=075\xB0"
+       "00.0'W",
+       "LHA Aries=295\xB0"
+       "00.0'"},
+      {350.0,
+       {-33.5, -20.0},
+       "Pos: DRL=33\xB0"
+       "30.0'S; DRLo=020\xB0"
+       "00.0'E",
+       "LHA Aries=010\xB0"
+       "00.0'"},
+      {75.0,
+       {0.0, 0.0},
+       "Pos: DRL=00\xB0"
+       "00.0'Q; DRLo=000\xB0"
+       "00.0'G",
+       "LHA Aries=075\xB0"
+       "00.0'"},
   };
   for (const Case& c : cases) {
     BodyCatalog catalog = CatalogWithSunAt(-20.0);
@@ -136,10 +159,19 @@ TEST(TableRows, CaseInsensitiveOrdinalTextOrder) {
   // Text order of the columns: " 1.5" < "-1.5" < "0.5", and zero-padded angles in value order.
   std::vector<TableRow> rows(4);
   const char* magnitudes[] = {"-1.5", " 1.5", " 0.5", "-0.3"};
-  const char* azimuths[] = {"350\xB0" "00.0'", "005\xB0" "00.0'", "090\xB0" "30.0'", "005\xB0" "00.0'"};
+  const char* azimuths[] = {
+      "350\xB0"
+      "00.0'",
+      "005\xB0"
+      "00.0'",
+      "090\xB0"
+      "30.0'",
+      "005\xB0"
+      "00.0'"};
   for (int i = 0; i < 4; ++i) {
     rows[i].catalogIndex = i;
-    rows[i].cells = {std::string(1, static_cast<char>('d' - i)), azimuths[i], azimuths[i], magnitudes[i]};
+    rows[i].cells = {std::string(1, static_cast<char>('d' - i)), azimuths[i], azimuths[i],
+                     magnitudes[i]};
   }
   auto order = [&rows] {
     std::vector<int> indices;
@@ -197,7 +229,8 @@ void ExpectRowsInOrder(const std::string& out, const std::vector<TableRow>& rows
     while (line < lines.size() && lines[line].rfind(row.cells[0] + " ", 0) != 0) ++line;
     ASSERT_LT(line, lines.size()) << "no line for " << row.cells[0];
     for (const std::string& cell : row.cells) {
-      EXPECT_NE(lines[line].find(Utf8(cell)), std::string::npos) << lines[line] << " lacks " << cell;
+      EXPECT_NE(lines[line].find(Utf8(cell)), std::string::npos)
+          << lines[line] << " lacks " << cell;
     }
     ++line;
   }
@@ -207,12 +240,12 @@ TEST(TablePagesCli, PrintTheRowsTheWindowsShowForTheMoment) {
   const AlmanacSnapshot snapshot =
       TakeAlmanacSnapshot(EncodeDateTime(2026, 5, 31, 22, 0, 0), 5, DrPosition{42.0, 75.0});
   int sortColumn = 0;
-  const VisibleBodiesList list = BuildVisibleBodiesList(
-      snapshot.catalog, snapshot.moment, 5, snapshot.position, true, sortColumn);
+  const VisibleBodiesList list = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, 5,
+                                                        snapshot.position, true, sortColumn);
   const AlmanacPage page =
       BuildAlmanacPage(snapshot.catalog, snapshot.moment, 5, snapshot.position, AlmanacMode::Gha);
-  const CliRun run = RunAlmanac(
-      "--zone-date 2026-05-31 --zt 22:00 --zd 5 --visible-bodies --almanac-page --gha");
+  const CliRun run =
+      RunAlmanac("--zone-date 2026-05-31 --zt 22:00 --zd 5 --visible-bodies --almanac-page --gha");
   ASSERT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out.rfind("Visible Bodies: Night Time\n" + Utf8(list.dateLine) + "\n", 0), 0u)
       << run.out.substr(0, 200);
@@ -226,8 +259,8 @@ TEST(TablePagesCli, PrintTheRowsTheWindowsShowForTheMoment) {
   ExpectRowsInOrder(run.out, page.planets, line);
 
   // JSON: decimal degrees, sorted by magnitude as a click on "Mag" sorts.
-  const CliRun json = RunAlmanac(
-      "--date 2026-06-01 --time 03:00 --visible-bodies --decimal --sort 3 --json");
+  const CliRun json =
+      RunAlmanac("--date 2026-06-01 --time 03:00 --visible-bodies --decimal --sort 3 --json");
   ASSERT_EQ(json.exitCode, 0);
   VisibleBodiesList decimal = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, 5,
                                                      snapshot.position, false, sortColumn);
