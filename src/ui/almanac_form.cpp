@@ -7,6 +7,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "ui/latin1_text.h"
 #include "ui/table_window_parts.h"
 
 namespace nocturna {
@@ -95,7 +96,7 @@ void TAlmanacForm::StarsEnter() {
   WriteHeadingLines(stars_, {{shown_.dateLine, QColor(0, 0, 255)},
                              {shown_.positionLine, QColor(0, 128, 0)},
                              {shown_.ghaAriesLine, QColor(0, 128, 0)}});
-  const QString heading = QString::fromLatin1(shown_.angleHeading.c_str());
+  const QString heading = FromLatin1(shown_.angleHeading);
   starView_->horizontalHeaderItem(kAngleColumn)->setText(heading);
   planetView_->horizontalHeaderItem(kAngleColumn)->setText(heading);
   FillReportView(starView_, shown_.stars);

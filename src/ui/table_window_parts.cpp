@@ -8,6 +8,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "ui/latin1_text.h"
+
 namespace nocturna {
 
 void SetBackground(QWidget* widget, const QColor& colour) {
@@ -66,7 +68,7 @@ void WriteHeadingLines(QTextEdit* edit, const std::vector<ColouredLine>& lines) 
     QTextCharFormat format;
     format.setFontWeight(QFont::Bold);
     format.setForeground(lines[i].colour);
-    cursor.insertText(QString::fromLatin1(lines[i].text.c_str()), format);
+    cursor.insertText(FromLatin1(lines[i].text), format);
   }
   edit->moveCursor(QTextCursor::Start);
 }
@@ -105,7 +107,7 @@ void FillReportView(QTableWidget* view, const std::vector<TableRow>& rows) {
   view->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     for (int column = 0; column < view->columnCount() && column < kTableColumnCount; ++column) {
-      auto* item = new QTableWidgetItem(QString::fromLatin1(rows[r].cells[column].c_str()));
+      auto* item = new QTableWidgetItem(FromLatin1(rows[r].cells[column]));
       item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
       view->setItem(r, column, item);
     }
@@ -118,7 +120,7 @@ std::vector<std::vector<std::string>> ReportViewTexts(const QTableWidget* view) 
     std::vector<std::string> row;
     for (int column = 0; column < view->columnCount(); ++column) {
       const QTableWidgetItem* item = view->item(r, column);
-      row.push_back(item ? item->text().toLatin1().toStdString() : std::string());
+      row.push_back(item ? ToLatin1(item->text()) : std::string());
     }
     texts.push_back(row);
   }
