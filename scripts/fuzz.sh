@@ -21,9 +21,15 @@ usage() {
   exit 2
 }
 
-configure() {
-  CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DNOCTURNA_FUZZ=ON -DNOCTURNA_BUILD_UI=OFF -DNOCTURNA_BUILD_BENCH=OFF >/dev/null
+# Configures and builds the named programs; two fuzzing runs side by side take turns here.
+build() {
+  mkdir -p "$build_dir"
+  (
+    flock 9
+    CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DNOCTURNA_FUZZ=ON -DNOCTURNA_BUILD_UI=OFF -DNOCTURNA_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$build_dir" --target "$@"
+  ) 9>"$build_dir/.build-lock"
 }
 
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
@@ -35,8 +41,7 @@ case "${1:-}" in
     exit 0
     ;;
   --replay)
-    configure
-    cmake --build "$build_dir" --target "${targets[@]/#/fuzz_}"
+    build "${targets[@]/#/fuzz_}"
     for target in "${targets[@]}"; do
       echo "== $target"
       log="$build_dir/fuzz-replay-$target.log"
@@ -58,8 +63,7 @@ seconds="$2"
 [[ " ${targets[*]} " == *" $target "* ]] || usage
 [[ "$seconds" =~ ^[0-9]+$ ]] || usage
 
-configure
-cmake --build "$build_dir" --target "fuzz_$target"
+build "fuzz_$target"
 work="$build_dir/fuzz-work/$target"
 mkdir -p "$work/corpus" "$work/artifacts"
 rm -f "$work/artifacts/"*
