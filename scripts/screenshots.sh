@@ -9,6 +9,7 @@ build_dir="${NOCTURNA_BUILD_DIR:-build}"
 out_dir="${1:-docs/screenshots}"
 cmake -S . -B "$build_dir" -G Ninja ${NOCTURNA_CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir" --target nocturna
+program="$(cd "$build_dir" && pwd)/app/nocturna"
 mkdir -p "$out_dir"
 
 scratch="$(mktemp -d)"
@@ -22,7 +23,7 @@ shoot() {  # shoot FILE "YYYY-MM-DD HH:MM:SS"
   (cd "$scratch" &&
    env XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch" TZ=UTC \
        QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json" \
-       "$OLDPWD/$build_dir/app/nocturna" --zone-time "$2" --screenshot "$scratch/shot.png")
+       "$program" --zone-time "$2" --screenshot "$scratch/shot.png")
   mv "$scratch/shot.png" "$1"
   echo "wrote $1"
 }
