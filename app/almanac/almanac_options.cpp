@@ -30,9 +30,10 @@ std::optional<double> ParseUnsignedNumber(std::string_view text, std::size_t max
   return value;
 }
 
-// Exactly `width` digits, as a number.
+// Exactly `width` digits, as a number; more digits than an int holds are refused.
 std::optional<int> ParseFixedDigits(std::string_view text, std::size_t width) {
-  if (text.size() != width) return std::nullopt;
+  constexpr std::size_t kMostDigits = 9;
+  if (text.size() != width || width > kMostDigits) return std::nullopt;
   int value = 0;
   for (char c : text) {
     if (!IsDigit(c)) return std::nullopt;
