@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "foundations/angles.h"
-#include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
 #include "navigation/almanac_snapshot.h"
 #include "ui/decorations.h"
@@ -15,11 +14,18 @@ namespace nocturna {
 
 namespace {
 constexpr double kLabelColumn = 0.0;
-constexpr double kTimeColumn = 10.0;
-constexpr double kValueColumn = 14.0;
-constexpr int kDataFontSize = 10;    // points
-constexpr int kFooterFontSize = 8;   // points
-constexpr int kTitleFontSize = 24;   // points
+// The page: the moment and the position 10 units right, no amplitude and no prime-vertical
+// crossings.
+constexpr DataBlockForm kPageForm{.timeColumn = 10.0,
+                                  .latitudeColumn = 10.0,
+                                  .longitudeColumn = 10.0,
+                                  .amplitude = false,
+                                  .primeVertical = false,
+                                  .morningHeading = "Nautical    Civil     Sunrise",
+                                  .eveningHeading = "Sunset      Civil   Nautical"};
+constexpr int kDataFontSize = 10;   // points
+constexpr int kFooterFontSize = 8;  // points
+constexpr int kTitleFontSize = 24;  // points
 }  // namespace
 
 PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
@@ -37,38 +43,8 @@ PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
   return page;
 }
 
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& v) {
-  const EventTimeTexts& e = v.events;
-  return {
-      {0, "Date", v.zoneDate, kTimeColumn},
-      {1, "ZT", v.zoneClock, kTimeColumn},
-      {2, "ZD", v.zoneDescription, kTimeColumn},
-      {3, "UT", v.utClock, kTimeColumn},
-      {4, "G\\D", v.utDate, kTimeColumn},
-      {6, "DR L", v.latitude, kTimeColumn},
-      {7, "DR Lo", v.longitude, kTimeColumn},
-      {9, "GHA Aries", v.ghaAries, kValueColumn},
-      {11, "Sun:", "", kLabelColumn},
-      {12, "GHA", v.sunGha, kValueColumn},
-      {13, "Dec", v.sunDeclination, kValueColumn},
-      {14, "SD", v.sunSemiDiameter, kValueColumn},
-      {15, "Mer. Pass.", v.meridianPassage, kValueColumn},
-      {16, "Eqn. Time", v.equationOfTime, kValueColumn},
-      {18, "Moon:", "", kLabelColumn},
-      {19, "GHA", v.moonGha, kValueColumn},
-      {20, "Dec", v.moonDeclination, kValueColumn},
-      {21, "SD", v.moonSemiDiameter, kValueColumn},
-      {22, "HP", v.moonParallax, kValueColumn},
-      {23, "Phase", v.moonPhase, kValueColumn},
-      {25, "Nautical    Civil     Sunrise", "", kLabelColumn},
-      {26, PrintfText("%6s%13s%10s", e[4].c_str(), e[2].c_str(), e[0].c_str()), "",
-       kLabelColumn},
-      {28, "Sunset      Civil   Nautical", "", kLabelColumn},
-      {29, PrintfText("%6s%13s%10s", e[1].c_str(), e[3].c_str(), e[5].c_str()), "",
-       kLabelColumn},
-      {31, "Moonrise   Moonset", "", kLabelColumn},
-      {32, PrintfText("%6s%16s", e[6].c_str(), e[7].c_str()), "", kLabelColumn},
-  };
+std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values) {
+  return DataBlockLines(values, kPageForm);
 }
 
 std::vector<DataBlockLine> PrintedFooterLines() {

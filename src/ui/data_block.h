@@ -41,9 +41,27 @@ struct DataBlockLine {
   double column = 0.0;
 };
 
+// What sets one data block apart from another: the column of the moment's values (Date to
+// G\D) and of the DR position's, whether the Sun's amplitude stands on line 17 (without it the
+// Moon and the morning events stand a line higher), whether the Sun's event lines end with the
+// prime-vertical crossing, and the two headings over the Sun's events.
+struct DataBlockForm {
+  double timeColumn = 0.0;
+  double latitudeColumn = 0.0;
+  double longitudeColumn = 0.0;
+  bool amplitude = false;
+  bool primeVertical = false;
+  const char* morningHeading = "";
+  const char* eveningHeading = "";
+};
+
 // The values from what the pass left in the catalog, its records and the events record.
 DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
                                   const BodyCatalog& catalog, const SunEventsRecord& events);
+
+// The block's lines, 0 to 32, in the given form; the other columns are the window's and the
+// page's alike (values of the Sun and the Moon 14 units right, headings in the label column).
+std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& values, const DataBlockForm& form);
 
 // The window's data block, lines 0 to 32.
 std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values);
