@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 #include "ui/latin1_text.h"
 #include "ui/table_window_parts.h"
@@ -33,20 +32,9 @@ TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& obse
                            const ChartPass& lastPass, AlmanacSettings& settings,
                            PrinterChoice choosePrinter, MessagePresenter& presenter,
                            QWidget* parent)
-    : QDialog(parent),
-      catalog_(catalog),
-      observer_(observer),
-      lastPass_(lastPass),
-      settings_(settings),
-      choosePrinter_(std::move(choosePrinter)),
-      presenter_(presenter) {
-  setObjectName(QStringLiteral("AlmanacForm"));
-  setWindowTitle(QStringLiteral("Almanac"));
-  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-  setModal(true);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-  setFixedSize(kClientWidth, kClientHeight);
-
+    : TableWindow("AlmanacForm", QStringLiteral("Almanac"), kClientWidth, kClientHeight, catalog,
+                  observer, lastPass, std::move(choosePrinter), presenter, parent),
+      settings_(settings) {
   QLabel* panel = MakeTitlePanel(this, "Panel2", QStringLiteral("Stars & Planets"), kPanelHeight,
                                  kPanelBlue, kSilver);
   modeButton_ = MakePanelButton(panel, "ModeButton", ModeCaption(settings_.mode),
@@ -56,8 +44,7 @@ TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& obse
   silverText.setColor(QPalette::ButtonText, kSilver);
   silverText.setColor(QPalette::Button, kPanelBlue);
   modeButton_->setPalette(silverText);
-  QPushButton* print =
-      MakePanelButton(panel, "PrintBtn", QStringLiteral("Print"), QString(), 197, 48);
+  AddPrintButton(panel, 197);
   QPushButton* close =
       MakePanelButton(panel, "CloseBitBtn", QStringLiteral("&Close"), QString(), 247, 50);
   stars_ = MakeHeadingText(this, "Stars", kHeadingHeight, false);
@@ -74,16 +61,9 @@ TAlmanacForm::TAlmanacForm(const BodyCatalog& catalog, const ObserverState& obse
   red.setColor(QPalette::Text, Qt::red);
   planetView_->setPalette(red);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  column->addWidget(panel);
-  column->addWidget(stars_);
-  column->addWidget(starView_);
-  column->addWidget(planetView_, 1);
+  StackParts({panel, stars_, starView_, planetView_});
 
   connect(modeButton_, &QPushButton::clicked, this, &TAlmanacForm::ModeButtonClick);
-  connect(print, &QPushButton::clicked, this, &TAlmanacForm::PrintBtnClick);
   connect(close, &QPushButton::clicked, this, &TAlmanacForm::CloseBitBtnClick);
   connect(starView_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           &TAlmanacForm::StarViewColumnClick);
@@ -116,7 +96,5 @@ void TAlmanacForm::StarViewColumnClick(int column) {
 }
 
 void TAlmanacForm::CloseBitBtnClick() { close(); }
-
-void TAlmanacForm::PrintBtnClick() { PrintWindow(*this, choosePrinter_, presenter_); }
 
 }  // namespace nocturna

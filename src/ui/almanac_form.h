@@ -2,13 +2,8 @@
 // The almanac window ("Almanac"): SHA or GHA, declination and magnitude of the 57 stars and the
 // four planets for the moment of the last chart paint, under the Greenwich date, UT, DR
 // position and GHA Aries. Modal and stay-on-top; built anew on each opening.
-#include <QDialog>
-
 #include "navigation/almanac_page.h"
-#include "platform/message_presenter.h"
-#include "ui/chart_compute.h"
-#include "ui/observer_state.h"
-#include "ui/window_printing.h"
+#include "ui/table_window.h"
 
 class QPushButton;
 class QTableWidget;
@@ -22,7 +17,7 @@ struct AlmanacSettings {
   int sortColumn = 0;  // of the stars: 0 name, 1 SHA or GHA, 2 declination, 3 magnitude
 };
 
-class TAlmanacForm : public QDialog {
+class TAlmanacForm : public TableWindow {
   Q_OBJECT
 
  public:
@@ -38,19 +33,12 @@ class TAlmanacForm : public QDialog {
   // Sorts the stars by the column's texts and keeps the column for later openings.
   void StarViewColumnClick(int column);
   void CloseBitBtnClick();
-  // Prints the window's image through the print dialog.
-  void PrintBtnClick();
 
   // The page as shown, the stars in their order on screen.
   const AlmanacPage& Shown() const { return shown_; }
 
  private:
-  const BodyCatalog& catalog_;
-  const ObserverState& observer_;
-  const ChartPass& lastPass_;
   AlmanacSettings& settings_;
-  PrinterChoice choosePrinter_;
-  MessagePresenter& presenter_;
   AlmanacPage shown_;
   QPushButton* modeButton_ = nullptr;
   QTextEdit* stars_ = nullptr;

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 #include "ui/table_window_parts.h"
 
@@ -44,26 +43,14 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
                              const ChartPass& lastPass, StarListSettings& settings,
                              PrinterChoice choosePrinter, MessagePresenter& presenter,
                              QWidget* parent)
-    : QDialog(parent),
-      catalog_(catalog),
-      observer_(observer),
-      lastPass_(lastPass),
-      settings_(settings),
-      choosePrinter_(std::move(choosePrinter)),
-      presenter_(presenter) {
-  setObjectName(QStringLiteral("StarListForm"));
-  setWindowTitle(QStringLiteral("Visible Bodies"));
-  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
-  setModal(true);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-  setFixedSize(kClientWidth, kClientHeight);
-
+    : TableWindow("StarListForm", QStringLiteral("Visible Bodies"), kClientWidth, kClientHeight,
+                  catalog, observer, lastPass, std::move(choosePrinter), presenter, parent),
+      settings_(settings) {
   panel_ = MakeTitlePanel(this, "Panel2", QString(), kPanelHeight,
                           LightColour(LightState::Daylight), Qt::yellow);
   degMinButton_ = MakePanelButton(panel_, "DegMinButton", DegMinCaption(settings_.degMin),
                                   QStringLiteral("Format Hc deg/min."), 120, 58);
-  QPushButton* print =
-      MakePanelButton(panel_, "PrintBtn", QStringLiteral("Print"), QString(), 180, 48);
+  AddPrintButton(panel_, 180);
   QPushButton* close =
       MakePanelButton(panel_, "ListCloseBtn", QStringLiteral("&Close"), QString(), 230, 52);
   headingLines_ = MakeHeadingText(this, "List", kHeadingHeight, true);
@@ -72,15 +59,9 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
                               QStringLiteral("Zn"), QStringLiteral("Mag")},
                              {80, 65, 65, 55});
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  column->addWidget(panel_);
-  column->addWidget(headingLines_);
-  column->addWidget(starList_, 1);
+  StackParts({panel_, headingLines_, starList_});
 
   connect(degMinButton_, &QPushButton::clicked, this, &TStarListForm::DegMinButtonClick);
-  connect(print, &QPushButton::clicked, this, &TStarListForm::PrintBtnClick);
   connect(close, &QPushButton::clicked, this, &TStarListForm::ListCloseBtnClick);
   connect(starList_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           &TStarListForm::StarListColumnClick);
@@ -90,7 +71,7 @@ TStarListForm::TStarListForm(const BodyCatalog& catalog, const ObserverState& ob
 bool TStarListForm::event(QEvent* event) {
   // The list is read again whenever the window becomes active.
   if (event->type() == QEvent::WindowActivate) StarListEnter();
-  return QDialog::event(event);
+  return TableWindow::event(event);
 }
 
 void TStarListForm::StarListEnter() {
@@ -123,7 +104,5 @@ void TStarListForm::StarListColumnClick(int column) {
 }
 
 void TStarListForm::ListCloseBtnClick() { close(); }
-
-void TStarListForm::PrintBtnClick() { PrintWindow(*this, choosePrinter_, presenter_); }
 
 }  // namespace nocturna

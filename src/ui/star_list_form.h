@@ -2,14 +2,8 @@
 // The visible-bodies window ("Visible Bodies"): every body above the horizon with Hc, Zn and
 // magnitude for the moment and DR position of the last chart paint, under a header that says
 // whether it is day, twilight or night. Modal and stay-on-top; built anew on each opening.
-#include <QDialog>
-#include <vector>
-
 #include "navigation/visible_bodies.h"
-#include "platform/message_presenter.h"
-#include "ui/chart_compute.h"
-#include "ui/observer_state.h"
-#include "ui/window_printing.h"
+#include "ui/table_window.h"
 
 class QLabel;
 class QPushButton;
@@ -24,7 +18,7 @@ struct StarListSettings {
   int sortColumn = 0;  // 0 name, 1 Hc, 2 Zn, 3 magnitude
 };
 
-class TStarListForm : public QDialog {
+class TStarListForm : public TableWindow {
   Q_OBJECT
 
  public:
@@ -40,8 +34,6 @@ class TStarListForm : public QDialog {
   // Sorts the list by the column's texts and keeps the column for later openings.
   void StarListColumnClick(int column);
   void ListCloseBtnClick();
-  // Prints the window's image through the print dialog.
-  void PrintBtnClick();
 
   // The list as shown: light state, heading lines and rows in their order on screen.
   const VisibleBodiesList& Shown() const { return shown_; }
@@ -50,12 +42,7 @@ class TStarListForm : public QDialog {
   bool event(QEvent* event) override;
 
  private:
-  const BodyCatalog& catalog_;
-  const ObserverState& observer_;
-  const ChartPass& lastPass_;
   StarListSettings& settings_;
-  PrinterChoice choosePrinter_;
-  MessagePresenter& presenter_;
   VisibleBodiesList shown_;
   QLabel* panel_ = nullptr;
   QPushButton* degMinButton_ = nullptr;
