@@ -1,7 +1,7 @@
 #include "almanac_page_report.h"
 
-#include "foundations/printf_text.h"
 #include "navigation/almanac_page.h"
+#include "report_lines.h"
 
 namespace nocturna {
 namespace {
@@ -15,13 +15,7 @@ AlmanacPage PageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& opt
 }
 
 std::string Table(const char* title, const std::string& angle, const std::vector<TableRow>& rows) {
-  static constexpr char kRowFormat[] = "%-16s %10s %12s %5s\n";
-  std::string text = PrintfText(kRowFormat, title, angle.c_str(), "Declination", "Mag");
-  for (const TableRow& row : rows) {
-    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(), row.cells[2].c_str(),
-                       row.cells[3].c_str());
-  }
-  return text;
+  return TableText("%-16s %10s %12s %5s\n", {title, angle.c_str(), "Declination", "Mag"}, rows);
 }
 
 void Rows(JsonWriter& json, const char* key, const BodyCatalog& catalog,

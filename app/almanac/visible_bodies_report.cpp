@@ -2,11 +2,13 @@
 
 #include "foundations/printf_text.h"
 #include "navigation/visible_bodies.h"
+#include "report_lines.h"
 
 namespace nocturna {
 namespace {
 
-constexpr const char* kColumns[kTableColumnCount] = {"Visible Bodies", "Hc", "Zn", "Mag"};
+constexpr std::array<const char*, kTableColumnCount> kColumns = {"Visible Bodies", "Hc", "Zn",
+                                                                 "Mag"};
 
 struct SortedList {
   VisibleBodiesList list;
@@ -34,16 +36,10 @@ void Strings(JsonWriter& json, const std::string* texts, int count) {
 }  // namespace
 
 std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
-  static constexpr char kRowFormat[] = "%-16s %10s %10s %5s\n";
   const VisibleBodiesList list = ListFor(snapshot, options).list;
   std::string text = PrintfText("Visible Bodies: %s\n", LightStateCaption(list.light));
   text += list.dateLine + '\n' + list.positionLine + '\n' + list.lhaAriesLine + '\n';
-  text += PrintfText(kRowFormat, kColumns[0], kColumns[1], kColumns[2], kColumns[3]);
-  for (const TableRow& row : list.rows) {
-    text += PrintfText(kRowFormat, row.cells[0].c_str(), row.cells[1].c_str(), row.cells[2].c_str(),
-                       row.cells[3].c_str());
-  }
-  return text;
+  return text + TableText("%-16s %10s %10s %5s\n", kColumns, list.rows);
 }
 
 void VisibleBodiesJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
