@@ -1,5 +1,9 @@
 #include "almanac_page_report.h"
 
+#include <array>
+#include <string_view>
+
+#include "json_members.h"
 #include "navigation/almanac_page.h"
 #include "report_lines.h"
 
@@ -16,35 +20,6 @@ AlmanacPage PageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& opt
 
 std::string Table(const char* title, const std::string& angle, const std::vector<TableRow>& rows) {
   return TableText("%-16s %10s %12s %5s\n", {title, angle.c_str(), "Declination", "Mag"}, rows);
-}
-
-void Rows(JsonWriter& json, const char* key, const BodyCatalog& catalog,
-          const std::vector<TableRow>& rows) {
-  json.Key(key);
-  json.BeginArray();
-  for (const TableRow& row : rows) {
-    const int k = row.catalogIndex;
-    const CelestialBody& body = catalog.entries[k];
-    json.BeginObject();
-    json.Key("index");
-    json.Integer(k);
-    json.Key("name");
-    json.String(row.cells[0]);
-    json.Key("sha");
-    json.Number(body.sha);
-    json.Key("gha");
-    json.Number(catalog.gha[k]);
-    json.Key("declination");
-    json.Number(body.declination);
-    json.Key("magnitude");
-    json.Number(body.magnitude);
-    json.Key("texts");
-    json.BeginArray();
-    for (const std::string& cell : row.cells) json.String(cell);
-    json.EndArray();
-    json.EndObject();
-  }
-  json.EndArray();
 }
 
 }  // namespace
@@ -68,11 +43,8 @@ void AlmanacPageJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
   json.Key("ghaAries");
   json.Number(snapshot.catalog.gha[kAriesIndex]);
   json.Key("headingLines");
-  json.BeginArray();
-  for (const std::string* line : {&page.dateLine, &page.positionLine, &page.ghaAriesLine}) {
-    json.String(*line);
-  }
-  json.EndArray();
+  json.StringArray(
+      std::array<std::string_view, 3>{page.dateLine, page.positionLine, page.ghaAriesLine});
   json.Key("sortColumn");  // null: the stars in catalog order
   if (options.sortColumn) {
     json.Integer(*options.sortColumn);
@@ -80,13 +52,9 @@ void AlmanacPageJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
     json.Null();
   }
   json.Key("columns");
-  json.BeginArray();
-  for (const char* column : {"Stars", page.angleHeading.c_str(), "Declination", "Mag"}) {
-    json.String(column);
-  }
-  json.EndArray();
-  Rows(json, "stars", snapshot.catalog, page.stars);
-  Rows(json, "planets", snapshot.catalog, page.planets);
+  json.StringArray(std::array{"Stars", page.angleHeading.c_str(), "Declination", "Mag"});
+  TableRowsMember(json, "stars", snapshot.catalog, page.stars, PlaceMembers);
+  TableRowsMember(json, "planets", snapshot.catalog, page.planets, PlaceMembers);
   json.EndObject();
 }
 

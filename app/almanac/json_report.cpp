@@ -2,8 +2,9 @@
 
 #include "foundations/event_times.h"
 #include "foundations/printf_text.h"
-#include "navigation/sun_moon_values.h"
+#include "json_members.h"
 #include "json_writer.h"
+#include "navigation/sun_moon_values.h"
 #include "visible_report.h"
 
 namespace nocturna {
@@ -27,19 +28,10 @@ void EventHours(JsonWriter& json, double hours) {
 }
 
 void Body(JsonWriter& json, const BodyCatalog& catalog, int k) {
-  const CelestialBody& body = catalog.entries[k];
   json.Key("name");
-  json.String(body.name);
-  json.Key("sha");
-  json.Number(body.sha);
-  json.Key("gha");
-  json.Number(catalog.gha[k]);
-  json.Key("declination");
-  json.Number(body.declination);
-  json.Key("hc");
-  json.Number(catalog.hc[k]);
-  json.Key("zn");
-  json.Number(catalog.zn[k]);
+  json.String(catalog.entries[k].name);
+  PlaceMembers(json, catalog, k);
+  HcZnMembers(json, catalog, k);
 }
 
 void MomentMembers(JsonWriter& json, const AlmanacSnapshot& s) {
@@ -131,8 +123,7 @@ void Bodies(JsonWriter& json, const char* key, const BodyCatalog& catalog, int f
   for (int k = first; k <= last; ++k) {
     json.BeginObject();
     Body(json, catalog, k);
-    json.Key("magnitude");
-    json.Number(catalog.entries[k].magnitude);
+    MagnitudeMember(json, catalog, k);
     json.EndObject();
   }
   json.EndArray();
@@ -146,16 +137,8 @@ void AboveHorizon(JsonWriter& json, const BodyCatalog& catalog) {
     json.BeginObject();
     json.Key("name");
     json.String(catalog.entries[k].name);
-    json.Key("hc");
-    json.Number(catalog.hc[k]);
-    json.Key("zn");
-    json.Number(catalog.zn[k]);
-    json.Key("magnitude");
-    if (k == kSunIndex || k == kMoonIndex) {
-      json.Null();
-    } else {
-      json.Number(catalog.entries[k].magnitude);
-    }
+    HcZnMembers(json, catalog, k);
+    MagnitudeMember(json, catalog, k);
     json.EndObject();
   }
   json.EndArray();

@@ -20,6 +20,13 @@ class JsonWriter {
   void String(std::string_view text);
   void Boolean(bool value);
   void Null();
+  // An array of the texts, in order, each as String writes it.
+  template <typename Texts>
+  void StringArray(const Texts& texts) {
+    BeginArray();
+    for (const auto& text : texts) String(text);
+    EndArray();
+  }
   const std::string& Text() const { return text_; }
 
  private:

@@ -1,6 +1,10 @@
 #include "visible_bodies_report.h"
 
+#include <array>
+#include <string_view>
+
 #include "foundations/printf_text.h"
+#include "json_members.h"
 #include "navigation/visible_bodies.h"
 #include "report_lines.h"
 
@@ -27,12 +31,6 @@ SortedList ListFor(const AlmanacSnapshot& snapshot, const TablePageOptions& opti
   return sorted;
 }
 
-void Strings(JsonWriter& json, const std::string* texts, int count) {
-  json.BeginArray();
-  for (int i = 0; i < count; ++i) json.String(texts[i]);
-  json.EndArray();
-}
-
 }  // namespace
 
 std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
@@ -55,41 +53,15 @@ void VisibleBodiesJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
   json.Key("lhaAries");
   json.Number(LhaAries(catalog, snapshot.position));
   json.Key("headingLines");
-  const std::string lines[] = {sorted.list.dateLine, sorted.list.positionLine,
-                               sorted.list.lhaAriesLine};
-  Strings(json, lines, 3);
+  json.StringArray(std::array<std::string_view, 3>{sorted.list.dateLine, sorted.list.positionLine,
+                                                   sorted.list.lhaAriesLine});
   json.Key("degreesAndMinutes");
   json.Boolean(!options.decimal);
   json.Key("sortColumn");
   json.Integer(sorted.sortColumn);
   json.Key("columns");
-  json.BeginArray();
-  for (const char* column : kColumns) json.String(column);
-  json.EndArray();
-  json.Key("rows");
-  json.BeginArray();
-  for (const TableRow& row : sorted.list.rows) {
-    const int k = row.catalogIndex;
-    json.BeginObject();
-    json.Key("index");
-    json.Integer(k);
-    json.Key("name");
-    json.String(row.cells[0]);
-    json.Key("hc");
-    json.Number(catalog.hc[k]);
-    json.Key("zn");
-    json.Number(catalog.zn[k]);
-    json.Key("magnitude");
-    if (k == kSunIndex || k == kMoonIndex) {
-      json.Null();
-    } else {
-      json.Number(catalog.entries[k].magnitude);
-    }
-    json.Key("texts");
-    Strings(json, row.cells.data(), kTableColumnCount);
-    json.EndObject();
-  }
-  json.EndArray();
+  json.StringArray(kColumns);
+  TableRowsMember(json, "rows", catalog, sorted.list.rows, HcZnMembers);
   json.EndObject();
 }
 
