@@ -74,6 +74,15 @@ Output:
                       as a click on its heading does: 0 name, 1 Hc or
                       SHA/GHA, 2 Zn or declination, 3 magnitude (by text, so
                       negative magnitudes come after positive ones)
+
+Receiver check:
+  --nmea-replay LOG   feed a recorded NMEA 0183 log through the same burst
+                      reading, parsing and position step as a receiver on a
+                      serial port: one line per accepted RMC fix (time,
+                      position, ZD), then the counts of bursts, fixes and
+                      rejected bursts; takes no other option but --burst
+  --burst N           bytes per read, 1 to 1048576 (default 500)
+
   -h, --help          this text
   Options may also be written --name=value.
 
