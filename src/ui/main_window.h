@@ -38,6 +38,7 @@ class QWidget;
 namespace nocturna {
 
 class GpsController;
+struct PositionFieldReading;
 class SkyPaintBox;
 class SystemClock;
 
@@ -266,7 +267,11 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void StopAtCurrentTime();
   void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
   void JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind);
-  void ReportNotANumber(bool& reported, const std::string& badText);
+  // Reads a DR position field with `read`: the degrees into `degrees` and the corrected text
+  // back into the field, true; a text that is not a number is reported once (`reported` keeps
+  // the record) and changes nothing, false.
+  bool TakePositionField(QLineEdit* field, PositionFieldReading (*read)(const std::string&),
+                         bool& reported, double& degrees);
 
   BodyCatalog& catalog_;
   SunEventsRecord& events_;

@@ -103,39 +103,38 @@ void TForm1::ZDChange() {
   RepaintChart();
 }
 
-// A field that is not a number is reported once, when it becomes one; nothing else changes.
-void TForm1::ReportNotANumber(bool& reported, const std::string& badText) {
-  if (reported) return;
-  reported = true;
-  Message message;
-  message.kind = MessageKind::Error;
-  message.text = NotANumberMessage(badText);
-  presenter_->Show(message);
+bool TForm1::TakePositionField(QLineEdit* field, PositionFieldReading (*read)(const std::string&),
+                               bool& reported, double& degrees) {
+  const PositionFieldReading reading = read(ToLatin1(field->displayText()));
+  if (!reading.isNumber) {
+    // Reported once, when the field stops being a number.
+    if (!reported) {
+      reported = true;
+      Message message;
+      message.kind = MessageKind::Error;
+      message.text = NotANumberMessage(reading.badText);
+      presenter_->Show(message);
+    }
+    return false;
+  }
+  reported = false;
+  degrees = reading.degrees;
+  WriteBackIfChanged(field, reading.text);
+  return true;
 }
 
 void TForm1::LatitudeChange() {
-  const PositionFieldReading reading =
-      ReadLatitudeField(ToLatin1(controls_.latitude->displayText()));
-  if (!reading.isNumber) {
-    ReportNotANumber(latitudeReported_, reading.badText);
-    return;
+  if (TakePositionField(controls_.latitude, ReadLatitudeField, latitudeReported_,
+                        observer_.drPosition.latitude)) {
+    RepaintChart();
   }
-  latitudeReported_ = false;
-  observer_.drPosition.latitude = reading.degrees;
-  WriteBackIfChanged(controls_.latitude, reading.text);
-  RepaintChart();
 }
 
 void TForm1::Lonchange() {
-  const PositionFieldReading reading =
-      ReadLongitudeField(ToLatin1(controls_.longitude->displayText()));
-  if (!reading.isNumber) {
-    ReportNotANumber(longitudeReported_, reading.badText);
+  if (!TakePositionField(controls_.longitude, ReadLongitudeField, longitudeReported_,
+                         observer_.drPosition.longitude)) {
     return;
   }
-  longitudeReported_ = false;
-  observer_.drPosition.longitude = reading.degrees;
-  WriteBackIfChanged(controls_.longitude, reading.text);
   observer_.zoneDescription = ZoneDescriptionFromLongitude(observer_.drPosition);
   ShowZoneDescription(observer_.zoneDescription);
   RepaintChart();
