@@ -64,34 +64,25 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 // Reads the value of option `name` into `options`; returns a message on failure.
 std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOptions& options) {
-  if (name == "--date") {
+  if (name == "--date" || name == "--zone-date") {
+    const bool ut = name == "--date";
     const auto date = ParseIsoDate(value);
     if (!date) {
-      return "--date " + Quoted(value) + ": expected a UT date YYYY-MM-DD in the years " +
-             std::to_string(kFirstAlmanacYear) + " to " + std::to_string(kLastAlmanacYear);
+      return std::string(name) + " " + Quoted(value) + ": expected a " + (ut ? "UT" : "zone") +
+             " date YYYY-MM-DD in the years " + std::to_string(kFirstAlmanacYear) + " to " +
+             std::to_string(kLastAlmanacYear);
     }
-    options.utDate = date;
+    (ut ? options.utDate : options.zoneDate) = date;
     return {};
   }
-  if (name == "--time") {
+  if (name == "--time" || name == "--zt") {
+    const bool ut = name == "--time";
     const auto time = ParseClockTime(value);
-    if (!time) return "--time " + Quoted(value) + ": expected a UT time HH:MM:SS";
-    options.utTime = time;
-    return {};
-  }
-  if (name == "--zone-date") {
-    const auto date = ParseIsoDate(value);
-    if (!date) {
-      return "--zone-date " + Quoted(value) + ": expected a zone date YYYY-MM-DD in the years " +
-             std::to_string(kFirstAlmanacYear) + " to " + std::to_string(kLastAlmanacYear);
+    if (!time) {
+      return std::string(name) + " " + Quoted(value) + ": expected a " + (ut ? "UT" : "zone") +
+             " time HH:MM:SS";
     }
-    options.zoneDate = date;
-    return {};
-  }
-  if (name == "--zt") {
-    const auto time = ParseClockTime(value);
-    if (!time) return "--zt " + Quoted(value) + ": expected a zone time HH:MM:SS";
-    options.zoneTime = time;
+    (ut ? options.utTime : options.zoneTime) = time;
     return {};
   }
   if (name == "--zd") {
