@@ -1,0 +1,82 @@
+// A receiver that disappears in the middle of a sentence, as when its cable is pulled: the cut
+// sentence never becomes a position, the last good fix stays, the user is told once that no fix
+// is coming, and the GPS stops promptly and can be started again.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "gps/gps_controller.h"
+#include "gps/gps_port.h"
+#include "platform/system_clock.h"
+#include "serial_test_support.h"
+
+namespace nocturna {
+namespace {
+
+using testing::FakeGpsWindow;
+using testing::PortMap;
+using testing::PtyReceiver;
+using testing::PumpUntil;
+using namespace std::chrono_literals;
+
+const std::string kOpened = "GPS is open on COM1\n\rAcquiring Satellites - Please Wait";
+const std::string kPoorCoverage = "GPS coverage is poor, Please Wait";
+const std::string kNotFound = "Could not find a GPS\n\rPlease check to see if a GPS is attached!";
+const std::string kOpenFailed = "Could not open GPS\n\rPlease retry";
+
+std::string Sentence(const std::string& body) {
+  unsigned sum = 0;
+  for (const char c : body) sum ^= static_cast<unsigned char>(c);
+  char checksum[4];
+  std::snprintf(checksum, sizeof checksum, "*%02X", sum);
+  return "$" + body + checksum + "\r\n";
+}
+
+class NoClock : public SystemClock {
+ public:
+  UtcCalendar ReadUtc() const override { return {}; }
+  bool SetUtc(const UtcCalendar&) override { return false; }
+};
+
+TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
+  // 48°07.038'N 11°31.000'E; the position is kept north and WEST positive.
+  const DrPosition good{48.0 + 7.038 / 60.0, -(11.0 + 31.0 / 60.0)};
+  // The line goes in the longitude: everything up to there reads well, but no fix may come of it.
+  const std::string cut = "$GPRMC,123520,A,4807.038,N,0113";
+  FakeGpsWindow window;
+  NoClock clock;
+  PtyReceiver receiver;
+  const PortMap map({receiver.DevicePath()});
+  receiver.Repeat(Sentence("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W"), 300ms);
+  GpsController controller(window, clock);
+  controller.SpeedGPSClick(true);
+  ASSERT_TRUE(controller.IsOn());
+  ASSERT_TRUE(PumpUntil([&] { return !window.fixes.empty(); }, 3000));
+
+  receiver.StopRepeating();
+  receiver.Write("\r\n" + cut);
+  receiver.HangUp();
+  // Failed reads count as bursts without a fix: ten of them, a second apart, bring the message.
+  EXPECT_TRUE(PumpUntil([&] { return window.presenter.shown.size() >= 2; }, 20000));
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kOpened, kPoorCoverage}));
+  for (const testing::AppliedFix& fix : window.fixes) {
+    EXPECT_NEAR(fix.position.latitude, good.latitude, 1e-9);
+    EXPECT_NEAR(fix.position.longitude, good.longitude, 1e-9);
+  }
+
+  const auto start = std::chrono::steady_clock::now();
+  controller.SpeedGPSClick(false);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+  EXPECT_FALSE(controller.IsOn());
+
+  // Started again with the receiver gone: told plainly, nothing left running.
+  window.presenter.shown.clear();
+  controller.SpeedGPSClick(true);
+  EXPECT_FALSE(controller.IsOn());
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+  controller.SpeedGPSClick(false);
+}
+
+}  // namespace
+}  // namespace nocturna
