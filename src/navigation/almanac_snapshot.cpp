@@ -28,26 +28,27 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
 }
 
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
-                       const DrPosition& position) {
+                       const DrPosition& position, [[maybe_unused]] const EphemerisChoice& choice) {
   ComputeSunEvents(events, zoneDate, position);
   ComputeMoonEvents(events, zoneDate, position);
   ComputeSunMeridianAndPvc(events, zoneDate, position.latitude, position.longitude);
 }
 
 double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
-                              const ClockTime& utClock, const DrPosition& position) {
+                              const ClockTime& utClock, const DrPosition& position,
+                              [[maybe_unused]] const EphemerisChoice& choice) {
   const double ghaAries = ComputePositions(catalog, utDate, utClock);
   ReduceSights(catalog, position.latitude, position.longitude);
   return ghaAries;
 }
 
 AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
-                                    const DrPosition& position) {
+                                    const DrPosition& position, const EphemerisChoice& choice) {
   AlmanacSnapshot snapshot{AlmanacMomentOf(zoneTime, zoneDescription), zoneDescription, position,
-                           BuildCatalog(), SunEventsRecord{}, 0.0};
-  RunDailyEphemeris(snapshot.events, snapshot.moment.zoneDate, position);
+                           BuildCatalog(), SunEventsRecord{}, 0.0, choice};
+  RunDailyEphemeris(snapshot.events, snapshot.moment.zoneDate, position, choice);
   snapshot.ghaAries = ComputeMomentPositions(snapshot.catalog, snapshot.moment.utDate,
-                                             snapshot.moment.utClock, position);
+                                             snapshot.moment.utClock, position, choice);
   return snapshot;
 }
 

@@ -4,6 +4,7 @@
 // chart's paint and the command-line almanac run the same steps through these functions.
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/body_ephemeris.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 #include "navigation/body_catalog.h"
@@ -26,12 +27,13 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription);
 // positive): Sun events, Moon events, then meridian passage and prime-vertical crossings,
 // in that order (event times in UT hours or sentinels).
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
-                       const DrPosition& position);
+                       const DrPosition& position, const EphemerisChoice& choice = {});
 
 // All 64 bodies to the UT moment (SHA, GHA, declination; degrees) and their Hc and Zn for the
 // position. Returns GHA Aries in degrees. Allocates nothing.
 double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
-                              const ClockTime& utClock, const DrPosition& position);
+                              const ClockTime& utClock, const DrPosition& position,
+                              const EphemerisChoice& choice = {});
 
 // Everything one moment and place give, computed from scratch.
 struct AlmanacSnapshot {
@@ -41,10 +43,12 @@ struct AlmanacSnapshot {
   BodyCatalog catalog;
   SunEventsRecord events;   // the zone date's events, UT hours or sentinels
   double ghaAries = 0;      // degrees
+  EphemerisChoice ephemeris;  // the theory that filled the catalog and the records
 };
 
 // A fresh catalog, the daily run for the zone date, then the UT moment.
 AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
-                                    const DrPosition& position);
+                                    const DrPosition& position,
+                                    const EphemerisChoice& choice = {});
 
 }  // namespace nocturna
