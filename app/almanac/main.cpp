@@ -27,6 +27,9 @@ namespace nocturna {
 // nmea_replay_report.cpp: --nmea-replay FILE [--burst N].
 bool WantsNmeaReplay(const std::vector<std::string>& args);
 int RunNmeaReplay(const std::vector<std::string>& args);
+// sight_reduction_report.cpp: --reduce SIGHTS.csv --lat LAT --lon LON [...].
+bool WantsSightReduction(const std::vector<std::string>& args);
+int RunSightReduction(const std::vector<std::string>& args);
 
 namespace {
 
@@ -85,6 +88,7 @@ int WritePictures([[maybe_unused]] const AlmanacOptions& options,
 
 int Run(const std::vector<std::string>& args) {
   if (WantsNmeaReplay(args)) return RunNmeaReplay(args);
+  if (WantsSightReduction(args)) return RunSightReduction(args);
   const OptionsOutcome parsed = ParseAlmanacOptions(args);
   if (!parsed.error.empty()) return Fail(parsed.error);
   const AlmanacOptions& options = parsed.options;

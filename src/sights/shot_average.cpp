@@ -62,17 +62,26 @@ void FitGroup(const std::vector<SightRecord>& log, ShotAverage& group) {
     t[i] = (log[group.shots[i]].utc - first) * kMinutesPerDay;
     h[i] = log[group.shots[i]].hsDegrees * 60.0;
   }
+  // The worst shot of those kept goes when it strays from the line through the others, one at
+  // a time, so that one bad shot does not drag its neighbours out with it.
   group.outliers.assign(n, false);
-  if (n >= 4) {
+  for (std::size_t kept = n; kept >= 4; --kept) {
+    std::size_t worst = n;
+    double worstExcess = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
-      std::vector<bool> others(n, true);
-      others[i] = false;
+      if (group.outliers[i]) continue;
+      std::vector<bool> others(n);
+      for (std::size_t k = 0; k < n; ++k) others[k] = !group.outliers[k] && k != i;
       const LineFit fit = FitLine(t, h, others);
       const double limit = std::max(kOutlierMinutes, 3.0 * Scatter(t, h, others, fit));
-      group.outliers[i] = std::abs(h[i] - fit.At(t[i])) > limit;
+      const double excess = std::abs(h[i] - fit.At(t[i])) - limit;
+      if (excess > worstExcess) {
+        worstExcess = excess;
+        worst = i;
+      }
     }
-    const auto kept = std::count(group.outliers.begin(), group.outliers.end(), false);
-    if (kept < 2) group.outliers.assign(n, false);  // no consensus: keep them all
+    if (worst == n) break;
+    group.outliers[worst] = true;
   }
   std::vector<bool> use(n);
   for (std::size_t i = 0; i < n; ++i) use[i] = !group.outliers[i];

@@ -75,7 +75,7 @@ bool ReadField(Column column, std::string_view text, SightRecord& sight, std::st
     }
     case kHs: {
       const auto hs = ParseSextantAltitude(text);
-      if (!hs) return quoted("a sextant altitude (34\xB0" "12.3', 34 12.3 or 34.205, -5 to 90 degrees)");
+      if (!hs) return quoted("a sextant altitude (degrees and minutes as 34 12.3, or 34.205; -5 to 90)");
       sight.hsDegrees = *hs;
       return true;
     }

@@ -278,3 +278,54 @@ TEST(AlmanacCli, HelpExplainsTheOptions) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kEveningStars = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/evening_stars.csv";
+
+// The log was made at 38°30.0'N 024°15.0'W; from a DR 50 miles off the fix comes back to it,
+// the stray Dubhe shot is marked, and the JSON carries the same fix.
+TEST(AlmanacCli, ReducesASightLogToAFix) {
+  const RunResult text = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon", "023W30.0"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"Sight reduction (standard ephemeris)", "47\xC2\xB0" "57.7'",
+                               "6 (outlier, +", "Fix 38\xC2\xB0" "30.0'N 024\xC2\xB0" "15.0'W"}) {
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+  }
+  const RunResult json = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon",
+                                     "023W30.0", "--json", "--precise"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const std::size_t fix = json.out.find("\"fix\"");
+  ASSERT_NE(fix, std::string::npos);
+  EXPECT_NEAR(JsonNumber(json.out, "latitude", fix), 38.5, 0.1 / 60.0);
+  EXPECT_NEAR(JsonNumber(json.out, "longitudeWest", fix), 24.25, 0.15 / 60.0);
+  EXPECT_NE(json.out.find("\"ephemeris\":\"precise\""), std::string::npos);
+}
+
+TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
+  const std::string bad = ::testing::TempDir() + "bad_sights_" + std::to_string(getpid()) + ".csv";
+  if (FILE* file = std::fopen(bad.c_str(), "wb")) {
+    std::fputs("utc,body,limb,hs,ic,eye\n2026-12-09 18:40:00,Vega,,47 57.7,-1.5,3\n"
+               "2026-12-09 18:42:30,Aldebaran,,7 72.0,-1.5,3\n", file);
+    std::fclose(file);
+  }
+  struct Case { std::vector<std::string> args; const char* named; };
+  const Case cases[] = {
+      {{"--reduce", bad, "--lat", "39N", "--lon", "23W"}, "line 3 (sight 2), column hs: \"7 72.0\""},
+      {{"--reduce", kEveningStars, "--lat", "39N"}, "--lat and --lon"},
+      {{"--reduce", kEveningStars, "--lat", "39", "--lon", "23W"}, "--lat '39'"},
+      {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--speed", "-3"}, "--speed '-3'"},
+      {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--dr-time", "19:00"}, "--dr-time '19:00'"},
+      {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--chart", "x.png"}, "not --chart"},
+      {{"--reduce", "/nonexistent/sights.csv", "--lat", "39N", "--lon", "23W"}, "cannot read"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = RunAlmanac(c.args);
+    EXPECT_EQ(run.exitCode, 2) << c.named;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.named << " said: " << run.err;
+  }
+  std::remove(bad.c_str());
+}
+
+}  // namespace
