@@ -1,0 +1,71 @@
+// A fix from 20 sights: the whole log reduced (each shot brought to its moment by the
+// ephemeris, corrections, shot averaging, iterated least squares), and the least squares
+// alone, beside one moment's ComputeMomentPositions, which the reduction calls per shot.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "navigation/almanac_snapshot.h"
+#include "sights/dead_reckoning.h"
+#include "sights/sight_body.h"
+#include "sights/sight_fields.h"
+#include "sights/sight_log_reduction.h"
+
+namespace nocturna {
+namespace {
+
+constexpr int kSights = 20;
+
+// Twenty star sights a minute apart, as a navigator at 38.5 N 24.25 W would read them.
+std::vector<SightRecord> TwentySights() {
+  const char* stars[] = {"Vega", "Fomalhaut", "Dubhe", "Aldebaran", "Deneb"};
+  const DrPosition truth{38.5, 24.25};
+  BodyCatalog catalog = BuildCatalog();
+  std::vector<SightRecord> log;
+  for (int i = 0; i < kSights; ++i) {
+    SightRecord sight;
+    sight.utc = *ParseUtcMoment("2026-12-09 18:40:00") + i * 11.0 / 1440.0;
+    sight.body = stars[i % 5];
+    sight.conditions = {-1.5, 3.0, 10, 1010};
+    const int body = *FindSightBody(sight.body);
+    const SightLine line = ReduceSight(catalog, body, sight, truth, {});
+    sight.hsDegrees = SextantAltitudeFor(line.hcDegrees, sight.conditions, {}).value_or(20.0);
+    log.push_back(sight);
+  }
+  return log;
+}
+
+void BM_FixFromTwentySights(benchmark::State& state) {
+  const std::vector<SightRecord> log = TwentySights();
+  const DateTime fixTime = log.back().utc;
+  for (auto _ : state) {
+    const SightLogReduction reduction =
+        ReduceSightLog(log, {39.0, 23.5}, fixTime, {45.0, 6.0}, {});
+    benchmark::DoNotOptimize(reduction.fix.position);
+  }
+}
+BENCHMARK(BM_FixFromTwentySights)->Unit(benchmark::kMicrosecond);
+
+void BM_LeastSquaresOfTwentyLines(benchmark::State& state) {
+  const std::vector<SightRecord> log = TwentySights();
+  const SightLogReduction reduced = ReduceSightLog(log, {39.0, 23.5}, log.back().utc, {}, {});
+  std::vector<FixLine> lines;
+  for (const SightLine& s : reduced.shots)
+    lines.push_back({s.utc, s.ghaDegrees, s.declinationDegrees, s.corrections.observedAltitudeDegrees});
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FixFromLines(lines, {39.0, 23.5}, log.back().utc, {45.0, 6.0}).position);
+  }
+}
+BENCHMARK(BM_LeastSquaresOfTwentyLines)->Unit(benchmark::kMicrosecond);
+
+void BM_OneMomentsPositions(benchmark::State& state) {
+  BodyCatalog catalog = BuildCatalog();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        ComputeMomentPositions(catalog, {12, 9, 2026}, {18, 40, 0}, {38.5, 24.25}));
+  }
+}
+BENCHMARK(BM_OneMomentsPositions)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace nocturna
