@@ -164,24 +164,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const ReduceOptions&
                        FormatAltAz(line.znDegrees, false, 3).c_str(),
                        FormatIntercept(line.interceptMiles).c_str());
   }
-  const SightFix& fix = reduction.fix;
   page += "\n";
-  if (!fix.found) return page + "No fix: " + fix.problem + "\n";
-  page += PrintfText("Fix %s %s at %s UTC (%d iterations)\n", FormatLatitude(fix.position.latitude).c_str(),
-                     FormatLongitude(fix.position.longitude).c_str(), FormatUtcMoment(fix.utc).c_str(),
-                     fix.iterations);
-  page += PrintfText("Error ellipse %.1f x %.1f nm, major axis %05.1f\xB0 (%s)\n", fix.semiMajorMiles,
-                     fix.semiMinorMiles, fix.majorAxisDegrees,
-                     fix.ellipseFromResiduals ? "from the residuals"
-                                              : "two lines: a sight error of 1' assumed");
-  page += "Residuals";
-  for (std::size_t i = 0; i < fix.residualsMiles.size(); ++i)
-    page += PrintfText("%s %zu: %s nm", i ? "," : "", i + 1,
-                       FormatSignedTenths(fix.residualsMiles[i]).c_str());
-  page += "\n";
-  if (fix.poorGeometry)
-    page += PrintfText("Warning: poor geometry, the lines cross at %.0f\xB0 at best\n",
-                       fix.widestCrossingDegrees);
+  for (const std::string& line : FixReportLines(reduction.fix)) page += line + "\n";
   return page;
 }
 

@@ -1,5 +1,6 @@
 #include "sights/sight_fields.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -94,6 +95,49 @@ std::optional<DateTime> ParseUtcMoment(std::string_view text) {
       *day > DaysInMonth(*year, *month) || *hour > 23 || *minute > 59 || *second > 59)
     return std::nullopt;
   return EncodeDateTime(*year, *month, *day, *hour, *minute, *second);
+}
+
+namespace {
+
+// The number before a unit word, and whether the text ended with that word.
+bool TakeSuffix(std::string_view& text, std::string_view word) {
+  text = Trim(text);
+  if (text.size() < word.size()) return false;
+  std::string_view tail = text.substr(text.size() - word.size());
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(tail[i])) != word[i]) return false;
+  }
+  text.remove_suffix(word.size());
+  return true;
+}
+
+}  // namespace
+
+std::optional<double> ParseIndexCorrection(std::string_view text) {
+  double sign = 1.0;
+  if (TakeSuffix(text, "off")) {
+    sign = 1.0;
+  } else if (TakeSuffix(text, "on")) {
+    sign = -1.0;
+  }
+  const auto minutes = ParseDecimal(text);
+  if (!minutes || std::abs(*minutes) > kLargestIndexCorrection) return std::nullopt;
+  if (sign < 0.0 && *minutes < 0.0) return std::nullopt;  // "-1.5 on" says it twice
+  return sign * *minutes;
+}
+
+std::optional<double> ParseHeightOfEye(std::string_view text, bool feetByDefault) {
+  bool feet = feetByDefault;
+  if (TakeSuffix(text, "ft")) {
+    feet = true;
+  } else if (TakeSuffix(text, "m")) {
+    feet = false;
+  }
+  const auto height = ParseDecimal(text);
+  if (!height) return std::nullopt;
+  const double metres = feet ? *height * kMetresPerFoot : *height;
+  if (metres < 0.0 || metres > kHighestEye) return std::nullopt;
+  return metres;
 }
 
 std::optional<Limb> ParseLimb(std::string_view text) {

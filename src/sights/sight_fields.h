@@ -32,6 +32,15 @@ std::optional<double> ParseSextantAltitude(std::string_view text);
 // 1901..2099, as days since 1899-12-30.
 std::optional<DateTime> ParseUtcMoment(std::string_view text);
 
+// An index correction in minutes of arc as typed: "1.5 off" (off the arc, added), "1.5 on"
+// (on the arc, subtracted) or a signed number of minutes; within kLargestIndexCorrection.
+std::optional<double> ParseIndexCorrection(std::string_view text);
+
+// A height of eye in metres from "3.5", "3.5 m" or, in feet, "11.5 ft"; 0 to kHighestEye m.
+// feetByDefault: a bare number is feet.
+std::optional<double> ParseHeightOfEye(std::string_view text, bool feetByDefault);
+inline constexpr double kMetresPerFoot = 0.3048;
+
 // "L" lower, "U" upper, "" centre (either case).
 std::optional<Limb> ParseLimb(std::string_view text);
 

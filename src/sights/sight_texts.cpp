@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "foundations/printf_text.h"
+#include "foundations/text_forms.h"
+#include "sights/sight_fields.h"
 
 namespace nocturna {
 
@@ -24,6 +26,28 @@ std::string CautionText(AltitudeCaution caution) {
     case AltitudeCaution::none: break;
   }
   return "";
+}
+
+std::vector<std::string> FixReportLines(const SightFix& fix) {
+  if (!fix.found) return {"No fix: " + fix.problem};
+  std::vector<std::string> lines;
+  lines.push_back(PrintfText("Fix %s %s at %s UTC (%d iterations)",
+                             FormatLatitude(fix.position.latitude).c_str(),
+                             FormatLongitude(fix.position.longitude).c_str(),
+                             FormatUtcMoment(fix.utc).c_str(), fix.iterations));
+  lines.push_back(PrintfText("Error ellipse %.1f x %.1f nm, major axis %05.1f\xB0 (%s)",
+                             fix.semiMajorMiles, fix.semiMinorMiles, fix.majorAxisDegrees,
+                             fix.ellipseFromResiduals ? "from the residuals"
+                                                      : "two lines: a sight error of 1' assumed"));
+  std::string residuals = "Residuals";
+  for (std::size_t i = 0; i < fix.residualsMiles.size(); ++i)
+    residuals += PrintfText("%s %zu: %s nm", i ? "," : "", i + 1,
+                            FormatSignedTenths(fix.residualsMiles[i]).c_str());
+  lines.push_back(residuals);
+  if (fix.poorGeometry)
+    lines.push_back(PrintfText("Warning: poor geometry, the lines cross at %.0f\xB0 at best",
+                               fix.widestCrossingDegrees));
+  return lines;
 }
 
 }  // namespace nocturna

@@ -2,8 +2,10 @@
 // The sight form's texts, shared by the Sights window and the command line (Windows-1252,
 // degree sign 0xB0).
 #include <string>
+#include <vector>
 
 #include "sights/sight_corrections.h"
+#include "sights/sight_fix.h"
 
 namespace nocturna {
 
@@ -15,5 +17,9 @@ std::string FormatCorrectionMinutes(double minutes);
 std::string FormatIntercept(double miles);
 // "" / "below 5 deg: refraction uncertain" / "below the horizon: not reduced".
 std::string CautionText(AltitudeCaution caution);
+
+// The fix as lines of text: position and time, the ellipse, the residuals, the geometry
+// warning; or "No fix: " and the reason.
+std::vector<std::string> FixReportLines(const SightFix& fix);
 
 }  // namespace nocturna

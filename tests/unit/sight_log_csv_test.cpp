@@ -27,6 +27,15 @@ TEST(SightFields, SextantAltitudeForms) {
   EXPECT_EQ(FormatSextantAltitude(34.205), "34 12.30");
   EXPECT_EQ(FormatSextantAltitude(-0.5), "-0 30.00");
   EXPECT_EQ(FormatSextantAltitude(9.99999999), "10 00.00");
+  EXPECT_EQ(ParseIndexCorrection("1.5 off"), 1.5);
+  EXPECT_EQ(ParseIndexCorrection("1.5 ON"), -1.5);
+  EXPECT_EQ(ParseIndexCorrection("-0.8"), -0.8);
+  EXPECT_FALSE(ParseIndexCorrection("-1.5 on"));
+  EXPECT_FALSE(ParseIndexCorrection("61"));
+  EXPECT_NEAR(*ParseHeightOfEye("10 ft", false), 3.048, 1e-12);
+  EXPECT_NEAR(*ParseHeightOfEye("10", true), 3.048, 1e-12);
+  EXPECT_EQ(ParseHeightOfEye("3.5 m", true), 3.5);
+  EXPECT_FALSE(ParseHeightOfEye("-2", false));
   EXPECT_FALSE(ParseUtcMoment("2026-02-29 10:00:00"));
   EXPECT_FALSE(ParseUtcMoment("2026-12-09 24:00:00"));
   EXPECT_EQ(FormatUtcMoment(*ParseUtcMoment("2024-02-29T23:59:59")), "2024-02-29 23:59:59");
