@@ -111,6 +111,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectPicking();
   ConnectGps();
   ConnectHelp();
+  ConnectSights();
   Initialize();
 }
 

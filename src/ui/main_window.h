@@ -262,6 +262,9 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ConnectPicking();
   void ConnectGps();
   void ConnectHelp();
+  // main_window_sights.cpp: Action > "Sights..." and the "Sights" button open the Sights window.
+  void ConnectSights();
+  void SightsButtonClick();
   void Initialize();
   bool ReadSavedPosition(DrPosition& position);
   void StopAtCurrentTime();

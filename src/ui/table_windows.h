@@ -3,6 +3,7 @@
 // almanac: their settings for the whole run, and the two steps tests replace.
 #include <QDialog>
 #include <functional>
+#include <string>
 
 #include "ui/almanac_form.h"
 #include "ui/star_list_form.h"
@@ -17,6 +18,10 @@ struct TableWindows {
   std::function<void(QDialog&)> showModal;
   // Chooses the printer for the windows' "Print" buttons; empty: the print dialog.
   PrinterChoice choosePrinter;
+  // The Sights window's file choice (open: false, save as: true; empty text: cancelled) and
+  // its log's path; empty: the file dialog and the default sight log.
+  std::function<std::string(QWidget*, bool)> chooseSightLogFile;
+  std::string sightLogPath;
 };
 
 }  // namespace nocturna

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   QTemporaryDir home;
   qputenv("HOME", home.path().toLocal8Bit());
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
