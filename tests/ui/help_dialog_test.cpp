@@ -204,3 +204,19 @@ TEST(HelpDialog, LeavesNoWindowOpen) {
 
 }  // namespace
 }  // namespace nocturna
+
+namespace nocturna {
+namespace {
+
+// Typing the heading "Sight reduction" lands on that heading's own paragraph.
+TEST(HelpDialog, SightReductionHeadingIsFoundByTyping) {
+  ShownHelp help;
+  QLineEdit* typed = help.list->lineEdit();
+  typed->selectAll();
+  QTest::keyClicks(typed, QStringLiteral("Sight reduction"));
+  const QTextBlock block = help.edit->document()->findBlock(help.SelectionStart());
+  EXPECT_EQ(block.text(), QStringLiteral("Sight reduction"));
+}
+
+}  // namespace
+}  // namespace nocturna
