@@ -83,6 +83,31 @@ Receiver check:
                       rejected bursts; takes no other option but --burst
   --burst N           bytes per read, 1 to 1048576 (default 500)
 
+Sight reduction:
+  --reduce SIGHTS.csv reduce a sight log to lines of position and a fix: each
+                      sight's dip, Ha, refraction, semi-diameter, parallax, Ho,
+                      Hc, Zn and intercept, the shots of one body averaged (a
+                      straight line through Hs against time, outliers named),
+                      then the fix with its error ellipse and residuals. The
+                      log's header line names its columns: utc (YYYY-MM-DD
+                      HH:MM:SS), body (a catalog name: Sun, Moon, Venus,
+                      Kochub...), limb (L, U or empty), hs (34 12.3 or
+                      34.205), ic (minutes, added to Hs), eye (metres), and
+                      optionally temp (deg C, default 10) and pressure (hPa,
+                      default 1010). A bad row exits 2 naming its line and
+                      column. Needs --lat and --lon: the DR at the fix time
+  --dr-time "YYYY-MM-DD HH:MM:SS"
+                      the UTC of the DR and of the fix (default: the last
+                      sight's time)
+  --course DEG, --speed KN
+                      course and speed made good (default 0): each line of
+                      position is moved to the fix time along them
+  --precise           the precise ephemeris instead of the standard one
+  --dut1 SECONDS      UT1 - UTC for the precise ephemeris, -1 to 1
+  With --json the same values unformatted: degrees, corrections in minutes of
+  arc, intercepts (toward positive), residuals and ellipse in nautical miles,
+  longitudeWest west positive.
+
   -h, --help          this text
   Options may also be written --name=value.
 

@@ -86,10 +86,15 @@ TEST(ManPage, EveryOptionOfHelpHasAnEntry) {
 }
 
 TEST(ManPage, EveryExampleRuns) {
-  // Each example runs in a folder of its own, which holds the GPS log the replay example names.
+  // Each example runs in a folder of its own, which holds the GPS log the replay example names
+  // and the sight log the reduction example names.
   char folder[] = "/tmp/nocturna_man_examples_XXXXXX";
   ASSERT_NE(mkdtemp(folder), nullptr);
   std::ofstream(std::string(folder) + "/passage.log").close();
+  {
+    std::ifstream sights(NOCTURNA_TEST_DATA_DIR "/sights/evening_stars.csv");
+    std::ofstream(std::string(folder) + "/sights.csv") << sights.rdbuf();
+  }
   const std::vector<std::string> lines = ManPageLines();
   int examples = 0;
   bool inExample = false;
