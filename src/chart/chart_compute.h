@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "foundations/event_times.h"
+#include "chart/observer_state.h"
 #include "navigation/almanac_snapshot.h"
 #include "navigation/body_catalog.h"
-#include "ui/observer_state.h"
+#include "navigation/event_times.h"
 
 namespace nocturna {
 

@@ -4,9 +4,9 @@
 // finds what is drawn there, rotated or mirrored; no visibility test is made.
 #include <vector>
 
+#include "chart/chart_geometry.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
-#include "ui/chart_geometry.h"
 
 namespace nocturna {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_compute.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
 
 namespace nocturna {
 

@@ -5,10 +5,10 @@
 #include <QFont>
 #include <vector>
 
+#include "chart/chart_geometry.h"
+#include "chart/data_block.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_geometry.h"
-#include "ui/data_block.h"
-#include "ui/observer_state.h"
 
 class QPainter;
 class QString;

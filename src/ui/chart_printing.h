@@ -4,12 +4,12 @@
 // astronomy: it prints what the last chart pass left in the catalog and the records.
 #include <vector>
 
+#include "chart/chart_compute.h"
+#include "chart/chart_geometry.h"
+#include "chart/data_block.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
-#include "ui/chart_geometry.h"
 #include "ui/chart_painter.h"
-#include "ui/data_block.h"
-#include "ui/observer_state.h"
 
 class QPainter;
 class QPrinter;

@@ -358,9 +358,8 @@ void TForm1::Initialize() {
   observer_.drPosition = home;
   observer_.zoneDescription = ZoneDescriptionFromLongitude(home);
   ShowZoneDescription(observer_.zoneDescription);
-  observer_.universalTime = CurrentUniversalTime();
+  observer_.SetUniversalTime(CurrentUniversalTime());
   WritePositionTexts(FormatLatitude(home.latitude), FormatLongitude(home.longitude));
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
   ShowZoneTimeInPickers();
   observer_.staticTime = true;
 }

@@ -13,14 +13,14 @@
 #include <memory>
 #include <string>
 
+#include "chart/chart_compute.h"
+#include "chart/chart_geometry.h"
+#include "chart/event_navigation.h"
+#include "chart/observer_state.h"
 #include "gps/gps_window.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
-#include "ui/chart_compute.h"
-#include "ui/chart_geometry.h"
 #include "ui/current_universal_time.h"
-#include "ui/event_navigation.h"
-#include "ui/observer_state.h"
 #include "ui/table_windows.h"
 
 class QAction;

@@ -44,8 +44,7 @@ void TForm1::StopAtCurrentTime() {
   observer_.staticTime = true;
   timer1_->stop();
   observer_.drawSky = true;
-  observer_.universalTime = CurrentUniversalTime();
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
+  observer_.SetUniversalTime(CurrentUniversalTime());
   ShowZoneTimeInPickers();
   RepaintChart();
 }
