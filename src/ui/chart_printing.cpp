@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 
@@ -98,6 +99,12 @@ void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
   footer.fontSize = kFooterFontSize;
   DrawDataBlock(painter, footer, PrintedFooterLines());
   DrawSky(painter, page.chart, observer, catalog, PrintedSkyStyle());
+}
+
+bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,

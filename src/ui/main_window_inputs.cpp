@@ -57,7 +57,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 DateTime TForm1::CurrentUniversalTime() {
-  const UniversalClockReading reading = clock_();
+  const UniversalClockReading reading = services_.clock();
   observer_.daylightHours = reading.daylightHours;
   return reading.universalTime;
 }

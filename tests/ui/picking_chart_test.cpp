@@ -48,7 +48,7 @@ class PickingWindowTest : public MemoryWindowTest {
 TEST_F(PickingWindowTest, TheBodyDrawnUnderTheMouseIsTheOneNamed) {
   clockTime = EncodeDateTime(2026, 6, 1, 15, 30, 0);  // the Sun high in the south-east
   Open();
-  form->PaintChartNow();
+  MainWindowTestAccess::PaintChartNow(*form);
   const QPoint upright = SunOnThePicture();
   QTest::mouseClick(form->Controls().skyPaintBox, Qt::LeftButton, {}, upright);
   EXPECT_TRUE(Has(Captions(), "Sun"));
@@ -56,9 +56,9 @@ TEST_F(PickingWindowTest, TheBodyDrawnUnderTheMouseIsTheOneNamed) {
     QTest::mouseClick(Find<QPushButton>(toggle), Qt::LeftButton);
     const QPoint drawn = SunOnThePicture();
     ASSERT_GT((drawn - upright).manhattanLength(), 40) << toggle;
-    form->SkyPaintBoxClick(drawn.x(), drawn.y());
+    QTest::mouseClick(form->Controls().skyPaintBox, Qt::LeftButton, {}, drawn);
     EXPECT_TRUE(Has(Captions(), "Sun")) << toggle;
-    form->SkyPaintBoxClick(upright.x(), upright.y());
+    QTest::mouseClick(form->Controls().skyPaintBox, Qt::LeftButton, {}, upright);
     EXPECT_FALSE(Has(Captions(), "Sun")) << toggle;
   }
 }
@@ -66,14 +66,15 @@ TEST_F(PickingWindowTest, TheBodyDrawnUnderTheMouseIsTheOneNamed) {
 // The handler shows one box per body under the click, from what the last paint left.
 TEST_F(PickingWindowTest, OverlappingSymbolsGiveOneBoxEachInCatalogOrder) {
   Open();
-  BodyCatalog& catalog = form->Catalog();
+  BodyCatalog& catalog = MainWindowTestAccess::Catalog(*form);
   for (int k = 1; k < kBodyCount; ++k) catalog.hc[k] = -90.0;
   Place(catalog, 10, 90.0, 0.0, 1.0);
   Place(catalog, 3, 90.0, 0.0, 3.0);
   const ChartGeometry g = form->ScreenGeometry();
-  form->SkyPaintBoxClick(TruncToInt(g.centreX), TruncToInt(g.centreY));
+  QTest::mouseClick(form->Controls().skyPaintBox, Qt::LeftButton, {},
+                    QPoint(TruncToInt(g.centreX), TruncToInt(g.centreY)));
   EXPECT_EQ(Captions(), (std::vector<std::string>{catalog.entries[3].name, catalog.entries[10].name}));
-  form->SkyPaintBoxClick(5, 5);
+  QTest::mouseClick(form->Controls().skyPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_TRUE(presenter.shown.empty());
 }
 
