@@ -11,7 +11,8 @@
 namespace nocturna {
 
 // Catalog positions 1..63 whose symbol box holds the pixel (px, py), edges included, in catalog
-// order. The catalog holds the results of the last paint; px, py are the paint box's pixels.
+// order. The catalog holds the results of the last paint (hc, zn in degrees); px, py are the
+// pixels of the target the geometry describes; the signs are the chart's rotation and mirror.
 std::vector<int> BodiesAt(const BodyCatalog& catalog, const ChartGeometry& geometry,
                           int rotateSign, int flipSign, int px, int py);
 
