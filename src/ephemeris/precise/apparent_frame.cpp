@@ -1,5 +1,8 @@
 #include "ephemeris/precise/apparent_frame.h"
 
+#include "ephemeris/precise/vsop87_bodies.h"
+#include "ephemeris/precise/vsop87_evaluation.h"
+
 namespace nocturna {
 namespace {
 
@@ -21,16 +24,19 @@ ApparentPlace PlaceOfIntermediate(const ApparentFrame& frame, const double cirs[
 
 ApparentFrame MakeApparentFrame(const PreciseInstant& instant) {
   ApparentFrame frame;
-  double earthBarycentric[2][3];
-  eraEpv00(instant.ttJd1, instant.ttJd2, frame.earthHeliocentric, earthBarycentric);
+  const HeliocentricState earth = EvaluateVsop(Vsop87bEarth(), instant.ttJd1, instant.ttJd2);
+  for (int axis = 0; axis < 3; ++axis) {
+    frame.earthHeliocentric[0][axis] = earth.position[axis];
+    frame.earthHeliocentric[1][axis] = earth.velocity[axis];
+  }
   double rnpb[3][3];
-  eraPnm06a(instant.ttJd1, instant.ttJd2, rnpb);
+  eraPnm00b(instant.ttJd1, instant.ttJd2, rnpb);
   double x = 0.0;
   double y = 0.0;
   eraBpn2xy(rnpb, &x, &y);
-  const double s = eraS06(instant.ttJd1, instant.ttJd2, x, y);
-  eraApci(instant.ttJd1, instant.ttJd2, earthBarycentric, frame.earthHeliocentric[0], x, y, s,
-          &frame.astrom);
+  const double s = eraS00(instant.ttJd1, instant.ttJd2, x, y);
+  eraApci(instant.ttJd1, instant.ttJd2, frame.earthHeliocentric, frame.earthHeliocentric[0], x, y,
+          s, &frame.astrom);
   frame.equationOfOrigins = eraEors(rnpb, s);
   frame.earthRotationAngle = eraEra00(instant.ut1Jd1, instant.ut1Jd2);
   return frame;

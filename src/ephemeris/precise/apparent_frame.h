@@ -10,13 +10,18 @@ namespace nocturna {
 
 struct ApparentFrame {
   eraASTROM astrom{};                // ERFA's star-independent parameters, GCRS to CIRS
-  double earthHeliocentric[2][3]{};  // Earth from the Sun, BCRS axes: au, au/day
+  double earthHeliocentric[2][3]{};  // Earth from the Sun, ICRS axes: au, au/day
   double equationOfOrigins = 0.0;    // ERA - GAST, radians
   double earthRotationAngle = 0.0;   // ERA at UT1, radians
 };
 
-// The frame of the instant: Earth from ERFA's eraEpv00 (TT used for TDB, 1.7 ms apart), bias,
-// precession and nutation IAU 2006/2000A (eraPnm06a), Earth rotation angle at UT1.
+// The frame of the instant (TT used for TDB, 1.7 ms apart). The Earth's heliocentric state
+// comes from the truncated VSOP87B series, so that the planets' geocentric vectors difference
+// one theory; the heliocentric velocity serves for the annual aberration (the Sun's barycentric
+// motion, at most 15 m/s, is left out: at most 0.01" for a star, and to first order it cancels
+// for the Sun and the planets against their light time). Bias, precession and nutation IAU
+// 2000B (eraPnm00b: within 1 mas of IAU 2006/2000A in 1995-2050 and a few mas over 1901-2099,
+// at a tenth of the cost), the CIO locator eraS00, the Earth rotation angle at UT1.
 ApparentFrame MakeApparentFrame(const PreciseInstant& instant);
 
 // An apparent place, true equator and equinox of date, all degrees.

@@ -11,7 +11,8 @@ struct ApparentMoon {
   double semiDiameter = 0.0;         // geocentric semi-diameter, degrees
 };
 
-// The geocentric apparent Moon for the frame's instant (TT of `instant` for the lunar theory).
+// The geocentric apparent Moon from the truncated ELP/MPP02 series at the TT of `instant`
+// (light time allowed for), placed with the frame of the same instant.
 ApparentMoon ApparentMoonOf(const ApparentFrame& frame, const PreciseInstant& instant);
 
 }  // namespace nocturna

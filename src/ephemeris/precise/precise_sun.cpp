@@ -7,14 +7,10 @@ ApparentSun ApparentSunOf(const ApparentFrame& frame) {
   const eraASTROM& astrom = frame.astrom;
   ApparentSun sun;
   sun.distanceAu = astrom.em;
-  // The Sun is seen where it was one light time (em / c days) ago; its barycentric velocity is
-  // the Earth's barycentric velocity (astrom.v, in units of c) less its heliocentric one.
-  const double lightTimeDays = astrom.em / ERFA_DC;
+  // Heliocentric: the Sun at rest, its light time nothing; aberration from the Earth's
+  // heliocentric velocity gives the apparent direction to first order.
   double astrometric[3];
-  for (int axis = 0; axis < 3; ++axis) {
-    const double sunBarycentricVelocity = astrom.v[axis] * ERFA_DC - earth[1][axis];
-    astrometric[axis] = -earth[0][axis] - sunBarycentricVelocity * lightTimeDays;
-  }
+  for (int axis = 0; axis < 3; ++axis) astrometric[axis] = -earth[0][axis];
   sun.place = ApparentPlaceOf(frame, astrometric, nullptr);
   return sun;
 }

@@ -9,7 +9,7 @@ struct ApparentSun {
   double distanceAu = 0.0;  // geometric Earth-Sun distance, astronomical units
 };
 
-// Geocentric apparent Sun: light time (the Sun's barycentric motion over it), annual aberration.
+// Geocentric apparent Sun: the Earth's heliocentric place reversed, with annual aberration.
 ApparentSun ApparentSunOf(const ApparentFrame& frame);
 
 }  // namespace nocturna
