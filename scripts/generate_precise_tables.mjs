@@ -15,7 +15,7 @@
 //   is kept when |A| 0.1^n >= eps (longitude and latitude, radians) or >= eps a (radius, au, a
 //   the planet's mean distance); eps per body below. Dropped terms move a heliocentric direction
 //   by at most about 0.1" in 1901-2099.
-// - ELP/MPP02: a term A sin(phase polynomial) of power n of T is kept when |A| >= 0.01"
+// - ELP/MPP02: a term A sin(phase polynomial) of power n of T is kept when |A| >= 0.003"
 //   (longitude, latitude) or >= 0.1 km (distance).
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -38,7 +38,7 @@ const kVsopBodies = [
     counts: { L: [1437, 817, 438, 192, 85, 30], B: [500, 247, 111, 54, 24, 11], R: [1208, 627, 338, 154, 65, 27] } },
 ];
 const kElpCounts = { L: [12337, 1199, 219, 2], B: [7380, 516, 52, 0], R: [12819, 1165, 210, 2] };
-const kElpArcsecThreshold = 0.01;
+const kElpArcsecThreshold = 0.003;
 const kElpKmThreshold = 0.1;
 const kVsopTauMax = 0.1;
 
