@@ -19,14 +19,8 @@
 
 #ifdef NOCTURNA_HAVE_PEERS
 #include <libnova/apparent_position.h>
-#include <libnova/jupiter.h>
-#include <libnova/lunar.h>
-#include <libnova/mars.h>
-#include <libnova/saturn.h>
-#include <libnova/sidereal_time.h>
-#include <libnova/solar.h>
-#include <libnova/transform.h>
-#include <libnova/venus.h>
+
+#include "libnova_sky.h"
 #endif
 
 namespace nocturna {
@@ -82,19 +76,7 @@ void LibnovaMoment(const LibnovaStars& stars, int round) {
     ln_get_apparent_posn(const_cast<ln_equ_posn*>(&stars.mean[k]),
                          const_cast<ln_equ_posn*>(&stars.motion[k]), jd, &bodies[k]);
   }
-  ln_get_venus_equ_coords(jd, &bodies[kVenusIndex - 1]);
-  ln_get_mars_equ_coords(jd, &bodies[kMarsIndex - 1]);
-  ln_get_jupiter_equ_coords(jd, &bodies[kJupiterIndex - 1]);
-  ln_get_saturn_equ_coords(jd, &bodies[kSaturnIndex - 1]);
-  ln_get_solar_equ_coords(jd, &bodies[kSunIndex - 1]);
-  ln_get_lunar_equ_coords(jd, &bodies[kMoonIndex - 1]);
-  const double sidereal = ln_get_apparent_sidereal_time(jd);
-  ln_lnlat_posn observer{-kLongitudeWest, kLatitude};
-  for (ln_equ_posn& body : bodies) {
-    ln_hrz_posn horizontal{};
-    ln_get_hrz_from_equ_sidereal_time(&body, &observer, sidereal, &horizontal);
-    benchmark::DoNotOptimize(horizontal);
-  }
+  LibnovaSolarSystemAndHorizon(jd, bodies, kLatitude, kLongitudeWest);
 }
 #endif
 
