@@ -3,6 +3,7 @@
 // same bodies (its full VSOP87 planets and Sun, ELP 2000-82B Moon, its apparent places of the
 // stars from the same J2000 catalogue, its apparent sidereal time and horizontal coordinates).
 // Ratios come from one run: xStandard = precise / standard, xLibnova = libnova / precise.
+// Also the Sun's and the Moon's places alone, the fast path of the precise event searches.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <ctime>
 
+#include "ephemeris/precise/precise_sun_moon.h"
 #include "ephemeris/precise/star_catalog_table.h"
 #include "navigation/body_catalog.h"
 #include "navigation/position_update.h"
@@ -128,6 +130,19 @@ void BM_PreciseMoment(benchmark::State& state) {
 #endif
 }
 BENCHMARK(BM_PreciseMoment)->Unit(benchmark::kMicrosecond);
+
+// The event searches' fast path: one place of the Sun or the Moon.
+void BM_PreciseSunPlace(benchmark::State& state) {
+  int round = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(PreciseSunPlace(InstantOfRound(round++)));
+}
+BENCHMARK(BM_PreciseSunPlace)->Unit(benchmark::kMicrosecond);
+
+void BM_PreciseMoonPlace(benchmark::State& state) {
+  int round = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(PreciseMoonPlace(InstantOfRound(round++)));
+}
+BENCHMARK(BM_PreciseMoonPlace)->Unit(benchmark::kMicrosecond);
 
 #ifdef NOCTURNA_HAVE_PEERS
 void BM_LibnovaPreciseMomentPeer(benchmark::State& state) {
