@@ -17,9 +17,11 @@ class TFileReadThread;
 
 class GpsController : public QObject {
  public:
-  // serialDevices names the devices behind "COM1".."COM9", asked at each start.
+  // serialDevices names the devices behind "COM1".."COM9", asked at each start (the window
+  // passes its service; by default the environment's, NOCTURNA_COM1..9 or the machine's).
   GpsController(GpsWindow& window, SystemClock& clock,
-                std::function<SerialDeviceResolver()> serialDevices);
+                std::function<SerialDeviceResolver()> serialDevices =
+                    &SerialDeviceResolver::FromEnvironment);
   ~GpsController() override;  // stops the reader, then closes the port
 
   // The toggle's click: down starts the GPS (port search, open, reader), up stops it.
