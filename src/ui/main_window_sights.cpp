@@ -37,7 +37,8 @@ void TForm1::SightsButtonClick() {
   services.setDr = [this](const DrPosition& fix) {
     WritePositionTexts(FormatLatitude(fix.latitude), FormatLongitude(fix.longitude));
   };
-  TSightsForm sights(observer_.drPosition, observer_.zoneDescription, EphemerisChoice{},
+  TSightsForm sights(observer_.drPosition, observer_.zoneDescription, observer_.universalTime,
+                     EphemerisChoice{},
                      std::move(services), this);
   ShowTableWindow(sights);
 }

@@ -61,9 +61,10 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 
 }  // namespace
 
-TSightsForm::TSightsForm(const DrPosition& dr, int zoneDescription, const EphemerisChoice& ephemeris,
-                         SightsWindowServices services, QWidget* parent)
-    : QDialog(parent), dr_(dr), ephemeris_(ephemeris), services_(std::move(services)) {
+TSightsForm::TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now,
+                         const EphemerisChoice& ephemeris, SightsWindowServices services,
+                         QWidget* parent)
+    : QDialog(parent), dr_(dr), now_(now), ephemeris_(ephemeris), services_(std::move(services)) {
   setObjectName(QStringLiteral("SightsForm"));
   setWindowTitle(ephemeris_.kind == EphemerisKind::precise ? QStringLiteral("Sights (precise ephemeris)")
                                                            : QStringLiteral("Sights (standard ephemeris)"));
@@ -366,7 +367,7 @@ void TSightsForm::AddButtonClick() {
   } else {
     sight.body = "Sun";
     sight.limb = Limb::lower;
-    sight.utc = fixTime_ > 0.0 ? fixTime_ : EncodeDateTime(2026, 1, 1, 12, 0, 0);
+    sight.utc = std::round(now_ * kSecondsPerDay) / kSecondsPerDay;
     sight.hsDegrees = 30.0;
   }
   AddRow(sight);

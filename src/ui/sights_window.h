@@ -47,9 +47,11 @@ class TSightsForm : public QDialog {
 
  public:
   // dr: the main window's DR (degrees, north and WEST positive); zoneDescription in hours,
-  // west positive, the first ZD for times typed as zone time.
-  TSightsForm(const DrPosition& dr, int zoneDescription, const EphemerisChoice& ephemeris,
-              SightsWindowServices services, QWidget* parent = nullptr);
+  // west positive, the first ZD for times typed as zone time; now: the main window's UT (days
+  // since 1899-12-30), the time of a first sight added to an empty log.
+  TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now,
+              const EphemerisChoice& ephemeris, SightsWindowServices services,
+              QWidget* parent = nullptr);
 
   QTableWidget* Table() const { return table_; }
   const SightLogReduction& Reduction() const { return reduction_; }
@@ -88,6 +90,7 @@ class TSightsForm : public QDialog {
   void Say(MessageKind kind, const std::string& text);
 
   DrPosition dr_;
+  DateTime now_;
   EphemerisChoice ephemeris_;
   SightsWindowServices services_;
   std::string logPath_;

@@ -19,7 +19,9 @@
 
 #include "platform/sight_log_file.h"
 #include "sights/sight_fields.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/latin1_text.h"
 #include "ui/main_window.h"
 #include "ui/plotting_sheet.h"
@@ -43,7 +45,8 @@ class SightsWindowTest : public ::testing::Test {
     services.logPath = path;
     services.setDr = [this](const DrPosition& p) { newDr = p; };
     services.chooseFile = [this](QWidget*, bool) { return chosenFile; };
-    return std::make_unique<TSightsForm>(DrPosition{39.0 + 10.0 / 60, 23.5}, 2, EphemerisChoice{},
+    return std::make_unique<TSightsForm>(DrPosition{39.0 + 10.0 / 60, 23.5}, 2,
+                                         EncodeDateTime(2026, 12, 10, 6, 0, 0), EphemerisChoice{},
                                          services);
   }
   std::string Cell(const TSightsForm& form, int row, int column) {
@@ -117,6 +120,7 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
       << presenter.shown[0].text;
   EXPECT_EQ(form->Table()->rowCount(), 0);
   form->AddButtonClick();
+  EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-10 06:00:00") << "a first sight takes the window's UT";
   form->SaveButtonClick();
   EXPECT_TRUE(QFile::exists(QString::fromStdString(path + ".damaged")));
   EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
@@ -154,12 +158,10 @@ TEST(SightsMainWindow, ActionMenuAndButtonOpenTheSightsWindow) {
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events;
   testing::RecordingPresenter presenter;
-  MainWindowServices services;
-  services.presenter = &presenter;
-  services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 12, 9, 18, 0, 0), 0}; };
-  TForm1 form(catalog, events, services);
+  testing::RefusingSystemClock systemClock;
+  TForm1 form(catalog, events, testing::WindowServices(presenter, systemClock));
   QStringList opened;
-  form.Tables().showModal = [&](QDialog& window) { opened << window.objectName(); };
+  testing::MainWindowTestAccess::Tables(form).showModal = [&](QDialog& window) { opened << window.objectName(); };
   QAction* item = form.findChild<QAction*>(QStringLiteral("Sights1"));
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
