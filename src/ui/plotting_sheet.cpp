@@ -139,7 +139,8 @@ void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fi
 }  // namespace
 
 void DrawPlottingSheet(QPainter& painter, int width, int height,
-                       const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime) {
+                       const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
+                       const RunMadeGood& run) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(0, 0, width, height, Qt::white);
   const double halfHeight = HalfHeightMiles(reduction, dr);
@@ -154,7 +155,8 @@ void DrawPlottingSheet(QPainter& painter, int width, int height,
   for (std::size_t i = 0; i < reduction.lines.size(); ++i) {
     const SightLine& line = reduction.lines[i];
     if (line.corrections.caution == AltitudeCaution::belowHorizon) continue;
-    DrawLine(painter, sheet, line, dr, std::abs(line.utc - fixTime) > kSameTimeDays, halfHeight);
+    const bool moved = run.speedKnots > 0.0 && std::abs(line.utc - fixTime) > kSameTimeDays;
+    DrawLine(painter, sheet, line, dr, moved, halfHeight);
   }
   painter.setPen(QPen(Qt::black, 1.5));
   const QPointF at = sheet.At(dr);
@@ -166,22 +168,22 @@ void DrawPlottingSheet(QPainter& painter, int width, int height,
   painter.setPen(Qt::black);
   painter.setFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold));
   painter.drawText(QPointF(6, 13),
-                   FromLatin1(PrintfText("Plotting sheet: DR %s %s at %s UTC; dashed lines moved to that time",
+                   FromLatin1(PrintfText("Plotting sheet: DR %s %s at %s UTC; dashed lines moved to that time by the run",
                                          FormatLatitude(dr.latitude).c_str(),
                                          FormatLongitude(dr.longitude).c_str(),
                                          FormatUtcMoment(fixTime).c_str())));
 }
 
 PlottingSheetView::PlottingSheetView(const SightLogReduction& reduction, const DrPosition& dr,
-                                     DateTime fixTime, QWidget* parent)
-    : QWidget(parent), reduction_(reduction), dr_(dr), fixTime_(fixTime) {
+                                     DateTime fixTime, const RunMadeGood& run, QWidget* parent)
+    : QWidget(parent), reduction_(reduction), dr_(dr), fixTime_(fixTime), run_(run) {
   setObjectName(QStringLiteral("PlottingSheet"));
   setMinimumSize(640, 560);
 }
 
 void PlottingSheetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawPlottingSheet(painter, width(), height(), reduction_, dr_, fixTime_);
+  DrawPlottingSheet(painter, width(), height(), reduction_, dr_, fixTime_, run_);
 }
 
 TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr,
@@ -193,7 +195,7 @@ TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const
   setWindowTitle(QStringLiteral("Plotting Sheet"));
   setModal(true);
   auto* column = new QVBoxLayout(this);
-  sheet_ = new PlottingSheetView(reduction, dr, fixTime, this);
+  sheet_ = new PlottingSheetView(reduction, dr, fixTime, run, this);
   column->addWidget(sheet_, 1);
   auto* row = new QHBoxLayout;
   auto* runLabel = new QLabel(FromLatin1(PrintfText("Run %05.1f\xB0 at %.1f kn", run.courseDegrees, run.speedKnots)), this);

@@ -15,14 +15,16 @@ class QPainter;
 namespace nocturna {
 
 // The sheet on a painter over width x height pixels: dr (degrees, north and WEST positive) is
-// the DR at fixTime (UTC days since 1899-12-30), the centre of the sheet.
+// the DR at fixTime (UTC days since 1899-12-30), the centre of the sheet; lines that the run
+// moved to that time are dashed.
 void DrawPlottingSheet(QPainter& painter, int width, int height,
-                       const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime);
+                       const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
+                       const RunMadeGood& run);
 
 class PlottingSheetView : public QWidget {
  public:
   PlottingSheetView(const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                    QWidget* parent);
+                    const RunMadeGood& run, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,6 +33,7 @@ class PlottingSheetView : public QWidget {
   const SightLogReduction& reduction_;
   DrPosition dr_;
   DateTime fixTime_;
+  RunMadeGood run_;
 };
 
 // The sheet in a window of its own with "Print" (the print dialog, which also writes PDF).

@@ -140,7 +140,7 @@ TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {
   QImage image(800, 640, QImage::Format_RGB32);
   QPainter painter(&image);
   DrawPlottingSheet(painter, image.width(), image.height(), form->Reduction(),
-                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"));
+                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {90, 8});
   painter.end();
   int lineBlue = 0, fixRed = 0;
   for (int y = 0; y < image.height(); ++y) {
