@@ -7,6 +7,7 @@
 #include "foundations/text_forms.h"
 #include "gps/file_read_thread.h"
 #include "gps/gps_port.h"
+#include "gps/gps_search_thread.h"
 #include "navigation/gps_fix_step.h"
 #include "platform/message_presenter.h"
 #include "platform/system_clock.h"
@@ -47,33 +48,57 @@ DateTime NearestGpsMoment(DateTime systemNow, const UtcCalendar& systemUtc, Date
 GpsController::GpsController(GpsWindow& window, SystemClock& clock) : window_(window), clock_(clock) {}
 
 GpsController::~GpsController() {
+  search_.reset();
   reader_.reset();
   port_.reset();
 }
 
 void GpsController::SpeedGPSClick(bool down) {
-  if (!down || reader_ || port_) {  // a start while on would pull the port from under the reader
+  // A start while searching or on would pull the port from under the search or the reader.
+  if (!down || search_ || reader_ || port_) {
     Stop();
     if (!down) return;
   }
-  try {
+  window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
+  window_.SetGpsTimeEnabled(true);
+  window_.ProcessPendingEvents();
+  startProblem_.clear();
+  search_ = std::make_unique<GpsSearchThread>(SerialDeviceResolver::FromEnvironment(), [this](const std::string& name) {
+    // Queued to the window thread; dropped with the controller, and ignored once the search is over.
+    QMetaObject::invokeMethod(this, [this, name] {
+      if (search_) window_.SetSpeedGpsCaption("Searching " + name + "...", kGpsOnColour);
+    }, Qt::QueuedConnection);
+  });
+  GpsSearchThread* const search = search_.get();
+  connect(search, &QThread::finished, this, [this, search] {
+    if (search_.get() == search && search->isFinished()) FinishStart();
+  }, Qt::QueuedConnection);
+  search->start();
+}
+
+void GpsController::FinishStart() {
+  GpsSearchOutcome outcome = search_->TakeOutcome();
+  search_.reset();
+  for (const Message& message : outcome.messages) window_.Presenter().Show(message);
+  if (outcome.port) {
+    port_ = std::move(outcome.port);
     window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
-    window_.SetGpsTimeEnabled(true);
-    window_.ProcessPendingEvents();
-    port_ = std::make_unique<GPSPort>(window_.Presenter(), SerialDeviceResolver::FromEnvironment());
     reader_ = std::make_unique<TFileReadThread>(*port_, this, [this] { OnGpsData(); });
-  } catch (...) {
+  } else {
+    startProblem_ = outcome.problem;
     ShowOk(window_.Presenter(), MessageKind::Error, "Could not open GPS\n\rPlease retry");
     window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
     window_.SetGpsTimeEnabled(false);
   }
+  emit startFinished();
 }
 
 void GpsController::Shutdown() {
-  if (reader_ || port_) Stop();
+  if (search_ || reader_ || port_) Stop();
 }
 
 void GpsController::Stop() {
+  search_.reset();  // cancels and joins: the search ends at its next pause
   if (reader_) reader_->RequestStop();  // no fix is applied while the window catches up
   window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
   window_.SetGpsTimeEnabled(false);

@@ -1,9 +1,7 @@
 #include "gps/gps_port.h"
 
-#include <chrono>
 #include <cmath>
 #include <stdexcept>
-#include <thread>
 
 #include "platform/message_presenter.h"
 
@@ -15,27 +13,34 @@ constexpr std::size_t kProbeBytes = 1000;
 
 }  // namespace
 
-GPSPort::GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver) : COMPort(presenter, resolver) {
-  OpenGps(std::move(resolver));
+GPSPort::GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks)
+    : COMPort(resolver) {
+  SetCancelSignal(hooks.cancel);
+  OpenGps(presenter, std::move(resolver), hooks);
 }
 
-void GPSPort::OpenGps(SerialDeviceResolver resolver) {
+void GPSPort::OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, const GpsSearchHooks& hooks) {
+  const auto cancelled = [&hooks] { return hooks.cancel != nullptr && hooks.cancel->Cancelled(); };
   int n = 0;
   for (bool found = false; !found;) {
-    COMPort candidate(Presenter(), resolver);
-    candidate.OpenFirstAvailable(n);
+    COMPort candidate(resolver);
+    candidate.SetCancelSignal(hooks.cancel);
+    candidate.OpenFirstAvailable(n, presenter);
+    if (hooks.probing) hooks.probing(candidate.PortName());
     found = Probe(candidate);
+    if (cancelled()) throw std::runtime_error("GPSPort: search cancelled.");
     if (!found) ++n;
     candidate.Close();
   }
   portName = std::string("COM") + static_cast<char>('0' + n);
   if (!OpenDevice()) {
-    Presenter().Show({MessageKind::Error, "Could not open GPS on " + portName + "Please try again.", "",
+    presenter.Show({MessageKind::Error, "Could not open GPS on " + portName + "Please try again.", "",
                       MessageButtons::Ok, MessageAnswer::Ok});
     throw std::runtime_error("GPSPort: failed to open.");
   }
   Settle();
-  Presenter().Show({MessageKind::Information, "GPS is open on " + portName + "\n\rAcquiring Satellites - Please Wait",
+  if (cancelled()) throw std::runtime_error("GPSPort: search cancelled.");
+  presenter.Show({MessageKind::Information, "GPS is open on " + portName + "\n\rAcquiring Satellites - Please Wait",
                     "", MessageButtons::Ok, MessageAnswer::Ok});
   SetBaudRate(kNmeaBaudRate);
   SetParity(0);
@@ -58,7 +63,7 @@ bool GPSPort::Probe(COMPort& port) {
   port.SetDataBits(8);
   port.SetStopBits(0);
   port.SetTimeouts(kReadReturnAtOnce, 0, 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  port.Pause(1000);
   std::array<char, kProbeBytes> bytes{};
   const std::size_t count = port.Read(bytes.data(), bytes.size());
 

@@ -2,6 +2,8 @@
 // The GPS receiver on a serial port: finding it, reading its bursts and the RMC fix.
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <string>
 
 #include "foundations/date_time.h"
 #include "navigation/nmea_burst_reader.h"
@@ -10,14 +12,22 @@
 
 namespace nocturna {
 
+// What a search off the window thread gives the search: a cancel signal that ends it at the
+// next pause, and a report of each port as its probe begins ("COM3").
+struct GpsSearchHooks {
+  const CancelSignal* cancel = nullptr;
+  std::function<void(const std::string& portName)> probing;
+};
+
 class GPSPort : public COMPort {
  public:
   static constexpr std::size_t kBufferSize = 500;
 
   // Finds and opens the receiver (OpenGps). Throws std::runtime_error when no port opens
-  // ("COMPort: failed to open.", after its message) or the found port does not open again
-  // ("GPSPort: failed to open.", after "Could not open GPS on COMn...").
-  GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+  // ("COMPort: failed to open.", after its message), the found port does not open again
+  // ("GPSPort: failed to open.", after "Could not open GPS on COMn...") or the search is
+  // cancelled ("GPSPort: search cancelled."). presenter shows the search's boxes and is not kept.
+  GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks = {});
 
   // Listens one second at 4800 baud, 8N1, on an open port: true when "$" and a satellite
   // talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
@@ -43,7 +53,7 @@ class GPSPort : public COMPort {
   RmcFields rmc;  // sentenceId, utcTime, status, latitude and longitude with their letters
 
  private:
-  void OpenGps(SerialDeviceResolver resolver);
+  void OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, const GpsSearchHooks& hooks);
 
   NmeaBurstReader burstReader_;
   std::size_t burstLength_ = 0;

@@ -35,51 +35,11 @@ constexpr std::array<BaudRow, 15> kBaudRates = {{
 
 [[noreturn]] void Raise(const char* message) { throw std::runtime_error(message); }
 
-void ClosePipe(int (&fds)[2]) {
-  for (int& fd : fds) {
-    if (fd >= 0) ::close(fd);
-    fd = -1;
-  }
-}
-
 }  // namespace
-
-// ---- OverlappedRead ----
-
-OverlappedRead::OverlappedRead() {
-  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) Raise("COMPort: read failed ");
-}
-
-OverlappedRead::~OverlappedRead() { ClosePipe(pipe_); }
-
-void OverlappedRead::Cancel() {
-  cancelled_.store(true);
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &byte, 1);  // full pipe: already signalled
-}
-
-void OverlappedRead::Reset() {
-  char drain[64];
-  while (::read(pipe_[0], drain, sizeof drain) > 0) {
-  }
-  cancelled_.store(false);
-}
-
-bool OverlappedRead::WaitForCancel(int milliseconds) const {
-  pollfd fd{pipe_[0], POLLIN, 0};
-  const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (!Cancelled()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return false;
-    if (::poll(&fd, 1, static_cast<int>(left)) < 0 && errno != EINTR) return Cancelled();
-  }
-  return true;
-}
 
 // ---- COMPort ----
 
-COMPort::COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver)
-    : presenter_(presenter), resolver_(std::move(resolver)) {}
+COMPort::COMPort(SerialDeviceResolver resolver) : resolver_(std::move(resolver)) {}
 
 COMPort::~COMPort() {
   if (handle >= 0) ::close(handle);
@@ -99,20 +59,28 @@ bool COMPort::OpenDevice() {
   return true;
 }
 
+bool COMPort::Pause(int milliseconds) const {
+  if (cancel_ == nullptr) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    return true;
+  }
+  return !cancel_->WaitForCancel(milliseconds);
+}
+
 void COMPort::Settle() {
   lineSettings = std::make_unique<termios>();
-  std::this_thread::sleep_for(milliseconds(500));
+  Pause(500);
   ReadState();
   SetTimeouts(0, 0, 0);
   SetFlowControl(true);
 }
 
-void COMPort::OpenFirstAvailable(int& n) {
+void COMPort::OpenFirstAvailable(int& n, MessagePresenter& presenter) {
   for (;; ++n) {
     portName = std::string("COM") + static_cast<char>('0' + n);
     if (OpenDevice()) break;
     if (n >= kLastPortNumber) {
-      presenter_.Show({MessageKind::Information, "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
+      presenter.Show({MessageKind::Information, "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                        "", MessageButtons::Ok, MessageAnswer::Ok});
       Raise("COMPort: failed to open.");
     }
@@ -131,8 +99,7 @@ void COMPort::ReadState() {
   if (!lineSettings) lineSettings = std::make_unique<termios>();
   for (int attempt = 1;; ++attempt) {
     if (handle >= 0 && ::tcgetattr(handle, lineSettings.get()) == 0) break;
-    std::this_thread::sleep_for(milliseconds(100));
-    if (attempt == 5) Raise("COMPort: could not retrieve serial port state.");
+    if (attempt == 5 || !Pause(100)) Raise("COMPort: could not retrieve serial port state.");
   }
   // A serial driver's line is always binary: no echo, no line editing, no translation.
   termios& t = *lineSettings;

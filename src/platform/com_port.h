@@ -4,12 +4,12 @@
 // std::runtime_error carrying only a fixed message beginning "COMPort: ".
 #include <termios.h>
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "platform/cancel_signal.h"
 #include "platform/serial_device_resolver.h"
 
 namespace nocturna {
@@ -30,34 +30,16 @@ struct ReadTimeouts {
 
 // The completion record of a cancellable read: the cancel signal, which any thread may
 // raise, and the outcome of the last read.
-class OverlappedRead {
+class OverlappedRead : public CancelSignal {
  public:
-  OverlappedRead();  // throws std::runtime_error when no signal can be made
-  ~OverlappedRead();
-  OverlappedRead(const OverlappedRead&) = delete;
-  OverlappedRead& operator=(const OverlappedRead&) = delete;
-
-  // Makes a pending read return at once, and every later one, until Reset.
-  void Cancel();
-  void Reset();
-  bool Cancelled() const { return cancelled_.load(); }
-  // Waits up to milliseconds or until cancelled; true when cancelled.
-  bool WaitForCancel(int milliseconds) const;
-  int SignalFd() const { return pipe_[0]; }
-
   std::size_t bytesRead = 0;  // bytes of the last read
   bool failed = false;        // the last read met a device error or a hang-up
-
- private:
-  int pipe_[2] = {-1, -1};
-  std::atomic<bool> cancelled_{false};
 };
 
 class COMPort {
  public:
-  // presenter shows the one message the search for a port gives; resolver maps
-  // "COM1".."COM9" to devices.
-  COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+  // resolver maps "COM1".."COM9" to devices.
+  explicit COMPort(SerialDeviceResolver resolver);
   virtual ~COMPort();  // closes a port still open, quietly
   COMPort(const COMPort&) = delete;
   COMPort& operator=(const COMPort&) = delete;
@@ -65,8 +47,9 @@ class COMPort {
   // Opens the first port from "COM" + ('0' + n) upward (names past '9' never open; the
   // search ends after number 25), read-only and exclusive, then settles it: 500 ms pause,
   // ReadState, SetTimeouts(0, 0, 0), SetFlowControl(true). n ends at the number opened.
-  // None: shows "Could not find a GPS..." and throws "COMPort: failed to open.".
-  void OpenFirstAvailable(int& n);
+  // None: shows "Could not find a GPS..." through presenter and throws "COMPort: failed to
+  // open.".
+  void OpenFirstAvailable(int& n, MessagePresenter& presenter);
   // Releases the line settings and closes the device; throws "COMPort: failed to close.".
   void Close();
 
@@ -109,13 +92,19 @@ class COMPort {
   const std::string& PortName() const { return portName; }
   int Handle() const { return handle; }
 
+  // The port's pauses (after an open, between state attempts, while listening) end early
+  // once cancel is raised, so a search off the window thread can be stopped at once.
+  // Null: they run their full length. The signal must outlive the port's use of it.
+  void SetCancelSignal(const CancelSignal* cancel) { cancel_ = cancel; }
+  // Waits milliseconds, or less when the cancel signal is raised; false when cancelled.
+  bool Pause(int milliseconds) const;
+
  protected:
   // Opens portName's device read-only and exclusive; false when it does not open.
   bool OpenDevice();
   // The settling steps after an open: 500 ms pause, ReadState, SetTimeouts(0, 0, 0),
   // SetFlowControl(true).
   void Settle();
-  MessagePresenter& Presenter() { return presenter_; }
 
   std::string portName = "COM0";
   int handle = -1;
@@ -128,9 +117,9 @@ class COMPort {
   };
   ReadOutcome ReadWithTimeouts(char* buffer, std::size_t count, int cancelFd);
 
-  MessagePresenter& presenter_;
   SerialDeviceResolver resolver_;
   ReadTimeouts timeouts_;
+  const CancelSignal* cancel_ = nullptr;
 };
 
 }  // namespace nocturna

@@ -48,9 +48,9 @@ TEST(COMPortTest, OpensTheFirstPortFromTheSearchStartAndSettlesIt) {
   PtyReceiver receiver;
   const PortMap map({"", receiver.DevicePath()});
   RecordingPresenter presenter;
-  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort port(SerialDeviceResolver::FromEnvironment());
   int n = 0;  // COM0 never opens, COM1 is absent
-  port.OpenFirstAvailable(n);
+  port.OpenFirstAvailable(n, presenter);
   EXPECT_EQ(n, 2);
   EXPECT_EQ(port.PortName(), "COM2");
   ReadTimeouts timeouts{9, 9, 9};
@@ -61,9 +61,9 @@ TEST(COMPortTest, OpensTheFirstPortFromTheSearchStartAndSettlesIt) {
   EXPECT_TRUE(presenter.shown.empty());
 
   // A second program (or a second port object) may not share the open port.
-  COMPort second(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort second(SerialDeviceResolver::FromEnvironment());
   int m = 2;
-  EXPECT_EQ(ErrorText([&] { second.OpenFirstAvailable(m); }), "COMPort: failed to open.");
+  EXPECT_EQ(ErrorText([&] { second.OpenFirstAvailable(m, presenter); }), "COMPort: failed to open.");
   port.Close();
   EXPECT_EQ(ErrorText([&] { port.Close(); }), "COMPort: failed to close.");
 }
@@ -72,9 +72,9 @@ TEST(COMPortTest, NoPortFromTheSearchStartUpwardTellsTheUserAndThrows) {
   PtyReceiver receiver;
   const PortMap map({receiver.DevicePath()});  // only COM1
   RecordingPresenter presenter;
-  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort port(SerialDeviceResolver::FromEnvironment());
   int n = 3;
-  EXPECT_EQ(ErrorText([&] { port.OpenFirstAvailable(n); }), "COMPort: failed to open.");
+  EXPECT_EQ(ErrorText([&] { port.OpenFirstAvailable(n, presenter); }), "COMPort: failed to open.");
   EXPECT_EQ(n, 25);
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].text, "Could not find a GPS\n\rPlease check to see if a GPS is attached!");
@@ -86,9 +86,9 @@ TEST(COMPortTest, LineSettingsAndTimeoutsKeepWhatWasSet) {
   PtyReceiver receiver;
   const PortMap map({receiver.DevicePath()});
   RecordingPresenter presenter;
-  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort port(SerialDeviceResolver::FromEnvironment());
   int n = 1;
-  port.OpenFirstAvailable(n);
+  port.OpenFirstAvailable(n, presenter);
 
   // (A pseudo-terminal takes rate and stop bits; some refuse parity and short bytes.)
   port.SetBaudRate(9600);
@@ -131,9 +131,9 @@ TEST(COMPortTest, ReadsFollowTheTimeouts) {
   PtyReceiver receiver;
   const PortMap map({receiver.DevicePath()});
   RecordingPresenter presenter;
-  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort port(SerialDeviceResolver::FromEnvironment());
   int n = 1;
-  port.OpenFirstAvailable(n);
+  port.OpenFirstAvailable(n, presenter);
   char buffer[64] = {};
 
   port.SetTimeouts(kReadReturnAtOnce, 0, 0);
@@ -162,9 +162,9 @@ TEST(COMPortTest, ACancelledReadReturnsPromptlyAndAHangUpIsReported) {
   PtyReceiver receiver;
   const PortMap map({receiver.DevicePath()});
   RecordingPresenter presenter;
-  COMPort port(presenter, SerialDeviceResolver::FromEnvironment());
+  COMPort port(SerialDeviceResolver::FromEnvironment());
   int n = 1;
-  port.OpenFirstAvailable(n);
+  port.OpenFirstAvailable(n, presenter);
   port.SetTimeouts(200, 0, 0);
   OverlappedRead overlapped;
   char buffer[500];

@@ -63,6 +63,7 @@ TEST_P(GpsTalkerTest, AValidFixSetsThePositionAndAFixWithoutStatusAOnlyCounts) {
   receiver.Repeat(Burst(GetParam(), 'A'), 400ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn()) << ::testing::PrintToString(window.Texts());
   EXPECT_EQ(window.caption, "GPS On");
   EXPECT_EQ(window.captionColour.green, 128);
@@ -101,6 +102,7 @@ TEST_F(GpsControllerTest, TenBurstsWithoutAFixTellTheUserOnce) {
   receiver.Repeat(Sentence("GPRMC,,V,,,,,,,,,,N") + Sentence("GPGSV,1,1,00"), 300ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
   ASSERT_TRUE(PumpUntil([&] { return window.presenter.shown.size() >= 2; }, 6000));
   // The count starts again: the next message needs ten more bursts.
@@ -117,6 +119,7 @@ TEST_F(GpsControllerTest, AReceiverBehindThreeSilentPortsIsFound) {
   gps.Repeat(Burst("GN", 'A'), 400ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
   EXPECT_EQ(controller.Port()->PortName(), "COM4");
   EXPECT_EQ(window.Texts(), std::vector<std::string>{"GPS is open on COM4\n\rAcquiring Satellites - Please Wait"});
@@ -127,6 +130,7 @@ TEST_F(GpsControllerTest, NoPortGivesBothMessagesAndASecondClickStopsCleanly) {
   const PortMap map({});
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
   EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
   EXPECT_EQ(window.presenter.shown[1].kind, MessageKind::Error);
@@ -145,6 +149,7 @@ TEST_F(GpsControllerTest, PortsWithoutNmeaTextAreNotAReceiver) {
   modem.Repeat("ATZ\r\nOK\r\n$PMTK001,604,3*32\r\n", 200ms);  // '$' but no satellite talker
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
   EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
 }
@@ -161,6 +166,7 @@ TEST_F(GpsControllerTest, StoppingIsPromptWhateverTheReceiverDoes) {
     receiver.Repeat(Burst("GP", 'A'), 300ms);
     GpsController controller(w, clock);
     controller.SpeedGPSClick(true);
+    ASSERT_TRUE(testing::WaitForSearch(controller));
     ASSERT_TRUE(controller.IsOn());
     ASSERT_TRUE(PumpUntil([&] { return !w.fixes.empty(); }, 3000));
     if (then != Then::KeepsTalking) receiver.StopRepeating();
@@ -184,11 +190,13 @@ TEST_F(GpsControllerTest, DestroyingTheControllerStopsTheReader) {
   {
     GpsController controller(window, clock);
     controller.SpeedGPSClick(true);
+    ASSERT_TRUE(testing::WaitForSearch(controller));
     ASSERT_TRUE(controller.IsOn());
     PumpUntil([&] { return window.fixes.size() >= 2; }, 3000);
     controller.Shutdown();
     EXPECT_FALSE(controller.IsOn());
     controller.SpeedGPSClick(true);  // started again, left running for the destructor
+    ASSERT_TRUE(testing::WaitForSearch(controller));
     ASSERT_TRUE(controller.IsOn());
   }
   EXPECT_LT(Clock::now() - start, 15s);

@@ -88,6 +88,7 @@ TEST(GpsTimeTest, OffersTheCorrectionAndSetsTheClockOnYes) {
   receiver.Repeat("$GPRMC,000000,V,,,,,,,,,,N\r\n", 300ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
 
   for (const ClockCase& c : cases) {

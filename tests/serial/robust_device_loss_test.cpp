@@ -51,6 +51,7 @@ TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   receiver.Repeat(Sentence("GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W"), 300ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
   ASSERT_TRUE(PumpUntil([&] { return !window.fixes.empty(); }, 3000));
 
@@ -73,6 +74,7 @@ TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   // Started again with the receiver gone: told plainly, nothing left running.
   window.presenter.shown.clear();
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
   EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
   controller.SpeedGPSClick(false);

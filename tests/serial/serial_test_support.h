@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "gps/gps_controller.h"
 #include "gps/gps_window.h"
 #include "support/recording_presenter.h"
 
@@ -99,6 +102,28 @@ class PortMap {
     for (int n = 1; n <= 9; ++n) ::unsetenv(("NOCTURNA_COM" + std::to_string(n)).c_str());
   }
 };
+
+// An upper bound for waits on events, generous enough for a machine under heavy load.
+inline constexpr std::chrono::milliseconds kGenerousBound{30000};
+
+// Runs the window thread's events until done() holds, waking for each event that arrives
+// (a burst's step, a thread's end, a signal); false when bound passes first.
+inline bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds bound = kGenerousBound) {
+  const QDeadlineTimer deadline(bound);
+  QTimer wake;  // so the wait below ends at the bound even when nothing else happens
+  wake.setSingleShot(true);
+  wake.start(bound);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+// Waits for a search that a click started to end (in a running GPS or a failed start).
+inline bool WaitForSearch(const GpsController& controller) {
+  return WaitUntil([&] { return !controller.IsSearching(); });
+}
 
 // Runs the window thread's events until done() or the time is up; true when done.
 inline bool PumpUntil(const std::function<bool()>& done, int milliseconds) {

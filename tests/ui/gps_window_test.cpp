@@ -85,6 +85,7 @@ class GpsWindowTest : public ::testing::Test {
   // Starts the GPS with the button and waits for the first fix to reach the window.
   void StartAndWaitForFix() {
     SpeedGps()->click();
+    ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
     ASSERT_TRUE(form->Gps().IsOn()) << ::testing::PrintToString(Texts());
     ASSERT_TRUE(PumpUntil([&] { return form->Observer().zoneDescription == -1; }, 3000));
   }
@@ -205,6 +206,7 @@ TEST_F(GpsWindowTest, ClosingTheWindowWhileTheGpsRunsStopsItFirst) {
 TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   const PortMap map({});
   SpeedGps()->click();
+  ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
@@ -219,6 +221,48 @@ TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   EXPECT_EQ(presenter.shown.size(), 2u);
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(form->Observer().zoneDescription, 5);
+}
+
+// Silent ports only: the click returns at once and the window keeps answering while the search
+// listens; the toggle names the port being probed, and a second click cancels the search without a
+// box and frees every port. Left to run, the same search ends in the two boxes of a failed start.
+TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCancels) {
+  PtyReceiver silent1, silent2;
+  const PortMap map({silent1.DevicePath(), silent2.DevicePath()});
+  SpeedGps()->click();
+  EXPECT_TRUE(form->Gps().IsSearching());
+  EXPECT_EQ(Caption(), "GPS On");
+  ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM1..."; }));
+  EXPECT_EQ(CaptionColour(), QColor(0, 128, 0));
+
+  const int rotation = form->Observer().rotateSign;
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("RotateButton")), Qt::LeftButton);
+  EXPECT_EQ(form->Observer().rotateSign, -rotation) << "the window did not answer during the search";
+  ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM2..."; }));
+
+  SpeedGps()->click();
+  EXPECT_FALSE(form->Gps().IsSearching());
+  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(SpeedGps()->isChecked());
+  EXPECT_EQ(Caption(), "GPS Off");
+  EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
+  EXPECT_FALSE(GpsTime()->isEnabled());
+  EXPECT_TRUE(presenter.shown.empty()) << ::testing::PrintToString(Texts());
+  for (const PtyReceiver* port : {&silent1, &silent2}) {
+    const int fd = ::open(port->DevicePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0) << port->DevicePath() << " is still held";
+    ::close(fd);
+  }
+
+  SpeedGps()->click();
+  ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{
+                         "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
+                         "Could not open GPS\n\rPlease retry"}));
+  EXPECT_TRUE(SpeedGps()->isChecked());
+  EXPECT_EQ(Caption(), "GPS Off");
+  EXPECT_FALSE(GpsTime()->isEnabled());
 }
 
 }  // namespace
