@@ -1,9 +1,14 @@
 // nocturna-almanac --nmea-replay: a receiver's log replayed from the command line.
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -46,6 +51,52 @@ TEST(NmeaReplayCliTest, RefusesWhatItCannotUse) {
     EXPECT_EQ(run.exitCode, 2) << arguments << ": " << run.out;
     EXPECT_EQ(run.out.rfind("nocturna-almanac: ", 0), 0u) << arguments << ": " << run.out;
   }
+}
+
+// A folder is no log: the read error is reported, not counted as an empty log.
+TEST(NmeaReplayCliTest, AFolderIsAReadError) {
+  const std::string folder = "/";
+  const CliRun run = Almanac("--nmea-replay " + folder);
+  EXPECT_EQ(run.exitCode, 2) << run.out;
+  EXPECT_EQ(run.out, "nocturna-almanac: cannot read the log " + folder + ": Is a directory\n");
+}
+
+// The replay's peak memory (KiB) and its output, for a log of the given length of zeros (a
+// sparse file: a stand-in for /dev/zero or any endless stream, without its endlessness).
+std::pair<long, std::string> PeakMemoryOnZeros(off_t length) {
+  char logPath[] = "/tmp/nocturna-zeros-XXXXXX";
+  char outPath[] = "/tmp/nocturna-replay-XXXXXX";
+  const int log = ::mkstemp(logPath);
+  const int out = ::mkstemp(outPath);
+  if (log < 0 || out < 0 || ::ftruncate(log, length) != 0) return {-1, "no temporary files"};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out, 1);
+  posix_spawn_file_actions_adddup2(&actions, out, 2);
+  std::string binary = NOCTURNA_ALMANAC_BINARY, option = "--nmea-replay", file = logPath;
+  char* argv[] = {binary.data(), option.data(), file.data(), nullptr};
+  pid_t pid = -1;
+  rusage usage{};
+  int status = 0;
+  const bool ran = ::posix_spawn(&pid, binary.c_str(), &actions, nullptr, argv, environ) == 0 &&
+                   ::wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  std::string text(4096, '\0');
+  text.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::pread(out, text.data(), text.size(), 0))));
+  ::close(log);
+  ::close(out);
+  ::unlink(logPath);
+  ::unlink(outPath);
+  return {ran ? usage.ru_maxrss : -1, text};
+}
+
+TEST(NmeaReplayCliTest, AnyLengthOfInputIsReadInBoundedMemory) {
+  const auto [small, smallOut] = PeakMemoryOnZeros(1000);
+  const auto [large, largeOut] = PeakMemoryOnZeros(200'000'000);
+  ASSERT_GT(small, 0) << smallOut;
+  ASSERT_GT(large, 0) << largeOut;
+  EXPECT_EQ(largeOut, "bursts 400000, fixes 0, rejected 400000\n");
+  EXPECT_LT(large - small, 16 * 1024) << "KiB more for 200 MB than for 1 kB";
 }
 
 }  // namespace
