@@ -9,13 +9,13 @@
 #ifdef NOCTURNA_BINARY
 namespace {
 
-struct Run {
+struct ProgramRun {
   int exitCode = -1;
   std::string out;
 };
 
-Run WithoutDisplay(const std::string& arguments) {
-  Run run;
+ProgramRun WithoutDisplay(const std::string& arguments) {
+  ProgramRun run;
   const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
                               NOCTURNA_BINARY + " " + arguments + " 2>&1";
   FILE* pipe = ::popen(command.c_str(), "r");
@@ -28,17 +28,17 @@ Run WithoutDisplay(const std::string& arguments) {
 }
 
 TEST(StartWithoutDisplay, HelpAndVersionNeedNoDisplayAndTheWindowSaysWhyNot) {
-  const Run help = WithoutDisplay("--help");
+  const ProgramRun help = WithoutDisplay("--help");
   EXPECT_EQ(help.exitCode, 0) << help.out;
   EXPECT_EQ(help.out.rfind("Usage: ", 0), 0u) << help.out;
   EXPECT_NE(help.out.find("--zone-time <moment>"), std::string::npos) << help.out;
 
-  const Run version = WithoutDisplay("--version");
+  const ProgramRun version = WithoutDisplay("--version");
   EXPECT_EQ(version.exitCode, 0) << version.out;
   EXPECT_EQ(version.out.rfind("nocturna ", 0), 0u) << version.out;
 
   for (const char* arguments : {"", "--zone-time \"2026-06-01 12:00:00\""}) {
-    const Run window = WithoutDisplay(arguments);
+    const ProgramRun window = WithoutDisplay(arguments);
     EXPECT_EQ(window.exitCode, 1) << arguments << ": " << window.out;
     EXPECT_EQ(window.out.rfind("nocturna: no display to open the window on", 0), 0u) << window.out;
   }
