@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "foundations/windows1252.h"
 #include "navigation/nmea_replay.h"
-#include "utf8_text.h"
 
 namespace nocturna {
 namespace {

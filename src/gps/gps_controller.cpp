@@ -1,7 +1,7 @@
 #include "gps/gps_controller.h"
 
 #include <cmath>
-#include <exception>
+#include <optional>
 
 #include "foundations/date_time.h"
 #include "foundations/text_forms.h"
@@ -80,12 +80,19 @@ void GpsController::FinishStart() {
   GpsSearchOutcome outcome = search_->TakeOutcome();
   search_.reset();
   for (const Message& message : outcome.messages) window_.Presenter().Show(message);
+  startProblem_ = outcome.problem;
   if (outcome.port) {
     port_ = std::move(outcome.port);
-    window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
     reader_ = std::make_unique<TFileReadThread>(*port_, this, [this] { OnGpsData(); });
+    if (!reader_->Ready()) {  // a reader that could not be stopped must not run
+      startProblem_ = reader_->Problem();
+      reader_.reset();
+      port_.reset();
+    }
+  }
+  if (port_) {
+    window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
   } else {
-    startProblem_ = outcome.problem;
     ShowOk(window_.Presenter(), MessageKind::Error, "Could not open GPS\n\rPlease retry");
     window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
     window_.SetGpsTimeEnabled(false);
@@ -106,10 +113,8 @@ void GpsController::Stop() {
   reader_.reset();  // stops and joins the reader before its port goes
   if (!port_) return;
   const std::unique_ptr<GPSPort> port = std::move(port_);
-  try {
-    port->Close();
-  } catch (const std::exception& error) {
-    ShowOk(window_.Presenter(), MessageKind::Error, error.what());
+  if (const PortResult closed = port->Close(); !closed) {
+    ShowOk(window_.Presenter(), MessageKind::Error, closed.message);
   }
 }
 
@@ -128,27 +133,28 @@ void GpsController::OnGpsData() {
 
 void GpsController::GPSTimeBtnClick() {
   MessagePresenter& presenter = window_.Presenter();
-  try {
-    const UtcCalendar systemUtc = clock_.ReadUtc();
-    const DateTime systemNow = ToDateTime(systemUtc);
-    if (!port_ || port_->rmc.status != 'A') {
-      ShowOk(presenter, MessageKind::Error, "GPS Time Signal not accurate\n\rPlease retry");
-      return;
-    }
-    const DateTime gpsNow = NearestGpsMoment(systemNow, systemUtc, port_->GpsTimeOfDay());
-    const double diff = gpsNow - systemNow;
-    const long seconds = std::lround(diff * kSecondsPerDay);
-    const MessageAnswer answer = presenter.Show(
-        {MessageKind::Warning,
-         "SYNCHRONIZE COMPUTER TIME TO GPS TIME (Yes, No)?\n\r System time will be adjusted by " +
-             std::to_string(seconds) +
-             " seconds.\n\r\n WARNING: Use GPS time only if Internet Time or NISTIME is not available!",
-         "", MessageButtons::YesNo, MessageAnswer::No});
-    if (answer != MessageAnswer::Yes) return;
-    if (!clock_.SetUtc(ToCalendar(ToDateTime(clock_.ReadUtc()) + diff))) {
-      ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
-    }
-  } catch (...) {
+  const UtcCalendar systemUtc = clock_.ReadUtc();
+  const DateTime systemNow = ToDateTime(systemUtc);
+  if (!port_ || port_->rmc.status != 'A') {
+    ShowOk(presenter, MessageKind::Error, "GPS Time Signal not accurate\n\rPlease retry");
+    return;
+  }
+  const std::optional<DateTime> timeOfDay = port_->GpsTimeOfDay();
+  if (!timeOfDay) {
+    ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
+    return;
+  }
+  const DateTime gpsNow = NearestGpsMoment(systemNow, systemUtc, *timeOfDay);
+  const double diff = gpsNow - systemNow;
+  const long seconds = std::lround(diff * kSecondsPerDay);
+  const MessageAnswer answer = presenter.Show(
+      {MessageKind::Warning,
+       "SYNCHRONIZE COMPUTER TIME TO GPS TIME (Yes, No)?\n\r System time will be adjusted by " +
+           std::to_string(seconds) +
+           " seconds.\n\r\n WARNING: Use GPS time only if Internet Time or NISTIME is not available!",
+       "", MessageButtons::YesNo, MessageAnswer::No});
+  if (answer != MessageAnswer::Yes) return;
+  if (!clock_.SetUtc(ToCalendar(ToDateTime(clock_.ReadUtc()) + diff))) {
     ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
   }
 }

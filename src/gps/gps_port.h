@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "foundations/date_time.h"
@@ -19,19 +21,30 @@ struct GpsSearchHooks {
   std::function<void(const std::string& portName)> probing;
 };
 
+class GPSPort;
+
+// What a search gives: the open receiver, or why there is none.
+struct GpsOpening {
+  std::unique_ptr<GPSPort> port;  // open and set for reading; null on failure
+  PortResult result;
+};
+
 class GPSPort : public COMPort {
  public:
   static constexpr std::size_t kBufferSize = 500;
 
-  // Finds and opens the receiver (OpenGps). Throws std::runtime_error when no port opens
-  // ("COMPort: failed to open.", after its message), the found port does not open again
-  // ("GPSPort: failed to open.", after "Could not open GPS on COMn...") or the search is
-  // cancelled ("GPSPort: search cancelled."). presenter shows the search's boxes and is not kept.
-  GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks = {});
+  // A port not yet open; OpenGps gives an open one.
+  explicit GPSPort(SerialDeviceResolver resolver) : COMPort(std::move(resolver)) {}
 
-  // Listens one second at 4800 baud, 8N1, on an open port: true when "$" and a satellite
-  // talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
-  static bool Probe(COMPort& port);
+  // Finds and opens the receiver. Fails when no port opens ("COMPort: failed to open.", after
+  // its box), the found port does not open again ("GPSPort: failed to open.", after "Could not
+  // open GPS on COMn..."), the search is cancelled ("GPSPort: search cancelled.") or a setting
+  // is refused (the serial port's own message). presenter shows the boxes and is not kept.
+  static GpsOpening OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks = {});
+
+  // Listens one second at 4800 baud, 8N1, on an open port: found is true when "$" and a
+  // satellite talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
+  static PortResult Probe(COMPort& port, bool& found);
 
   // Clears sentenceBuffer and reads one burst into it: at most kBufferSize bytes, ended by
   // a 200 ms pause after the first byte or by overlapped.Cancel(). Runs on the reader thread.
@@ -42,9 +55,9 @@ class GPSPort : public COMPort {
   // the next burst. Fields keep their values when no RMC sentence came.
   bool ParseRmc();
 
-  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. Throws
-  // std::out_of_range for a time that is no clock time.
-  DateTime GpsTimeOfDay() const;
+  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. None for a
+  // time that is no clock time.
+  std::optional<DateTime> GpsTimeOfDay() const;
 
   // The bytes of the last read.
   std::size_t BurstLength() const { return burstLength_; }
@@ -53,7 +66,7 @@ class GPSPort : public COMPort {
   RmcFields rmc;  // sentenceId, utcTime, status, latitude and longitude with their letters
 
  private:
-  void OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, const GpsSearchHooks& hooks);
+  PortResult Open(MessagePresenter& presenter, const SerialDeviceResolver& resolver, const GpsSearchHooks& hooks);
 
   NmeaBurstReader burstReader_;
   std::size_t burstLength_ = 0;

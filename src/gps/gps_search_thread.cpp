@@ -1,7 +1,5 @@
 #include "gps/gps_search_thread.h"
 
-#include <stdexcept>
-
 #include "gps/gps_port.h"
 
 namespace nocturna {
@@ -36,12 +34,14 @@ void GpsSearchThread::Cancel() { cancel_.Cancel(); }
 GpsSearchOutcome GpsSearchThread::TakeOutcome() { return std::move(outcome_); }
 
 void GpsSearchThread::run() {
-  KeptMessages presenter(outcome_.messages);
-  try {
-    outcome_.port = std::make_unique<GPSPort>(presenter, resolver_, GpsSearchHooks{&cancel_, probing_});
-  } catch (const std::runtime_error& error) {
-    outcome_.problem = error.what();
+  if (!cancel_.Ready()) {  // a search that could not be cancelled must not begin
+    outcome_.problem = cancel_.Problem();
+    return;
   }
+  KeptMessages presenter(outcome_.messages);
+  GpsOpening opening = GPSPort::OpenGps(presenter, resolver_, GpsSearchHooks{&cancel_, probing_});
+  outcome_.port = std::move(opening.port);
+  outcome_.problem = opening.result.Describe();
   outcome_.cancelled = cancel_.Cancelled();
 }
 

@@ -19,7 +19,7 @@ class GPSPort;
 struct GpsSearchOutcome {
   std::unique_ptr<GPSPort> port;  // open and set for reading; null when the search failed
   std::vector<Message> messages;  // the boxes the search raised, in order
-  std::string problem;            // why it failed (the serial layer's text), for logs and tests
+  std::string problem;            // why it failed, with the system's reason, for logs and tests
   bool cancelled = false;
 };
 

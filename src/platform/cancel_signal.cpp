@@ -6,12 +6,16 @@
 
 #include <cerrno>
 #include <chrono>
-#include <stdexcept>
+
+#include "platform/port_result.h"
 
 namespace nocturna {
 
 CancelSignal::CancelSignal() {
-  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) throw std::runtime_error("COMPort: read failed ");
+  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
+    problem_ = "no pipe for the cancel signal: " + SystemReason(errno);
+    pipe_[0] = pipe_[1] = -1;
+  }
 }
 
 CancelSignal::~CancelSignal() {
@@ -23,6 +27,7 @@ CancelSignal::~CancelSignal() {
 
 void CancelSignal::Cancel() {
   cancelled_.store(true);
+  if (!Ready()) return;
   const char byte = 1;
   [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &byte, 1);  // full pipe: already signalled
 }
