@@ -17,7 +17,7 @@ namespace {
 using testing::FakeGpsWindow;
 using testing::PortMap;
 using testing::PtyReceiver;
-using testing::PumpUntil;
+using testing::WaitUntil;
 using namespace std::chrono_literals;
 
 const std::string kOpened = "GPS is open on COM1\n\rAcquiring Satellites - Please Wait";
@@ -53,22 +53,23 @@ TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   controller.SpeedGPSClick(true);
   ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
-  ASSERT_TRUE(PumpUntil([&] { return !window.fixes.empty(); }, 3000));
+  ASSERT_TRUE(WaitUntil([&] { return !window.fixes.empty(); }));
 
   receiver.StopRepeating();
   receiver.Write("\r\n" + cut);
   receiver.HangUp();
   // Failed reads count as bursts without a fix: ten of them, a second apart, bring the message.
-  EXPECT_TRUE(PumpUntil([&] { return window.presenter.shown.size() >= 2; }, 20000));
+  EXPECT_TRUE(WaitUntil([&] { return window.presenter.shown.size() >= 2; }, 2 * testing::kGenerousBound));
   EXPECT_EQ(window.Texts(), (std::vector<std::string>{kOpened, kPoorCoverage}));
   for (const testing::AppliedFix& fix : window.fixes) {
     EXPECT_NEAR(fix.position.latitude, good.latitude, 1e-9);
     EXPECT_NEAR(fix.position.longitude, good.longitude, 1e-9);
   }
 
-  const auto start = std::chrono::steady_clock::now();
-  controller.SpeedGPSClick(false);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+  {
+    const testing::Watchdog watchdog("stopping after the hang-up");
+    controller.SpeedGPSClick(false);
+  }
   EXPECT_FALSE(controller.IsOn());
 
   // Started again with the receiver gone: told plainly, nothing left running.

@@ -6,10 +6,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <mutex>
@@ -46,15 +47,25 @@ class PtyReceiver {
 
   const std::string& DevicePath() const { return path_; }
 
+  // Writes the bytes, then wakes the window thread's event wait (WaitUntil) so that a wait
+  // on the receiver's own progress (Writes) is an event like any other.
   void Write(const std::string& bytes) {
-    std::lock_guard lock(writeMutex_);
-    std::size_t done = 0;
-    while (master_ >= 0 && done < bytes.size()) {
-      const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
+    {
+      std::lock_guard lock(writeMutex_);
+      std::size_t done = 0;
+      while (master_ >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+      }
+      ++writes_;
+    }
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+      QMetaObject::invokeMethod(application, [] {}, Qt::QueuedConnection);
     }
   }
+  // The writes so far.
+  int Writes() const { return writes_.load(); }
 
   // Writes burst every period until StopRepeating (a receiver's once-a-second output).
   void Repeat(std::string burst, std::chrono::milliseconds period) {
@@ -85,6 +96,7 @@ class PtyReceiver {
   int slave_ = -1;  // held so the line stays up while the program opens and closes it
   std::string path_;
   std::mutex writeMutex_;
+  std::atomic<int> writes_{0};
   std::atomic<bool> repeating_{false};
   std::thread writer_;
 };
@@ -120,21 +132,39 @@ inline bool WaitUntil(const std::function<bool()>& done, std::chrono::millisecon
   return true;
 }
 
+// Aborts the test program with a message when the code it guards has not finished by the
+// bound: what "promptly" means for a call that would otherwise hang (a stop that never ends).
+class Watchdog {
+ public:
+  explicit Watchdog(const char* what, std::chrono::milliseconds bound = kGenerousBound)
+      : thread_([this, what, bound] {
+          std::unique_lock lock(mutex_);
+          if (!finished_.wait_for(lock, bound, [this] { return done_; })) {
+            std::fprintf(stderr, "%s did not finish within %lld ms\n", what, static_cast<long long>(bound.count()));
+            std::abort();
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      done_ = true;
+    }
+    finished_.notify_one();
+    thread_.join();
+  }
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable finished_;
+  bool done_ = false;
+  std::thread thread_;
+};
+
 // Waits for a search that a click started to end (in a running GPS or a failed start).
 inline bool WaitForSearch(const GpsController& controller) {
   return WaitUntil([&] { return !controller.IsSearching(); });
-}
-
-// Runs the window thread's events until done() or the time is up; true when done.
-inline bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > milliseconds) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
 }
 
 struct AppliedFix {
