@@ -31,7 +31,8 @@ struct Hive {
 inline constexpr std::size_t kHiveMaxValueBytes = 65536;
 inline constexpr std::size_t kHiveMaxFileBytes = 1 << 20;
 
-// Keys and value names compare without regard to ASCII case, as in the registry.
+// The key of that path and the value of that name; null when there is none. Keys and value
+// names compare without regard to ASCII case, as in the registry.
 const HiveKey* FindHiveKey(const Hive& hive, std::string_view path);
 const HiveValue* FindHiveValue(const HiveKey& key, std::string_view name);
 // The key, added at the end when absent.
