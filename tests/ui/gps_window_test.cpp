@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <chrono>
@@ -255,8 +256,9 @@ TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCan
     ::close(fd);
   }
 
+  QSignalSpy searchEnded(&form->Gps(), &GpsController::startFinished);
   SpeedGps()->click();
-  ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
+  ASSERT_TRUE(searchEnded.wait(static_cast<int>(testing::kGenerousBound.count())));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
