@@ -10,35 +10,26 @@
 #include <string>
 #include <utility>
 
+#include "support/program_run.h"
+
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-};
+using nocturna::testing::ProgramRun;
 
-CliRun Almanac(const std::string& arguments) {
-  CliRun run;
-  const std::string command = std::string(NOCTURNA_ALMANAC_BINARY) + " " + arguments + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.out.append(chunk, n);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+ProgramRun Almanac(const std::string& arguments) {
+  return nocturna::testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " " + arguments + " 2>&1");
 }
 
 const std::string kLogs = std::string(NOCTURNA_SHARED_DIR) + "/nmea/";
 
 TEST(NmeaReplayCliTest, PrintsEachFixAndTheCounts) {
-  const CliRun run = Almanac("--nmea-replay " + kLogs + "neo-m8n.log");
+  const ProgramRun run = Almanac("--nmea-replay " + kLogs + "neo-m8n.log");
   EXPECT_EQ(run.exitCode, 0) << run.out;
   // The log's first RMC: $GNRMC,171926.00,A,4404.14063,N,12118.85478,W ...
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "171926.00  44\xC2\xB0" "04.1'N  121\xC2\xB0" "18.9'W  ZD +8");
   EXPECT_NE(run.out.find("\nbursts 35, fixes 23, rejected 12\n"), std::string::npos) << run.out;
 
-  const CliRun byByte = Almanac("--burst=1 --nmea-replay=" + kLogs + "bu303-nofix.log");
+  const ProgramRun byByte = Almanac("--burst=1 --nmea-replay=" + kLogs + "bu303-nofix.log");
   EXPECT_EQ(byByte.exitCode, 0);
   EXPECT_EQ(byByte.out, "bursts 3487, fixes 0, rejected 3487\n");
 }
@@ -47,7 +38,7 @@ TEST(NmeaReplayCliTest, RefusesWhatItCannotUse) {
   for (const std::string arguments :
        {"--nmea-replay", "--nmea-replay /no/such/log", "--nmea-replay x.log --burst 0", "--nmea-replay x.log --burst -5",
         "--nmea-replay x.log --burst 12b", "--nmea-replay x.log --json"}) {
-    const CliRun run = Almanac(arguments);
+    const ProgramRun run = Almanac(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments << ": " << run.out;
     EXPECT_EQ(run.out.rfind("nocturna-almanac: ", 0), 0u) << arguments << ": " << run.out;
   }
@@ -56,7 +47,7 @@ TEST(NmeaReplayCliTest, RefusesWhatItCannotUse) {
 // A folder is no log: the read error is reported, not counted as an empty log.
 TEST(NmeaReplayCliTest, AFolderIsAReadError) {
   const std::string folder = "/";
-  const CliRun run = Almanac("--nmea-replay " + folder);
+  const ProgramRun run = Almanac("--nmea-replay " + folder);
   EXPECT_EQ(run.exitCode, 2) << run.out;
   EXPECT_EQ(run.out, "nocturna-almanac: cannot read the log " + folder + ": Is a directory\n");
 }

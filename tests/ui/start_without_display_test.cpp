@@ -1,30 +1,19 @@
 // The window program on a machine without a display: --help and --version answer, anything
 // else is told plainly and ends with 1, never the toolkit's abort.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
+
+#include "support/program_run.h"
 
 #ifdef NOCTURNA_BINARY
 namespace {
 
-struct ProgramRun {
-  int exitCode = -1;
-  std::string out;
-};
+using nocturna::testing::ProgramRun;
 
 ProgramRun WithoutDisplay(const std::string& arguments) {
-  ProgramRun run;
-  const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
-                              NOCTURNA_BINARY + " " + arguments + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char chunk[4096];
-  for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) run.out.append(chunk, n);
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return nocturna::testing::RunCommand(std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
+                                       NOCTURNA_BINARY + " " + arguments + " 2>&1");
 }
 
 TEST(StartWithoutDisplay, HelpAndVersionNeedNoDisplayAndTheWindowSaysWhyNot) {
