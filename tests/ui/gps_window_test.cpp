@@ -262,6 +262,7 @@ TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCan
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
+  EXPECT_EQ(form->Gps().StartProblem(), "COMPort: failed to open. (No such file or directory)");
   EXPECT_TRUE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_FALSE(GpsTime()->isEnabled());
