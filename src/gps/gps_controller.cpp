@@ -45,7 +45,9 @@ DateTime NearestGpsMoment(DateTime systemNow, const UtcCalendar& systemUtc, Date
 
 }  // namespace
 
-GpsController::GpsController(GpsWindow& window, SystemClock& clock) : window_(window), clock_(clock) {}
+GpsController::GpsController(GpsWindow& window, SystemClock& clock,
+                             std::function<SerialDeviceResolver()> serialDevices)
+    : window_(window), clock_(clock), serialDevices_(std::move(serialDevices)) {}
 
 GpsController::~GpsController() {
   search_.reset();
@@ -63,7 +65,7 @@ void GpsController::SpeedGPSClick(bool down) {
   window_.SetGpsTimeEnabled(true);
   window_.ProcessPendingEvents();
   startProblem_.clear();
-  search_ = std::make_unique<GpsSearchThread>(SerialDeviceResolver::FromEnvironment(), [this](const std::string& name) {
+  search_ = std::make_unique<GpsSearchThread>(serialDevices_(), [this](const std::string& name) {
     // Queued to the window thread; dropped with the controller, and ignored once the search is over.
     QMetaObject::invokeMethod(this, [this, name] {
       if (search_) window_.SetSpeedGpsCaption("Searching " + name + "...", kGpsOnColour);

@@ -4,10 +4,12 @@
 // window thread; the window stays a thin caller. The search for the receiver runs on a
 // thread of its own, so the window answers while ports are probed.
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "gps/gps_window.h"
+#include "platform/serial_device_resolver.h"
 
 namespace nocturna {
 
@@ -20,14 +22,17 @@ class GpsController : public QObject {
   Q_OBJECT
 
  public:
-  GpsController(GpsWindow& window, SystemClock& clock);
+  // serialDevices names the devices behind "COM1".."COM9", asked at each start (the window
+  // passes its service; by default the environment's, NOCTURNA_COM1..9 or the machine's).
+  GpsController(GpsWindow& window, SystemClock& clock,
+                std::function<SerialDeviceResolver()> serialDevices =
+                    &SerialDeviceResolver::FromEnvironment);
   ~GpsController() override;  // stops the reader, then closes the port
 
   // The toggle's click: down starts the GPS, up stops it. A start shows "GPS On" and returns
   // at once; the search then shows each port it probes ("Searching COM3...") and ends in
   // the receiver's boxes and "GPS On" with the reader running, or in the failure's boxes and
   // "GPS Off" (startFinished either way). Up while searching cancels the search, quietly.
-  // Serial ports come from SerialDeviceResolver::FromEnvironment at each start.
   void SpeedGPSClick(bool down);
   // Runs the stop steps when the GPS is on (the main window's destruction).
   void Shutdown();
@@ -54,6 +59,7 @@ class GpsController : public QObject {
 
   GpsWindow& window_;
   SystemClock& clock_;
+  std::function<SerialDeviceResolver()> serialDevices_;
   std::unique_ptr<GPSPort> port_;
   std::unique_ptr<TFileReadThread> reader_;
   std::unique_ptr<GpsSearchThread> search_;

@@ -21,7 +21,9 @@
 #include "gps/gps_controller.h"
 #include "platform/system_clock.h"
 #include "serial/serial_test_support.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -54,11 +56,9 @@ class GpsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, clock);
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 6, 1, 14, 0, 0), 0}; };
     services.readHomePosition = [](DrPosition&) { return false; };  // 42°N 75°W, ZD 5
-    services.systemClock = &clock;
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -85,8 +85,8 @@ class GpsWindowTest : public ::testing::Test {
   // Starts the GPS with the button and waits for the first fix to reach the window.
   void StartAndWaitForFix() {
     SpeedGps()->click();
-    ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
-    ASSERT_TRUE(form->Gps().IsOn()) << ::testing::PrintToString(Texts());
+    ASSERT_TRUE(testing::WaitForSearch(testing::MainWindowTestAccess::Gps(*form)));
+    ASSERT_TRUE(testing::MainWindowTestAccess::Gps(*form).IsOn()) << ::testing::PrintToString(Texts());
     ASSERT_TRUE(WaitUntil([&] { return form->Observer().zoneDescription == -1; }));
   }
 
@@ -138,7 +138,7 @@ TEST_F(GpsWindowTest, AFixBecomesTheDrPositionAndZoneAndStoppingIsPrompt) {
     const testing::Watchdog watchdog("stopping the GPS");
     SpeedGps()->click();
   }
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_FALSE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -207,11 +207,11 @@ TEST_F(GpsWindowTest, ClosingTheWindowWhileTheGpsRunsStopsItFirst) {
 TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   const PortMap map({});
   SpeedGps()->click();
-  ASSERT_TRUE(testing::WaitForSearch(form->Gps()));
+  ASSERT_TRUE(testing::WaitForSearch(testing::MainWindowTestAccess::Gps(*form)));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_TRUE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -231,7 +231,7 @@ TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCan
   PtyReceiver silent1, silent2;
   const PortMap map({silent1.DevicePath(), silent2.DevicePath()});
   SpeedGps()->click();
-  EXPECT_TRUE(form->Gps().IsSearching());
+  EXPECT_TRUE(testing::MainWindowTestAccess::Gps(*form).IsSearching());
   EXPECT_EQ(Caption(), "GPS On");
   ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM1..."; }));
   EXPECT_EQ(CaptionColour(), QColor(0, 128, 0));
@@ -242,8 +242,8 @@ TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCan
   ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM2..."; }));
 
   SpeedGps()->click();
-  EXPECT_FALSE(form->Gps().IsSearching());
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsSearching());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_FALSE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -256,13 +256,13 @@ TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCan
     ::close(fd);
   }
 
-  QSignalSpy searchEnded(&form->Gps(), &GpsController::startFinished);
+  QSignalSpy searchEnded(&testing::MainWindowTestAccess::Gps(*form), &GpsController::startFinished);
   SpeedGps()->click();
   ASSERT_TRUE(searchEnded.wait(static_cast<int>(testing::kGenerousBound.count())));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
-  EXPECT_EQ(form->Gps().StartProblem(), "COMPort: failed to open. (No such file or directory)");
+  EXPECT_EQ(testing::MainWindowTestAccess::Gps(*form).StartProblem(), "COMPort: failed to open. (No such file or directory)");
   EXPECT_TRUE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_FALSE(GpsTime()->isEnabled());
