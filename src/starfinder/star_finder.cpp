@@ -55,7 +55,7 @@ bool IsCandidate(const BodyCatalog& catalog, int k, const StarFinderSettings& se
 
 std::string TooFewMessage(int count, const StarFinderSettings& settings) {
   return PrintfText(
-      "Only %d bod%s between %.0f\xB0 and %.0f\xB0 of altitude at magnitude %.1f or brighter: "
+      "Only %d bod%s between %g\xB0 and %g\xB0 of altitude at magnitude %.1f or brighter: "
       "a fix needs three. Widen the altitude band, raise the magnitude limit or choose "
       "another moment.",
       count, count == 1 ? "y lies" : "ies lie", settings.minAltitude, settings.maxAltitude,

@@ -46,7 +46,7 @@ StarFinderTexts StarFinderTextsOf(const StarFinderResult& result,
   texts.momentLine = MomentLine(result);
   texts.positionLine = "DR " + FormatLatitude(result.position.latitude) + " " +
                        FormatLongitude(result.position.longitude);
-  texts.limitsLine = PrintfText("Hc %.0f\xB0 to %.0f\xB0, magnitude %.1f or brighter: %d bodies",
+  texts.limitsLine = PrintfText("Hc %g\xB0 to %g\xB0, magnitude %.1f or brighter: %d bodies",
                                 settings.minAltitude, settings.maxAltitude,
                                 settings.magnitudeLimit, result.candidateCount);
   if (result.bodies.empty()) return texts;

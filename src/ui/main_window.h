@@ -73,6 +73,7 @@ struct MainWindowControls {
   QPushButton* flipEwButton = nullptr;
   QPushButton* brightButton = nullptr;
   QPushButton* printButton = nullptr;
+  QPushButton* starFinderButton = nullptr;
   // Chart and decorations.
   SkyPaintBox* skyPaintBox = nullptr;
   QLabel* logo = nullptr;
@@ -89,6 +90,7 @@ struct MainWindowControls {
   QAction* reset = nullptr;
   QAction* rotateNs = nullptr;
   QAction* flipEw = nullptr;
+  QAction* starFinder = nullptr;
   QAction* now = nullptr;
   QAction* sunrise = nullptr;
   QAction* amCivTwi = nullptr;
@@ -214,6 +216,8 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ViewButtonClick();
   void AlmanacButtonClick();
   TableWindows& Tables() { return tables_; }
+  // "Finder" and "Star &Finder..." (Ctrl+F): opens the star finder, or brings it to the front.
+  void StarFinderClick();
 
   // The GPS: the SpeedGPS toggle starts (down) and stops (up) the receiver; "GPS Time" offers
   // to set the computer's UTC clock to the last fix's time. FormDestroy stops a running reader
@@ -256,6 +260,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ConnectSetMenu();
   void ConnectPrint();
   void ConnectLists();
+  void ConnectStarFinder();
   void ShowTableWindow(QDialog& window);
   void ConnectMemory();
   void ConnectAnimation();
