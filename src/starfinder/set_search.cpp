@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "starfinder/lop_geometry.h"
@@ -40,20 +41,31 @@ class ExhaustiveSearch {
 
  private:
   void Descend(int depth, int first, const LopSums& sums, double magnitudeSum) {
-    if (depth == size_) {
-      const double hdop = HorizontalDop(sums);
-      if (Better(hdop, magnitudeSum, best_)) {
-        best_.members = members_;
-        best_.size = size_;
-        best_.hdop = hdop;
-        best_.magnitudeSum = magnitudeSum;
-      }
+    const int last = static_cast<int>(rows_.size()) - (size_ - depth);
+    if (depth == size_ - 1) {
+      Leaves(first, last, sums, magnitudeSum);
       return;
     }
-    const int last = static_cast<int>(rows_.size()) - (size_ - depth);
     for (int i = first; i <= last; ++i) {
       members_[depth] = i;
       Descend(depth + 1, i + 1, sums.Plus(rows_[i]), magnitudeSum + candidates_[i].magnitude);
+    }
+  }
+
+  // The last member: most sets fail on the squared HDOP alone, before any root is taken.
+  void Leaves(int first, int last, const LopSums& sums, double magnitudeSum) {
+    for (int i = first; i <= last; ++i) {
+      const double squared = HorizontalDopSquared(sums.Plus(rows_[i]));
+      if (!(squared <= rejectAbove_)) continue;
+      const double hdop = std::sqrt(squared);
+      const double magnitudes = magnitudeSum + candidates_[i].magnitude;
+      if (!Better(hdop, magnitudes, best_)) continue;
+      members_[size_ - 1] = i;
+      best_.members = members_;
+      best_.size = size_;
+      best_.hdop = hdop;
+      best_.magnitudeSum = magnitudes;
+      rejectAbove_ = (hdop + kEqualDop) * (hdop + kEqualDop);
     }
   }
 
@@ -62,6 +74,7 @@ class ExhaustiveSearch {
   int size_;
   std::array<int, kMaxSetSize> members_{};
   ChosenSet best_;
+  double rejectAbove_ = std::numeric_limits<double>::infinity();  // squared HDOP
 };
 
 struct Scored {
