@@ -5,14 +5,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTest>
 #include <memory>
 
 #include "support/recording_presenter.h"
+#include "ui/help/help_dialog.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
 #include "ui/star_finder_window.h"
@@ -133,6 +137,23 @@ TEST_F(StarFinderWindowTest, RefusesUnusableFieldsWithAMessageAndKeepsTheList) {
     field->setText(before);
   }
   window->close();
+}
+
+TEST(StarFinderHelp, TypingItsNameInTheTopicBoxLandsOnItsHeading) {
+  testing::RecordingPresenter presenter;
+  THelpDialog help(presenter, nullptr, {QStringLiteral(NOCTURNA_SOURCE_DATA_DIR "/Starhelp.rtf")});
+  help.show();
+  help.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  QLineEdit* typed = help.findChild<QComboBox*>(QStringLiteral("HelpList"))->lineEdit();
+  typed->setFocus();
+  typed->selectAll();
+  QTest::keyClicks(typed, QStringLiteral("Star finder"));
+  const QTextCursor found = help.findChild<QTextEdit*>(QStringLiteral("HelpEdit"))->textCursor();
+  EXPECT_EQ(found.selectedText(), "Star finder");
+  EXPECT_EQ(found.block().text(), "Star finder") << "the first 'Star finder' is not the heading";
+  EXPECT_EQ(QTextCursor(found.block()).charFormat().fontWeight(), QFont::Bold);
+  help.close();
 }
 
 }  // namespace
