@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <iterator>
+#include <utility>
 
 #include "foundations/printf_text.h"
 #include "starfinder/star_finder_texts.h"
@@ -112,22 +114,15 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   grid->addWidget(evening_, 0, 1);
   grid->addWidget(label("Moment (ZT)"), 0, 2);
   grid->addWidget(moment_, 0, 3, 1, 3);
-  grid->addWidget(label("Hc from \xB0"), 1, 0);
-  grid->addWidget(lowest_, 1, 1);
-  grid->addWidget(label("to \xB0"), 1, 2);
-  grid->addWidget(highest_, 1, 3);
-  grid->addWidget(label("Mag limit"), 1, 4);
-  grid->addWidget(magnitude_, 1, 5);
-  grid->addWidget(label("Set of"), 2, 0);
-  grid->addWidget(setSize_, 2, 1);
-  grid->addWidget(label("IC '"), 2, 2);
-  grid->addWidget(indexCorrection_, 2, 3);
-  grid->addWidget(label("Eye m"), 2, 4);
-  grid->addWidget(heightOfEye_, 2, 5);
-  grid->addWidget(label("Course \xB0T"), 3, 0);
-  grid->addWidget(course_, 3, 1);
-  grid->addWidget(label("Speed kn"), 3, 2);
-  grid->addWidget(speed_, 3, 3);
+  // Label and field pairs, three to a row under the twilight and the moment.
+  const std::pair<const char*, QWidget*> pairs[] = {
+      {"Hc from \xB0", lowest_}, {"to \xB0", highest_},     {"Mag limit", magnitude_},
+      {"Set of", setSize_},      {"IC '", indexCorrection_}, {"Eye m", heightOfEye_},
+      {"Course \xB0T", course_}, {"Speed kn", speed_}};
+  for (int i = 0; i < static_cast<int>(std::size(pairs)); ++i) {
+    grid->addWidget(label(pairs[i].first), 1 + i / 3, 2 * (i % 3));
+    grid->addWidget(pairs[i].second, 1 + i / 3, 2 * (i % 3) + 1);
+  }
 
   headingLines_ = MakeHeadingText(this, "Lines", kHeadingHeight, true);
   QStringList headings;
