@@ -97,8 +97,14 @@ void BM_SetSearch(benchmark::State& state) {
   state.counters["sets"] = static_cast<double>(SetCount(static_cast<int>(candidates.size()), size));
 }
 BENCHMARK(BM_SetSearch)
-    ->Args({20, 3})->Args({20, 4})->Args({20, 5})->Args({20, 6})
-    ->Args({25, 5})->Args({25, 6})->Args({35, 5})->Args({35, 6})
+    ->Args({20, 3})
+    ->Args({20, 4})
+    ->Args({20, 5})
+    ->Args({20, 6})
+    ->Args({25, 5})
+    ->Args({25, 6})
+    ->Args({35, 5})
+    ->Args({35, 6})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "json_report.h"
 
-#include "foundations/event_times.h"
 #include "json_members.h"
 #include "json_writer.h"
+#include "navigation/event_times.h"
 #include "navigation/sun_moon_values.h"
 #include "visible_report.h"
 

@@ -25,8 +25,8 @@ std::optional<double> ParseNumber(std::string_view text) {
 std::string ParseBand(std::string_view value, StarFinderSettings& settings) {
   const std::size_t dash = value.find('-', 1);
   const auto low = ParseNumber(value.substr(0, dash));
-  const auto high = dash == std::string_view::npos ? std::nullopt
-                                                   : ParseNumber(value.substr(dash + 1));
+  const auto high =
+      dash == std::string_view::npos ? std::nullopt : ParseNumber(value.substr(dash + 1));
   if (!low || !high) {
     return "--band " + Quoted(value) + ": expected the lowest and highest Hc in degrees, 15-70";
   }
@@ -72,8 +72,8 @@ std::string ApplyStarFinderOption(std::string_view name, std::string_view value,
   }
   const auto number = ParseNumber(value);
   if (!number) {
-    const char* expected = name == "--mag"      ? "a magnitude, such as 2.5"
-                           : name == "--ic"     ? "the index correction in minutes of arc, such as -1.5"
+    const char* expected = name == "--mag"  ? "a magnitude, such as 2.5"
+                           : name == "--ic" ? "the index correction in minutes of arc, such as -1.5"
                            : name == "--eye"    ? "the height of eye in metres, such as 12"
                            : name == "--course" ? "a true course in degrees, 0 to 360"
                                                 : "a speed in knots, such as 12";

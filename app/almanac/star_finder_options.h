@@ -10,14 +10,14 @@
 namespace nocturna {
 
 struct StarFinderOptions {
-  bool wanted = false;                  // --star-finder
-  std::optional<Twilight> twilight;     // --morning or --evening; neither: both
-  std::optional<CalendarDate> atDate;   // --at "YYYY-MM-DD HH:MM:SS", zone time
+  bool wanted = false;                 // --star-finder
+  std::optional<Twilight> twilight;    // --morning or --evening; neither: both
+  std::optional<CalendarDate> atDate;  // --at "YYYY-MM-DD HH:MM:SS", zone time
   std::optional<ClockTime> atTime;
-  StarFinderSettings settings;          // --band, --mag, --count, --ic, --eye
-  double courseDegrees = 0;             // --course, true
-  double speedKnots = 0;                // --speed
-  bool given = false;                   // any finder setting was given
+  StarFinderSettings settings;  // --band, --mag, --count, --ic, --eye
+  double courseDegrees = 0;     // --course, true
+  double speedKnots = 0;        // --speed
+  bool given = false;           // any finder setting was given
 };
 
 // True for the finder's options that take a value.

@@ -27,9 +27,9 @@ std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome&
                          finder.speedKnots};
   StarFinderSettings settings = finder.settings;
   if (finder.atDate) {
-    settings.moment = EncodeDateTime(finder.atDate->year, finder.atDate->month, finder.atDate->day,
-                                     finder.atTime->hour, finder.atTime->minute,
-                                     finder.atTime->second);
+    settings.moment =
+        EncodeDateTime(finder.atDate->year, finder.atDate->month, finder.atDate->day,
+                       finder.atTime->hour, finder.atTime->minute, finder.atTime->second);
   }
   std::vector<TwilightRun> runs;
   for (Twilight twilight : {Twilight::morning, Twilight::evening}) {
@@ -55,8 +55,8 @@ std::string Text(const std::vector<TwilightRun>& runs, const EphemerisChoice& ch
     const auto& c = kFinderColumns;
     page += PrintfText(kRow, c[0], c[1], c[2], c[3], c[4], c[5]);
     for (const auto& r : t.rows) {
-      page += PrintfText(kRow, r[0].c_str(), r[1].c_str(), r[2].c_str(), r[3].c_str(),
-                         r[4].c_str(), r[5].c_str());
+      page += PrintfText(kRow, r[0].c_str(), r[1].c_str(), r[2].c_str(), r[3].c_str(), r[4].c_str(),
+                         r[5].c_str());
     }
   }
   return page;
@@ -87,8 +87,9 @@ void Bodies(JsonWriter& json, const TwilightRun& run) {
     json.Integer(body.catalogIndex);
     json.Key("name");
     json.String(body.name);
-    for (const auto& [key, value] : {std::pair{"hc", body.hc}, std::pair{"zn", body.zn},
-                                     std::pair{"hs", body.hs}, std::pair{"magnitude", body.magnitude}}) {
+    for (const auto& [key, value] :
+         {std::pair{"hc", body.hc}, std::pair{"zn", body.zn}, std::pair{"hs", body.hs},
+          std::pair{"magnitude", body.magnitude}}) {
       json.Key(key);
       json.Number(value);
     }
@@ -149,7 +150,8 @@ std::string Json(const std::vector<TwilightRun>& runs, const AlmanacOptions& opt
   json.Key("ephemeris");
   json.String(EphemerisName(choice));
   json.Key("dopKind");
-  json.String("HDOP: sqrt of the trace of the position block of (AtA)^-1, rows (cos Zn, sin Zn, 1)");
+  json.String(
+      "HDOP: sqrt of the trace of the position block of (AtA)^-1, rows (cos Zn, sin Zn, 1)");
   json.Key("zoneDescription");
   json.Integer(moment.zoneDescription);
   ZoneMoment(json, "drTime", moment.zoneTime, moment.zoneDescription);

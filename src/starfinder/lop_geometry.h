@@ -9,7 +9,7 @@ namespace nocturna {
 // entries of AᵀA. Adding or removing a body is one call, so a search can build sets step by step.
 struct LopSums {
   int count = 0;
-  double cosSum = 0, sinSum = 0;            // Σ cos Zn, Σ sin Zn
+  double cosSum = 0, sinSum = 0;              // Σ cos Zn, Σ sin Zn
   double cosCos = 0, sinSin = 0, cosSin = 0;  // Σ cos² Zn, Σ sin² Zn, Σ cos Zn sin Zn
 
   // Zn in degrees from true north through east.

@@ -94,8 +94,8 @@ void ChooseBodies(const BodyCatalog& catalog, const StarFinderSettings& settings
   for (int m = 0; m < set.size; ++m) {
     const int k = indices[set.members[m]];
     result.bodies.push_back({k, catalog.entries[k].name, catalog.hc[k], catalog.zn[k],
-                             PresetAltitude(catalog.hc[k], settings),
-                             catalog.entries[k].magnitude, 0});
+                             PresetAltitude(catalog.hc[k], settings), catalog.entries[k].magnitude,
+                             0});
   }
   SortInShootingOrder(result.bodies);
 }

@@ -27,10 +27,10 @@ struct StarFinderSettings {
   std::optional<DateTime> moment;  // zone time; empty: the middle of the twilight window
   double minAltitude = 15;         // Hc band, degrees
   double maxAltitude = 70;
-  double magnitudeLimit = 2.5;     // this magnitude or brighter
-  int setSize = 3;                 // kMinSetSize..kMaxSetSize
-  double indexCorrection = 0;      // minutes of arc, added to the sextant reading
-  double heightOfEye = 0;          // metres
+  double magnitudeLimit = 2.5;  // this magnitude or brighter
+  int setSize = 3;              // kMinSetSize..kMaxSetSize
+  double indexCorrection = 0;   // minutes of arc, added to the sextant reading
+  double heightOfEye = 0;       // metres
 };
 
 // The settings' outer limits: an index correction in minutes of arc, a height of eye in metres.
@@ -61,22 +61,21 @@ struct StarFinderResult {
   Twilight twilight = Twilight::morning;
   TwilightWindow window;  // of the moment's zone date at the DR
   bool momentChosen = false;
-  DateTime moment = 0;       // zone time the bodies are for
-  int zoneDescription = 0;   // hours, west positive
-  DrPosition position;       // the DR at the moment, degrees, north and WEST positive
-  int candidateCount = 0;    // bodies in the band and bright enough
+  DateTime moment = 0;             // zone time the bodies are for
+  int zoneDescription = 0;         // hours, west positive
+  DrPosition position;             // the DR at the moment, degrees, north and WEST positive
+  int candidateCount = 0;          // bodies in the band and bright enough
   std::vector<FinderBody> bodies;  // the chosen set in shooting order
-  double hdop = 0;           // of the chosen set (see lop_geometry.h)
+  double hdop = 0;                 // of the chosen set (see lop_geometry.h)
   SetSearchMethod method = SetSearchMethod::exhaustive;
-  std::string message;       // what the navigator should know: no window, too few bodies, ...
+  std::string message;  // what the navigator should know: no window, too few bodies, ...
 };
 
 // The finder for one twilight. The zone date is that of settings.moment when given, else that of
 // the DR's time; the DR is carried to the moment by its course and speed (the window itself is
 // then found again at the carried position). zoneDescription in hours, west positive.
 StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
-                           const StarFinderSettings& settings,
-                           const EphemerisChoice& choice = {});
+                           const StarFinderSettings& settings, const EphemerisChoice& choice = {});
 
 // Shooting order: nearest true east first, round to the west last, in both twilights (the
 // eastern sky brightens first at dawn and its horizon darkens first at dusk). Sorts in place and

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "foundations/event_times.h"
 #include "foundations/printf_text.h"
 
 namespace nocturna {
@@ -11,9 +10,7 @@ namespace {
 bool IsSentinel(double eventTime) { return eventTime < 0; }
 
 // "CP" or "NR" as the data block shows the sentinel.
-const char* SentinelText(double eventTime) {
-  return eventTime == kEventAboveAllDay ? "CP" : "NR";
-}
+const char* SentinelText(double eventTime) { return eventTime == kEventAboveAllDay ? "CP" : "NR"; }
 
 const char* SentinelMeaning(double eventTime) {
   return eventTime == kEventAboveAllDay ? "the Sun stays above that depression all day"
@@ -26,8 +23,8 @@ const char* TwilightName(Twilight twilight) {
   return twilight == Twilight::morning ? "morning" : "evening";
 }
 
-TwilightWindow TwilightWindowOf(const SunEventsRecord& events, Twilight twilight,
-                                DateTime zoneDate, int zoneDescription) {
+TwilightWindow TwilightWindowOf(const SunEventsRecord& events, Twilight twilight, DateTime zoneDate,
+                                int zoneDescription) {
   const bool morning = twilight == Twilight::morning;
   const double from = morning ? events.nauticalMorning : events.civilEvening;
   const double to = morning ? events.civilMorning : events.nauticalEvening;
@@ -35,9 +32,9 @@ TwilightWindow TwilightWindowOf(const SunEventsRecord& events, Twilight twilight
   for (const auto& [time, name] : {std::pair{from, morning ? "nautical" : "civil"},
                                    std::pair{to, morning ? "civil" : "nautical"}}) {
     if (IsSentinel(time)) {
-      window.missing = PrintfText("No %s twilight window: %s twilight is %s (%s).",
-                                  TwilightName(twilight), name, SentinelText(time),
-                                  SentinelMeaning(time));
+      window.missing =
+          PrintfText("No %s twilight window: %s twilight is %s (%s).", TwilightName(twilight), name,
+                     SentinelText(time), SentinelMeaning(time));
       return window;
     }
   }

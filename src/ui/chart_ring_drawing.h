@@ -1,9 +1,9 @@
 #pragma once
 // Rings round the bodies of the observer's ChartRings, in the window's or the print's style.
+#include "chart/chart_geometry.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_geometry.h"
 #include "ui/chart_painter.h"
-#include "ui/observer_state.h"
 
 class QPainter;
 

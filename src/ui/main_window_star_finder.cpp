@@ -18,8 +18,9 @@ void TForm1::ConnectStarFinder() {
 void TForm1::StarFinderClick() {
   auto* window = findChild<TStarFinderWindow*>();
   if (window == nullptr) {
-    window = new TStarFinderWindow(observer_, tables_.starFinder, [this] { RepaintChart(); },
-                                   tables_.choosePrinter, *presenter_, this);
+    window = new TStarFinderWindow(
+        observer_, tables_.starFinder, [this] { RepaintChart(); }, tables_.choosePrinter,
+        *presenter_, this);
   } else {
     window->FindBtnClick();  // the chart's DR or date may have changed
   }

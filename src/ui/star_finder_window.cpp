@@ -81,8 +81,10 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
                                  QColor(0, 0, 128), Qt::yellow);
   QPushButton* find = MakePanelButton(panel, "FindBtn", QStringLiteral("&Find"),
                                       QStringLiteral("Find the bodies to shoot"), 250, 52);
-  QPushButton* print = MakePanelButton(panel, "PrintBtn", QStringLiteral("Print"), QString(), 306, 52);
-  QPushButton* close = MakePanelButton(panel, "CloseBtn", QStringLiteral("&Close"), QString(), 362, 52);
+  QPushButton* print =
+      MakePanelButton(panel, "PrintBtn", QStringLiteral("Print"), QString(), 306, 52);
+  QPushButton* close =
+      MakePanelButton(panel, "CloseBtn", QStringLiteral("&Close"), QString(), 362, 52);
 
   const StarFinderSettings& s = settings_.finder;
   auto* form = new QWidget(this);
@@ -97,7 +99,8 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   (s.twilight == Twilight::morning ? morning_ : evening_)->setChecked(true);
   moment_ = MakeField(form, "MomentEdit", QString(), 130);
   moment_->setPlaceholderText(QStringLiteral("middle of twilight"));
-  moment_->setToolTip(QStringLiteral("Zone time YYYY-MM-DD HH:MM:SS; empty: the middle of the twilight"));
+  moment_->setToolTip(
+      QStringLiteral("Zone time YYYY-MM-DD HH:MM:SS; empty: the middle of the twilight"));
   lowest_ = MakeField(form, "LowestEdit", Number(s.minAltitude), 44);
   highest_ = MakeField(form, "HighestEdit", Number(s.maxAltitude), 44);
   magnitude_ = MakeField(form, "MagnitudeEdit", Number(s.magnitudeLimit), 44);
@@ -109,14 +112,16 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   heightOfEye_ = MakeField(form, "HeightOfEyeEdit", Number(s.heightOfEye), 44);
   course_ = MakeField(form, "CourseEdit", Number(settings_.courseDegrees), 44);
   speed_ = MakeField(form, "SpeedEdit", Number(settings_.speedKnots), 44);
-  const auto label = [form](const char* text) { return new QLabel(QString::fromLatin1(text), form); };
+  const auto label = [form](const char* text) {
+    return new QLabel(QString::fromLatin1(text), form);
+  };
   grid->addWidget(morning_, 0, 0);
   grid->addWidget(evening_, 0, 1);
   grid->addWidget(label("Moment (ZT)"), 0, 2);
   grid->addWidget(moment_, 0, 3, 1, 3);
   // Label and field pairs, three to a row under the twilight and the moment.
   const std::pair<const char*, QWidget*> pairs[] = {
-      {"Hc from \xB0", lowest_}, {"to \xB0", highest_},     {"Mag limit", magnitude_},
+      {"Hc from \xB0", lowest_}, {"to \xB0", highest_},      {"Mag limit", magnitude_},
       {"Set of", setSize_},      {"IC '", indexCorrection_}, {"Eye m", heightOfEye_},
       {"Course \xB0T", course_}, {"Speed kn", speed_}};
   for (int i = 0; i < static_cast<int>(std::size(pairs)); ++i) {
@@ -189,8 +194,8 @@ void TStarFinderWindow::FindBtnClick() {
                          read.speedKnots};
   shown_ = FindStars(dr, observer_.zoneDescription, read.finder, ephemeris_);
   const StarFinderTexts texts = StarFinderTextsOf(shown_, read.finder);
-  const char* ephemerisLine = ephemeris_.kind == EphemerisKind::precise ? "Precise ephemeris"
-                                                                        : "Standard ephemeris";
+  const char* ephemerisLine =
+      ephemeris_.kind == EphemerisKind::precise ? "Precise ephemeris" : "Standard ephemeris";
   WriteHeadingLines(headingLines_, {{texts.windowLine, QColor(0, 0, 255)},
                                     {texts.momentLine, QColor(0, 0, 255)},
                                     {texts.positionLine, QColor(0, 128, 0)},

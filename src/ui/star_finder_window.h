@@ -6,10 +6,10 @@
 #include <QDialog>
 #include <functional>
 
+#include "chart/observer_state.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "platform/message_presenter.h"
 #include "starfinder/star_finder.h"
-#include "ui/observer_state.h"
 #include "ui/window_printing.h"
 
 class QLineEdit;

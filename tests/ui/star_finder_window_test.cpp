@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTest>
 #include <memory>
 
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/help/help_dialog.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
@@ -26,7 +28,7 @@ namespace {
 
 // Pure yellow pixels of the chart: the rings' colour on the window's sky (the Sun is down).
 int RingPixels(TForm1& form) {
-  form.PaintChartNow();
+  testing::MainWindowTestAccess::PaintChartNow(form);
   const QImage& picture = form.Controls().skyPaintBox->Picture();
   int count = 0;
   for (int y = 0; y < picture.height(); ++y) {
@@ -39,8 +41,7 @@ class StarFinderWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, systemClock);
     // 2026-03-21 00:00 UT: with ZD 5, 19:00 zone time on 20 March, in the evening twilight.
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 3, 21, 0, 0, 0), 0}; };
     form = std::make_unique<TForm1>(catalog, events, services);
@@ -65,6 +66,7 @@ class StarFinderWindowTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
+  testing::RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 };
 
@@ -120,7 +122,8 @@ TEST_F(StarFinderWindowTest, RefusesUnusableFieldsWithAMessageAndKeepsTheList) {
   };
   const Case cases[] = {
       {"MagnitudeEdit", "bright", "Magnitude limit: 'bright' is not a number."},
-      {"HighestEdit", "10", "The highest altitude must be above the lowest and at most 90 degrees."},
+      {"HighestEdit", "10",
+       "The highest altitude must be above the lowest and at most 90 degrees."},
       {"HeightOfEyeEdit", "-3", "The height of eye must be from 0 to 100 metres."},
       {"SpeedEdit", "99", "The speed must be from 0 to 60 knots."},
       {"MomentEdit", "20 March", "Moment: '20 March' is not a zone date and time"},

@@ -22,10 +22,8 @@ struct Place {
 
 // From the tropics to high latitudes, both hemispheres and both far zones, through the seasons.
 const Place kPlaces[] = {
-    {"42N 75W equinox", {42, 75}, 2026, 3, 20},
-    {"equator midsummer", {0, 0}, 2026, 6, 21},
-    {"34S 151E winter", {-33.9, -151.2}, 2025, 8, 10},
-    {"60N 20W autumn", {60, 20}, 2024, 11, 15},
+    {"42N 75W equinox", {42, 75}, 2026, 3, 20},        {"equator midsummer", {0, 0}, 2026, 6, 21},
+    {"34S 151E winter", {-33.9, -151.2}, 2025, 8, 10}, {"60N 20W autumn", {60, 20}, 2024, 11, 15},
     {"21N 158W January", {21.3, 157.9}, 2030, 1, 15},
 };
 
@@ -66,8 +64,7 @@ TEST(StarFinder, ChoosesTheBestSetsOfThreeAndFourInBothTwilights) {
         EXPECT_EQ(result.candidateCount, static_cast<int>(candidates.size()));
         EXPECT_NEAR(result.hdop, ReferenceBestHdop(candidates, size), 1e-9);
         // The Sun stands between 12° and 6° below the horizon at the middle of the window.
-        const AlmanacSnapshot sky =
-            TakeAlmanacSnapshot(result.moment, zd, result.position);
+        const AlmanacSnapshot sky = TakeAlmanacSnapshot(result.moment, zd, result.position);
         EXPECT_GT(sky.catalog.hc[kSunIndex], -12.5);
         EXPECT_LT(sky.catalog.hc[kSunIndex], -5.5);
       }

@@ -20,12 +20,12 @@ TEST(LopGeometry, HorizontalDopOfKnownGeometries) {
     double hdop;
   };
   const Case cases[] = {
-      {{0, 120, 240}, 2 / std::sqrt(3.0)},       // the best three can do
-      {{45, 165, 285}, 2 / std::sqrt(3.0)},      // turning the set changes nothing
-      {{0, 90, 180, 270}, 1.0},                  // 2/sqrt(n) for a spread set
-      {{10, 10, 130}, kInfinite},                // two lines alike and the common error: no fix
-      {{0, 180}, kInfinite},                     // two bodies cannot fix with a common error
-      {{0, 180, 90}, std::sqrt(2.0)},            // three in half the sky still fix, less well
+      {{0, 120, 240}, 2 / std::sqrt(3.0)},   // the best three can do
+      {{45, 165, 285}, 2 / std::sqrt(3.0)},  // turning the set changes nothing
+      {{0, 90, 180, 270}, 1.0},              // 2/sqrt(n) for a spread set
+      {{10, 10, 130}, kInfinite},            // two lines alike and the common error: no fix
+      {{0, 180}, kInfinite},                 // two bodies cannot fix with a common error
+      {{0, 180, 90}, std::sqrt(2.0)},        // three in half the sky still fix, less well
   };
   for (const Case& c : cases) {
     LopSums sums;
@@ -80,16 +80,16 @@ TEST(StarSetSearch, GreedyPlusSwapStaysWithinHalfAPercentOfTheBestWhereSetsAreTo
 }
 
 TEST(StarSetSearch, EqualGeometryGoesToTheBrighterSetAndTooFewGiveNone) {
-  const std::vector<SetCandidate> candidates = {
-      {0, 2.0}, {120, 2.0}, {240, 2.0}, {60, 0.5}, {180, 0.5}, {300, 0.5}};
+  const std::vector<SetCandidate> candidates = {{0, 2.0},  {120, 2.0}, {240, 2.0},
+                                                {60, 0.5}, {180, 0.5}, {300, 0.5}};
   const ChosenSet chosen = ChooseBestSet(candidates, 3);
   ASSERT_EQ(chosen.size, 3);
   EXPECT_EQ((std::vector<int>(chosen.members.begin(), chosen.members.begin() + 3)),
             (std::vector<int>{3, 4, 5}));
   EXPECT_DOUBLE_EQ(chosen.magnitudeSum, 1.5);
-  EXPECT_EQ(ChooseBestSet(std::vector<SetCandidate>(candidates.begin(), candidates.begin() + 2), 3)
-                .size,
-            0);
+  EXPECT_EQ(
+      ChooseBestSet(std::vector<SetCandidate>(candidates.begin(), candidates.begin() + 2), 3).size,
+      0);
   EXPECT_EQ(ChooseBestSet(std::vector<SetCandidate>{{10, 1}, {10, 1}, {10, 1}}, 3).size, 0);
 }
 
