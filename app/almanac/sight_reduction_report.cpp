@@ -13,13 +13,13 @@
 #include "almanac_options.h"
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
+#include "foundations/windows1252.h"
 #include "json_writer.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
 #include "sights/sight_log_reduction.h"
 #include "sights/sight_texts.h"
-#include "utf8_text.h"
 
 namespace nocturna {
 namespace {

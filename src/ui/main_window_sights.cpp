@@ -19,11 +19,11 @@ void TForm1::ConnectSights() {
     item->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     connect(item, &QAction::triggered, this, &TForm1::SightsButtonClick);
   }
-  // Beside "Print" on the button bar, in the bar's own style.
+  // After "Finder" on the button bar, in the bar's own style.
   auto* button = new QPushButton(QStringLiteral("Sights"), controls_.buttonBar);
   button->setObjectName(QStringLiteral("SightsButton"));
   button->setToolTip(QStringLiteral("Reduce sights to a fix"));
-  button->setGeometry(1025, 1, 65, 21);
+  button->setGeometry(1097, 1, 65, 21);
   button->setCursor(Qt::PointingHandCursor);
   connect(button, &QPushButton::clicked, this, &TForm1::SightsButtonClick);
 }
