@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ephemeris/astro_moment.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "foundations/dr_position.h"
 
 namespace nocturna {
@@ -55,6 +56,7 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
+  EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -1,5 +1,6 @@
 #include "json_report.h"
 
+#include "ephemeris_report_text.h"
 #include "foundations/event_times.h"
 #include "foundations/printf_text.h"
 #include "json_members.h"
@@ -150,6 +151,7 @@ void AboveHorizon(JsonWriter& json, const BodyCatalog& catalog) {
 std::string JsonReport(const AlmanacSnapshot& snapshot) {
   JsonWriter json;
   json.BeginObject();
+  EphemerisMembers(json, snapshot.ephemerisUsed);
   MomentMembers(json, snapshot);
   SunAndMoon(json, snapshot);
   Events(json, snapshot);

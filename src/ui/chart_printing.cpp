@@ -75,6 +75,7 @@ ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& even
   pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
   pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
   pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
+  pass.ephemeris = ReportEphemeris(observer.ephemeris, pass.moment.utDate, pass.moment.utClock);
   return pass;
 }
 

@@ -45,6 +45,9 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
   v.moonParallax = FormatArcMinutes(sunMoon.moonHorizontalParallax);
   v.moonPhase = FormatPhase(sunMoon.moonIlluminatedFraction);
   v.events = pass.eventTexts;
+  if (pass.ephemeris.kind == EphemerisKind::precise) {
+    v.precise = PrintfText("DUT1 %+.3f s", pass.ephemeris.dut1Seconds);
+  }
   return v;
 }
 
@@ -73,6 +76,11 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& v, const DataBl
       {15, "Mer. Pass.", v.meridianPassage, kValueColumn},
       {16, "Eqn. Time", v.equationOfTime, kValueColumn},
   };
+  if (!v.precise.empty()) {
+    // The precise ephemeris takes the moment as UTC, and says so in the blank line below it.
+    lines[3].label = "UTC";
+    lines.push_back({5, "Precise", v.precise, form.timeColumn});
+  }
   if (form.amplitude) lines.push_back({17, "Amplitude", v.amplitude, kValueColumn});
   const int moon = form.amplitude ? 19 : 18;
   lines.insert(lines.end(),
