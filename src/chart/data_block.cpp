@@ -1,4 +1,4 @@
-#include "ui/data_block.h"
+#include "chart/data_block.h"
 
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"

@@ -1,4 +1,4 @@
-#include "ui/chart_compute.h"
+#include "chart/chart_compute.h"
 
 #include "foundations/text_forms.h"
 
@@ -27,7 +27,7 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
 
   if (clockUniversalTime) {
     // Animating: the moment follows the clock, the day's events stay with zoneTime.
-    pass.moment = AlmanacMomentOf(*clockUniversalTime - observer.zoneDescription / 24.0,
+    pass.moment = AlmanacMomentOf(ZoneTimeOf(*clockUniversalTime, observer.zoneDescription),
                                   observer.zoneDescription);
   }
   ComputeMomentPositions(catalog, pass.moment.utDate, pass.moment.utClock, position,
