@@ -46,7 +46,7 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
   v.moonPhase = FormatPhase(sunMoon.moonIlluminatedFraction);
   v.events = pass.eventTexts;
   if (pass.ephemeris.kind == EphemerisKind::precise) {
-    v.precise = PrintfText("DUT1 %+.3f s", pass.ephemeris.dut1Seconds);
+    v.precise = PrintfText("%+.3f s", pass.ephemeris.dut1Seconds);
   }
   return v;
 }
@@ -76,11 +76,6 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& v, const DataBl
       {15, "Mer. Pass.", v.meridianPassage, kValueColumn},
       {16, "Eqn. Time", v.equationOfTime, kValueColumn},
   };
-  if (!v.precise.empty()) {
-    // The precise ephemeris takes the moment as UTC, and says so in the blank line below it.
-    lines[3].label = "UTC";
-    lines.push_back({5, "Precise", v.precise, form.timeColumn});
-  }
   if (form.amplitude) lines.push_back({17, "Amplitude", v.amplitude, kValueColumn});
   const int moon = form.amplitude ? 19 : 18;
   lines.insert(lines.end(),
@@ -98,6 +93,11 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& v, const DataBl
                    {31, "Moonrise   Moonset", "", kLabelColumn},
                    {32, PrintfText("%6s%16s", e[6].c_str(), e[7].c_str()), "", kLabelColumn},
                });
+  if (!v.precise.empty()) {
+    // The precise ephemeris takes the moment as UTC, with the DUT1 in the blank line below it.
+    lines[3].label = "UTC";
+    lines.push_back({5, "DUT1", v.precise, form.timeColumn});
+  }
   return lines;
 }
 
