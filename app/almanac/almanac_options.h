@@ -8,6 +8,7 @@
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/dr_position.h"
+#include "star_finder_options.h"
 
 namespace nocturna {
 
@@ -56,6 +57,7 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
+  StarFinderOptions finder;   // --star-finder and its settings
   EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
 };
 

@@ -11,6 +11,7 @@
 #endif
 #include "ephemeris_report_text.h"
 #include "event_report.h"
+#include "foundations/windows1252.h"
 #include "help_text.h"
 #include "json_report.h"
 #include "moment_report.h"
@@ -18,9 +19,9 @@
 #include "planet_report.h"
 #include "report_lines.h"
 #include "platform/system_clock.h"
+#include "star_finder_report.h"
 #include "star_report.h"
 #include "sun_moon_report.h"
-#include "utf8_text.h"
 #include "visible_bodies_report.h"
 #include "visible_report.h"
 
@@ -107,7 +108,9 @@ int Run(const std::vector<std::string>& args) {
     if (snapshot.ephemerisUsed.refusal != nullptr) {
       return Fail(std::string("--precise: ") + snapshot.ephemerisUsed.refusal);
     }
-    if (options.tables.Wanted()) {
+    if (options.finder.wanted) {
+      page = StarFinderPage(options, moment);
+    } else if (options.tables.Wanted()) {
       page = TablePages(snapshot, options);
     } else {
       page = options.json ? JsonReport(snapshot) : TextPage(snapshot);

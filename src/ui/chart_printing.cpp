@@ -7,23 +7,12 @@
 #include <QString>
 
 #include "foundations/angles.h"
-#include "foundations/text_forms.h"
-#include "navigation/almanac_snapshot.h"
 #include "ui/decorations.h"
 
 namespace nocturna {
 
 namespace {
 constexpr double kLabelColumn = 0.0;
-// The page: the moment and the position 10 units right, no amplitude and no prime-vertical
-// crossings.
-constexpr DataBlockForm kPageForm{.timeColumn = 10.0,
-                                  .latitudeColumn = 10.0,
-                                  .longitudeColumn = 10.0,
-                                  .amplitude = false,
-                                  .primeVertical = false,
-                                  .morningHeading = "Nautical    Civil     Sunrise",
-                                  .eveningHeading = "Sunset      Civil   Nautical"};
 constexpr int kDataFontSize = 10;   // points
 constexpr int kFooterFontSize = 8;  // points
 constexpr int kTitleFontSize = 24;  // points
@@ -42,10 +31,6 @@ PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
   page.titleX = TruncToInt(0.48 * w);
   page.titleY = TruncToInt(0.025 * h);
   return page;
-}
-
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values) {
-  return DataBlockLines(values, kPageForm);
 }
 
 std::vector<DataBlockLine> PrintedFooterLines() {
@@ -71,16 +56,6 @@ SkyStyle PrintedSkyStyle() {
   style.nameRise = 1.0;
   style.sunNamed = true;
   return style;
-}
-
-ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
-  ChartPass pass;
-  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
-  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
-  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
-  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
-  pass.ephemeris = ReportEphemeris(observer.ephemeris, pass.moment.utDate, pass.moment.utClock);
-  return pass;
 }
 
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
