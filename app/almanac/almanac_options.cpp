@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "ephemeris/precise/precise_time.h"
+
 namespace nocturna {
 namespace {
 
@@ -53,7 +55,7 @@ bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
          name == "--pdf" || name == "--width" || name == "--height" || name == "--sort" ||
-         IsStarFinderValueOption(name);
+         name == "--dut1" || IsStarFinderValueOption(name);
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -143,8 +145,18 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     options.tables.sortColumn = value[0] - '0';
     return {};
   }
+  if (name == "--dut1") {
+    const bool negative = !value.empty() && value[0] == '-';
+    const bool signed_ = !value.empty() && (value[0] == '-' || value[0] == '+');
+    const std::optional<double> seconds = ParseUnsignedNumber(value.substr(signed_ ? 1 : 0), 1);
+    if (!seconds || *seconds > kLargestDut1Seconds) {
+      return "--dut1 " + Quoted(value) + ": expected UT1 - UTC in seconds from -2 to +2";
+    }
+    options.ephemeris.dut1Seconds = negative ? -*seconds : *seconds;
+    return {};
+  }
   if (name == "--visible-bodies" || name == "--almanac-page" || name == "--decimal" ||
-      name == "--gha") {
+      name == "--gha" || name == "--precise") {
     return std::string(name) + " takes no value";
   }
   if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
@@ -229,6 +241,10 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       outcome.options.json = true;
       continue;
     }
+    if (arg == "--precise") {
+      outcome.options.ephemeris.kind = EphemerisKind::precise;
+      continue;
+    }
     if (arg == "--visible-bodies" || arg == "--almanac-page" || arg == "--decimal" ||
         arg == "--gha") {
       TablePageOptions& tables = outcome.options.tables;
@@ -243,8 +259,8 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
       continue;
     }
-    if (arg == "--star-finder" || arg == "--precise") {
-      (arg == "--precise" ? outcome.options.precise : outcome.options.finder.wanted) = true;
+    if (arg == "--star-finder") {
+      outcome.options.finder.wanted = true;
       continue;
     }
     if (arg == "--morning" || arg == "--evening") {
@@ -296,6 +312,9 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   if (tables.Wanted() && chart.Wanted()) {
     outcome.error = "--visible-bodies and --almanac-page print tables; they do not go with "
                     "--chart or --pdf";
+  }
+  if (options.ephemeris.dut1Seconds && options.ephemeris.kind != EphemerisKind::precise) {
+    outcome.error = "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise";
   }
   if (chart.imageFile.empty() && chart.sized) {
     outcome.error = "--width and --height size the chart image: give --chart";

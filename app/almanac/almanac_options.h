@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ephemeris/astro_moment.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "foundations/dr_position.h"
 #include "star_finder_options.h"
 
@@ -56,8 +57,8 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
-  StarFinderOptions finder;  // --star-finder and its settings
-  bool precise = false;      // --precise: the precise ephemeris
+  StarFinderOptions finder;   // --star-finder and its settings
+  EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -26,6 +26,7 @@ ObserverState ObserverOf(const AlmanacOptions& options, const MomentOutcome& mom
   observer.rotateSign = options.chart.rotate ? -1 : 1;
   observer.flipSign = options.chart.flip ? -1 : 1;
   observer.brightOnly = options.chart.bright;
+  observer.ephemeris = options.ephemeris;
   observer.dataFontSize = options.chart.height < kSmallChartHeight ? 8 : 10;
   return observer;
 }

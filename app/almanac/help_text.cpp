@@ -36,13 +36,24 @@ The position:
   longitude W or E (at most 180). A position without a hemisphere letter is
   refused: a bare sign means east to some tools and west to the almanac.
 
+The ephemeris:
+  --precise           every report from the precise ephemeris (1901-2099, every
+                      body within 0.02'); the time given is then UTC, and the
+                      day's events are found by searching the altitude ("none"
+                      for an event that falls on another day). The text's first
+                      line and the JSON's "ephemeris", "dut1", "dut1Source" and
+                      "deltaT" say which ephemeris made the numbers
+  --dut1 SECONDS      with --precise: UT1 - UTC from -2 to +2 (as broadcast with
+                      radio time signals) instead of the bundled IERS values
+
 Output:
   --json              one JSON object with the same values unformatted, at
                       full precision: angles in degrees (longitudeWest is west
                       positive), semi-diameter and parallax in minutes of arc,
                       the equation of time in minutes, event times in UT hours
                       (null where the event does not occur; its zoneTime text
-                      then says CP, NR or NC)
+                      then says CP, NR, NC or none; a morning prime-vertical
+                      crossing before 0h UT is a negative number)
   --chart FILE.png    instead of the text, draw the chart as the window shows
                       it (data block and sky) into a PNG image
   --width N, --height N  the image's size in pixels, 200 to 8000 (default

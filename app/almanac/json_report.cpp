@@ -1,5 +1,6 @@
 #include "json_report.h"
 
+#include "ephemeris_report_text.h"
 #include "json_members.h"
 #include "json_writer.h"
 #include "navigation/event_times.h"
@@ -9,9 +10,10 @@
 namespace nocturna {
 namespace {
 
-// A UT-hour field that may hold an event sentinel (all sentinels are negative).
+// A UT-hour field that may hold an event sentinel; a real time may be negative (the morning
+// prime-vertical crossing at east longitudes).
 void EventHours(JsonWriter& json, double hours) {
-  if (hours < 0) {
+  if (IsEventSentinel(hours)) {
     json.Null();
   } else {
     json.Number(hours);
@@ -140,6 +142,7 @@ void AboveHorizon(JsonWriter& json, const BodyCatalog& catalog) {
 std::string JsonReport(const AlmanacSnapshot& snapshot) {
   JsonWriter json;
   json.BeginObject();
+  EphemerisMembers(json, snapshot.ephemerisUsed);
   MomentMembers(json, snapshot);
   SunAndMoon(json, snapshot);
   Events(json, snapshot);

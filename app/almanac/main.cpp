@@ -9,6 +9,7 @@
 #if NOCTURNA_ALMANAC_PICTURES
 #include "chart_pictures.h"
 #endif
+#include "ephemeris_report_text.h"
 #include "event_report.h"
 #include "foundations/windows1252.h"
 #include "help_text.h"
@@ -16,6 +17,7 @@
 #include "moment_report.h"
 #include "navigation/almanac_snapshot.h"
 #include "planet_report.h"
+#include "report_lines.h"
 #include "platform/system_clock.h"
 #include "star_finder_report.h"
 #include "star_report.h"
@@ -64,10 +66,15 @@ std::string TablePages(const AlmanacSnapshot& snapshot, const AlmanacOptions& op
     json.BeginObject();
     if (tables.visibleBodies) VisibleBodiesJson(json, snapshot, tables);
     if (tables.almanacPage) AlmanacPageJson(json, snapshot, tables);
+    EphemerisMembers(json, snapshot.ephemerisUsed);
     json.EndObject();
     return json.Text() + "\n";
   }
+  // The window's pages as they are; a precise page says so above them.
   std::string page;
+  if (snapshot.ephemerisUsed.kind == EphemerisKind::precise) {
+    page += LabelLine("Ephemeris", EphemerisText(snapshot.ephemerisUsed)) + '\n';
+  }
   if (tables.visibleBodies) page += VisibleBodiesReport(snapshot, tables);
   if (tables.visibleBodies && tables.almanacPage) page += '\n';
   if (tables.almanacPage) page += AlmanacPageReport(snapshot, tables);
@@ -100,8 +107,11 @@ int Run(const std::vector<std::string>& args) {
     const MomentOutcome moment = ResolveMoment(options, PosixSystemClock().ReadUtc());
     if (!moment.error.empty()) return Fail(moment.error);
     if (options.chart.Wanted()) return WritePictures(options, moment);
-    const AlmanacSnapshot snapshot =
-        TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
+    const AlmanacSnapshot snapshot = TakeAlmanacSnapshot(
+        moment.zoneTime, moment.zoneDescription, options.position, options.ephemeris);
+    if (snapshot.ephemerisUsed.refusal != nullptr) {
+      return Fail(std::string("--precise: ") + snapshot.ephemerisUsed.refusal);
+    }
     if (options.finder.wanted) {
       page = StarFinderPage(options, moment);
     } else if (options.tables.Wanted()) {

@@ -1,5 +1,6 @@
 #include "moment_report.h"
 
+#include "ephemeris_report_text.h"
 #include "foundations/text_forms.h"
 #include "report_lines.h"
 
@@ -7,7 +8,8 @@ namespace nocturna {
 
 std::string MomentReport(const AlmanacSnapshot& snapshot) {
   const AlmanacMoment& m = snapshot.moment;
-  return LabelLine("Date", FormatLongDate(m.zoneDate.month, m.zoneDate.day, m.zoneDate.year)) +
+  return LabelLine("Ephemeris", EphemerisText(snapshot.ephemerisUsed)) +
+         LabelLine("Date", FormatLongDate(m.zoneDate.month, m.zoneDate.day, m.zoneDate.year)) +
          LabelLine("ZT", FormatClockTime(m.zoneClock.hour, m.zoneClock.minute, m.zoneClock.second)) +
          LabelLine("ZD", std::to_string(snapshot.zoneDescription)) +
          LabelLine("UT", FormatClockTime(m.utClock.hour, m.utClock.minute, m.utClock.second)) +

@@ -176,8 +176,7 @@ std::string Json(const std::vector<TwilightRun>& runs, const AlmanacOptions& opt
 }  // namespace
 
 std::string StarFinderPage(const AlmanacOptions& options, const MomentOutcome& moment) {
-  EphemerisChoice choice;
-  if (options.precise) choice.kind = EphemerisKind::precise;
+  const EphemerisChoice& choice = options.ephemeris;
   const std::vector<TwilightRun> runs = Run(options, moment, choice);
   return options.json ? Json(runs, options, moment, choice) : Text(runs, choice);
 }

@@ -14,6 +14,7 @@
 #include <exception>
 
 #include "navigation/body_catalog.h"
+#include "platform/ephemeris_setting.h"
 #include "platform/serial_device_resolver.h"
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
@@ -115,6 +116,15 @@ int main(int argc, char** argv) {
   };
   services.saveHomePosition = [&presenter](const nocturna::DrPosition& position) {
     nocturna::SaveUserHomePosition(presenter, position);
+  };
+  services.readPreciseEphemeris = [] {
+    return nocturna::ReadPreciseEphemerisSetting(nocturna::DefaultHivePath());
+  };
+  services.savePreciseEphemeris = [&presenter](bool precise) {
+    for (const nocturna::Message& message :
+         nocturna::SavePreciseEphemerisSetting(nocturna::DefaultHivePath(), precise)) {
+      presenter.Show(message);
+    }
   };
   services.printDialog = nocturna::ChooseChartPrinterInDialog;
   services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };

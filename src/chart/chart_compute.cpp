@@ -12,13 +12,16 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
   const DrPosition& position = observer.drPosition;
   if (PositionsDiffer(position, observer.lastPosition.latitude,
                       observer.lastPosition.longitude) ||
-      DayOfDateTime(observer.zoneTime) != DayOfDateTime(observer.lastZoneTime)) {
-    RunDailyEphemeris(events, pass.moment.zoneDate, position);
+      DayOfDateTime(observer.zoneTime) != DayOfDateTime(observer.lastZoneTime) ||
+      observer.ephemeris.kind != observer.lastEphemeris.kind ||
+      observer.ephemeris.dut1Seconds != observer.lastEphemeris.dut1Seconds) {
+    RunDailyEphemeris(events, pass.moment.zoneDate, position, observer.ephemeris);
     pass.dailyRun = true;
   }
   pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
   observer.lastPosition = position;
   observer.lastZoneTime = observer.zoneTime;
+  observer.lastEphemeris = observer.ephemeris;
   pass.latitudeText = FormatLatitude(position.latitude);
   pass.longitudeText = FormatLongitude(position.longitude);
 
@@ -27,7 +30,9 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
     pass.moment = AlmanacMomentOf(ZoneTimeOf(*clockUniversalTime, observer.zoneDescription),
                                   observer.zoneDescription);
   }
-  ComputeMomentPositions(catalog, pass.moment.utDate, pass.moment.utClock, position);
+  ComputeMomentPositions(catalog, pass.moment.utDate, pass.moment.utClock, position,
+                         observer.ephemeris);
+  pass.ephemeris = ReportEphemeris(observer.ephemeris, pass.moment.utDate, pass.moment.utClock);
   return pass;
 }
 
@@ -37,6 +42,7 @@ ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& even
   pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
   pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
   pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
+  pass.ephemeris = ReportEphemeris(observer.ephemeris, pass.moment.utDate, pass.moment.utClock);
   return pass;
 }
 

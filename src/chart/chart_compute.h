@@ -19,6 +19,7 @@ struct ChartPass {
   std::string latitudeText;   // "42°00.0'N"
   std::string longitudeText;  // "075°00.0'W"
   bool dailyRun = false;      // true when the day's events were computed in this pass
+  EphemerisReport ephemeris;  // the theory that filled the records, with its DUT1 and Delta T
 };
 
 // One pass for the observer: runs the day's events into `events` (UT hours) when the zone date

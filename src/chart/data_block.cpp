@@ -54,6 +54,9 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
   v.moonParallax = FormatArcMinutes(sunMoon.moonHorizontalParallax);
   v.moonPhase = FormatPhase(sunMoon.moonIlluminatedFraction);
   v.events = pass.eventTexts;
+  if (pass.ephemeris.kind == EphemerisKind::precise) {
+    v.precise = PrintfText("%+.3f s", pass.ephemeris.dut1Seconds);
+  }
   return v;
 }
 
@@ -99,6 +102,11 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& v, const DataBl
                    {31, "Moonrise   Moonset", "", kLabelColumn},
                    {32, PrintfText("%6s%16s", e[6].c_str(), e[7].c_str()), "", kLabelColumn},
                });
+  if (!v.precise.empty()) {
+    // The precise ephemeris takes the moment as UTC, with the DUT1 in the blank line below it.
+    lines[3].label = "UTC";
+    lines.push_back({5, "DUT1", v.precise, form.timeColumn});
+  }
   return lines;
 }
 

@@ -30,6 +30,7 @@ struct DataBlockValues {
   std::string moonParallax;
   std::string moonPhase;  // "50%"
   EventTimeTexts events;
+  std::string precise;  // DUT1 "+0.105 s" when the precise ephemeris made the values, else empty
 };
 
 // One line of the block: drawn at line index `line`; the label in the label column and the

@@ -16,6 +16,10 @@ EventJump JumpToEvent(DateTime zoneTime, double eventTime, int zoneDescription,
       jump.message = "Sun is circumpolar.";
       return jump;
     }
+    if (eventTime == kEventNotThisDay) {  // precise ephemeris: the crossing is on another day
+      jump.message = "The Sun does not reach this altitude on this zone date.";
+      return jump;
+    }
   } else if (kind == SunEventKind::PrimeVertical && eventTime == kNoPrimeVertical) {
     jump.message = "Sun does not cross the Prime Vertical.";
     return jump;

@@ -4,6 +4,7 @@
 // three setters, which keep universalTime = zoneTime + zoneDescription / 24 days.
 #include <cstdint>
 
+#include "ephemeris/ephemeris_choice.h"
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 #include "chart/chart_rings.h"
@@ -25,6 +26,8 @@ struct ObserverState {
   DrPosition drPosition{};          // degrees, north and WEST positive
   DrPosition lastPosition{-1.0, -1.0};  // position of the last daily run
   DateTime lastZoneTime = 0.0;          // zone time of the last daily run
+  EphemerisChoice ephemeris;            // the theory that fills the records (standard default)
+  EphemerisChoice lastEphemeris;        // the theory of the last daily run
   bool staticTime = false;  // false while animating (the chart then follows the clock)
   bool drawSky = true;      // false: a paint draws the data block only
   std::int32_t rotateSign = 1;  // -1 turns the chart through 180 degrees

@@ -119,6 +119,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectStarFinder();
   ConnectMemory();
   ConnectAnimation();
+  ConnectEphemeris();
   ConnectPicking();
   ConnectGps();
   ConnectHelp();
@@ -296,6 +297,9 @@ void TForm1::BuildMenus() {
   QMenu* view = bar->addMenu(QStringLiteral("View"));
   c.brightStars = AddItem(view, "BrightStars1", QStringLiteral("Bright Stars"));
   c.showAll = AddItem(view, "ShowAll1", QStringLiteral("Show All"));
+  c.preciseEphemeris = AddItem(view, "PreciseEphemeris1", QStringLiteral("Precise ephemeris"));
+  c.preciseEphemeris->setCheckable(true);
+  c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
 
   QMenu* popup = new QMenu(this);
   popup->setObjectName(QStringLiteral("PopupSetMenu"));
@@ -359,6 +363,10 @@ void TForm1::Initialize() {
   DrPosition home;
   if (!services_.readHomePosition(home)) home = DrPosition{42.0, 75.0};
   observer_.drPosition = home;
+  if (services_.readPreciseEphemeris && services_.readPreciseEphemeris()) {
+    observer_.ephemeris.kind = EphemerisKind::precise;
+    controls_.preciseEphemeris->setChecked(true);
+  }
   observer_.zoneDescription = ZoneDescriptionFromLongitude(home);
   ShowZoneDescription(observer_.zoneDescription);
   observer_.SetUniversalTime(CurrentUniversalTime());

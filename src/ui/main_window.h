@@ -113,6 +113,7 @@ struct MainWindowControls {
   QAction* about = nullptr;
   QAction* brightStars = nullptr;
   QAction* showAll = nullptr;
+  QAction* preciseEphemeris = nullptr;  // checkable, Ctrl+E
   // The pop-up Set menu of the "Date" and "ZT" panels and the time picker.
   QMenu* popupSetMenu = nullptr;
 };
@@ -205,6 +206,11 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void BrightButtonClick();
   void BrightStars1Click();
   void ShowAll1Click();
+  // "Precise ephemeris": the theory that fills the records, remembered beside the home position.
+  void PreciseEphemeris1Click(bool checked);
+  // The title says which ephemeris made the values of the last paint (plain "Nocturna" for the
+  // standard one).
+  void ShowEphemerisInTitle();
 
   // A click at the paint box's pixel (x, y): a message box for every body drawn there.
   void SkyPaintBoxClick(int x, int y);
@@ -258,6 +264,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ShowTableWindow(QDialog& window);
   void ConnectMemory();
   void ConnectAnimation();
+  void ConnectEphemeris();
   void ConnectPicking();
   void ConnectGps();
   void ConnectHelp();

@@ -13,6 +13,7 @@ void TForm1::FormPaint() {
   lastPass_ = ComputeChartPass(observer_, catalog_, events_, clock);
   ++paintCount_;
   if (lastPass_.dailyRun) ++dailyRunCount_;
+  ShowEphemerisInTitle();
   QImage& picture = controls_.skyPaintBox->Picture();
   QPainter painter(&picture);
   DrawChart(painter, picture.width(), picture.height(), width(), observer_, lastPass_, catalog_,

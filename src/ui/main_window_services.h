@@ -1,7 +1,7 @@
 #pragma once
 // What the main window takes from outside. The program builds one set in app/nocturna/main.cpp
-// (its composition root); tests pass their own. Every member must be set: the window makes no
-// defaults of its own.
+// (its composition root); tests pass their own. Every member must be set, but for the two of the
+// ephemeris choice: the window makes no defaults of its own.
 #include <functional>
 
 #include "foundations/dr_position.h"
@@ -34,6 +34,10 @@ struct MainWindowServices {
   std::function<SerialDeviceResolver()> serialDevices;
   // The UTC clock that "GPS Time" reads and sets.
   SystemClock* systemClock = nullptr;
+  // The remembered ephemeris choice (true: precise) and its saving. These two may be left
+  // unset: the window then starts with the standard ephemeris and keeps a choice for the run.
+  std::function<bool()> readPreciseEphemeris;
+  std::function<void(bool)> savePreciseEphemeris;
 };
 
 // The name of the first member left unset, or nullptr when every one is set.

@@ -69,6 +69,24 @@ TEST(DataBlock, ScreenLinesCarryEveryValueInItsColumn) {
   EXPECT_EQ(line(28).label, "Sunset      Civil    Nautical     PVC");
   EXPECT_EQ(line(31).label, "Moonrise   Moonset");
   EXPECT_EQ(lines.size(), 27u);
+
+  // The precise ephemeris: UTC for UT, and its DUT1 on the blank line 5; nothing else moves.
+  pass.ephemeris.kind = EphemerisKind::precise;
+  pass.ephemeris.dut1Seconds = -0.2;
+  const std::vector<DataBlockLine> precise =
+      ScreenDataBlockLines(DataBlockValuesOf(pass, 5, catalog, events));
+  ASSERT_EQ(precise.size(), 28u);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (precise[i].line == 3) {
+      EXPECT_EQ(precise[i].label, "UTC");
+    } else {
+      EXPECT_EQ(precise[i].label, lines[i].label);
+    }
+    EXPECT_EQ(precise[i].value, lines[i].value);
+  }
+  EXPECT_EQ(precise[lines.size()].line, 5);
+  EXPECT_EQ(precise[lines.size()].label, "DUT1");
+  EXPECT_EQ(precise[lines.size()].value, "-0.200 s");
 }
 
 }  // namespace

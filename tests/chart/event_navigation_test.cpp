@@ -39,6 +39,7 @@ TEST(EventNavigation, SentinelsAreExplainedAndMoveNothing) {
       {-2.0, SunEventKind::RiseSetOrTwilight, "Sun does not rise."},
       {-1.0, SunEventKind::RiseSetOrTwilight, "Sun is circumpolar."},
       {-3.0, SunEventKind::PrimeVertical, "Sun does not cross the Prime Vertical."},
+      {-4.0, SunEventKind::RiseSetOrTwilight, "The Sun does not reach this altitude on this zone date."},
   };
   for (const Case& c : cases) {
     const EventJump jump = JumpToEvent(zoneTime, c.event, 5, c.kind);

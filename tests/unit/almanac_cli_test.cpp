@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -179,6 +180,17 @@ TEST(AlmanacCli, EventsWithoutTimesAreNullInJson) {
   EXPECT_NE(run.out.find("\"amplitude\":null,\"amplitudeText\":\"CP\""), std::string::npos);
 }
 
+TEST(AlmanacCli, RealNegativeEventTimesAreNumbersInJson) {
+  // At 150E the Sun's meridian passage is near 02h UT, so its morning prime-vertical crossing
+  // falls before 0h UT: a real time, shown 0916 zone time, not an event that does not occur.
+  const RunResult run = RunAlmanac(
+      {"--date", "2015-06-21", "--time", "12:00:00", "--lat", "30N", "--lon", "150E", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::size_t at = run.out.find("{\"event\":\"pvcMorning\",\"ut\":-0.7");
+  ASSERT_NE(at, std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"zoneTime\":\"0916\"}", at), std::string::npos);
+}
+
 TEST(AlmanacCli, PositionFormsAgree) {
   const std::vector<std::vector<std::string>> forms = {
       {"--lat", "42N07.5", "--lon", "075W30.0"},
@@ -214,6 +226,38 @@ TEST(AlmanacCli, AcceptsTheEdgesOfItsRanges) {
     EXPECT_EQ(run.exitCode, 0) << args[1] << ": " << run.err;
     EXPECT_EQ(run.out.find("nan"), std::string::npos) << run.out;
   }
+}
+
+TEST(AlmanacCli, PreciseEphemerisIsNamedWithItsDut1AndDeltaT) {
+  const std::vector<std::string> moment = {"--date", "2005-01-26", "--time", "00:00:00"};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = moment;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunAlmanac(args);
+  };
+  const struct {
+    std::vector<std::string> extra;
+    const char* expected;
+  } cases[] = {
+      {{}, "Ephemeris   standard"},
+      {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s"},
+      {{"--precise", "--dut1", "-0.25"}, "Ephemeris   precise, DUT1 -0.250 s (given), Delta T 64.434 s"},
+      {{"--precise", "--json"}, "{\"ephemeris\":\"precise\",\"dut1\":-0.51"},
+      {{"--json"}, "{\"ephemeris\":\"standard\",\"dut1\":null,\"dut1Source\":null,\"deltaT\":null,"},
+      {{"--precise", "--visible-bodies", "--json"}, "},\"ephemeris\":\"precise\",\"dut1\":-0.51"},
+      {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s\n\n"},
+  };
+  for (const auto& c : cases) {
+    const RunResult run = with(c.extra);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.expected << " in:\n" << run.out.substr(0, 300);
+  }
+  // The precise page differs from the standard one (Saturn's 1.6' and more), but only in values.
+  const RunResult standard = with({});
+  const RunResult precise = with({"--precise"});
+  EXPECT_NE(standard.out, precise.out);
+  EXPECT_EQ(std::count(standard.out.begin(), standard.out.end(), '\n'),
+            std::count(precise.out.begin(), precise.out.end(), '\n'));
 }
 
 TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
@@ -255,6 +299,11 @@ TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
       {{"--date", "2099-12-31", "--time", "23:00:00", "--zd", "-5"}, "outside the years"},
       {{"--zone-date", "1901-01-01", "--zd", "-5"}, "outside the years"},
       {{"--json=yes"}, "--json takes no value"},
+      {{"--precise=yes"}, "--precise takes no value"},
+      {{"--precise", "--dut1", "2.5"}, "--dut1 '2.5': expected UT1 - UTC in seconds from -2 to +2"},
+      {{"--precise", "--dut1", "0.1s"}, "--dut1 '0.1s'"},
+      {{"--precise", "--dut1", "--json"}, "--dut1 '--json'"},
+      {{"--dut1", "0.1"}, "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise"},
       {{"--frobnicate"}, "'--frobnicate'"},
       {{"--date"}, "--date needs a value"},
       {{"stray"}, "'stray'"},

@@ -14,6 +14,7 @@
 #include <future>
 #include <sstream>
 
+#include "platform/ephemeris_setting.h"
 #include "platform/home_position.h"
 #include "platform/registry_hive.h"
 #include "platform/registry_hive_file.h"
@@ -193,6 +194,41 @@ TEST_F(HiveFolder, SaveThenReadIsBitForBit) {
   ASSERT_NE(FindHiveKey(after, "\\software\\Else"), nullptr);
   EXPECT_NE(FindHiveValue(*FindHiveKey(after, kHomePositionKey), "note"), nullptr);
   EXPECT_EQ(ReadBack().latitude, 10.0);
+}
+
+TEST_F(HiveFolder, EphemerisChoiceSitsBesideThePositionWithoutTouchingIt) {
+  EXPECT_FALSE(ReadPreciseEphemerisSetting(path_));  // no file: the standard ephemeris
+  ASSERT_TRUE(SaveHomePosition(path_, {33.5, -151.25}).saved);
+  const std::string before = FileText(path_);
+  EXPECT_FALSE(ReadPreciseEphemerisSetting(path_));  // an older file reads as before
+
+  EXPECT_TRUE(SavePreciseEphemerisSetting(path_, true).empty());
+  EXPECT_TRUE(ReadPreciseEphemerisSetting(path_));
+  EXPECT_EQ(ReadBack().latitude, 33.5);
+  EXPECT_EQ(ReadBack().longitude, -151.25);
+  // The lines of "lat" and "lon" stay as they were; the new value follows them.
+  const std::string values = before.substr(0, before.find("crc32"));
+  EXPECT_EQ(FileText(path_).rfind(values + "value ephemeris dword 4 01000000\n", 0), 0u) << FileText(path_);
+
+  EXPECT_TRUE(SavePreciseEphemerisSetting(path_, false).empty());
+  EXPECT_FALSE(ReadPreciseEphemerisSetting(path_));
+  ASSERT_TRUE(SaveHomePosition(path_, {1.0, 2.0}).saved);  // a saved position keeps the choice
+  EXPECT_TRUE(SavePreciseEphemerisSetting(path_, true).empty());
+  ASSERT_TRUE(SaveHomePosition(path_, {3.0, 4.0}).saved);
+  EXPECT_TRUE(ReadPreciseEphemerisSetting(path_));
+  EXPECT_EQ(StrayFiles(), 0);
+
+  // A value of another type or length is the standard ephemeris; a damaged file is set aside.
+  Hive hive = LoadHive(path_).hive;
+  SetHiveValue(OpenOrCreateHiveKey(hive, kHomePositionKey), {"ephemeris", HiveValueType::Binary, {1}});
+  ASSERT_TRUE(SaveHive(path_, hive, false).ok);
+  EXPECT_FALSE(ReadPreciseEphemerisSetting(path_));
+  WriteFile(path_, "not a hive\n");
+  EXPECT_FALSE(ReadPreciseEphemerisSetting(path_));
+  const std::vector<Message> told = SavePreciseEphemerisSetting(path_, true);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_NE(told[0].text.find(".damaged"), std::string::npos);
+  EXPECT_TRUE(ReadPreciseEphemerisSetting(path_));
 }
 
 // The previous position survives every way a save can fail: the rename refused, the flush

@@ -6,13 +6,13 @@
 
 namespace nocturna {
 
-inline constexpr std::array<std::string_view, 36> kHelpTopics = {
+inline constexpr std::array<std::string_view, 37> kHelpTopics = {
     " ",           "About Nocturna", "Accuracy",       "Almanac",      "Almanac Data",
     "Almanac Window", "Alpha-Num",   "AM Civ Twi",     "AM Naut Twi",  "BUTTON BAR",
     "Close",       "Control Bar",    "Date",           "Deg-Min",      "Exit",
     "File",        "GHA-SHA",        "Hc-Zn",          "Latitude",     "Longitude",
     "Main Menu",   "N<->S   Button", "Now",            "Open Almanac", "Open List",
-    "PM Civ Twi",  "PM Naut Twi",    "Print",          "Run",          "Save",
+    "PM Civ Twi",  "PM Naut Twi",    "Precise Ephemeris", "Print",     "Run",          "Save",
     "Set",         "Sky Chart",      "Sunrise",        "Sunset",       "Technical Details",
     "ZD"};
 
