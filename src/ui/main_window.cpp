@@ -7,15 +7,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "foundations/text_forms.h"
 #include "gps/gps_controller.h"
 #include "platform/system_clock.h"
 #include "ui/decorations.h"
 #include "ui/qt_message_presenter.h"
+#include "ui/section_typing.h"
 #include "ui/sky_paint_box.h"
 
 namespace nocturna {
@@ -127,7 +130,7 @@ void TForm1::BuildToolBar(QWidget* parent) {
       MakePanel(bar, "DatePanel", QStringLiteral("Date"), QStringLiteral("Zone date."), 8, 33);
   Paint(controls_.datePanel, QPalette::Window, kSkyBlue);
 
-  auto* datePicker = new QDateEdit(bar);
+  auto* datePicker = new TypedDateEdit(bar);
   datePicker->setObjectName(QStringLiteral("StarDatePicker"));
   datePicker->setToolTip(QStringLiteral("Enter the zone date."));
   datePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -141,7 +144,7 @@ void TForm1::BuildToolBar(QWidget* parent) {
   controls_.zoneTimePanel =
       MakePanel(bar, "zonetime", QStringLiteral("ZT"), QStringLiteral("Zone Time"), 137, 25);
 
-  auto* timePicker = new QTimeEdit(bar);
+  auto* timePicker = new TypedTimeEdit(bar);
   timePicker->setObjectName(QStringLiteral("StarTimePicker"));
   timePicker->setToolTip(QStringLiteral("Enter the zone time."));
   timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -286,6 +289,19 @@ void TForm1::BuildMenus() {
   QMenu* view = bar->addMenu(QStringLiteral("View"));
   c.brightStars = AddItem(view, "BrightStars1", QStringLiteral("Bright Stars"));
   c.showAll = AddItem(view, "ShowAll1", QStringLiteral("Show All"));
+
+  // The usual keys of a desktop program; the captions stay as they are, the menu shows the key.
+  c.contents->setShortcut(QKeySequence(Qt::Key_F1));
+  c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // "&File" and "&Help" carry their access keys in the caption; the other menus' captions have
+  // none, so Alt and the first letter open them.
+  for (auto [menu, letter] : {std::pair{action, Qt::Key_A}, std::pair{set, Qt::Key_S},
+                              std::pair{view, Qt::Key_V}}) {
+    connect(new QShortcut(QKeySequence(Qt::ALT | letter), this), &QShortcut::activated, bar,
+            [bar, menu] { bar->setActiveAction(menu->menuAction()); });
+  }
 
   // Enabled when their commands are connected.
   for (QAction* later : {c.openList, c.openAlmanac, c.savePosition, c.print, c.run, c.stop,
