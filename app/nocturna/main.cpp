@@ -11,7 +11,12 @@
 #include <exception>
 
 #include "navigation/body_catalog.h"
+#include "platform/serial_device_resolver.h"
+#include "platform/system_clock.h"
+#include "platform/user_home_position.h"
 #include "ui/application_look.h"
+#include "ui/chart_printing.h"
+#include "ui/current_universal_time.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_presenter.h"
 
@@ -66,8 +71,24 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nocturna")));
   StartOptions options;
   if (!ReadStartOptions(application, options)) return 2;
+  // The program's services, each the real one; tests give the window their own.
+  nocturna::QtMessagePresenter presenter;
+  nocturna::PosixSystemClock systemClock;
+  nocturna::MainWindowServices services;
+  services.presenter = &presenter;
+  services.clock = [] { return nocturna::CurrentUniversalTime(); };
+  services.readHomePosition = [&presenter](nocturna::DrPosition& position) {
+    return nocturna::ReadUserHomePosition(presenter, position);
+  };
+  services.saveHomePosition = [&presenter](const nocturna::DrPosition& position) {
+    nocturna::SaveUserHomePosition(presenter, position);
+  };
+  services.printDialog = nocturna::ChooseChartPrinterInDialog;
+  services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };
+  services.systemClock = &systemClock;
   try {
-    nocturna::TForm1 window(catalog, events);
+    nocturna::TForm1 window(catalog, events, services);
+    presenter.SetParent(&window);  // from here on; a box while the window is built stands alone
     if (options.zoneTime.isValid()) {
       // As if typed into the pickers, so the window's own handlers take the moment.
       window.Controls().starDatePicker->setDate(options.zoneTime.date());
@@ -87,7 +108,7 @@ int main(int argc, char** argv) {
     }
     return application.exec();
   } catch (const std::exception& error) {
-    nocturna::QtMessagePresenter presenter;
+    presenter.SetParent(nullptr);
     nocturna::Message message;
     message.kind = nocturna::MessageKind::Error;
     message.text = error.what();

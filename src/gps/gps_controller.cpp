@@ -44,7 +44,9 @@ DateTime NearestGpsMoment(DateTime systemNow, const UtcCalendar& systemUtc, Date
 
 }  // namespace
 
-GpsController::GpsController(GpsWindow& window, SystemClock& clock) : window_(window), clock_(clock) {}
+GpsController::GpsController(GpsWindow& window, SystemClock& clock,
+                             std::function<SerialDeviceResolver()> serialDevices)
+    : window_(window), clock_(clock), serialDevices_(std::move(serialDevices)) {}
 
 GpsController::~GpsController() {
   reader_.reset();
@@ -60,7 +62,7 @@ void GpsController::SpeedGPSClick(bool down) {
     window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
     window_.SetGpsTimeEnabled(true);
     window_.ProcessPendingEvents();
-    port_ = std::make_unique<GPSPort>(window_.Presenter(), SerialDeviceResolver::FromEnvironment());
+    port_ = std::make_unique<GPSPort>(window_.Presenter(), serialDevices_());
     reader_ = std::make_unique<TFileReadThread>(*port_, this, [this] { OnGpsData(); });
   } catch (...) {
     ShowOk(window_.Presenter(), MessageKind::Error, "Could not open GPS\n\rPlease retry");

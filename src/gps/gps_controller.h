@@ -3,9 +3,11 @@
 // the step after each burst, and setting the computer's clock to GPS time. Lives on the
 // window thread; the window stays a thin caller.
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "gps/gps_window.h"
+#include "platform/serial_device_resolver.h"
 
 namespace nocturna {
 
@@ -15,11 +17,14 @@ class TFileReadThread;
 
 class GpsController : public QObject {
  public:
-  GpsController(GpsWindow& window, SystemClock& clock);
+  // serialDevices names the devices behind "COM1".."COM9", asked at each start (the window
+  // passes its service; by default the environment's, NOCTURNA_COM1..9 or the machine's).
+  GpsController(GpsWindow& window, SystemClock& clock,
+                std::function<SerialDeviceResolver()> serialDevices =
+                    &SerialDeviceResolver::FromEnvironment);
   ~GpsController() override;  // stops the reader, then closes the port
 
   // The toggle's click: down starts the GPS (port search, open, reader), up stops it.
-  // Serial ports come from SerialDeviceResolver::FromEnvironment at each start.
   void SpeedGPSClick(bool down);
   // Runs the stop steps when the GPS is on (the main window's destruction).
   void Shutdown();
@@ -38,6 +43,7 @@ class GpsController : public QObject {
 
   GpsWindow& window_;
   SystemClock& clock_;
+  std::function<SerialDeviceResolver()> serialDevices_;
   std::unique_ptr<GPSPort> port_;
   std::unique_ptr<TFileReadThread> reader_;
   int poorFixCount_ = 0;  // bursts in a row without a valid fix, over the whole run

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 
@@ -58,12 +59,15 @@ SkyStyle PrintedSkyStyle() {
   SkyStyle style;
   style.blackOnWhite = true;
   style.letterFont = QFont(QStringLiteral("MurrayHill Bd BT"), 12, QFont::Bold);
-  const int offsets[4][2] = {{-7, 3}, {-13, -11}, {-5, -23}, {2, -10}};
+  // Sizes of the 12-point letter font: {-7, 3}, {-13, -11}, {-5, -23}, {2, -10} pixels at 96
+  // dots per inch.
+  const double offsets[4][2] = {
+      {-0.4375, 0.1875}, {-0.8125, -0.6875}, {-0.3125, -1.4375}, {0.125, -0.625}};
   for (int i = 0; i < 4; ++i) {
     style.letterOffsets[i][0] = offsets[i][0];
     style.letterOffsets[i][1] = offsets[i][1];
   }
-  style.nameGap = 5;
+  style.nameGap = 0.46875;  // 5 pixels at 96 dots per inch
   style.nameRise = 1.0;
   style.sunNamed = true;
   return style;
@@ -98,6 +102,12 @@ void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
   footer.fontSize = kFooterFontSize;
   DrawDataBlock(painter, footer, PrintedFooterLines());
   DrawSky(painter, page.chart, observer, catalog, PrintedSkyStyle());
+}
+
+bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,

@@ -4,15 +4,16 @@
 // astronomy: it prints what the last chart pass left in the catalog and the records.
 #include <vector>
 
+#include "chart/chart_compute.h"
+#include "chart/chart_geometry.h"
+#include "chart/data_block.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
-#include "ui/chart_geometry.h"
 #include "ui/chart_painter.h"
-#include "ui/data_block.h"
-#include "ui/observer_state.h"
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace nocturna {
 
@@ -48,6 +49,10 @@ ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& even
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
                       const ObserverState& observer, const BodyCatalog& catalog,
                       const SunEventsRecord& events);
+
+// The print dialog of the chart over the given window, without a page range (there is one
+// page); false when cancelled.
+bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent);
 
 // Prints the page on the printer, set to landscape and named kPrintJobName. False when the
 // printer could not start the document (an unwritable file, a printer gone).

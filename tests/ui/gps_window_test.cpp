@@ -20,7 +20,9 @@
 #include "gps/gps_controller.h"
 #include "platform/system_clock.h"
 #include "serial/serial_test_support.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -54,11 +56,9 @@ class GpsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, clock);
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 6, 1, 14, 0, 0), 0}; };
     services.readHomePosition = [](DrPosition&) { return false; };  // 42°N 75°W, ZD 5
-    services.systemClock = &clock;
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -85,7 +85,7 @@ class GpsWindowTest : public ::testing::Test {
   // Starts the GPS with the button and waits for the first fix to reach the window.
   void StartAndWaitForFix() {
     SpeedGps()->click();
-    ASSERT_TRUE(form->Gps().IsOn()) << ::testing::PrintToString(Texts());
+    ASSERT_TRUE(testing::MainWindowTestAccess::Gps(*form).IsOn()) << ::testing::PrintToString(Texts());
     ASSERT_TRUE(PumpUntil([&] { return form->Observer().zoneDescription == -1; }, 3000));
   }
 
@@ -137,7 +137,7 @@ TEST_F(GpsWindowTest, AFixBecomesTheDrPositionAndZoneAndStoppingIsPrompt) {
   SpeedGps()->click();
   const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
   EXPECT_LT(took.count(), 1000) << "stop took " << took.count() << " ms";
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_FALSE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -208,7 +208,7 @@ TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_TRUE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));

@@ -1,0 +1,34 @@
+#include "chart/chart_compute.h"
+
+#include "foundations/text_forms.h"
+
+namespace nocturna {
+
+ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
+                           SunEventsRecord& events,
+                           std::optional<DateTime> clockUniversalTime) {
+  ChartPass pass;
+  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
+  const DrPosition& position = observer.drPosition;
+  if (PositionsDiffer(position, observer.lastPosition.latitude,
+                      observer.lastPosition.longitude) ||
+      DayOfDateTime(observer.zoneTime) != DayOfDateTime(observer.lastZoneTime)) {
+    RunDailyEphemeris(events, pass.moment.zoneDate, position);
+    pass.dailyRun = true;
+  }
+  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
+  observer.lastPosition = position;
+  observer.lastZoneTime = observer.zoneTime;
+  pass.latitudeText = FormatLatitude(position.latitude);
+  pass.longitudeText = FormatLongitude(position.longitude);
+
+  if (clockUniversalTime) {
+    // Animating: the moment follows the clock, the day's events stay with zoneTime.
+    pass.moment = AlmanacMomentOf(ZoneTimeOf(*clockUniversalTime, observer.zoneDescription),
+                                  observer.zoneDescription);
+  }
+  ComputeMomentPositions(catalog, pass.moment.utDate, pass.moment.utClock, position);
+  return pass;
+}
+
+}  // namespace nocturna
