@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QSpinBox>
 #include <QTimer>
 #include <functional>
@@ -23,6 +22,10 @@ class TypedEntryTest : public testing::MemoryWindowTest {
  protected:
   void SetUp() override {
     MemoryWindowTest::SetUp();
+    printDialog = [this](QPrinter&, QWidget*) {
+      ++printDialogs;
+      return false;
+    };
     Open();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -42,8 +45,7 @@ class TypedEntryTest : public testing::MemoryWindowTest {
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
-        title = qobject_cast<QPrintDialog*>(modal) != nullptr ? QStringLiteral("print dialog")
-                                                               : modal->windowTitle();
+        title = modal->windowTitle();
         modal->close();
       }
     });
@@ -58,6 +60,7 @@ class TypedEntryTest : public testing::MemoryWindowTest {
   }
 
   QLineEdit* Longitude() { return Find<QLineEdit>("Longitude"); }
+  int printDialogs = 0;
 
   // A key pressed in the window, made active again after any modal window that came before.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -197,8 +200,8 @@ TEST_F(TypedEntryTest, ABlankedLatitudeDigitIsReportedOnceWhenTheEntryEnds) {
 
 TEST_F(TypedEntryTest, KeysOpenHelpPrintSaveExitAndEveryMenu) {
   EXPECT_EQ(ModalOpenedBy(Qt::Key_F1), "Help");
-  EXPECT_EQ(ModalOpenedBy(Qt::Key_P, Qt::ControlModifier),
-            "print dialog");
+  Press(Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(printDialogs, 1);
 
   struct stat info{};
   ASSERT_NE(::stat(HivePath().c_str(), &info), 0);
