@@ -52,7 +52,8 @@ int DaysInMonth(int year, int month) {
 bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
-         name == "--pdf" || name == "--width" || name == "--height" || name == "--sort";
+         name == "--pdf" || name == "--width" || name == "--height" || name == "--sort" ||
+         IsStarFinderValueOption(name);
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -64,6 +65,7 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 // Reads the value of option `name` into `options`; returns a message on failure.
 std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  if (IsStarFinderValueOption(name)) return ApplyStarFinderOption(name, value, options.finder);
   if (name == "--date" || name == "--zone-date") {
     const bool ut = name == "--date";
     const auto date = ParseIsoDate(value);
@@ -146,7 +148,8 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     return std::string(name) + " takes no value";
   }
   if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
-      name == "--bright") {
+      name == "--bright" || name == "--star-finder" || name == "--morning" ||
+      name == "--evening" || name == "--precise") {
     return std::string(name) + " takes no value";
   }
   return "unknown option " + Quoted(name) + " (see --help)";
@@ -240,6 +243,14 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
       continue;
     }
+    if (arg == "--star-finder" || arg == "--precise") {
+      (arg == "--precise" ? outcome.options.precise : outcome.options.finder.wanted) = true;
+      continue;
+    }
+    if (arg == "--morning" || arg == "--evening") {
+      outcome.options.finder.twilight = arg == "--morning" ? Twilight::morning : Twilight::evening;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0) {
       outcome.error = "unexpected argument " + Quoted(arg) + " (see --help)";
       return outcome;
@@ -291,6 +302,13 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   }
   if (chart.imageFile.empty() && chart.sized) {
     outcome.error = "--width and --height size the chart image: give --chart";
+  }
+  if (options.finder.wanted && (tables.Wanted() || chart.Wanted())) {
+    outcome.error = "--star-finder prints the star finder; it does not go with --visible-bodies, "
+                    "--almanac-page, --chart or --pdf";
+  }
+  if (const std::string finder = StarFinderOptionsError(options.finder); !finder.empty()) {
+    outcome.error = finder;
   }
   return outcome;
 }

@@ -7,6 +7,7 @@
 
 #include "ephemeris/astro_moment.h"
 #include "foundations/dr_position.h"
+#include "star_finder_options.h"
 
 namespace nocturna {
 
@@ -55,6 +56,8 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
+  StarFinderOptions finder;  // --star-finder and its settings
+  bool precise = false;      // --precise: the precise ephemeris
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

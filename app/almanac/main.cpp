@@ -10,12 +10,14 @@
 #include "chart_pictures.h"
 #endif
 #include "event_report.h"
+#include "foundations/windows1252.h"
 #include "help_text.h"
 #include "json_report.h"
 #include "moment_report.h"
 #include "navigation/almanac_snapshot.h"
 #include "planet_report.h"
 #include "platform/system_clock.h"
+#include "star_finder_report.h"
 #include "standard_output.h"
 #include "star_report.h"
 #include "sun_moon_report.h"
@@ -97,7 +99,9 @@ int Run(const std::vector<std::string>& args) {
     if (options.chart.Wanted()) return WritePictures(options, moment);
     const AlmanacSnapshot snapshot =
         TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
-    if (options.tables.Wanted()) {
+    if (options.finder.wanted) {
+      page = StarFinderPage(options, moment);
+    } else if (options.tables.Wanted()) {
       page = TablePages(snapshot, options);
     } else {
       page = options.json ? JsonReport(snapshot) : TextPage(snapshot);

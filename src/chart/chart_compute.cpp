@@ -31,4 +31,13 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
   return pass;
 }
 
+ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
+  ChartPass pass;
+  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
+  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
+  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
+  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
+  return pass;
+}
+
 }  // namespace nocturna

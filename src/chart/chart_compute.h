@@ -31,4 +31,9 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
                            SunEventsRecord& events,
                            std::optional<DateTime> clockUniversalTime);
 
+// The texts a print shows for the observer's zone time (the pickers' time, never the
+// animation's clock): the moment, the day's event times (UT hours in `events`) in zone time and
+// the DR position. Computes no astronomy and changes nothing.
+ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events);
+
 }  // namespace nocturna

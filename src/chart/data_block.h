@@ -70,4 +70,8 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& values, const D
 // and the longitude 9, with the Sun's amplitude and the prime-vertical crossings.
 std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values);
 
+// The printed page's data block: the moment and the position 10 units right, no amplitude and
+// no prime-vertical crossings, so the Moon and the events stand a line higher.
+std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values);
+
 }  // namespace nocturna

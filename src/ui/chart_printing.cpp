@@ -7,8 +7,6 @@
 #include <QString>
 
 #include "foundations/angles.h"
-#include "foundations/text_forms.h"
-#include "navigation/almanac_snapshot.h"
 #include "ui/decorations.h"
 #include "ui/print_pages.h"
 
@@ -16,15 +14,6 @@ namespace nocturna {
 
 namespace {
 constexpr double kLabelColumn = 0.0;
-// The page: the moment and the position 10 units right, no amplitude and no prime-vertical
-// crossings.
-constexpr DataBlockForm kPageForm{.timeColumn = 10.0,
-                                  .latitudeColumn = 10.0,
-                                  .longitudeColumn = 10.0,
-                                  .amplitude = false,
-                                  .primeVertical = false,
-                                  .morningHeading = "Nautical    Civil     Sunrise",
-                                  .eveningHeading = "Sunset      Civil   Nautical"};
 constexpr int kDataFontSize = 10;   // points
 constexpr int kFooterFontSize = 8;  // points
 constexpr int kTitleFontSize = 24;  // points
@@ -43,10 +32,6 @@ PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
   page.titleX = TruncToInt(0.48 * w);
   page.titleY = TruncToInt(0.025 * h);
   return page;
-}
-
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values) {
-  return DataBlockLines(values, kPageForm);
 }
 
 std::vector<DataBlockLine> PrintedFooterLines() {
@@ -72,15 +57,6 @@ SkyStyle PrintedSkyStyle() {
   style.nameRise = 1.0;
   style.sunNamed = true;
   return style;
-}
-
-ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
-  ChartPass pass;
-  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
-  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
-  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
-  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
-  return pass;
 }
 
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,

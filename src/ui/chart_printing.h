@@ -32,19 +32,13 @@ struct PrintedPageGeometry {
 };
 PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight);
 
-// The page's data block: the window's values with the page's columns, no amplitude and no
-// prime-vertical crossings, the Moon and the events a line higher, and the publisher's two
-// footer lines (34 and 35, drawn smaller).
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values);
+// The page's data block lines are PrintedDataBlockLines (chart/data_block.h); under them the
+// publisher's two footer lines (34 and 35, drawn smaller).
 std::vector<DataBlockLine> PrintedFooterLines();
 
 // Black on white, the cardinal letters in the title's companion face, names a little further
 // from their symbols, and the Sun named.
 SkyStyle PrintedSkyStyle();
-
-// The texts a print shows for the observer's zone time (the pickers' time, never the
-// animation's clock): the moment, the day's event times in zone time and the position.
-ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events);
 
 // The whole page on a painter over pageWidth x pageHeight device pixels.
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
