@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "utf8_text.h"
+#include "foundations/windows1252.h"
 
 namespace nocturna {
 
