@@ -309,9 +309,12 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   if (tables.sortColumn && !tables.Wanted()) {
     outcome.error = "--sort sorts a table: give --visible-bodies or --almanac-page";
   }
-  if (tables.Wanted() && chart.Wanted()) {
+  if (tables.Wanted() && !chart.imageFile.empty()) {
     outcome.error = "--visible-bodies and --almanac-page print tables; they do not go with "
-                    "--chart or --pdf";
+                    "--chart (--pdf writes them as pages)";
+  }
+  if (tables.Wanted() && (chart.rotate || chart.flip || chart.bright)) {
+    outcome.error = "--rotate, --flip and --bright change the chart, not the tables";
   }
   if (options.ephemeris.dut1Seconds && options.ephemeris.kind != EphemerisKind::precise) {
     outcome.error = "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise";

@@ -10,7 +10,13 @@
 namespace nocturna {
 namespace {
 
-AlmanacPage PageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
+std::string Table(const char* title, const std::string& angle, const std::vector<TableRow>& rows) {
+  return TableText("%-16s %10s %12s %5s\n", {title, angle.c_str(), "Declination", "Mag"}, rows);
+}
+
+}  // namespace
+
+AlmanacPage AlmanacPageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
   AlmanacPage page =
       BuildAlmanacPage(snapshot.catalog, snapshot.moment, snapshot.zoneDescription,
                        snapshot.position, options.gha ? AlmanacMode::Gha : AlmanacMode::Sha);
@@ -18,14 +24,8 @@ AlmanacPage PageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& opt
   return page;
 }
 
-std::string Table(const char* title, const std::string& angle, const std::vector<TableRow>& rows) {
-  return TableText("%-16s %10s %12s %5s\n", {title, angle.c_str(), "Declination", "Mag"}, rows);
-}
-
-}  // namespace
-
 std::string AlmanacPageReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
-  const AlmanacPage page = PageFor(snapshot, options);
+  const AlmanacPage page = AlmanacPageFor(snapshot, options);
   std::string text = "Almanac: Stars & Planets\n";
   text += page.dateLine + '\n' + page.positionLine + '\n' + page.ghaAriesLine + '\n';
   text += Table("Stars", page.angleHeading, page.stars);
@@ -35,7 +35,7 @@ std::string AlmanacPageReport(const AlmanacSnapshot& snapshot, const TablePageOp
 
 void AlmanacPageJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
                      const TablePageOptions& options) {
-  const AlmanacPage page = PageFor(snapshot, options);
+  const AlmanacPage page = AlmanacPageFor(snapshot, options);
   json.Key("almanacPage");
   json.BeginObject();
   json.Key("mode");

@@ -4,9 +4,13 @@
 
 #include "almanac_options.h"
 #include "json_writer.h"
+#include "navigation/almanac_page.h"
 #include "navigation/almanac_snapshot.h"
 
 namespace nocturna {
+
+// The page for the snapshot's moment: SHA or, with --gha, GHA; the stars sorted by --sort.
+AlmanacPage AlmanacPageFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
 // The page for the snapshot's moment (Windows-1252 text): SHA or, with --gha, GHA; the stars
 // in catalog order or sorted by --sort, the planets in catalog order.

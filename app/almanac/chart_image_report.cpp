@@ -8,6 +8,9 @@
 #include "chart_pictures.h"
 #include "ui/application_look.h"
 #include "ui/chart_render.h"
+#include "ui/image_file.h"
+#include "almanac_page_report.h"
+#include "visible_bodies_report.h"
 
 namespace nocturna {
 
@@ -39,6 +42,20 @@ void ReportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
   }
 }
 
+// The table windows' documents that --visible-bodies and --almanac-page ask for, in that order.
+std::vector<TableDocument> TableDocuments(const AlmanacOptions& options, const MomentOutcome& moment) {
+  const AlmanacSnapshot snapshot =
+      TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
+  std::vector<TableDocument> documents;
+  if (options.tables.visibleBodies) {
+    documents.push_back(VisibleBodiesDocument(VisibleBodiesFor(snapshot, options.tables)));
+  }
+  if (options.tables.almanacPage) {
+    documents.push_back(AlmanacPageDocument(AlmanacPageFor(snapshot, options.tables)));
+  }
+  return documents;
+}
+
 }  // namespace
 
 std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
@@ -52,6 +69,7 @@ std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcom
   QGuiApplication application(argc, argv);
   InstallFontSubstitutes();
 
+  if (options.tables.Wanted()) return WriteTablePdf(options.chart.pdfFile, TableDocuments(options, moment));
   ObserverState observer = ObserverOf(options, moment);
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events{};
@@ -61,9 +79,8 @@ std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcom
     if (image.isNull()) return "cannot make an image of " + std::to_string(chart.width) + " x " +
                                std::to_string(chart.height) + " pixels";
     RenderChart(image, observer, catalog, events);
-    if (!image.save(QString::fromStdString(chart.imageFile), "PNG")) {
-      return "cannot write the image " + chart.imageFile;
-    }
+    const std::string problem = WritePngFile(image, chart.imageFile);
+    if (!problem.empty()) return problem;
   } else {
     ComputeChartPass(observer, catalog, events, std::nullopt);
   }

@@ -2,15 +2,18 @@
 // The chart as pictures, drawn headless by the window's own drawing and printing code: the
 // window's chart (data block and sky) as a PNG image and the printed page as a PDF file.
 #include <string>
+#include <vector>
 
 #include "almanac_moment.h"
 #include "almanac_options.h"
 #include "chart/observer_state.h"
+#include "chart/table_document.h"
 #include "navigation/body_catalog.h"
 
 namespace nocturna {
 
-// Computes the chart of the moment and position and writes the files the options ask for.
+// Computes the chart of the moment and position and writes the files the options ask for;
+// with --visible-bodies or --almanac-page, --pdf writes those tables' documents instead.
 // Returns an empty text, or a message naming the file that could not be written.
 std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment);
 
@@ -19,5 +22,9 @@ std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcom
 // Returns an empty text or a message.
 std::string WriteChartPdf(const std::string& path, const ObserverState& observer,
                           const BodyCatalog& catalog, const SunEventsRecord& events);
+
+// The table windows' documents, one after the other, on portrait US Letter pages at 600 dots
+// per inch (5100 x 6600 device pixels, no margins). Returns an empty text or a message.
+std::string WriteTablePdf(const std::string& path, const std::vector<TableDocument>& documents);
 
 }  // namespace nocturna

@@ -62,7 +62,12 @@ Output:
                       keeps the data block clear of it
   --pdf FILE.pdf      instead of the text, write the printed chart: one
                       landscape US Letter page, black on white (--chart and
-                      --pdf may be given together)
+                      --pdf may be given together); with --visible-bodies or
+                      --almanac-page, the tables as the windows print them:
+                      portrait US Letter pages of every row
+  A file is written whole or not at all; one that cannot be written (a full
+  disk, a missing folder) is named in a message and the program exits with
+  status 1.
   --rotate            the chart turned through 180 degrees (south at the top)
   --flip              the chart mirrored east for west
   --bright            only first-magnitude bodies between 15 and 75 degrees
@@ -84,7 +89,7 @@ Output:
   --sort N            sort the list, or the almanac page's stars, by column N
                       as a click on its heading does: 0 name, 1 Hc or
                       SHA/GHA, 2 Zn or declination, 3 magnitude (by text, so
-                      negative magnitudes come after positive ones)
+                      negative magnitudes come first, -0.3 before -1.5)
 
 Star finder:
   --star-finder       instead of the page, the best bodies to shoot in the

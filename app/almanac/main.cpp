@@ -20,6 +20,7 @@
 #include "report_lines.h"
 #include "platform/system_clock.h"
 #include "star_finder_report.h"
+#include "standard_output.h"
 #include "star_report.h"
 #include "sun_moon_report.h"
 #include "visible_bodies_report.h"
@@ -120,9 +121,7 @@ int Run(const std::vector<std::string>& args) {
       page = options.json ? JsonReport(snapshot) : TextPage(snapshot);
     }
   }
-  const std::string utf8 = Windows1252ToUtf8(page);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+  return WriteStandardOutput(page);
 }
 
 }  // namespace

@@ -33,8 +33,12 @@ SortedList ListFor(const AlmanacSnapshot& snapshot, const TablePageOptions& opti
 
 }  // namespace
 
+VisibleBodiesList VisibleBodiesFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
+  return ListFor(snapshot, options).list;
+}
+
 std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
-  const VisibleBodiesList list = ListFor(snapshot, options).list;
+  const VisibleBodiesList list = VisibleBodiesFor(snapshot, options);
   std::string text = PrintfText("Visible Bodies: %s\n", LightStateCaption(list.light));
   text += list.dateLine + '\n' + list.positionLine + '\n' + list.lhaAriesLine + '\n';
   return text + TableText("%-16s %10s %10s %5s\n", kColumns, list.rows);

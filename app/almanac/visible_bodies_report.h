@@ -5,8 +5,12 @@
 #include "almanac_options.h"
 #include "json_writer.h"
 #include "navigation/almanac_snapshot.h"
+#include "navigation/visible_bodies.h"
 
 namespace nocturna {
+
+// The list for the snapshot's moment as the window opens it, sorted by --sort when given.
+VisibleBodiesList VisibleBodiesFor(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
 // The list for the snapshot's moment (Windows-1252 text): Hc and Zn in degrees and minutes or,
 // with --decimal, decimal degrees; in the window's opening order or sorted by --sort.

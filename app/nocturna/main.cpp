@@ -19,6 +19,7 @@
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
 #include "ui/application_look.h"
+#include "ui/image_file.h"
 #include "ui/chart_printing.h"
 #include "ui/current_universal_time.h"
 #include "ui/main_window.h"
@@ -144,9 +145,10 @@ int main(int argc, char** argv) {
     window.showMaximized();
     if (!options.screenshot.isEmpty()) {
       QTimer::singleShot(0, &window, [&] {
-        const bool saved = window.grab().save(options.screenshot, "PNG");
-        if (!saved) std::fprintf(stderr, "nocturna: could not write %s\n", qPrintable(options.screenshot));
-        QApplication::exit(saved ? 0 : 1);
+        const std::string problem =
+            nocturna::WritePngFile(window.grab().toImage(), options.screenshot.toStdString());
+        if (!problem.empty()) std::fprintf(stderr, "nocturna: %s\n", problem.c_str());
+        QApplication::exit(problem.empty() ? 0 : 1);
       });
     }
     return application.exec();

@@ -33,6 +33,7 @@ class TAlmanacForm : public TableWindow {
   // Sorts the stars by the column's texts and keeps the column for later openings.
   void StarViewColumnClick(int column);
   void CloseBitBtnClick();
+  TableDocument Document() const override { return AlmanacPageDocument(shown_); }
 
   // The page as shown, the stars in their order on screen.
   const AlmanacPage& Shown() const { return shown_; }

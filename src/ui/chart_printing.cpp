@@ -8,6 +8,7 @@
 
 #include "foundations/angles.h"
 #include "ui/decorations.h"
+#include "ui/print_pages.h"
 
 namespace nocturna {
 
@@ -86,14 +87,13 @@ bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,
-                const SunEventsRecord& events) {
+std::string PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,
+                       const SunEventsRecord& events) {
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(QString::fromLatin1(kPrintJobName));
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  DrawPrintedChart(painter, printer.width(), printer.height(), observer, catalog, events);
-  return painter.end();
+  return PrintPages(printer, [&](QPainter& painter, QPagedPaintDevice& page) {
+    DrawPrintedChart(painter, page.width(), page.height(), observer, catalog, events);
+  });
 }
 
 }  // namespace nocturna

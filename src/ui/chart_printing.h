@@ -2,6 +2,7 @@
 // The printed chart: one landscape page with the title, the data block and the sky in black
 // and white, drawn by the chart's own drawing code with the page's geometry. It computes no
 // astronomy: it prints what the last chart pass left in the catalog and the records.
+#include <string>
 #include <vector>
 
 #include "chart/chart_compute.h"
@@ -48,9 +49,9 @@ void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
 // page); false when cancelled.
 bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent);
 
-// Prints the page on the printer, set to landscape and named kPrintJobName. False when the
-// printer could not start the document (an unwritable file, a printer gone).
-bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,
-                const SunEventsRecord& events);
+// Prints the page on the printer, set to landscape and named kPrintJobName, through the one
+// print path. Returns an empty text, or what went wrong (an unwritable file, a printer gone).
+std::string PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,
+                       const SunEventsRecord& events);
 
 }  // namespace nocturna

@@ -7,15 +7,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "foundations/text_forms.h"
 #include "gps/gps_controller.h"
 #include "ui/decorations.h"
+#include "ui/section_typing.h"
 #include "ui/sky_paint_box.h"
 
 namespace nocturna {
@@ -140,7 +143,7 @@ void TForm1::BuildToolBar(QWidget* parent) {
       MakePanel(bar, "DatePanel", QStringLiteral("Date"), QStringLiteral("Zone date."), 8, 33);
   Paint(controls_.datePanel, QPalette::Window, kSkyBlue);
 
-  auto* datePicker = new QDateEdit(bar);
+  auto* datePicker = new TypedDateEdit(bar);
   datePicker->setObjectName(QStringLiteral("StarDatePicker"));
   datePicker->setToolTip(QStringLiteral("Enter the zone date."));
   datePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -154,7 +157,7 @@ void TForm1::BuildToolBar(QWidget* parent) {
   controls_.zoneTimePanel =
       MakePanel(bar, "zonetime", QStringLiteral("ZT"), QStringLiteral("Zone Time"), 137, 25);
 
-  auto* timePicker = new QTimeEdit(bar);
+  auto* timePicker = new TypedTimeEdit(bar);
   timePicker->setObjectName(QStringLiteral("StarTimePicker"));
   timePicker->setToolTip(QStringLiteral("Enter the zone time."));
   timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -300,6 +303,19 @@ void TForm1::BuildMenus() {
   c.preciseEphemeris = AddItem(view, "PreciseEphemeris1", QStringLiteral("Precise ephemeris"));
   c.preciseEphemeris->setCheckable(true);
   c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+
+  // The usual keys of a desktop program; the captions stay as they are, the menu shows the key.
+  c.contents->setShortcut(QKeySequence(Qt::Key_F1));
+  c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // "&File" and "&Help" carry their access keys in the caption; the other menus' captions have
+  // none, so Alt and the first letter open them.
+  for (auto [menu, letter] : {std::pair{action, Qt::Key_A}, std::pair{set, Qt::Key_S},
+                              std::pair{view, Qt::Key_V}}) {
+    connect(new QShortcut(QKeySequence(Qt::ALT | letter), this), &QShortcut::activated, bar,
+            [bar, menu] { bar->setActiveAction(menu->menuAction()); });
+  }
 
   QMenu* popup = new QMenu(this);
   popup->setObjectName(QStringLiteral("PopupSetMenu"));

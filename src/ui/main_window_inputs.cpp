@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 
+#include "ui/field_entry.h"
 #include "ui/main_window.h"
 #include "ui/latin1_text.h"
 #include "chart/position_field.h"
@@ -34,8 +35,9 @@ void TForm1::ConnectInputs() {
   connect(c.starDatePicker, &QDateEdit::dateChanged, this, &TForm1::StarDatePickerChange);
   connect(c.starTimePicker, &QTimeEdit::timeChanged, this, &TForm1::StarTimePickerChange);
   connect(c.zdEdit, &QSpinBox::valueChanged, this, &TForm1::ZDChange);
-  connect(c.latitude, &QLineEdit::textChanged, this, &TForm1::LatitudeChange);
-  connect(c.longitude, &QLineEdit::textChanged, this, &TForm1::Lonchange);
+  // A position is read when its entry is complete, never halfway through a number.
+  connect(new FieldEntry(c.latitude), &FieldEntry::Complete, this, &TForm1::LatitudeChange);
+  connect(new FieldEntry(c.longitude), &FieldEntry::Complete, this, &TForm1::Lonchange);
   connect(c.nowButton, &QPushButton::clicked, this, &TForm1::Now1Click);
   connect(c.now, &QAction::triggered, this, &TForm1::Now1Click);
   connect(c.exit, &QAction::triggered, this, &TForm1::Exit1Click);

@@ -20,14 +20,11 @@ void TForm1::PrintClick() {
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(QString::fromLatin1(kPrintJobName));
   if (!services_.printDialog(printer, this)) return;
-  if (PrintChart(printer, observer_, catalog_, events_)) return;
+  const std::string problem = PrintChart(printer, observer_, catalog_, events_);
+  if (problem.empty()) return;
   Message failure;
   failure.kind = MessageKind::Error;
-  failure.text = printer.outputFileName().isEmpty()
-                     ? "The chart could not be printed on " +
-                           printer.printerName().toLatin1().toStdString() + "."
-                     : "The chart could not be written to " +
-                           printer.outputFileName().toLatin1().toStdString() + ".";
+  failure.text = "The chart could not be printed: " + problem + ".";
   presenter_->Show(failure);
 }
 

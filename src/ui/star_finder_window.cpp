@@ -186,6 +186,27 @@ bool TStarFinderWindow::ReadFields(StarFinderWindowSettings& read) {
   return true;
 }
 
+namespace {
+
+// What "Print" puts on paper: the heading lines and the chosen bodies in shooting order.
+TableDocument FinderDocument(const StarFinderTexts& texts, const char* ephemerisLine) {
+  TableDocument document;
+  document.title = "Star Finder";
+  document.headingLines = {texts.windowLine, texts.momentLine, texts.positionLine,
+                           texts.limitsLine, texts.setLine + "  " + ephemerisLine};
+  if (!texts.message.empty()) document.headingLines.push_back(texts.message);
+  DocumentTable table;
+  constexpr double kWidths[kFinderColumnCount] = {8, 24, 16, 16, 16, 10};
+  for (int c = 0; c < kFinderColumnCount; ++c) {
+    table.columns.push_back({kFinderColumns[c], kWidths[c], c != 1});
+  }
+  for (const auto& row : texts.rows) table.rows.emplace_back(row.begin(), row.end());
+  document.tables.push_back(table);
+  return document;
+}
+
+}  // namespace
+
 void TStarFinderWindow::FindBtnClick() {
   StarFinderWindowSettings read = settings_;
   if (!ReadFields(read)) return;
@@ -210,6 +231,7 @@ void TStarFinderWindow::FindBtnClick() {
       bodyList_->setItem(r, c, item);
     }
   }
+  printed_ = FinderDocument(texts, ephemerisLine);
   ShowRings(-1);
 }
 
@@ -218,7 +240,9 @@ void TStarFinderWindow::BodyListClick(int row) {
   ShowRings(shown_.bodies[row].catalogIndex);
 }
 
-void TStarFinderWindow::PrintBtnClick() { PrintWindow(*this, choosePrinter_, presenter_); }
+void TStarFinderWindow::PrintBtnClick() {
+  PrintDocument(printed_, *this, choosePrinter_, presenter_);
+}
 
 void TStarFinderWindow::ShowRings(int highlighted) {
   ChartRings rings;

@@ -43,7 +43,7 @@ class TStarFinderWindow : public QDialog {
   void FindBtnClick();
   // Rings the body of the list's row a second time on the chart.
   void BodyListClick(int row);
-  // Prints the window's image.
+  // Prints what the last search found as a document: heading lines and the bodies' rows.
   void PrintBtnClick();
 
   const StarFinderResult& Shown() const { return shown_; }
@@ -63,6 +63,7 @@ class TStarFinderWindow : public QDialog {
   MessagePresenter& presenter_;
   EphemerisChoice ephemeris_;
   StarFinderResult shown_;
+  TableDocument printed_{"Star Finder", {}, {}};
   QRadioButton* morning_ = nullptr;
   QRadioButton* evening_ = nullptr;
   QLineEdit* moment_ = nullptr;

@@ -34,6 +34,7 @@ class TStarListForm : public TableWindow {
   // Sorts the list by the column's texts and keeps the column for later openings.
   void StarListColumnClick(int column);
   void ListCloseBtnClick();
+  TableDocument Document() const override { return VisibleBodiesDocument(shown_); }
 
   // The list as shown: light state, heading lines and rows in their order on screen.
   const VisibleBodiesList& Shown() const { return shown_; }

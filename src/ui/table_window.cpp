@@ -39,6 +39,6 @@ void TableWindow::StackParts(std::initializer_list<QWidget*> parts) {
   for (QWidget* part : parts) column->addWidget(part, --left == 0 ? 1 : 0);
 }
 
-void TableWindow::PrintBtnClick() { PrintWindow(*this, choosePrinter_, presenter_); }
+void TableWindow::PrintBtnClick() { PrintDocument(Document(), *this, choosePrinter_, presenter_); }
 
 }  // namespace nocturna

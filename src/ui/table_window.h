@@ -17,8 +17,10 @@ class TableWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // Prints the window's image through the print dialog.
+  // Prints the window's contents, every row, as a document of pages.
   void PrintBtnClick();
+  // What the window prints: its caption, heading lines and tables as they show now.
+  virtual TableDocument Document() const = 0;
 
  protected:
   // A window named `name` with the caption `title`, width x height pixels inside its frame.

@@ -1,6 +1,9 @@
 #pragma once
-// Printing a window's image: the table windows' "Print" buttons.
+// Printing a table window: the table windows' "Print" buttons print their contents as a
+// document of pages, every row, through the one print path.
 #include <functional>
+
+#include "chart/table_document.h"
 
 class QPrinter;
 class QWidget;
@@ -15,15 +18,10 @@ using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
 // The print dialog (the toolkit's own, which also offers printing to a PDF file).
 bool ChoosePrinterInDialog(QPrinter& printer, QWidget* parent);
 
-enum class PrintOutcome { Printed, Cancelled, Failed };
-
-// Prints the window as it shows on screen on one page: at its screen size where it fits,
-// scaled down to the page otherwise, at the top left of the printable area. An empty choice
-// means the print dialog.
-PrintOutcome PrintWindowImage(QWidget& window, const PrinterChoice& choose);
-
-// The "Print" button: prints the window's image and tells the user when the printer could not
-// be started or did not finish (a cancelled dialog says nothing).
-void PrintWindow(QWidget& window, const PrinterChoice& choose, MessagePresenter& presenter);
+// The "Print" button: the document on portrait pages named after the window, through the
+// chosen printer (an empty choice means the print dialog). A cancelled dialog prints nothing
+// and says nothing; a printer or a file that fails is told.
+void PrintDocument(const TableDocument& document, QWidget& window, const PrinterChoice& choose,
+                   MessagePresenter& presenter);
 
 }  // namespace nocturna

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
+#include <cstdlib>
 #include <memory>
 
 #include "support/recording_presenter.h"
@@ -178,6 +179,38 @@ TEST_F(AlmanacFormTest, PrintWritesTheWindowImage) {
   QTest::mouseClick(Find<QPushButton>(*form, "CloseBitBtn"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   QFile::remove(pdf);
+}
+
+TEST_F(AlmanacFormTest, PrintGivesEveryStarAndPlanetOnPortraitPages) {
+  const QString pdf = QString::fromStdString(::testing::TempDir()) + "almanac_pages.pdf";
+  choosePrinter = [&](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  };
+  auto form = Open();
+  form->PrintBtnClick();
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.contains("/Count 2"));
+  EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+  EXPECT_TRUE(presenter.shown.empty());
+  if (QFile::exists(QStringLiteral("/usr/bin/pdftotext"))) {
+    const std::string text = "/tmp/almanac_pages_" + std::to_string(QCoreApplication::applicationPid());
+    ASSERT_EQ(std::system(("/usr/bin/pdftotext " + pdf.toStdString() + " " + text).c_str()), 0);
+    QFile printed(QString::fromStdString(text));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QString words = QString::fromUtf8(printed.readAll());
+    for (const auto& rows : {form->Shown().stars, form->Shown().planets}) {
+      for (const TableRow& row : rows) {
+        EXPECT_TRUE(words.contains(QString::fromLatin1(row.cells[0].c_str()))) << row.cells[0];
+      }
+    }
+    EXPECT_TRUE(words.contains(QStringLiteral("Page 2 of 2")));
+    printed.remove();
+  }
+  file.remove();
 }
 
 }  // namespace

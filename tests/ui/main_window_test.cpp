@@ -173,6 +173,7 @@ TEST_F(MainWindowTest, TypingLongitude090ChangesZdKeepsUtAndMovesZoneTimeAnHourE
   longitude->setFocus();
   longitude->setCursorPosition(10);
   QTest::keyClicks(longitude, "090");
+  QTest::keyClick(longitude, Qt::Key_Return);  // the entry is complete
   EXPECT_EQ(longitude->displayText(), Latin1("Longitude 090\xB0" "00.0'W"));
   EXPECT_DOUBLE_EQ(State().drPosition.longitude, 90.0);
   EXPECT_EQ(Find<QSpinBox>("ZDEdit")->value(), 6);
@@ -221,7 +222,9 @@ TEST_F(MainWindowTest, DeleteChangesNothingAndABlankDegreeIsReportedOnce) {
   const int paints = form->PaintCount();
   latitude->setCursorPosition(11);
   QTest::keyClick(latitude, Qt::Key_Backspace);  // "4_"
+  QTest::keyClick(latitude, Qt::Key_Return);     // taken and reported
   QTest::keyClick(latitude, Qt::Key_Backspace);  // "__"
+  QTest::keyClick(latitude, Qt::Key_Return);     // the same fault: not reported again
   Settle();
   EXPECT_EQ(latitude->displayText(), Latin1("Latitude __\xB0" "00.0'N"));
   ASSERT_EQ(presenter.shown.size(), 1u);
@@ -233,9 +236,11 @@ TEST_F(MainWindowTest, DeleteChangesNothingAndABlankDegreeIsReportedOnce) {
 
   // Once the field is a number again it is read, and a later fault is reported anew.
   QTest::keyClicks(latitude, "51");
+  QTest::keyClick(latitude, Qt::Key_Return);
   EXPECT_DOUBLE_EQ(State().drPosition.latitude, 51.0);
   latitude->setCursorPosition(16);
   QTest::keyClick(latitude, Qt::Key_Backspace);
+  QTest::keyClick(latitude, Qt::Key_Return);
   EXPECT_EQ(presenter.shown.size(), 2u);
 }
 

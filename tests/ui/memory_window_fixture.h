@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPrinter>
 #include <QDateEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
+#include <functional>
 #include <memory>
 
 #include "platform/registry_hive_file.h"
@@ -42,6 +44,7 @@ class MemoryWindowTest : public ::testing::Test {
   void Open() {
     MainWindowServices services = WindowServices(presenter, systemClock);
     services.clock = [this] { return UniversalClockReading{clockTime, 0}; };
+    if (printDialog) services.printDialog = printDialog;
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -77,6 +80,7 @@ class MemoryWindowTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   RecordingPresenter presenter;
+  std::function<bool(QPrinter&, QWidget*)> printDialog;  // empty: the services' own
   RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 

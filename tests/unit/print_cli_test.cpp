@@ -2,6 +2,7 @@
 // arguments refused.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -121,6 +122,57 @@ TEST_F(PrintCliTest, RefusesWhatItCannotDrawOrWrite) {
     EXPECT_NE(err.find(c.message), std::string::npos) << err;
     EXPECT_EQ(ReadFile(image), "");
   }
+}
+
+TEST_F(PrintCliTest, TheTableWindowsPrintAsPortraitPagesOfEveryRow) {
+  const std::string pdf = Scratch("tables.pdf");
+  const std::vector<std::string> night = {"--zone-date", "2026-12-14", "--zt", "19:00:00"};
+  struct Case {
+    std::vector<std::string> tables;
+    const char* pages;
+  } const cases[] = {
+      {{"--almanac-page"}, "/Count 2"},  // 57 stars and 4 planets
+      {{"--visible-bodies", "--decimal"}, "/Count 1"},
+      {{"--visible-bodies", "--almanac-page", "--gha"}, "/Count 3"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = night;
+    args.insert(args.end(), c.tables.begin(), c.tables.end());
+    args.insert(args.end(), {"--pdf", pdf});
+    SCOPED_TRACE(c.tables[0]);
+    const int status = Run(args);
+    SkipWithoutPictures();
+    ASSERT_EQ(status, 0) << err;
+    EXPECT_TRUE(out.empty() && err.empty()) << out << err;
+    const std::string page = ReadFile(pdf);
+    ASSERT_EQ(page.rfind("%PDF", 0), 0u) << "no PDF";
+    EXPECT_NE(page.find(c.pages), std::string::npos);
+    EXPECT_NE(page.find("/MediaBox [0 0 612"), std::string::npos) << "not portrait Letter";
+    std::remove(pdf.c_str());
+  }
+  EXPECT_EQ(Run({"--visible-bodies", "--chart", Scratch("list.png")}), 2);
+  EXPECT_NE(err.find("do not go with --chart"), std::string::npos) << err;
+}
+
+TEST_F(PrintCliTest, AFileOrAnOutputThatCannotTakeItAllIsAFailureWithAMessage) {
+  const int status = Run({"--date", "2015-06-01", "--pdf", "/dev/full"});
+  SkipWithoutPictures();
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.find("cannot write the PDF /dev/full: No space left on device"), std::string::npos)
+      << err;
+  struct stat device{};
+  ASSERT_EQ(::stat("/dev/full", &device), 0);
+  EXPECT_TRUE(S_ISCHR(device.st_mode));
+
+  const std::string errPath = Scratch("err.txt");
+  const std::string command =
+      std::string(NOCTURNA_ALMANAC_BINARY) + " --date 2015-06-01 >/dev/full 2>" + errPath;
+  const int textStatus = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(textStatus) ? WEXITSTATUS(textStatus) : -1, 1);
+  EXPECT_NE(ReadFile(errPath).find("cannot write the output: No space left on device"),
+            std::string::npos)
+      << ReadFile(errPath);
+  std::remove(errPath.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+// The program's one way onto paper: every print (the chart, the table windows, the command
+// line's PDF pages) paints its pages through PrintPages.
+#include <functional>
+#include <string>
+
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+
+namespace nocturna {
+
+// Paints the pages on the painter over the device (device.newPage() between pages).
+using PagePainter = std::function<void(QPainter& painter, QPagedPaintDevice& device)>;
+
+// Prints one job on the printer as the user set it up (page layout, resolution, job name).
+// A printer prints the pages; a PDF file is made in memory with the printer's page layout and
+// then written atomically, so that a full disk or a missing folder leaves no half file.
+// Returns an empty text, or what went wrong ("cannot write the PDF FILE: reason").
+std::string PrintPages(QPrinter& printer, const PagePainter& paint);
+
+}  // namespace nocturna
