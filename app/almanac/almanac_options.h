@@ -44,6 +44,13 @@ struct TablePageOptions {
   bool Wanted() const { return visibleBodies || almanacPage; }
 };
 
+// The daily pages of a passage (--almanac-pages): as text, JSON (--json) or a PDF (--pdf).
+struct PassagePagesOptions {
+  bool wanted = false;               // --almanac-pages
+  std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
+  std::optional<int> days;           // --days, 1..366 (default 9)
+};
+
 struct AlmanacOptions {
   bool help = false;
   bool json = false;                     // --json
@@ -55,6 +62,7 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
+  PassagePagesOptions pages;
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -41,7 +41,7 @@ void ReportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
 
 }  // namespace
 
-std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
+std::string WithOffscreenGui(const std::function<std::string()>& draw) {
   // Pictures need fonts and a paint engine but no screen: always the offscreen platform, so
   // the result does not depend on a display (or its resolution) being there.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -51,7 +51,14 @@ std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcom
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
   InstallFontSubstitutes();
+  return draw();
+}
 
+std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
+  return WithOffscreenGui([&] { return DrawChartPictures(options, moment); });
+}
+
+std::string DrawChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
   ObserverState observer = ObserverOf(options, moment);
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events{};

@@ -1,0 +1,112 @@
+// nocturna-almanac --almanac-pages: the text, JSON and PDF of a passage, and the arguments
+// refused with their messages.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+    std::fclose(file);
+  }
+  return text;
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+class AlmanacPagesCliTest : public ::testing::Test {
+ protected:
+  std::string Scratch(const std::string& name) const {
+    return ::testing::TempDir() + "pages_cli_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
+  }
+
+  int Run(const std::vector<std::string>& args) {
+    const std::string outPath = Scratch("out.txt");
+    const std::string errPath = Scratch("err.txt");
+    std::string command = NOCTURNA_ALMANAC_BINARY;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >" + outPath + " 2>" + errPath;
+    const int status = std::system(command.c_str());
+    out = ReadFile(outPath);
+    err = ReadFile(errPath);
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::string out;
+  std::string err;
+};
+
+TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "4"}), 0) << err;
+  EXPECT_EQ(Count(out, "\f"), 4) << "a title page and two pages for each of two openings";
+  EXPECT_NE(out.find("2026 DECEMBER 30, 31, 2027 JANUARY 1 (WED., THU., FRI.)"), std::string::npos);
+  EXPECT_NE(out.find("30 December 2026 to 2 January 2027"), std::string::npos);
+  EXPECT_NE(out.find("Sirius"), std::string::npos);
+
+  ASSERT_EQ(Run({"--almanac-pages", "--from=2026-12-30", "--days=4", "--json"}), 0) << err;
+  EXPECT_EQ(out.rfind("{\"from\":\"2026-12-30\",\"days\":4,\"ephemeris\":{\"kind\":", 0), 0u) << out.substr(0, 80);
+  EXPECT_EQ(Count(out, "\"ariesMeridianPassageTenthsOfMinute\""), 2);
+  EXPECT_EQ(Count(out, "\"ghaAries\""), 2 * 72);
+  EXPECT_EQ(Count(out, "\"latitude\""), 2 * 4 * 31);
+}
+
+TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
+  const std::string pdf = Scratch("pages.pdf");
+  const int status = Run({"--almanac-pages", "--from", "2026-06-20", "--days", "7", "--pdf", pdf});
+  if (err.find("window library") != std::string::npos) GTEST_SKIP() << err;
+  ASSERT_EQ(status, 0) << err;
+  EXPECT_TRUE(out.empty());
+  const std::string file = ReadFile(pdf);
+  std::remove(pdf.c_str());
+  EXPECT_EQ(file.rfind("%PDF", 0), 0u);
+  EXPECT_EQ(Count(file, "/Type /Page\n") + Count(file, "/Type /Page\r") + Count(file, "/Type /Page>>") +
+                Count(file, "/Type /Page /"),
+            1 + 2 * 3);
+  EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
+}
+
+TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--almanac-pages", "--days", "0"}, "--days '0': expected a whole number of days from 1 to 366"},
+      {{"--almanac-pages", "--days", "367"}, "--days '367': expected a whole number of days from 1 to 366"},
+      {{"--almanac-pages", "--days", "1e3"}, "--days '1e3'"},
+      {{"--almanac-pages", "--days", "99999999999999999999"}, "--days '99999999999999999999'"},
+      {{"--almanac-pages", "--from", "2026-02-30"}, "--from '2026-02-30': expected the first Greenwich date"},
+      {{"--almanac-pages", "--from", "2099-12-30", "--days", "3"}, "the passage must lie in the years 1901 to 2099"},
+      {{"--from", "2026-12-10"}, "give --almanac-pages"},
+      {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
+      {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's or the tables' options"},
+      {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), 2) << c.message;
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_TRUE(out.empty()) << c.message;
+  }
+}
+
+}  // namespace
