@@ -42,7 +42,8 @@ Output:
                       positive), semi-diameter and parallax in minutes of arc,
                       the equation of time in minutes, event times in UT hours
                       (null where the event does not occur; its zoneTime text
-                      then says CP, NR or NC)
+                      then says CP, NR, NC or none; a morning prime-vertical
+                      crossing before 0h UT is a negative number)
   --chart FILE.png    instead of the text, draw the chart as the window shows
                       it (data block and sky) into a PNG image
   --width N, --height N  the image's size in pixels, 200 to 8000 (default

@@ -18,9 +18,10 @@ std::string IsoTime(const ClockTime& clock) {
   return PrintfText("%02d:%02d:%02d", clock.hour, clock.minute, clock.second);
 }
 
-// A UT-hour field that may hold an event sentinel (all sentinels are negative).
+// A UT-hour field that may hold an event sentinel; a real time may be negative (the morning
+// prime-vertical crossing at east longitudes).
 void EventHours(JsonWriter& json, double hours) {
-  if (hours < 0) {
+  if (IsEventSentinel(hours)) {
     json.Null();
   } else {
     json.Number(hours);

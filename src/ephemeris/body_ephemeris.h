@@ -12,6 +12,15 @@ namespace nocturna {
 inline constexpr double kEventAboveAllDay = -1.0;  // shown "CP"
 inline constexpr double kEventBelowAllDay = -2.0;  // shown "NR"
 inline constexpr double kNoPrimeVertical = -3.0;   // shown "NC"
+// The precise events only: the body crosses the event's altitude, but not on this zone day.
+inline constexpr double kEventNotThisDay = -4.0;  // shown "none"
+
+// Whether an event field holds one of the sentinels rather than a time. A prime-vertical
+// crossing may be a real negative UT hour (the morning crossing before 0h UT).
+constexpr bool IsEventSentinel(double hours) {
+  return hours == kEventAboveAllDay || hours == kEventBelowAllDay || hours == kNoPrimeVertical ||
+         hours == kEventNotThisDay;
+}
 
 struct BodyEphemeris : CelestialBody {
   // Sun fields (written by SunPosition; planets and Moon reuse them as documented).

@@ -10,6 +10,7 @@ std::string EventText(double utHours, int zoneDescription) {
   if (utHours == kEventAboveAllDay) return "CP";
   if (utHours == kEventBelowAllDay) return "NR";
   if (utHours == kNoPrimeVertical) return "NC";
+  if (utHours == kEventNotThisDay) return "none";
   double zoneHours = utHours - zoneDescription;
   if (zoneHours < 0) {
     zoneHours += 24;

@@ -3,8 +3,11 @@
 #include <cstdint>
 
 #include "ephemeris/moon_events.h"
+#include "ephemeris/precise/precise_events.h"
+#include "ephemeris/precise/precise_time.h"
 #include "ephemeris/sun_events.h"
 #include "navigation/position_update.h"
+#include "navigation/precise_position_update.h"
 #include "navigation/sight_reduction.h"
 
 namespace nocturna {
@@ -28,7 +31,11 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
 }
 
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
-                       const DrPosition& position, [[maybe_unused]] const EphemerisChoice& choice) {
+                       const DrPosition& position, const EphemerisChoice& choice) {
+  if (choice.kind == EphemerisKind::precise &&
+      ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds) == nullptr) {
+    return;
+  }
   ComputeSunEvents(events, zoneDate, position);
   ComputeMoonEvents(events, zoneDate, position);
   ComputeSunMeridianAndPvc(events, zoneDate, position.latitude, position.longitude);
@@ -36,8 +43,16 @@ void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
 
 double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
                               const ClockTime& utClock, const DrPosition& position,
-                              [[maybe_unused]] const EphemerisChoice& choice) {
-  const double ghaAries = ComputePositions(catalog, utDate, utClock);
+                              const EphemerisChoice& choice) {
+  double ghaAries = 0;
+  const PreciseInstantOutcome precise =
+      choice.kind == EphemerisKind::precise ? PreciseInstantOf(utDate, utClock, choice.dut1Seconds)
+                                            : PreciseInstantOutcome{};
+  if (choice.kind == EphemerisKind::precise && precise.error == nullptr) {
+    ghaAries = ComputePrecisePositions(catalog, precise.instant);
+  } else {
+    ghaAries = ComputePositions(catalog, utDate, utClock);
+  }
   ReduceSights(catalog, position.latitude, position.longitude);
   return ghaAries;
 }
@@ -45,7 +60,9 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
 AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
                                     const DrPosition& position, const EphemerisChoice& choice) {
   AlmanacSnapshot snapshot{AlmanacMomentOf(zoneTime, zoneDescription), zoneDescription, position,
-                           BuildCatalog(), SunEventsRecord{}, 0.0, choice};
+                           BuildCatalog(), SunEventsRecord{}, 0.0, choice, EphemerisReport{}};
+  snapshot.ephemerisUsed =
+      ReportEphemeris(choice, snapshot.moment.utDate, snapshot.moment.utClock);
   RunDailyEphemeris(snapshot.events, snapshot.moment.zoneDate, position, choice);
   snapshot.ghaAries = ComputeMomentPositions(snapshot.catalog, snapshot.moment.utDate,
                                              snapshot.moment.utClock, position, choice);

@@ -8,6 +8,7 @@
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 #include "navigation/body_catalog.h"
+#include "navigation/ephemeris_report.h"
 
 namespace nocturna {
 
@@ -25,12 +26,15 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription);
 
 // The day's events into `events` for the zone date at the position (degrees, north and WEST
 // positive): Sun events, Moon events, then meridian passage and prime-vertical crossings,
-// in that order (event times in UT hours or sentinels).
+// in that order (event times in UT hours or sentinels). The precise choice searches the
+// same zone day by root finding (times in UTC hours); a date it refuses gets the standard run.
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
                        const DrPosition& position, const EphemerisChoice& choice = {});
 
 // All 64 bodies to the UT moment (SHA, GHA, declination; degrees) and their Hc and Zn for the
-// position. Returns GHA Aries in degrees. Allocates nothing.
+// position. Returns GHA Aries in degrees. Allocates nothing. The precise choice takes the
+// moment as UTC (ReportEphemeris gives its DUT1 and Delta T); a moment or DUT1 it refuses gets
+// the standard theory.
 double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
                               const ClockTime& utClock, const DrPosition& position,
                               const EphemerisChoice& choice = {});
@@ -43,7 +47,8 @@ struct AlmanacSnapshot {
   BodyCatalog catalog;
   SunEventsRecord events;   // the zone date's events, UT hours or sentinels
   double ghaAries = 0;      // degrees
-  EphemerisChoice ephemeris;  // the theory that filled the catalog and the records
+  EphemerisChoice ephemeris;  // the theory asked for
+  EphemerisReport ephemerisUsed;  // the theory that filled the catalog and the records
 };
 
 // A fresh catalog, the daily run for the zone date, then the UT moment.

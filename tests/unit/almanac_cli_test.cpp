@@ -179,6 +179,17 @@ TEST(AlmanacCli, EventsWithoutTimesAreNullInJson) {
   EXPECT_NE(run.out.find("\"amplitude\":null,\"amplitudeText\":\"CP\""), std::string::npos);
 }
 
+TEST(AlmanacCli, RealNegativeEventTimesAreNumbersInJson) {
+  // At 150E the Sun's meridian passage is near 02h UT, so its morning prime-vertical crossing
+  // falls before 0h UT: a real time, shown 0916 zone time, not an event that does not occur.
+  const RunResult run = RunAlmanac(
+      {"--date", "2015-06-21", "--time", "12:00:00", "--lat", "30N", "--lon", "150E", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::size_t at = run.out.find("{\"event\":\"pvcMorning\",\"ut\":-0.7");
+  ASSERT_NE(at, std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"zoneTime\":\"0916\"}", at), std::string::npos);
+}
+
 TEST(AlmanacCli, PositionFormsAgree) {
   const std::vector<std::vector<std::string>> forms = {
       {"--lat", "42N07.5", "--lon", "075W30.0"},

@@ -119,5 +119,16 @@ TEST(EventTimes, ZoneTimesAndSentinelsInSlotOrder) {
   EXPECT_EQ(east, expectedEast);
 }
 
+TEST(EventTimes, AnEventOnAnotherDayReadsNone) {
+  SunEventsRecord events;
+  events.moonrise = kEventNotThisDay;
+  events.sunset = kEventNotThisDay;
+  const EventTimeTexts texts = FormatEventTimes(events, 5);
+  EXPECT_EQ(texts[1], "none");
+  EXPECT_EQ(texts[6], "none");
+  EXPECT_TRUE(IsEventSentinel(kEventNotThisDay));
+  EXPECT_FALSE(IsEventSentinel(-0.73));  // a morning prime-vertical crossing before 0h UT
+}
+
 }  // namespace
 }  // namespace nocturna

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "navigation/almanac_snapshot.h"
 #include "navigation/body_catalog.h"
 #include "navigation/sight_reduction.h"
 
@@ -110,6 +111,23 @@ TEST(PositionUpdate, RepaintComputationAllocatesNothing) {
   const long before = allocationCount.load();
   ComputePositions(catalog, CalendarDate{11, 2, 2030}, ClockTime{5, 6, 8});
   ReduceSights(catalog, 42.0, 75.0);
+  EXPECT_EQ(allocationCount.load() - before, 0);
+}
+
+}  // namespace
+}  // namespace nocturna
+
+namespace nocturna {
+namespace {
+
+TEST(PositionUpdate, PreciseMomentAndDailyRunAllocateNothing) {
+  BodyCatalog catalog = BuildCatalog();
+  SunEventsRecord events{};
+  const EphemerisChoice precise{EphemerisKind::precise, 0.1};
+  ComputeMomentPositions(catalog, CalendarDate{11, 2, 2030}, ClockTime{5, 6, 7}, DrPosition{42, 75}, precise);
+  const long before = allocationCount.load();
+  ComputeMomentPositions(catalog, CalendarDate{11, 2, 2030}, ClockTime{5, 6, 8}, DrPosition{42, 75}, precise);
+  RunDailyEphemeris(events, CalendarDate{11, 2, 2030}, DrPosition{42, 75}, precise);
   EXPECT_EQ(allocationCount.load() - before, 0);
 }
 
