@@ -37,6 +37,7 @@ void Event(JsonWriter& json, const char* key, const EventCell& cell) {
     case EventCellKind::aboveAllDay: json.String("aboveAllDay"); break;
     case EventCellKind::belowAllDay: json.String("belowAllDay"); break;
     case EventCellKind::twilightAllNight: json.String("twilightAllNight"); break;
+    case EventCellKind::notThisDay: json.String("notThisDay"); break;
   }
 }
 
@@ -149,8 +150,29 @@ void Events(JsonWriter& json, const AlmanacOpening& opening) {
   json.EndArray();
 }
 
+// The ephemeris used, with its Delta T and DUT1 in seconds (null for the standard theory).
+void Ephemeris(JsonWriter& json, const EphemerisStatement& statement) {
+  const bool precise = statement.used.kind == EphemerisKind::precise;
+  json.BeginObject();
+  json.Key("asked");
+  json.String(EphemerisName(statement.choice.kind));
+  json.Key("kind");
+  json.String(EphemerisName(statement.used.kind));
+  json.Key("at");
+  json.String(IsoDate(statement.at));
+  json.Key("deltaTSeconds");
+  precise ? json.Number(statement.used.deltaTSeconds) : json.Null();
+  json.Key("dut1Seconds");
+  precise ? json.Number(statement.used.dut1Seconds) : json.Null();
+  json.Key("statement");
+  json.String(StatementLine(statement));
+  json.EndObject();
+}
+
 void Opening(JsonWriter& json, const AlmanacOpening& opening) {
   json.BeginObject();
+  json.Key("ephemeris");
+  Ephemeris(json, opening.ephemeris);
   Days(json, opening);
   json.Key("ariesMeridianPassageTenthsOfMinute");
   json.Integer(opening.ariesMeridianPassage);
@@ -190,24 +212,7 @@ std::string AlmanacPagesJson(const AlmanacPassage& passage) {
   json.Key("days");
   json.Integer(passage.days);
   json.Key("ephemeris");
-  json.BeginObject();
-  json.Key("kind");
-  json.String(EphemerisName(passage.ephemeris.choice.kind));
-  json.Key("statement");
-  json.String(StatementLine(passage.ephemeris));
-  json.Key("deltaTSeconds");
-  if (passage.ephemeris.deltaTSeconds) {
-    json.Number(*passage.ephemeris.deltaTSeconds);
-  } else {
-    json.Null();
-  }
-  json.Key("dut1Seconds");
-  if (passage.ephemeris.dut1Seconds) {
-    json.Number(*passage.ephemeris.dut1Seconds);
-  } else {
-    json.Null();
-  }
-  json.EndObject();
+  Ephemeris(json, passage.ephemeris);
   json.Key("openings");
   json.BeginArray();
   for (const AlmanacOpening& opening : passage.openings) Opening(json, opening);

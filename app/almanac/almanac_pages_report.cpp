@@ -45,7 +45,7 @@ int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
   const std::string problem = CheckPassage(from, days);
   if (!problem.empty()) return Fail(problem, kUsageError);
   const AlmanacPassage passage =
-      ComputeAlmanacPassage(from, days, EphemerisStatementOf(AlmanacPagesEphemeris()));
+      ComputeAlmanacPassage(from, days, AlmanacPagesEphemeris());
   if (!options.chart.pdfFile.empty()) {
 #if NOCTURNA_ALMANAC_PICTURES
     const std::string error = WriteAlmanacPagesPdf(options.chart.pdfFile, passage);

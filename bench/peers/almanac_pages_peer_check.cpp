@@ -1,11 +1,11 @@
 // The daily pages' figures beside an independent computation (ERFA and libnova, see Reference): how many printed values are identical at 0.1',
 // the largest difference, and the event times against a bisection on libnova's altitudes.
 //
-//   nocturna_pages_peer_check [YYYY-MM-DD] [openings] [--precise] [--delta-t SECONDS]
+//   nocturna_pages_peer_check [YYYY-MM-DD] [openings] [--precise] [--delta-t S] [--dut1 S]
 //
-// The reference is the sky at UT: positions at TT = UT + Delta T, hour angles from the apparent
-// sidereal time at UT (DUT1 taken as 0). The standard ephemeris takes the time as given as its
-// theories' argument, so against this reference its Moon lags by Delta T.
+// The reference is the sky at the pages' hours: positions at TT = hour + S of --delta-t (TT - UTC
+// for the precise pages, 69.184 s in 2017-2026; 0 for the standard theory, whose argument is the
+// time as given), hour angles from the apparent sidereal time at UT1 = hour + --dut1.
 #include <erfa.h>
 #include <erfam.h>
 #include <libnova/libnova.h>
@@ -50,7 +50,8 @@ double JulianDayOf(const CalendarDate& date, double hours) {
 // then to the true equator and equinox of date with IAU 2006/2000A (eraPnm06a); the planets
 // with annual aberration. Hour angles from the apparent sidereal time (eraGst06a).
 struct Reference {
-  double deltaTDays;
+  double deltaTDays;  // TT less the page's time scale
+  double dut1Days;    // UT1 less the page's time scale
 
   static double Degrees(double radians) { return radians * 180.0 / M_PI; }
 
@@ -61,7 +62,7 @@ struct Reference {
     eraPnm06a(2400000.5, tt, rnpb);
     eraRxp(rnpb, icrs, apparent);
     eraC2s(apparent, &ra, &dec);
-    const double gast = eraGst06a(2400000.5, jd - 2400000.5, 2400000.5, tt);
+    const double gast = eraGst06a(2400000.5, jd + dut1Days - 2400000.5, 2400000.5, tt);
     return {Degrees(eraAnp(gast - ra)), Degrees(dec)};
   }
 
@@ -81,9 +82,11 @@ struct Reference {
     double v[3], bm1, earth[3];
     EarthVelocity(tt, v, bm1, earth);
     const double lightTime = eraPm(earth) * ERFA_AULT / ERFA_DAYSEC;
-    double pvh[2][3], pvb[2][3], sun[3], u[3], r, apparent[3];
+    // The Sun's barycentric place at the time its light left, less the Earth's now.
+    double pvh[2][3], pvb[2][3], now[2][3], nowHelio[2][3], sun[3], u[3], r, apparent[3];
+    eraEpv00(2400000.5, tt, nowHelio, now);
     eraEpv00(2400000.5, tt - lightTime, pvh, pvb);
-    for (int i = 0; i < 3; ++i) sun[i] = -pvh[0][i];
+    for (int i = 0; i < 3; ++i) sun[i] = (pvb[0][i] - pvh[0][i]) - now[0][i];
     eraPn(sun, &r, u);
     eraAb(u, v, eraPm(earth), bm1, apparent);
     return OfDate(apparent, jd);
@@ -111,7 +114,7 @@ struct Reference {
   }
 
   double GhaAries(double jd) const {
-    return Degrees(eraAnp(eraGst06a(2400000.5, jd - 2400000.5, 2400000.5, jd + deltaTDays - 2400000.5)));
+    return Degrees(eraAnp(eraGst06a(2400000.5, jd + dut1Days - 2400000.5, 2400000.5, jd + deltaTDays - 2400000.5)));
   }
 };
 
@@ -178,18 +181,21 @@ int Run(int argc, char** argv) {
   int openings = 4;
   EphemerisChoice choice;
   double deltaT = 69.2;
+  double dut1 = 0.0;
   int positional = 0;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--precise")) {
       choice.kind = EphemerisKind::precise;
     } else if (!std::strcmp(argv[i], "--delta-t") && i + 1 < argc) {
       deltaT = std::atof(argv[++i]);
+    } else if (!std::strcmp(argv[i], "--dut1") && i + 1 < argc) {
+      dut1 = std::atof(argv[++i]);
     } else if (positional++ == 0 && std::sscanf(argv[i], "%hu-%hu-%hu", &from.year, &from.month, &from.day) == 3) {
     } else {
       openings = std::max(1, std::atoi(argv[i]));
     }
   }
-  const Reference reference{deltaT / 86400.0};
+  const Reference reference{deltaT / 86400.0, dut1 / 86400.0};
   Tally sunGha{"Sun GHA"}, sunDec{"Sun Dec"}, moonGha{"Moon GHA"}, moonDec{"Moon Dec"},
       aries{"GHA Aries"}, planetGha{"planets GHA"}, planetDec{"planets Dec"}, all{"all hourly values"};
   EventTally sun, moon;

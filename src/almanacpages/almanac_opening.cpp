@@ -120,6 +120,7 @@ AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const Ephemer
   for (int h = 0; h < kSampleCount; ++h) samples.push_back(TakeSample(catalog, start + h / 24.0, choice));
 
   AlmanacOpening opening;
+  opening.ephemeris = EphemerisStatementAt(choice, firstDay);
   constexpr int kMiddle = 24;        // 0h of the middle day
   constexpr int kMiddleNoon = 36;    // 12h of the middle day
   for (int h = 0; h < kOpeningHours; ++h) {

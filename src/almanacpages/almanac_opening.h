@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "almanacpages/page_ephemeris.h"
 #include "almanacpages/page_events.h"
 #include "almanacpages/printed_values.h"
 #include "ephemeris/astro_moment.h"
@@ -73,6 +74,7 @@ struct StarPlace {
 };
 
 struct AlmanacOpening {
+  EphemerisStatement ephemeris;  // what filled the values, at 0h UTC of the first day
   std::array<OpeningDay, kOpeningDays> days{};
   std::array<ArcTenths, kOpeningHours> ghaAries{};
   int ariesMeridianPassage = 0;  // tenths of a minute of time, UT of the middle day

@@ -23,8 +23,8 @@ std::string OpeningTitle(const AlmanacOpening& opening) {
 
 std::vector<Sheet> PassageSheets(const AlmanacPassage& passage) {
   std::vector<Sheet> sheets{TitleSheet(passage)};
-  const std::string statement = StatementLine(passage.ephemeris);
   for (const AlmanacOpening& opening : passage.openings) {
+    const std::string statement = StatementLine(opening.ephemeris);
     sheets.push_back(LeftPageSheet(opening, statement));
     sheets.push_back(RightPageSheet(opening, statement));
   }

@@ -8,6 +8,7 @@ namespace nocturna {
 
 EventCell EventCellOf(double utHours, bool isTwilight, bool sunAboveAllDay) {
   if (utHours == kEventBelowAllDay) return {EventCellKind::belowAllDay, 0};
+  if (utHours == kEventNotThisDay) return {EventCellKind::notThisDay, 0};
   if (utHours == kEventAboveAllDay) {
     return {isTwilight && !sunAboveAllDay ? EventCellKind::twilightAllNight
                                           : EventCellKind::aboveAllDay,

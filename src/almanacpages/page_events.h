@@ -15,6 +15,7 @@ enum class EventCellKind {
   aboveAllDay,       // the body stays above the horizon all day: an open square
   belowAllDay,       // it stays below (or the Sun never reaches the twilight's depression): a filled square
   twilightAllNight,  // the Sun sets but stays above the twilight's depression: "////"
+  notThisDay,        // the crossing falls on the day before or after (the Moon's daily lag): "-- --"
 };
 
 struct EventCell {

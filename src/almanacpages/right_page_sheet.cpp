@@ -36,6 +36,7 @@ void PutEvent(SheetWriter& sheet, int column, const EventCell& cell) {
     case EventCellKind::aboveAllDay: sheet.PutSymbol(column + 2, SheetSymbol::openSquare); break;
     case EventCellKind::belowAllDay: sheet.PutSymbol(column + 2, SheetSymbol::filledSquare); break;
     case EventCellKind::twilightAllNight: sheet.PutSymbol(column, SheetSymbol::twilightAllNight); break;
+    case EventCellKind::notThisDay: sheet.Put(column, "-- --"); break;
   }
 }
 

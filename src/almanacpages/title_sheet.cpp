@@ -1,6 +1,4 @@
 // The passage's title page: what the pages hold, which ephemeris made them, and how to use them.
-#include <cstdio>
-
 #include "almanacpages/opening_sheets.h"
 #include "almanacpages/page_dates.h"
 
@@ -14,13 +12,6 @@ std::string LongDate(const CalendarDate& date) {
   std::string month = MonthName(date.month);
   for (std::size_t i = 1; i < month.size(); ++i) month[i] = static_cast<char>(month[i] - 'A' + 'a');
   return std::to_string(date.day) + " " + month + " " + std::to_string(date.year);
-}
-
-std::string Seconds(const std::optional<double>& seconds, const char* format, const char* unknown) {
-  if (!seconds) return unknown;
-  char text[48];
-  std::snprintf(text, sizeof text, format, *seconds);
-  return text;
 }
 
 // The notes on using the pages, a line each (Windows-1252, the degree sign 0xB0).
@@ -55,15 +46,13 @@ Sheet TitleSheet(const AlmanacPassage& passage) {
                           " of three Greenwich days");
   sheet.Line();
   const EphemerisStatement& ephemeris = passage.ephemeris;
-  const bool standard = ephemeris.choice.kind == EphemerisKind::standard;
   sheet.Line(SheetLineStyle::heading).Put(0, "Ephemeris").RuleAbove(0, kColumns, true);
   sheet.Line().Put(kIndent, StatementLine(ephemeris));
-  sheet.Line().Put(kIndent, "Delta T (TT - UT1): " +
-                                (standard ? std::string("not applied")
-                                          : Seconds(ephemeris.deltaTSeconds, "%.1f s", "from the leap-second table")));
-  sheet.Line().Put(kIndent, "DUT1 (UT1 - UTC):   " +
-                                (standard ? std::string("not applied (the time as given is UT)")
-                                          : Seconds(ephemeris.dut1Seconds, "%+.2f s", "from the bundled table")));
+  sheet.Line().Put(kIndent, "Delta T (TT - UT1): " + DeltaTText(ephemeris));
+  sheet.Line().Put(kIndent, "DUT1 (UT1 - UTC):   " + Dut1Text(ephemeris));
+  if (ephemeris.used.kind == EphemerisKind::precise) {
+    sheet.Line().Put(kIndent, "The times of the pages are UTC; each page states its own Delta T and DUT1.");
+  }
   sheet.Line();
   sheet.Line(SheetLineStyle::heading).Put(0, "How to use these pages").RuleAbove(0, kColumns, true);
   for (const char* line : kHowToUse) sheet.Line().Put(kIndent, line);

@@ -79,7 +79,7 @@ CalendarDate TAlmanacPagesForm::FromDate() const {
 std::vector<Sheet> TAlmanacPagesForm::Sheets() const {
   if (!CheckPassage(FromDate(), days_->value()).empty()) return {};
   return PassageSheets(ComputeAlmanacPassage(FromDate(), days_->value(),
-                                             EphemerisStatementOf(AlmanacPagesEphemeris())));
+                                             AlmanacPagesEphemeris()));
 }
 
 void TAlmanacPagesForm::PassageChange() {
@@ -99,7 +99,7 @@ void TAlmanacPagesForm::PassageChange() {
                         .arg(openings)
                         .arg(1 + 2 * openings)
                         .arg(QString::fromLatin1(
-                            StatementLine(EphemerisStatementOf(AlmanacPagesEphemeris())).c_str())));
+                            StatementLine(EphemerisStatementAt(AlmanacPagesEphemeris(), from)).c_str())));
 }
 
 void TAlmanacPagesForm::PreviewClick() {

@@ -64,7 +64,7 @@ TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
   EXPECT_NE(out.find("Sirius"), std::string::npos);
 
   ASSERT_EQ(Run({"--almanac-pages", "--from=2026-12-30", "--days=4", "--json"}), 0) << err;
-  EXPECT_EQ(out.rfind("{\"from\":\"2026-12-30\",\"days\":4,\"ephemeris\":{\"kind\":", 0), 0u) << out.substr(0, 80);
+  EXPECT_EQ(out.rfind("{\"from\":\"2026-12-30\",\"days\":4,\"ephemeris\":{\"asked\":\"precise\",\"kind\":\"precise\",\"at\":\"2026-12-30\",\"deltaTSeconds\":", 0), 0u) << out.substr(0, 160);
   EXPECT_EQ(Count(out, "\"ariesMeridianPassageTenthsOfMinute\""), 2);
   EXPECT_EQ(Count(out, "\"ghaAries\""), 2 * 72);
   EXPECT_EQ(Count(out, "\"latitude\""), 2 * 4 * 31);

@@ -21,7 +21,7 @@ int CellWidth(const SheetCell& cell) {
 // Midsummer (the symbols), and a passage over the turn of a year (the longest headings).
 TEST(AlmanacPagesSheets, FiguresStayInsideThePageAndClearOfEachOther) {
   for (const CalendarDate from : {CalendarDate{6, 20, 2026}, CalendarDate{12, 30, 2026}}) {
-    const AlmanacPassage passage = ComputeAlmanacPassage(from, 4, EphemerisStatementOf({}));
+    const AlmanacPassage passage = ComputeAlmanacPassage(from, 4, EphemerisChoice{});
     const std::vector<Sheet> sheets = PassageSheets(passage);
     ASSERT_EQ(sheets.size(), 5u);
     for (std::size_t s = 0; s < sheets.size(); ++s) {

@@ -96,8 +96,8 @@ TEST(AlmanacPagesValues, DatesStepAcrossMonthsAndYears) {
 class AlmanacOpeningTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    june = new AlmanacOpening(ComputeAlmanacOpening({6, 20, 2026}, {}));
-    february = new AlmanacOpening(ComputeAlmanacOpening({2, 10, 2026}, {}));
+    june = new AlmanacOpening(ComputeAlmanacOpening({6, 20, 2026}, AlmanacPagesEphemeris()));
+    february = new AlmanacOpening(ComputeAlmanacOpening({2, 10, 2026}, AlmanacPagesEphemeris()));
   }
   static void TearDownTestSuite() {
     delete june;
