@@ -17,16 +17,9 @@
 #ifdef NOCTURNA_HAVE_PEERS
 #include <erfa.h>
 #include <erfam.h>
-#include <libnova/jupiter.h>
-#include <libnova/lunar.h>
-#include <libnova/mars.h>
-#include <libnova/saturn.h>
-#include <libnova/sidereal_time.h>
-#include <libnova/solar.h>
-#include <libnova/transform.h>
-#include <libnova/venus.h>
 
 #include "ephemeris/julian.h"
+#include "libnova_sky.h"
 #endif
 
 namespace nocturna {
@@ -199,19 +192,7 @@ void LibnovaRepaint(const StarPlaces& stars, int round) {
   const double jd = JulianDayOfRound(round);
   std::array<ln_equ_posn, kBodyCount - 1> bodies{};
   std::copy(stars.places.begin(), stars.places.end(), bodies.begin());
-  ln_get_venus_equ_coords(jd, &bodies[kVenusIndex - 1]);
-  ln_get_mars_equ_coords(jd, &bodies[kMarsIndex - 1]);
-  ln_get_jupiter_equ_coords(jd, &bodies[kJupiterIndex - 1]);
-  ln_get_saturn_equ_coords(jd, &bodies[kSaturnIndex - 1]);
-  ln_get_solar_equ_coords(jd, &bodies[kSunIndex - 1]);
-  ln_get_lunar_equ_coords(jd, &bodies[kMoonIndex - 1]);
-  const double sidereal = ln_get_apparent_sidereal_time(jd);
-  ln_lnlat_posn observer{-kLongitudeWest, kLatitude};
-  for (ln_equ_posn& body : bodies) {
-    ln_hrz_posn horizontal{};
-    ln_get_hrz_from_equ_sidereal_time(&body, &observer, sidereal, &horizontal);
-    benchmark::DoNotOptimize(horizontal);
-  }
+  LibnovaSolarSystemAndHorizon(jd, bodies, kLatitude, kLongitudeWest);
 }
 
 // ERFA's quickest almanac path: EPV00 for the Earth and so the Sun, MOON98, PLAN94 for the

@@ -9,10 +9,10 @@
 
 #include "almanac_moment.h"
 #include "almanac_options.h"
+#include "foundations/windows1252.h"
 #include "fuzz_check.h"
 #include "json_report.h"
 #include "navigation/almanac_snapshot.h"
-#include "utf8_text.h"
 
 namespace {
 

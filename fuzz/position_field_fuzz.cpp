@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "chart/position_field.h"
 #include "fuzz_check.h"
-#include "ui/position_field.h"
 
 namespace {
 

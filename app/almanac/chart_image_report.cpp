@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QString>
 
+#include "chart/chart_compute.h"
 #include "chart_pictures.h"
 #include "ui/application_look.h"
-#include "ui/chart_compute.h"
 #include "ui/chart_render.h"
 
 namespace nocturna {
@@ -19,9 +19,8 @@ constexpr int kSmallChartHeight = 600;
 // The observer of the window's chart at the moment and position, with its display flags.
 ObserverState ObserverOf(const AlmanacOptions& options, const MomentOutcome& moment) {
   ObserverState observer;
-  observer.zoneTime = moment.zoneTime;
   observer.zoneDescription = moment.zoneDescription;
-  observer.universalTime = moment.zoneTime + moment.zoneDescription / 24.0;
+  observer.SetZoneTime(moment.zoneTime);
   observer.drPosition = options.position;
   observer.staticTime = true;
   observer.rotateSign = options.chart.rotate ? -1 : 1;

@@ -6,8 +6,8 @@
 
 #include "almanac_moment.h"
 #include "almanac_options.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/observer_state.h"
 
 namespace nocturna {
 

@@ -1,7 +1,7 @@
 #include "event_report.h"
 
-#include "foundations/event_times.h"
 #include "foundations/printf_text.h"
+#include "navigation/event_times.h"
 
 namespace nocturna {
 

@@ -1,9 +1,9 @@
 #include "json_report.h"
 
-#include "foundations/event_times.h"
 #include "foundations/printf_text.h"
 #include "json_members.h"
 #include "json_writer.h"
+#include "navigation/event_times.h"
 #include "navigation/sun_moon_values.h"
 #include "visible_report.h"
 

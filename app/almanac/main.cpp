@@ -11,6 +11,7 @@
 #include "chart_pictures.h"
 #endif
 #include "event_report.h"
+#include "foundations/windows1252.h"
 #include "help_text.h"
 #include "json_report.h"
 #include "moment_report.h"
@@ -19,7 +20,6 @@
 #include "platform/system_clock.h"
 #include "star_report.h"
 #include "sun_moon_report.h"
-#include "utf8_text.h"
 #include "visible_bodies_report.h"
 #include "visible_report.h"
 

@@ -4,14 +4,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "foundations/windows1252.h"
 #include "navigation/nmea_replay.h"
-#include "utf8_text.h"
 
 namespace nocturna {
 namespace {
@@ -58,6 +57,12 @@ ReplayOptions ParseReplayOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+// The Windows-1252 text on stdout in UTF-8; false when it did not go out whole.
+bool WriteText(const std::string& text) {
+  const std::string utf8 = Windows1252ToUtf8(text);
+  return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size();
+}
+
 }  // namespace
 
 bool WantsNmeaReplay(const std::vector<std::string>& args) {
@@ -73,20 +78,36 @@ int RunNmeaReplay(const std::vector<std::string>& args) {
     std::fprintf(stderr, "nocturna-almanac: %s\n", options.error.c_str());
     return kUsageError;
   }
-  std::ifstream in(options.file, std::ios::binary);
-  if (!in.is_open()) {
-    std::fprintf(stderr, "nocturna-almanac: cannot read the log %s\n", options.file.c_str());
+  std::FILE* in = std::fopen(options.file.c_str(), "rb");
+  if (in == nullptr) {
+    std::fprintf(stderr, "nocturna-almanac: cannot read the log %s: %s\n", options.file.c_str(),
+                 std::strerror(errno));
     return kUsageError;
   }
-  std::ostringstream log;
-  log << in.rdbuf();  // an empty log gives no bursts
-  const NmeaReplayReport report = ReplayNmeaLog(log.str(), options.burst);
-  std::string page;
-  for (const NmeaReplayFix& fix : report.fixes) page += fix.line + '\n';
-  page += FormatReplaySummary(report) + '\n';
-  const std::string utf8 = Windows1252ToUtf8(page);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+  // One burst ahead is read before the current one is fed, so the last burst is known as the last.
+  NmeaBurstReplay replay;
+  std::vector<char> current(options.burst), next(options.burst);
+  std::size_t currentCount = std::fread(current.data(), 1, current.size(), in);
+  bool written = true;
+  while (written && currentCount > 0 && !std::ferror(in)) {
+    const std::size_t nextCount = std::feof(in) ? 0 : std::fread(next.data(), 1, next.size(), in);
+    if (std::ferror(in)) break;
+    if (const auto fix = replay.Feed(current.data(), currentCount, nextCount == 0)) {
+      written = WriteText(fix->line + '\n');
+    }
+    current.swap(next);
+    currentCount = nextCount;
+  }
+  const bool readFailed = std::ferror(in) != 0;
+  const int readError = errno;
+  std::fclose(in);
+  if (readFailed) {
+    std::fprintf(stderr, "nocturna-almanac: cannot read the log %s: %s\n", options.file.c_str(),
+                 std::strerror(readError));
+    return kUsageError;
+  }
+  written = written && WriteText(FormatReplaySummary(replay.Counts()) + '\n');
+  return written && std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
 }  // namespace nocturna

@@ -1,7 +1,7 @@
 #include "sun_moon_report.h"
 
-#include "foundations/event_times.h"
 #include "foundations/text_forms.h"
+#include "navigation/event_times.h"
 #include "navigation/sun_moon_values.h"
 #include "report_lines.h"
 

@@ -1,5 +1,6 @@
 // Nocturna: the sky chart and almanac window.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDateEdit>
 #include <QDateTime>
@@ -7,11 +8,18 @@
 #include <QScreen>
 #include <QTimeEdit>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "navigation/body_catalog.h"
+#include "platform/serial_device_resolver.h"
+#include "platform/system_clock.h"
+#include "platform/user_home_position.h"
 #include "ui/application_look.h"
+#include "ui/chart_printing.h"
+#include "ui/current_universal_time.h"
 #include "ui/main_window.h"
 #include "ui/qt_message_presenter.h"
 
@@ -24,20 +32,49 @@ struct StartOptions {
   QString screenshot;  // empty: run as usual
 };
 
+// The options, for the answers without a display and for the run.
+void DeclareStartOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QStringLiteral("Sky chart and almanac for marine celestial navigation."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addOption(QCommandLineOption(QStringLiteral("zone-time"),
+      QStringLiteral("Start at this zone date and time, \"YYYY-MM-DD HH:MM:SS\", instead of the clock's."),
+      QStringLiteral("moment")));
+  parser.addOption(QCommandLineOption(QStringLiteral("screenshot"),
+      QStringLiteral("Save a picture of the window (PNG) once it is drawn, then quit."),
+      QStringLiteral("file")));
+}
+
+// --help and --version are answered (and the program ends) before any display is opened; any
+// other use without a display is told so plainly instead of the toolkit's abort. False then.
+bool CheckBeforeTheDisplay(int argc, char** argv) {
+  {
+    QCoreApplication::setApplicationName(QStringLiteral("nocturna"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOCTURNA_VERSION));
+    QCoreApplication core(argc, argv);
+    QCommandLineParser parser;
+    DeclareStartOptions(parser);
+    parser.parse(core.arguments());  // the toolkit's own options are not known yet: errors come later
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+  }
+  const auto set = [](const char* name) { return !qEnvironmentVariableIsEmpty(name); };
+  const bool platformChosen = std::any_of(argv + 1, argv + argc, [](const char* arg) {
+    return std::strcmp(arg, "-platform") == 0 || std::strncmp(arg, "-platform=", 10) == 0;
+  });
+  if (platformChosen || set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return true;
+  std::fprintf(stderr, "nocturna: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                       "nocturna-almanac gives the tables without one\n");
+  return false;
+}
+
 // Reads the options; --help prints them and ends the program, a bad value is reported on
 // stderr and gives false.
 bool ReadStartOptions(const QApplication& application, StartOptions& options) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Sky chart and almanac for marine celestial navigation."));
-  parser.addHelpOption();
-  const QCommandLineOption zoneTime(QStringLiteral("zone-time"),
-      QStringLiteral("Start at this zone date and time, \"YYYY-MM-DD HH:MM:SS\", instead of the clock's."),
-      QStringLiteral("moment"));
-  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-      QStringLiteral("Save a picture of the window (PNG) once it is drawn, then quit."),
-      QStringLiteral("file"));
-  parser.addOption(zoneTime);
-  parser.addOption(screenshot);
+  DeclareStartOptions(parser);
+  const QString zoneTime = QStringLiteral("zone-time");
+  const QString screenshot = QStringLiteral("screenshot");
   parser.process(application);
   options.screenshot = parser.value(screenshot);
   if (parser.isSet(zoneTime)) {
@@ -55,6 +92,7 @@ bool ReadStartOptions(const QApplication& application, StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!CheckBeforeTheDisplay(argc, argv)) return 1;
   // The one catalog and the day's events record live for the whole run, built before any window.
   nocturna::BodyCatalog catalog = nocturna::BuildCatalog();
   nocturna::SunEventsRecord events{};
@@ -66,8 +104,24 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nocturna")));
   StartOptions options;
   if (!ReadStartOptions(application, options)) return 2;
+  // The program's services, each the real one; tests give the window their own.
+  nocturna::QtMessagePresenter presenter;
+  nocturna::PosixSystemClock systemClock;
+  nocturna::MainWindowServices services;
+  services.presenter = &presenter;
+  services.clock = [] { return nocturna::CurrentUniversalTime(); };
+  services.readHomePosition = [&presenter](nocturna::DrPosition& position) {
+    return nocturna::ReadUserHomePosition(presenter, position);
+  };
+  services.saveHomePosition = [&presenter](const nocturna::DrPosition& position) {
+    nocturna::SaveUserHomePosition(presenter, position);
+  };
+  services.printDialog = nocturna::ChooseChartPrinterInDialog;
+  services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };
+  services.systemClock = &systemClock;
   try {
-    nocturna::TForm1 window(catalog, events);
+    nocturna::TForm1 window(catalog, events, services);
+    presenter.SetParent(&window);  // from here on; a box while the window is built stands alone
     if (options.zoneTime.isValid()) {
       // As if typed into the pickers, so the window's own handlers take the moment.
       window.Controls().starDatePicker->setDate(options.zoneTime.date());
@@ -87,7 +141,7 @@ int main(int argc, char** argv) {
     }
     return application.exec();
   } catch (const std::exception& error) {
-    nocturna::QtMessagePresenter presenter;
+    presenter.SetParent(nullptr);
     nocturna::Message message;
     message.kind = nocturna::MessageKind::Error;
     message.text = error.what();

@@ -18,6 +18,8 @@
 
 #include "foundations/date_time.h"
 #include "navigation/body_catalog.h"
+#include "support/main_window_test_access.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
 
@@ -34,9 +36,8 @@ class SilentPresenter : public MessagePresenter {
 };
 
 // A fixed moment and the default position, so every run draws the same sky.
-MainWindowServices FixedServices(SilentPresenter& presenter) {
-  MainWindowServices services;
-  services.presenter = &presenter;
+MainWindowServices FixedServices(SilentPresenter& presenter, SystemClock& systemClock) {
+  MainWindowServices services = testing::WindowServices(presenter, systemClock);
   services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 6, 1, 2, 0, 0), 0}; };
   services.readHomePosition = [](DrPosition&) { return false; };
   return services;
@@ -48,10 +49,11 @@ struct StartedWindow {
   BodyCatalog catalog;
   SunEventsRecord events{};
   SilentPresenter presenter;
+  testing::RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 
   StartedWindow() : catalog(BuildCatalog()) {
-    form = std::make_unique<TForm1>(catalog, events, FixedServices(presenter));
+    form = std::make_unique<TForm1>(catalog, events, FixedServices(presenter, systemClock));
     form->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     form->showMaximized();
     while (form->PaintCount() == 0) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -100,7 +102,7 @@ void BM_FullRepaint(benchmark::State& state) {
   const double fill = FillNanoseconds();
   const double start = CpuNanoseconds();
   for (auto _ : state) {
-    if (newDay) window.form->Observer().lastPosition = DrPosition{-1.0, -1.0};
+    if (newDay) testing::MainWindowTestAccess::Observer(*window.form).lastPosition = DrPosition{-1.0, -1.0};
     box->repaint();  // runs the paint at once: compute, draw, copy to the window
   }
   ReportInFills(state, fill, CpuNanoseconds() - start);

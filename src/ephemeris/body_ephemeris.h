@@ -4,7 +4,7 @@
 // sit in the same places in both.
 #include <array>
 
-#include "navigation/celestial_body.h"
+#include "ephemeris/celestial_body.h"
 
 namespace nocturna {
 

@@ -19,7 +19,7 @@ struct JupiterPerturbations {
     {0.006717, 0, 0, Factor::kSin3Zeta, Factor::kOne},
     {0.002775, 0, 0, Factor::kSin4Zeta, Factor::kOne},
     {0.006417, 0, 0, Factor::kSin2Zeta, Factor::kSinQ},
-    {0.007275, -0.001253, 0, Factor::kSinQ, Factor::kSinZeta},
+    {0.007275, -0.001253, 0, Factor::kSinQ, Factor::kSinZeta},  // 10
     {0.002439, 0, 0, Factor::kSin3Zeta, Factor::kSinQ},
     {-0.035681, -0.001208, 0, Factor::kCosQ, Factor::kSinZeta},
     {-0.003767, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},
@@ -29,7 +29,7 @@ struct JupiterPerturbations {
     {0.002178, 0, 0, Factor::kCosQ, Factor::kOne},
     {-0.006675, 0, 0, Factor::kCos2Zeta, Factor::kCosQ},
     {-0.002664, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},
-    {-0.002572, 0, 0, Factor::kSin2Q, Factor::kSinZeta},
+    {-0.002572, 0, 0, Factor::kSin2Q, Factor::kSinZeta},  // 20
     {-0.003567, 0, 0, Factor::kSin2Q, Factor::kSin2Zeta},
     {0.002094, 0, 0, Factor::kCos2Q, Factor::kCosZeta},
     {0.003342, 0, 0, Factor::kCos2Q, Factor::kCos2Zeta},
@@ -46,7 +46,7 @@ struct JupiterPerturbations {
     {188.0, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},
     {1460.0, 130.0, 0, Factor::kCosQ, Factor::kSinZeta},
     {224.0, 0, 0, Factor::kCosQ, Factor::kSin2Zeta},
-    {-817.0, 0, 0, Factor::kCosQ, Factor::kOne},
+    {-817.0, 0, 0, Factor::kCosQ, Factor::kOne},  // 10
     {6074.0, 0, 0, Factor::kCosQ, Factor::kCosZeta},
     {992.0, 0, 0, Factor::kCos2Zeta, Factor::kCosQ},
     {508.0, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},
@@ -56,7 +56,7 @@ struct JupiterPerturbations {
     {448.0, 0, 0, Factor::kSin2Q, Factor::kSin2Zeta},
     {137.0, 0, 0, Factor::kSin2Q, Factor::kSin3Zeta},
     {-997.0, 108.0, 0, Factor::kCosZeta, Factor::kSin2Q},
-    {480.0, 0, 0, Factor::kCos2Zeta, Factor::kSin2Q},
+    {480.0, 0, 0, Factor::kCos2Zeta, Factor::kSin2Q},  // 20
     {148.0, 0, 0, Factor::kCos3Zeta, Factor::kSin2Q},
     {-956.0, 99.0, 0, Factor::kCos2Q, Factor::kSinZeta},
     {490.0, 0, 0, Factor::kCos2Q, Factor::kSin2Zeta},
@@ -78,7 +78,7 @@ struct JupiterPerturbations {
     {0.002964, 0, 0, Factor::kCos3Zeta, Factor::kSinQ},
     {0.037761, 0, 0, Factor::kCosQ, Factor::kSinZeta},
     {0.006158, 0, 0, Factor::kCosQ, Factor::kSin2Zeta},
-    {-0.006603, 0, 0, Factor::kCosQ, Factor::kCosZeta},
+    {-0.006603, 0, 0, Factor::kCosQ, Factor::kCosZeta},  // 10
     {-0.005356, 0, 0, Factor::kSin2Q, Factor::kSinZeta},
     {0.002722, 0, 0, Factor::kSin2Q, Factor::kSin2Zeta},
     {0.004483, 0, 0, Factor::kCosZeta, Factor::kSin2Q},
@@ -100,7 +100,7 @@ struct JupiterPerturbations {
     {181.0, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},
     {204.0, 0, 0, Factor::kCosQ, Factor::kSin2Zeta},
     {111.0, 0, 0, Factor::kCosQ, Factor::kSin3Zeta},
-    {-337.0, 0, 0, Factor::kCosQ, Factor::kCosZeta},
+    {-337.0, 0, 0, Factor::kCosQ, Factor::kCosZeta},  // 10
     {-111.0, 0, 0, Factor::kCos2Zeta, Factor::kCosQ},
   };
 };

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ephemeris/celestial_body.h"
 #include "ephemeris/ecliptic.h"
 #include "ephemeris/julian.h"
 #include "ephemeris/kepler.h"
 #include "ephemeris/nutation.h"
 #include "ephemeris/planet_perturbations.h"
 #include "foundations/angles.h"
-#include "navigation/celestial_body.h"
 
 namespace nocturna {
 

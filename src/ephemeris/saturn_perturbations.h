@@ -19,7 +19,7 @@ struct SaturnPerturbations {
     {-0.006339, 0, 0, Factor::kSin4Zeta, Factor::kOne},
     {-0.006244, 0, 0, Factor::kSinQ, Factor::kOne},
     {-0.0165, 0, 0, Factor::kSin2Zeta, Factor::kSinQ},
-    {-0.040786, 0, 0, Factor::kSin2Zeta, Factor::kOne},
+    {-0.040786, 0, 0, Factor::kSin2Zeta, Factor::kOne},  // 10
     {0.008931, 0.002728, 0, Factor::kSinQ, Factor::kSinZeta},
     {-0.005775, 0, 0, Factor::kSin3Zeta, Factor::kSinQ},
     {0.081344, 0.003206, 0, Factor::kCosZeta, Factor::kSinQ},
@@ -29,7 +29,7 @@ struct SaturnPerturbations {
     {0.025328, -0.003117, 0, Factor::kCosQ, Factor::kCosZeta},
     {0.006319, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},
     {0.006369, 0, 0, Factor::kSin2Q, Factor::kSinZeta},
-    {0.009156, 0, 0, Factor::kSin2Q, Factor::kSin2Zeta},
+    {0.009156, 0, 0, Factor::kSin2Q, Factor::kSin2Zeta},  // 20
     {0.007525, 0, 0, Factor::kSin2Q, Factor::kSin3Psi},
     {-0.005236, 0, 0, Factor::kCos2Q, Factor::kCosZeta},
     {-0.007736, 0, 0, Factor::kCos2Q, Factor::kCos2Zeta},
@@ -47,7 +47,7 @@ struct SaturnPerturbations {
     {390.0, -617.0, 0, Factor::kSinQ, Factor::kSinZeta},
     {165.0, -204.0, 0, Factor::kSin2Zeta, Factor::kSinQ},
     {26599.0, 0, 0, Factor::kCosZeta, Factor::kSinQ},
-    {-4687.0, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},
+    {-4687.0, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},  // 10
     {-1870.0, 0, 0, Factor::kCos3Zeta, Factor::kSinQ},
     {-821.0, 0, 0, Factor::kCos4Zeta, Factor::kSinQ},
     {-377.0, 0, 0, Factor::kCos5Zeta, Factor::kSinQ},
@@ -57,7 +57,7 @@ struct SaturnPerturbations {
     {-4200.0, 0, 0, Factor::kCosQ, Factor::kSin2Zeta},
     {-1503.0, 0, 0, Factor::kCosQ, Factor::kSin3Zeta},
     {-619.0, 0, 0, Factor::kCosQ, Factor::kSin4Zeta},
-    {-268.0, 0, 0, Factor::kCosQ, Factor::kSin5Zeta},
+    {-268.0, 0, 0, Factor::kCosQ, Factor::kSin5Zeta},  // 20
     {-282.0, -1306.0, 0, Factor::kCosQ, Factor::kCosZeta},
     {-86.0, 230.0, 0, Factor::kCos2Zeta, Factor::kCosQ},
     {461.0, 0, 0, Factor::kCosQ, Factor::kSin2Psi},
@@ -67,7 +67,7 @@ struct SaturnPerturbations {
     {-568.0, 0, 0, Factor::kSin2Q, Factor::kSin3Zeta},
     {-346.0, 0, 0, Factor::kSin2Q, Factor::kSin4Zeta},
     {-2780.0, -222.0, 0, Factor::kCosZeta, Factor::kSin2Q},
-    {2022.0, 263.0, 0, Factor::kCos2Zeta, Factor::kSin2Q},
+    {2022.0, 263.0, 0, Factor::kCos2Zeta, Factor::kSin2Q},  // 30
     {248.0, 0, 0, Factor::kCos3Zeta, Factor::kSin2Q},
     {242.0, 0, 0, Factor::kSin2Q, Factor::kSin3Psi},
     {467.0, 0, 0, Factor::kCos3Psi, Factor::kSin2Q},
@@ -77,7 +77,7 @@ struct SaturnPerturbations {
     {224.0, 0, 0, Factor::kCos2Q, Factor::kSin3Zeta},
     {-1594.0, 282.0, 0, Factor::kCos2Q, Factor::kCosZeta},
     {2162.0, -207.0, 0, Factor::kCos2Q, Factor::kCos2Zeta},
-    {561.0, 0, 0, Factor::kCos2Q, Factor::kCos3Zeta},
+    {561.0, 0, 0, Factor::kCos2Q, Factor::kCos3Zeta},  // 40
     {343.0, 0, 0, Factor::kCos2Q, Factor::kCos4Zeta},
     {469.0, 0, 0, Factor::kCos2Q, Factor::kSin3Psi},
     {-242.0, 0, 0, Factor::kCos2Q, Factor::kCos3Psi},
@@ -89,10 +89,7 @@ struct SaturnPerturbations {
     {-376.0, 0, 0, Factor::kCos4Q, Factor::kSin3Zeta},
   };
 
-  // Perihelion longitude, degrees. The four rows in sin 2Q sin zeta, cos zeta sin 2Q,
-  // cos 2Q sin zeta and cos 2Q cos 2zeta are negative, -(c0 + c1 nu): with the opposite sign
-  // Saturn's heliocentric longitude drifts up to 8-9.5' from VSOP87 every 60 years
-  // (1825, 1885, 1945, 2005, 2065); with this one it stays within about 2.5' over 1800-2100.
+  // Perihelion longitude, degrees.
   static constexpr SeriesRow perihelion[] = {
     {0.077108, 0.007186, -0.001533, Factor::kSinV, Factor::kOne},
     {-0.007075, 0, 0, Factor::kSinZeta, Factor::kOne},
@@ -103,14 +100,14 @@ struct SaturnPerturbations {
     {-0.008631, 0, 0, Factor::kSin3Zeta, Factor::kSinQ},
     {-0.150383, 0, 0, Factor::kCosQ, Factor::kCosZeta},
     {0.026897, 0, 0, Factor::kCos2Zeta, Factor::kCosQ},
-    {0.010053, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},
-    {-0.013597, -0.001719, 0, Factor::kSin2Q, Factor::kSinZeta},
+    {0.010053, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},  // 10
+    {0.013597, 0.001719, 0, Factor::kSin2Q, Factor::kSinZeta},
     {0.011981, 0, 0, Factor::kCos2Q, Factor::kSin2Zeta},
-    {-0.007742, 0.001517, 0, Factor::kCosZeta, Factor::kSin2Q},
+    {0.007742, -0.001517, 0, Factor::kCosZeta, Factor::kSin2Q},
     {0.013586, -0.001375, 0, Factor::kCos2Zeta, Factor::kSin2Q},
-    {-0.013667, 0.001239, 0, Factor::kCos2Q, Factor::kSinZeta},
+    {0.013667, -0.001239, 0, Factor::kCos2Q, Factor::kSinZeta},
     {0.014861, 0.001136, 0, Factor::kCos2Q, Factor::kCosZeta},
-    {-0.013064, -0.001628, 0, Factor::kCos2Q, Factor::kCos2Zeta},
+    {0.013064, 0.001628, 0, Factor::kCos2Q, Factor::kCos2Zeta},
   };
 
   // Semi-major axis, units of 1e-6 astronomical unit. Two rows
@@ -125,7 +122,7 @@ struct SaturnPerturbations {
     {-3081.0, 0, 0, Factor::kCos2Zeta, Factor::kOne},
     {2885.0, 0, 0, Factor::kCosQ, Factor::kCosZeta},
     {2172.0, 102.0, 0, Factor::kCos2Zeta, Factor::kCosQ},
-    {1423.0, 0, 0, Factor::kCos3Zeta, Factor::kOne},
+    {1423.0, 0, 0, Factor::kCos3Zeta, Factor::kOne},  // 10
     {-671.0, 0, 0, Factor::kCos4Zeta, Factor::kOne},
     {296.0, 0, 0, Factor::kCos3Zeta, Factor::kCosQ},
     {-320.0, 0, 0, Factor::kCos5Zeta, Factor::kOne},
@@ -135,7 +132,7 @@ struct SaturnPerturbations {
     {-2812.0, 0, 0, Factor::kSinQ, Factor::kSinZeta},
     {495.0, 0, 0, Factor::kCos2Zeta, Factor::kSin2Q},
     {688.0, 0, 0, Factor::kSin2Zeta, Factor::kSinQ},
-    {250.0, 0, 0, Factor::kCos3Zeta, Factor::kSin2Q},
+    {250.0, 0, 0, Factor::kCos3Zeta, Factor::kSin2Q},  // 20
     {-393.0, 0, 0, Factor::kSin3Zeta, Factor::kSinQ},
     {-856.0, 0, 0, Factor::kCos2Q, Factor::kSinZeta},
     {-228.0, 0, 0, Factor::kSin4Zeta, Factor::kSinQ},
@@ -145,7 +142,7 @@ struct SaturnPerturbations {
     {-999.0, 0, 0, Factor::kCos2Zeta, Factor::kSinQ},
     {211.0, 0, 0, Factor::kCos2Q, Factor::kCos3Zeta},
     {-642.0, 0, 0, Factor::kCos3Zeta, Factor::kSinQ},
-    {-427.0, 0, 0, Factor::kSinQ, Factor::kSinZeta},
+    {-427.0, 0, 0, Factor::kSinQ, Factor::kSinZeta},  // 30
     {-427.0, 0, 0, Factor::kSin3Q, Factor::kSinZeta},
     {-325.0, 0, 0, Factor::kCos4Zeta, Factor::kSinQ},
     {398.0, 0, 0, Factor::kSin3Q, Factor::kSin3Zeta},

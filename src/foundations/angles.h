@@ -15,6 +15,8 @@ inline constexpr double kRadiansToDegrees = 57.29577951;
 int TruncToInt(double x);
 // Largest integer not above x (saturating like TruncToInt).
 int FloorToInt(double x);
+// An angle in degrees as radians, and back, by the stored factors above (so the theories'
+// rounding is kept; they are not pi / 180 to the last digit).
 double DegToRad(double degrees);
 double RadToDeg(double radians);
 // x less whole turns of the stored 2pi, keeping the sign of x.

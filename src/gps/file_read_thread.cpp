@@ -18,7 +18,7 @@ constexpr int kFailedReadPauseMs = 1000;
 
 TFileReadThread::TFileReadThread(GPSPort& port, QObject* context, std::function<void()> onGpsData)
     : TFileThread(port.Handle()), port_(port), context_(context), onGpsData_(std::move(onGpsData)) {
-  start();
+  if (Ready()) start();
 }
 
 TFileReadThread::~TFileReadThread() { Stop(); }

@@ -14,7 +14,7 @@ class GPSPort;
 
 class TFileReadThread : public TFileThread {
  public:
-  // Starts at once. onGpsData runs on context's thread (the window thread) after each
+  // Starts at once when Ready (a reader that could not be stopped never starts). onGpsData runs on context's thread (the window thread) after each
   // completed read.
   TFileReadThread(GPSPort& port, QObject* context, std::function<void()> onGpsData);
   // Stops the thread if it still runs.

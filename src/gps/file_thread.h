@@ -12,6 +12,9 @@ class TFileThread : public QThread {
   explicit TFileThread(int handle) : handle_(handle) {}
 
   int Handle() const { return handle_; }
+  // False when the read record's cancel signal could not be made (see CancelSignal::Ready).
+  bool Ready() const { return overlapped.Ready(); }
+  const std::string& Problem() const { return overlapped.Problem(); }
 
  protected:
   OverlappedRead overlapped;

@@ -1,12 +1,13 @@
 #include "gps/gps_controller.h"
 
 #include <cmath>
-#include <exception>
+#include <optional>
 
 #include "foundations/date_time.h"
 #include "foundations/text_forms.h"
 #include "gps/file_read_thread.h"
 #include "gps/gps_port.h"
+#include "gps/gps_search_thread.h"
 #include "navigation/gps_fix_step.h"
 #include "platform/message_presenter.h"
 #include "platform/system_clock.h"
@@ -44,36 +45,69 @@ DateTime NearestGpsMoment(DateTime systemNow, const UtcCalendar& systemUtc, Date
 
 }  // namespace
 
-GpsController::GpsController(GpsWindow& window, SystemClock& clock) : window_(window), clock_(clock) {}
+GpsController::GpsController(GpsWindow& window, SystemClock& clock,
+                             std::function<SerialDeviceResolver()> serialDevices)
+    : window_(window), clock_(clock), serialDevices_(std::move(serialDevices)) {}
 
 GpsController::~GpsController() {
+  search_.reset();
   reader_.reset();
   port_.reset();
 }
 
 void GpsController::SpeedGPSClick(bool down) {
-  if (!down || reader_ || port_) {  // a start while on would pull the port from under the reader
+  // A start while searching or on would pull the port from under the search or the reader.
+  if (!down || search_ || reader_ || port_) {
     Stop();
     if (!down) return;
   }
-  try {
-    window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
-    window_.SetGpsTimeEnabled(true);
-    window_.ProcessPendingEvents();
-    port_ = std::make_unique<GPSPort>(window_.Presenter(), SerialDeviceResolver::FromEnvironment());
+  window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
+  window_.SetGpsTimeEnabled(true);
+  window_.ProcessPendingEvents();
+  startProblem_.clear();
+  search_ = std::make_unique<GpsSearchThread>(serialDevices_(), [this](const std::string& name) {
+    // Queued to the window thread; dropped with the controller, and ignored once the search is over.
+    QMetaObject::invokeMethod(this, [this, name] {
+      if (search_) window_.SetSpeedGpsCaption("Searching " + name + "...", kGpsOnColour);
+    }, Qt::QueuedConnection);
+  });
+  GpsSearchThread* const search = search_.get();
+  connect(search, &QThread::finished, this, [this, search] {
+    if (search_.get() == search && search->isFinished()) FinishStart();
+  }, Qt::QueuedConnection);
+  search->start();
+}
+
+void GpsController::FinishStart() {
+  GpsSearchOutcome outcome = search_->TakeOutcome();
+  search_.reset();
+  for (const Message& message : outcome.messages) window_.Presenter().Show(message);
+  startProblem_ = outcome.problem;
+  if (outcome.port) {
+    port_ = std::move(outcome.port);
     reader_ = std::make_unique<TFileReadThread>(*port_, this, [this] { OnGpsData(); });
-  } catch (...) {
+    if (!reader_->Ready()) {  // a reader that could not be stopped must not run
+      startProblem_ = reader_->Problem();
+      reader_.reset();
+      port_.reset();
+    }
+  }
+  if (port_) {
+    window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
+  } else {
     ShowOk(window_.Presenter(), MessageKind::Error, "Could not open GPS\n\rPlease retry");
     window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
     window_.SetGpsTimeEnabled(false);
   }
+  emit startFinished();
 }
 
 void GpsController::Shutdown() {
-  if (reader_ || port_) Stop();
+  if (search_ || reader_ || port_) Stop();
 }
 
 void GpsController::Stop() {
+  search_.reset();  // cancels and joins: the search ends at its next pause
   if (reader_) reader_->RequestStop();  // no fix is applied while the window catches up
   window_.SetSpeedGpsCaption("GPS Off", kGpsOffColour);
   window_.SetGpsTimeEnabled(false);
@@ -81,10 +115,8 @@ void GpsController::Stop() {
   reader_.reset();  // stops and joins the reader before its port goes
   if (!port_) return;
   const std::unique_ptr<GPSPort> port = std::move(port_);
-  try {
-    port->Close();
-  } catch (const std::exception& error) {
-    ShowOk(window_.Presenter(), MessageKind::Error, error.what());
+  if (const PortResult closed = port->Close(); !closed) {
+    ShowOk(window_.Presenter(), MessageKind::Error, closed.message);
   }
 }
 
@@ -103,27 +135,28 @@ void GpsController::OnGpsData() {
 
 void GpsController::GPSTimeBtnClick() {
   MessagePresenter& presenter = window_.Presenter();
-  try {
-    const UtcCalendar systemUtc = clock_.ReadUtc();
-    const DateTime systemNow = ToDateTime(systemUtc);
-    if (!port_ || port_->rmc.status != 'A') {
-      ShowOk(presenter, MessageKind::Error, "GPS Time Signal not accurate\n\rPlease retry");
-      return;
-    }
-    const DateTime gpsNow = NearestGpsMoment(systemNow, systemUtc, port_->GpsTimeOfDay());
-    const double diff = gpsNow - systemNow;
-    const long seconds = std::lround(diff * kSecondsPerDay);
-    const MessageAnswer answer = presenter.Show(
-        {MessageKind::Warning,
-         "SYNCHRONIZE COMPUTER TIME TO GPS TIME (Yes, No)?\n\r System time will be adjusted by " +
-             std::to_string(seconds) +
-             " seconds.\n\r\n WARNING: Use GPS time only if Internet Time or NISTIME is not available!",
-         "", MessageButtons::YesNo, MessageAnswer::No});
-    if (answer != MessageAnswer::Yes) return;
-    if (!clock_.SetUtc(ToCalendar(ToDateTime(clock_.ReadUtc()) + diff))) {
-      ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
-    }
-  } catch (...) {
+  const UtcCalendar systemUtc = clock_.ReadUtc();
+  const DateTime systemNow = ToDateTime(systemUtc);
+  if (!port_ || port_->rmc.status != 'A') {
+    ShowOk(presenter, MessageKind::Error, "GPS Time Signal not accurate\n\rPlease retry");
+    return;
+  }
+  const std::optional<DateTime> timeOfDay = port_->GpsTimeOfDay();
+  if (!timeOfDay) {
+    ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
+    return;
+  }
+  const DateTime gpsNow = NearestGpsMoment(systemNow, systemUtc, *timeOfDay);
+  const double diff = gpsNow - systemNow;
+  const long seconds = std::lround(diff * kSecondsPerDay);
+  const MessageAnswer answer = presenter.Show(
+      {MessageKind::Warning,
+       "SYNCHRONIZE COMPUTER TIME TO GPS TIME (Yes, No)?\n\r System time will be adjusted by " +
+           std::to_string(seconds) +
+           " seconds.\n\r\n WARNING: Use GPS time only if Internet Time or NISTIME is not available!",
+       "", MessageButtons::YesNo, MessageAnswer::No});
+  if (answer != MessageAnswer::Yes) return;
+  if (!clock_.SetUtc(ToCalendar(ToDateTime(clock_.ReadUtc()) + diff))) {
     ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
   }
 }

@@ -1,25 +1,38 @@
 #pragma once
 // The GPS commands of the main window: the SpeedGPS toggle (start and stop the receiver),
 // the step after each burst, and setting the computer's clock to GPS time. Lives on the
-// window thread; the window stays a thin caller.
+// window thread; the window stays a thin caller. The search for the receiver runs on a
+// thread of its own, so the window answers while ports are probed.
 #include <QObject>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "gps/gps_window.h"
+#include "platform/serial_device_resolver.h"
 
 namespace nocturna {
 
 class GPSPort;
+class GpsSearchThread;
 class SystemClock;
 class TFileReadThread;
 
 class GpsController : public QObject {
+  Q_OBJECT
+
  public:
-  GpsController(GpsWindow& window, SystemClock& clock);
+  // serialDevices names the devices behind "COM1".."COM9", asked at each start (the window
+  // passes its service; by default the environment's, NOCTURNA_COM1..9 or the machine's).
+  GpsController(GpsWindow& window, SystemClock& clock,
+                std::function<SerialDeviceResolver()> serialDevices =
+                    &SerialDeviceResolver::FromEnvironment);
   ~GpsController() override;  // stops the reader, then closes the port
 
-  // The toggle's click: down starts the GPS (port search, open, reader), up stops it.
-  // Serial ports come from SerialDeviceResolver::FromEnvironment at each start.
+  // The toggle's click: down starts the GPS, up stops it. A start shows "GPS On" and returns
+  // at once; the search then shows each port it probes ("Searching COM3...") and ends in
+  // the receiver's boxes and "GPS On" with the reader running, or in the failure's boxes and
+  // "GPS Off" (startFinished either way). Up while searching cancels the search, quietly.
   void SpeedGPSClick(bool down);
   // Runs the stop steps when the GPS is on (the main window's destruction).
   void Shutdown();
@@ -30,16 +43,27 @@ class GpsController : public QObject {
   void GPSTimeBtnClick();
 
   bool IsOn() const { return port_ != nullptr; }
+  bool IsSearching() const { return search_ != nullptr; }
   const GPSPort* Port() const { return port_.get(); }
   int PoorFixCount() const { return poorFixCount_; }
+  // Why the last start failed (the serial layer's own text), for logs and tests.
+  const std::string& StartProblem() const { return startProblem_; }
+
+ signals:
+  // A search has ended in a running GPS or a failed start (not when cancelled).
+  void startFinished();
 
  private:
+  void FinishStart();
   void Stop();
 
   GpsWindow& window_;
   SystemClock& clock_;
+  std::function<SerialDeviceResolver()> serialDevices_;
   std::unique_ptr<GPSPort> port_;
   std::unique_ptr<TFileReadThread> reader_;
+  std::unique_ptr<GpsSearchThread> search_;
+  std::string startProblem_;
   int poorFixCount_ = 0;  // bursts in a row without a valid fix, over the whole run
 };
 

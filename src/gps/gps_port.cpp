@@ -1,9 +1,7 @@
 #include "gps/gps_port.h"
 
-#include <chrono>
 #include <cmath>
-#include <stdexcept>
-#include <thread>
+#include <cerrno>
 
 #include "platform/message_presenter.h"
 
@@ -15,59 +13,78 @@ constexpr std::size_t kProbeBytes = 1000;
 
 }  // namespace
 
-GPSPort::GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver) : COMPort(presenter, resolver) {
-  OpenGps(std::move(resolver));
+GpsOpening GPSPort::OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks) {
+  auto port = std::make_unique<GPSPort>(resolver);
+  port->SetCancelSignal(hooks.cancel);
+  PortResult result = port->Open(presenter, resolver, hooks);
+  if (!result) port.reset();
+  return {std::move(port), std::move(result)};
 }
 
-void GPSPort::OpenGps(SerialDeviceResolver resolver) {
+PortResult GPSPort::Open(MessagePresenter& presenter, const SerialDeviceResolver& resolver,
+                         const GpsSearchHooks& hooks) {
+  const auto cancelled = [&hooks] { return hooks.cancel != nullptr && hooks.cancel->Cancelled(); };
   int n = 0;
   for (bool found = false; !found;) {
-    COMPort candidate(Presenter(), resolver);
-    candidate.OpenFirstAvailable(n);
-    found = Probe(candidate);
+    COMPort candidate(resolver);
+    candidate.SetCancelSignal(hooks.cancel);
+    PortResult result = candidate.OpenFirstAvailable(n, presenter);
+    if (!result) return result;
+    if (hooks.probing) hooks.probing(candidate.PortName());
+    result = Probe(candidate, found);
+    if (!result) return result;
+    if (cancelled()) return PortResult::Failure("GPSPort: search cancelled.", ECANCELED);
     if (!found) ++n;
-    candidate.Close();
+    result = candidate.Close();
+    if (!result) return result;
   }
   portName = std::string("COM") + static_cast<char>('0' + n);
-  if (!OpenDevice()) {
-    Presenter().Show({MessageKind::Error, "Could not open GPS on " + portName + "Please try again.", "",
-                      MessageButtons::Ok, MessageAnswer::Ok});
-    throw std::runtime_error("GPSPort: failed to open.");
+  if (const int error = OpenDevice(); error != 0) {
+    presenter.Show({MessageKind::Error, "Could not open GPS on " + portName + "Please try again.", "",
+                    MessageButtons::Ok, MessageAnswer::Ok});
+    return PortResult::Failure("GPSPort: failed to open.", error);
   }
-  Settle();
-  Presenter().Show({MessageKind::Information, "GPS is open on " + portName + "\n\rAcquiring Satellites - Please Wait",
-                    "", MessageButtons::Ok, MessageAnswer::Ok});
-  SetBaudRate(kNmeaBaudRate);
-  SetParity(0);
-  SetDataBits(8);
-  SetStopBits(0);
-  SetTimeouts(200, 0, 0);
-  SetFlowControl(false);
+  PortResult result = Settle();
+  if (!result) return result;
+  if (cancelled()) return PortResult::Failure("GPSPort: search cancelled.", ECANCELED);
+  presenter.Show({MessageKind::Information, "GPS is open on " + portName + "\n\rAcquiring Satellites - Please Wait",
+                  "", MessageButtons::Ok, MessageAnswer::Ok});
+  result = SetBaudRate(kNmeaBaudRate);
+  if (result) result = SetParity(0);
+  if (result) result = SetDataBits(8);
+  if (result) result = SetStopBits(0);
+  if (result) result = SetTimeouts(200, 0, 0);
+  if (result) result = SetFlowControl(false);
+  return result;
 }
 
-bool GPSPort::Probe(COMPort& port) {
+PortResult GPSPort::Probe(COMPort& port, bool& found) {
+  found = false;
   const std::uint32_t baudRate = port.BaudRate();
   const std::uint8_t parity = port.Parity();
   const std::uint8_t dataBits = port.DataBits();
   const std::uint8_t stopBits = port.StopBits();
   ReadTimeouts timeouts;
-  port.GetTimeouts(timeouts);
+  if (!port.GetTimeouts(timeouts)) return PortResult::Failure("COMPort: failed to retrieve timeouts.", EBADF);
 
-  port.SetBaudRate(kNmeaBaudRate);
-  port.SetParity(0);
-  port.SetDataBits(8);
-  port.SetStopBits(0);
-  port.SetTimeouts(kReadReturnAtOnce, 0, 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  PortResult result = port.SetBaudRate(kNmeaBaudRate);
+  if (result) result = port.SetParity(0);
+  if (result) result = port.SetDataBits(8);
+  if (result) result = port.SetStopBits(0);
+  if (result) result = port.SetTimeouts(kReadReturnAtOnce, 0, 0);
+  if (!result) return result;
+  port.Pause(1000);
   std::array<char, kProbeBytes> bytes{};
-  const std::size_t count = port.Read(bytes.data(), bytes.size());
+  const PortRead read = port.Read(bytes.data(), bytes.size());
+  if (!read.result) return read.result;
 
-  if (baudRate != 0) port.SetBaudRate(baudRate);
-  port.SetParity(parity);
-  port.SetDataBits(dataBits);
-  port.SetStopBits(stopBits);
-  port.SetTimeouts(timeouts.interval, timeouts.multiplier, timeouts.constant);
-  return ContainsSatelliteTalker(bytes.data(), count);
+  if (baudRate != 0) result = port.SetBaudRate(baudRate);
+  if (result) result = port.SetParity(parity);
+  if (result) result = port.SetDataBits(dataBits);
+  if (result) result = port.SetStopBits(stopBits);
+  if (result) result = port.SetTimeouts(timeouts.interval, timeouts.multiplier, timeouts.constant);
+  found = ContainsSatelliteTalker(bytes.data(), read.bytes);
+  return result;
 }
 
 void GPSPort::StartRead(OverlappedRead& overlapped) {
@@ -80,14 +97,12 @@ bool GPSPort::ParseRmc() {
   return burstReader_.Scan(sentenceBuffer.data(), burstLength_, burstEnded, rmc) == BurstRmc::Parsed;
 }
 
-DateTime GPSPort::GpsTimeOfDay() const {
+std::optional<DateTime> GPSPort::GpsTimeOfDay() const {
   const double x = rmc.utcTime;
   const double h = std::trunc(x * 0.0001);
   const double m = std::trunc((x - 10000.0 * h) * 0.01);
   const double s = std::trunc(x - 10000.0 * h - 100.0 * m);
-  if (!(h >= 0.0 && h < 24.0 && m >= 0.0 && m < 60.0 && s >= 0.0 && s < 60.0)) {
-    throw std::out_of_range("GPS time is no time of day");
-  }
+  if (!(h >= 0.0 && h < 24.0 && m >= 0.0 && m < 60.0 && s >= 0.0 && s < 60.0)) return std::nullopt;
   return (3600.0 * h + 60.0 * m + s) / 86400.0;
 }
 

@@ -2,6 +2,10 @@
 // The GPS receiver on a serial port: finding it, reading its bursts and the RMC fix.
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "foundations/date_time.h"
 #include "navigation/nmea_burst_reader.h"
@@ -10,18 +14,37 @@
 
 namespace nocturna {
 
+// What a search off the window thread gives the search: a cancel signal that ends it at the
+// next pause, and a report of each port as its probe begins ("COM3").
+struct GpsSearchHooks {
+  const CancelSignal* cancel = nullptr;
+  std::function<void(const std::string& portName)> probing;
+};
+
+class GPSPort;
+
+// What a search gives: the open receiver, or why there is none.
+struct GpsOpening {
+  std::unique_ptr<GPSPort> port;  // open and set for reading; null on failure
+  PortResult result;
+};
+
 class GPSPort : public COMPort {
  public:
   static constexpr std::size_t kBufferSize = 500;
 
-  // Finds and opens the receiver (OpenGps). Throws std::runtime_error when no port opens
-  // ("COMPort: failed to open.", after its message) or the found port does not open again
-  // ("GPSPort: failed to open.", after "Could not open GPS on COMn...").
-  GPSPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+  // A port not yet open; OpenGps gives an open one.
+  explicit GPSPort(SerialDeviceResolver resolver) : COMPort(std::move(resolver)) {}
 
-  // Listens one second at 4800 baud, 8N1, on an open port: true when "$" and a satellite
-  // talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
-  static bool Probe(COMPort& port);
+  // Finds and opens the receiver. Fails when no port opens ("COMPort: failed to open.", after
+  // its box), the found port does not open again ("GPSPort: failed to open.", after "Could not
+  // open GPS on COMn..."), the search is cancelled ("GPSPort: search cancelled.") or a setting
+  // is refused (the serial port's own message). presenter shows the boxes and is not kept.
+  static GpsOpening OpenGps(MessagePresenter& presenter, SerialDeviceResolver resolver, GpsSearchHooks hooks = {});
+
+  // Listens one second at 4800 baud, 8N1, on an open port: found is true when "$" and a
+  // satellite talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
+  static PortResult Probe(COMPort& port, bool& found);
 
   // Clears sentenceBuffer and reads one burst into it: at most kBufferSize bytes, ended by
   // a 200 ms pause after the first byte or by overlapped.Cancel(). Runs on the reader thread.
@@ -32,9 +55,9 @@ class GPSPort : public COMPort {
   // the next burst. Fields keep their values when no RMC sentence came.
   bool ParseRmc();
 
-  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. Throws
-  // std::out_of_range for a time that is no clock time.
-  DateTime GpsTimeOfDay() const;
+  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. None for a
+  // time that is no clock time.
+  std::optional<DateTime> GpsTimeOfDay() const;
 
   // The bytes of the last read.
   std::size_t BurstLength() const { return burstLength_; }
@@ -43,7 +66,7 @@ class GPSPort : public COMPort {
   RmcFields rmc;  // sentenceId, utcTime, status, latitude and longitude with their letters
 
  private:
-  void OpenGps(SerialDeviceResolver resolver);
+  PortResult Open(MessagePresenter& presenter, const SerialDeviceResolver& resolver, const GpsSearchHooks& hooks);
 
   NmeaBurstReader burstReader_;
   std::size_t burstLength_ = 0;

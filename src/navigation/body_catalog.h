@@ -3,7 +3,7 @@
 #include <array>
 
 #include "ephemeris/body_ephemeris.h"
-#include "navigation/celestial_body.h"
+#include "ephemeris/celestial_body.h"
 
 namespace nocturna {
 

@@ -33,106 +33,81 @@ constexpr std::array<BaudRow, 15> kBaudRates = {{
     {115200, B115200}, {230400, B230400}, {460800, B460800}, {921600, B921600}, {0, B0},
 }};
 
-[[noreturn]] void Raise(const char* message) { throw std::runtime_error(message); }
-
-void ClosePipe(int (&fds)[2]) {
-  for (int& fd : fds) {
-    if (fd >= 0) ::close(fd);
-    fd = -1;
-  }
-}
+constexpr const char* kCouldNotModifyState = "COMPort: could not modify serial port state.";
 
 }  // namespace
 
-// ---- OverlappedRead ----
-
-OverlappedRead::OverlappedRead() {
-  if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) Raise("COMPort: read failed ");
-}
-
-OverlappedRead::~OverlappedRead() { ClosePipe(pipe_); }
-
-void OverlappedRead::Cancel() {
-  cancelled_.store(true);
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &byte, 1);  // full pipe: already signalled
-}
-
-void OverlappedRead::Reset() {
-  char drain[64];
-  while (::read(pipe_[0], drain, sizeof drain) > 0) {
-  }
-  cancelled_.store(false);
-}
-
-bool OverlappedRead::WaitForCancel(int milliseconds) const {
-  pollfd fd{pipe_[0], POLLIN, 0};
-  const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
-  while (!Cancelled()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return false;
-    if (::poll(&fd, 1, static_cast<int>(left)) < 0 && errno != EINTR) return Cancelled();
-  }
-  return true;
-}
-
 // ---- COMPort ----
 
-COMPort::COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver)
-    : presenter_(presenter), resolver_(std::move(resolver)) {}
+COMPort::COMPort(SerialDeviceResolver resolver) : resolver_(std::move(resolver)) {}
 
 COMPort::~COMPort() {
   if (handle >= 0) ::close(handle);
 }
 
-bool COMPort::OpenDevice() {
+int COMPort::OpenDevice() {
   const std::optional<std::string> path = resolver_.DevicePath(portName);
-  if (!path) return false;
+  if (!path) return ENOENT;
   const int fd = ::open(path->c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return errno;
   // Not a terminal, or held by another program: not a port we may use.
   if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
     ::close(fd);
-    return false;
+    return error;
   }
   handle = fd;
-  return true;
+  return 0;
 }
 
-void COMPort::Settle() {
+bool COMPort::Pause(int milliseconds) const {
+  if (cancel_ == nullptr) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    return true;
+  }
+  return !cancel_->WaitForCancel(milliseconds);
+}
+
+PortResult COMPort::Settle() {
   lineSettings = std::make_unique<termios>();
-  std::this_thread::sleep_for(milliseconds(500));
-  ReadState();
-  SetTimeouts(0, 0, 0);
-  SetFlowControl(true);
+  Pause(500);
+  PortResult result = ReadState();
+  if (result) result = SetTimeouts(0, 0, 0);
+  if (result) result = SetFlowControl(true);
+  return result;
 }
 
-void COMPort::OpenFirstAvailable(int& n) {
+PortResult COMPort::OpenFirstAvailable(int& n, MessagePresenter& presenter) {
+  int reason = ENOENT;  // the telling one: a port that is there but would not open
   for (;; ++n) {
     portName = std::string("COM") + static_cast<char>('0' + n);
-    if (OpenDevice()) break;
+    const int error = OpenDevice();
+    if (error == 0) break;
+    if (error != ENOENT) reason = error;
     if (n >= kLastPortNumber) {
-      presenter_.Show({MessageKind::Information, "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
-                       "", MessageButtons::Ok, MessageAnswer::Ok});
-      Raise("COMPort: failed to open.");
+      presenter.Show({MessageKind::Information, "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
+                      "", MessageButtons::Ok, MessageAnswer::Ok});
+      return PortResult::Failure("COMPort: failed to open.", reason);
     }
   }
-  Settle();
+  return Settle();
 }
 
-void COMPort::Close() {
+PortResult COMPort::Close() {
   lineSettings.reset();
   const int fd = handle;
   handle = -1;
-  if (fd < 0 || ::close(fd) != 0) Raise("COMPort: failed to close.");
+  if (fd < 0) return PortResult::Failure("COMPort: failed to close.", EBADF);
+  if (::close(fd) != 0) return PortResult::Failure("COMPort: failed to close.", errno);
+  return PortResult::Success();
 }
 
-void COMPort::ReadState() {
+PortResult COMPort::ReadState() {
   if (!lineSettings) lineSettings = std::make_unique<termios>();
   for (int attempt = 1;; ++attempt) {
     if (handle >= 0 && ::tcgetattr(handle, lineSettings.get()) == 0) break;
-    std::this_thread::sleep_for(milliseconds(100));
-    if (attempt == 5) Raise("COMPort: could not retrieve serial port state.");
+    const int error = handle < 0 ? EBADF : errno;
+    if (attempt == 5 || !Pause(100)) return PortResult::Failure("COMPort: could not retrieve serial port state.", error);
   }
   // A serial driver's line is always binary: no echo, no line editing, no translation.
   termios& t = *lineSettings;
@@ -142,20 +117,22 @@ void COMPort::ReadState() {
   t.c_cflag |= CREAD | CLOCAL;
   t.c_cc[VMIN] = 0;
   t.c_cc[VTIME] = 0;
+  return PortResult::Success();
 }
 
-void COMPort::WriteState() {
-  if (handle < 0 || !lineSettings || ::tcsetattr(handle, TCSANOW, lineSettings.get()) != 0) {
-    Raise("COMPort: could not modify serial port state.");
-  }
+PortResult COMPort::WriteState() {
+  if (handle < 0 || !lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
+  if (::tcsetattr(handle, TCSANOW, lineSettings.get()) != 0) return PortResult::Failure(kCouldNotModifyState, errno);
+  return PortResult::Success();
 }
 
-void COMPort::SetBaudRate(std::uint32_t rate) {
+PortResult COMPort::SetBaudRate(std::uint32_t rate) {
   const auto row = std::find_if(kBaudRates.begin(), kBaudRates.end(), [rate](const BaudRow& r) { return r.rate == rate; });
-  if (!lineSettings || row == kBaudRates.end() || rate == 0) Raise("COMPort: could not modify serial port state.");
+  if (!lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
+  if (row == kBaudRates.end() || rate == 0) return PortResult::Failure(kCouldNotModifyState, EINVAL);
   ::cfsetispeed(lineSettings.get(), row->speed);
   ::cfsetospeed(lineSettings.get(), row->speed);
-  WriteState();
+  return WriteState();
 }
 
 std::uint32_t COMPort::BaudRate() const {
@@ -165,14 +142,15 @@ std::uint32_t COMPort::BaudRate() const {
   return row == kBaudRates.end() ? 0 : row->rate;
 }
 
-void COMPort::SetParity(std::uint8_t code) {
-  if (!lineSettings || code > 4) Raise("COMPort: could not modify serial port state.");
+PortResult COMPort::SetParity(std::uint8_t code) {
+  if (!lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
+  if (code > 4) return PortResult::Failure(kCouldNotModifyState, EINVAL);
   tcflag_t& c = lineSettings->c_cflag;
   c &= ~static_cast<tcflag_t>(PARENB | PARODD | CMSPAR);
   constexpr std::array<tcflag_t, 5> kParityFlags = {0, PARENB | PARODD, PARENB, PARENB | PARODD | CMSPAR,
                                                     PARENB | CMSPAR};
   c |= kParityFlags[code];
-  WriteState();
+  return WriteState();
 }
 
 std::uint8_t COMPort::Parity() const {
@@ -183,11 +161,12 @@ std::uint8_t COMPort::Parity() const {
   return (c & PARODD) ? 1 : 2;
 }
 
-void COMPort::SetDataBits(std::uint8_t bits) {
-  if (!lineSettings || bits < 5 || bits > 8) Raise("COMPort: could not modify serial port state.");
+PortResult COMPort::SetDataBits(std::uint8_t bits) {
+  if (!lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
+  if (bits < 5 || bits > 8) return PortResult::Failure(kCouldNotModifyState, EINVAL);
   constexpr std::array<tcflag_t, 4> kSizes = {CS5, CS6, CS7, CS8};
   lineSettings->c_cflag = (lineSettings->c_cflag & ~static_cast<tcflag_t>(CSIZE)) | kSizes[bits - 5];
-  WriteState();
+  return WriteState();
 }
 
 std::uint8_t COMPort::DataBits() const {
@@ -200,22 +179,23 @@ std::uint8_t COMPort::DataBits() const {
   }
 }
 
-void COMPort::SetStopBits(std::uint8_t code) {
-  if (!lineSettings || code > 2) Raise("COMPort: could not modify serial port state.");
+PortResult COMPort::SetStopBits(std::uint8_t code) {
+  if (!lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
+  if (code > 2) return PortResult::Failure(kCouldNotModifyState, EINVAL);
   if (code == 0) {
     lineSettings->c_cflag &= ~static_cast<tcflag_t>(CSTOPB);
   } else {
     lineSettings->c_cflag |= CSTOPB;
   }
-  WriteState();
+  return WriteState();
 }
 
 std::uint8_t COMPort::StopBits() const {
   return lineSettings && (lineSettings->c_cflag & CSTOPB) ? 2 : 0;
 }
 
-void COMPort::SetFlowControl(bool on) {
-  if (!lineSettings) Raise("COMPort: could not modify serial port state.");
+PortResult COMPort::SetFlowControl(bool on) {
+  if (!lineSettings) return PortResult::Failure(kCouldNotModifyState, EBADF);
   if (on) {
     lineSettings->c_cflag |= CRTSCTS;
   } else {
@@ -224,17 +204,17 @@ void COMPort::SetFlowControl(bool on) {
     int rts = TIOCM_RTS;
     ::ioctl(handle, TIOCMBIS, &rts);
   }
-  WriteState();
+  return WriteState();
 }
 
-void COMPort::SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant) {
+PortResult COMPort::SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant) {
   ReadTimeouts current;
-  if (!GetTimeouts(current)) Raise("COMPort: failed to retrieve timeouts.");
+  if (!GetTimeouts(current)) return PortResult::Failure("COMPort: failed to retrieve timeouts.", EBADF);
   current.interval = interval;
   current.multiplier = interval == kReadReturnAtOnce ? 0 : multiplier;
   current.constant = interval == kReadReturnAtOnce ? 0 : constant;
-  if (handle < 0) Raise("COMPort: failed to modify timeouts.");
-  timeouts_ = current;
+  timeouts_ = current;  // kept by the port itself: the device has nothing to refuse
+  return PortResult::Success();
 }
 
 bool COMPort::GetTimeouts(ReadTimeouts& timeouts) const {
@@ -247,6 +227,7 @@ COMPort::ReadOutcome COMPort::ReadWithTimeouts(char* buffer, std::size_t count, 
   ReadOutcome outcome;
   if (handle < 0) {
     outcome.failed = true;
+    outcome.reason = SystemReason(EBADF);
     return outcome;
   }
   const ReadTimeouts t = timeouts_;
@@ -271,6 +252,7 @@ COMPort::ReadOutcome COMPort::ReadWithTimeouts(char* buffer, std::size_t count, 
     if (ready < 0) {
       if (errno == EINTR) continue;
       outcome.failed = true;
+      outcome.reason = SystemReason(errno);
       break;
     }
     if (cancelFd >= 0 && (fds[1].revents & POLLIN)) break;
@@ -283,6 +265,7 @@ COMPort::ReadOutcome COMPort::ReadWithTimeouts(char* buffer, std::size_t count, 
         continue;
       } else {
         outcome.failed = true;  // error, or the other end hung up
+        outcome.reason = got < 0 ? SystemReason(errno) : "the line was hung up";
         break;
       }
     }
@@ -290,16 +273,17 @@ COMPort::ReadOutcome COMPort::ReadWithTimeouts(char* buffer, std::size_t count, 
   return outcome;
 }
 
-std::size_t COMPort::Read(char* buffer, std::size_t count) {
+PortRead COMPort::Read(char* buffer, std::size_t count) {
   const ReadOutcome outcome = ReadWithTimeouts(buffer, count, -1);
-  if (outcome.failed) Raise("COMPort: read failed ");
-  return outcome.bytes;
+  if (outcome.failed) return {PortResult{"COMPort: read failed ", outcome.reason}, outcome.bytes};
+  return {PortResult::Success(), outcome.bytes};
 }
 
 std::size_t COMPort::ReadAsync(char* buffer, std::size_t count, OverlappedRead& overlapped) {
   const ReadOutcome outcome = ReadWithTimeouts(buffer, count, overlapped.SignalFd());
   overlapped.bytesRead = outcome.bytes;
   overlapped.failed = outcome.failed;
+  overlapped.reason = outcome.reason;
   return outcome.bytes;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 // One serial port over POSIX termios: open by port name, line settings, read time-outs
-// and reads that time out and can be cancelled. Every failing system call throws
-// std::runtime_error carrying only a fixed message beginning "COMPort: ".
+// and reads that time out and can be cancelled. Every failing operation returns a
+// PortResult with a fixed message beginning "COMPort: " and the system's reason.
 #include <termios.h>
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "platform/cancel_signal.h"
+#include "platform/port_result.h"
 #include "platform/serial_device_resolver.h"
 
 namespace nocturna {
@@ -30,34 +31,23 @@ struct ReadTimeouts {
 
 // The completion record of a cancellable read: the cancel signal, which any thread may
 // raise, and the outcome of the last read.
-class OverlappedRead {
+class OverlappedRead : public CancelSignal {
  public:
-  OverlappedRead();  // throws std::runtime_error when no signal can be made
-  ~OverlappedRead();
-  OverlappedRead(const OverlappedRead&) = delete;
-  OverlappedRead& operator=(const OverlappedRead&) = delete;
-
-  // Makes a pending read return at once, and every later one, until Reset.
-  void Cancel();
-  void Reset();
-  bool Cancelled() const { return cancelled_.load(); }
-  // Waits up to milliseconds or until cancelled; true when cancelled.
-  bool WaitForCancel(int milliseconds) const;
-  int SignalFd() const { return pipe_[0]; }
-
   std::size_t bytesRead = 0;  // bytes of the last read
   bool failed = false;        // the last read met a device error or a hang-up
+  std::string reason;         // the system's reason for the failure, for logs
+};
 
- private:
-  int pipe_[2] = {-1, -1};
-  std::atomic<bool> cancelled_{false};
+// A blocking read's result and the bytes it read.
+struct [[nodiscard]] PortRead {
+  PortResult result;
+  std::size_t bytes = 0;
 };
 
 class COMPort {
  public:
-  // presenter shows the one message the search for a port gives; resolver maps
-  // "COM1".."COM9" to devices.
-  COMPort(MessagePresenter& presenter, SerialDeviceResolver resolver);
+  // resolver maps "COM1".."COM9" to devices.
+  explicit COMPort(SerialDeviceResolver resolver);
   virtual ~COMPort();  // closes a port still open, quietly
   COMPort(const COMPort&) = delete;
   COMPort& operator=(const COMPort&) = delete;
@@ -65,57 +55,65 @@ class COMPort {
   // Opens the first port from "COM" + ('0' + n) upward (names past '9' never open; the
   // search ends after number 25), read-only and exclusive, then settles it: 500 ms pause,
   // ReadState, SetTimeouts(0, 0, 0), SetFlowControl(true). n ends at the number opened.
-  // None: shows "Could not find a GPS..." and throws "COMPort: failed to open.".
-  void OpenFirstAvailable(int& n);
-  // Releases the line settings and closes the device; throws "COMPort: failed to close.".
-  void Close();
+  // None: shows "Could not find a GPS..." through presenter and fails with "COMPort: failed
+  // to open.".
+  PortResult OpenFirstAvailable(int& n, MessagePresenter& presenter);
+  // Releases the line settings and closes the device; "COMPort: failed to close.".
+  PortResult Close();
 
   // Fetches the device's settings (raw, binary line) into lineSettings: up to 5 attempts
-  // 100 ms apart, then throws "COMPort: could not retrieve serial port state.".
-  void ReadState();
-  // Writes lineSettings to the device; throws "COMPort: could not modify serial port state.".
-  void WriteState();
+  // 100 ms apart, then fails with "COMPort: could not retrieve serial port state.".
+  PortResult ReadState();
+  // Writes lineSettings to the device; "COMPort: could not modify serial port state.".
+  PortResult WriteState();
 
   // Each setter edits lineSettings and writes it whole; each getter reads lineSettings only.
   // Rates in bits per second; parity 0 none, 1 odd, 2 even, 3 mark, 4 space; data bits
   // 5..8; stop bits 0 one, 1 one and a half (sent as two), 2 two. A value the line cannot
-  // take throws as a failed write.
-  void SetBaudRate(std::uint32_t rate);
+  // take fails as a failed write.
+  PortResult SetBaudRate(std::uint32_t rate);
   std::uint32_t BaudRate() const;
-  void SetParity(std::uint8_t code);
+  PortResult SetParity(std::uint8_t code);
   std::uint8_t Parity() const;
-  void SetDataBits(std::uint8_t bits);
+  PortResult SetDataBits(std::uint8_t bits);
   std::uint8_t DataBits() const;
-  void SetStopBits(std::uint8_t code);
+  PortResult SetStopBits(std::uint8_t code);
   std::uint8_t StopBits() const;
   // on: hardware (RTS/CTS) handshake; off: no handshake and RTS held on (where the
   // line has one).
-  void SetFlowControl(bool on);
+  PortResult SetFlowControl(bool on);
 
   // Sets the read time-outs; with interval kReadReturnAtOnce the totals are 0 whatever is
-  // passed. Throws "COMPort: failed to retrieve timeouts." or "COMPort: failed to modify
-  // timeouts." when the port is not open.
-  void SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
-  // False (nothing thrown) when the port is not open.
+  // passed. Fails with "COMPort: failed to retrieve timeouts." when the port is not open.
+  PortResult SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
+  // False when the port is not open.
   bool GetTimeouts(ReadTimeouts& timeouts) const;
 
-  // Reads at most count bytes under the time-outs; throws "COMPort: read failed ".
-  std::size_t Read(char* buffer, std::size_t count);
+  // Reads at most count bytes under the time-outs; "COMPort: read failed " on a device error
+  // or a hang-up.
+  PortRead Read(char* buffer, std::size_t count);
   // The same read, ended early by overlapped.Cancel(); runs on the calling (reader)
-  // thread and returns the bytes read, also kept in overlapped.bytesRead. Throws nothing:
-  // a device error or hang-up sets overlapped.failed.
+  // thread and returns the bytes read, also kept in overlapped.bytesRead. A device error or
+  // hang-up sets overlapped.failed and its reason.
   std::size_t ReadAsync(char* buffer, std::size_t count, OverlappedRead& overlapped);
 
   const std::string& PortName() const { return portName; }
   int Handle() const { return handle; }
 
+  // The port's pauses (after an open, between state attempts, while listening) end early
+  // once cancel is raised, so a search off the window thread can be stopped at once.
+  // Null: they run their full length. The signal must outlive the port's use of it.
+  void SetCancelSignal(const CancelSignal* cancel) { cancel_ = cancel; }
+  // Waits milliseconds, or less when the cancel signal is raised; false when cancelled.
+  bool Pause(int milliseconds) const;
+
  protected:
-  // Opens portName's device read-only and exclusive; false when it does not open.
-  bool OpenDevice();
+  // Opens portName's device read-only and exclusive; 0, or the errno value of why it did not
+  // open (ENOENT for a name with no device).
+  int OpenDevice();
   // The settling steps after an open: 500 ms pause, ReadState, SetTimeouts(0, 0, 0),
   // SetFlowControl(true).
-  void Settle();
-  MessagePresenter& Presenter() { return presenter_; }
+  PortResult Settle();
 
   std::string portName = "COM0";
   int handle = -1;
@@ -125,12 +123,13 @@ class COMPort {
   struct ReadOutcome {
     std::size_t bytes = 0;
     bool failed = false;
+    std::string reason;  // the system's reason, or the hang-up
   };
   ReadOutcome ReadWithTimeouts(char* buffer, std::size_t count, int cancelFd);
 
-  MessagePresenter& presenter_;
   SerialDeviceResolver resolver_;
   ReadTimeouts timeouts_;
+  const CancelSignal* cancel_ = nullptr;
 };
 
 }  // namespace nocturna

@@ -16,7 +16,8 @@ namespace nocturna {
 
 inline constexpr char kHomePositionKey[] = "\\software\\Quillon";
 
-// The 8 bytes of a double, least significant first, whatever the machine's own order.
+// The 8 bytes of a double, least significant first, whatever the machine's own order, and the
+// double those bytes hold.
 std::array<std::uint8_t, 8> LittleEndianBytes(double value);
 double DoubleFromLittleEndian(const std::array<std::uint8_t, 8>& bytes);
 

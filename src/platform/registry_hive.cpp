@@ -1,5 +1,7 @@
 #include "platform/registry_hive.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace nocturna {
@@ -235,6 +237,11 @@ HiveParse ParseHive(std::string_view text) {
   }
   result.ok = true;
   return result;
+}
+
+bool IsHiveTextStart(std::string_view bytes) {
+  const std::size_t n = std::min(bytes.size(), kMagic.size());
+  return bytes.substr(0, n) == kMagic.substr(0, n);
 }
 
 }  // namespace nocturna

@@ -31,7 +31,8 @@ struct Hive {
 inline constexpr std::size_t kHiveMaxValueBytes = 65536;
 inline constexpr std::size_t kHiveMaxFileBytes = 1 << 20;
 
-// Keys and value names compare without regard to ASCII case, as in the registry.
+// The key of that path and the value of that name; null when there is none. Keys and value
+// names compare without regard to ASCII case, as in the registry.
 const HiveKey* FindHiveKey(const Hive& hive, std::string_view path);
 const HiveValue* FindHiveValue(const HiveKey& key, std::string_view name);
 // The key, added at the end when absent.
@@ -52,5 +53,9 @@ struct HiveParse {
 };
 // Reads the file's text; anything but a well-formed hive of this version is refused.
 HiveParse ParseHive(std::string_view text);
+
+// True when bytes could be the start of a hive's text (the empty text too): how a temporary
+// file that a save left behind is told from someone else's file.
+bool IsHiveTextStart(std::string_view bytes);
 
 }  // namespace nocturna

@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace nocturna {
 
@@ -87,6 +90,38 @@ bool SetAside(const std::string& target, std::string& copy, std::string& problem
   return false;
 }
 
+// A save's temporary file is the target's name, a dot and mkstemp's six letters or digits.
+bool IsTemporaryName(const std::string& name, const std::string& targetName) {
+  constexpr std::size_t kRandomLetters = 6;
+  if (name.size() != targetName.size() + 1 + kRandomLetters || name.compare(0, targetName.size(), targetName) != 0 ||
+      name[targetName.size()] != '.') {
+    return false;
+  }
+  return std::all_of(name.end() - kRandomLetters, name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the temporary files that earlier saves, killed before their rename, left beside
+// target: regular files of the temporary naming that are empty or begin as a hive does.
+void RemoveOrphanTemporaries(const std::string& target) {
+  const std::string folder = ParentFolder(target);
+  const std::string targetName = target.substr(target.rfind('/') + 1);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!IsTemporaryName(name, targetName)) continue;
+    const std::string path = entry.path().string();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat info{};
+    char start[32];
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const ssize_t got = regular ? ::read(fd, start, sizeof start) : -1;
+    ::close(fd);
+    if (got >= 0 && IsHiveTextStart(std::string_view(start, static_cast<std::size_t>(got)))) ::unlink(path.c_str());
+  }
+}
+
 }  // namespace
 
 std::string DefaultHivePath() {
@@ -107,7 +142,8 @@ std::string DefaultHivePath() {
 
 HiveLoad LoadHive(const std::string& path) {
   HiveLoad load;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without blocking: a named pipe put in the file's place must not hold up the start.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return load;
     load.state = HiveFileState::Unreadable;
@@ -116,9 +152,17 @@ HiveLoad LoadHive(const std::string& path) {
   }
   struct stat info{};
   std::string text;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::fstat(fd, &info) != 0) {
+    load.state = HiveFileState::Unreadable;
+    load.problem = Failed("cannot examine", path, errno);
+  } else if (S_ISDIR(info.st_mode)) {
     load.state = HiveFileState::Unreadable;
     load.problem = path + " is not a regular file";
+  } else if (!S_ISREG(info.st_mode)) {  // a pipe, a socket or a device: never a saved hive
+    ::close(fd);
+    load.state = HiveFileState::Damaged;
+    load.problem = "it is not a regular file";
+    return load;
   } else {
     char buffer[8192];
     while (text.size() <= kHiveMaxFileBytes) {
@@ -158,6 +202,7 @@ HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamage
   const std::string folder = ParentFolder(target);
   if (!MakeFolders(folder, save.problem)) return save;
   if (setAsideDamaged && !SetAside(target, save.damagedCopy, save.problem)) return save;
+  RemoveOrphanTemporaries(target);
 
   std::string temporary = target + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

@@ -15,8 +15,8 @@ std::string DefaultHivePath();
 enum class HiveFileState {
   Absent,      // no file: nothing was ever saved
   Loaded,      // read and valid
-  Damaged,     // there, but not a valid hive (problem says why)
-  Unreadable,  // there, but the system refused to read it (problem says why)
+  Damaged,     // there, but not a valid hive, or a pipe, socket or device (problem says why)
+  Unreadable,  // there, but a folder, or the system refused to read it (problem says why)
 };
 
 struct HiveLoad {
@@ -25,6 +25,7 @@ struct HiveLoad {
   std::string problem;
 };
 
+// Opens without blocking, so whatever stands at path answers at once.
 HiveLoad LoadHive(const std::string& path);
 
 // The system calls a save makes that a test may make fail; the defaults are the system's.
@@ -42,7 +43,8 @@ struct HiveSave {
 // Writes the hive to a temporary file in the same folder (created when missing), flushes it to
 // the disk, renames it over path and flushes the folder. With setAsideDamaged the file now at
 // path is first kept under path + ".damaged" (".damaged-2", ... when that is taken). On any
-// failure the file at path is as it was and no temporary file is left.
+// failure the file at path is as it was and no temporary file is left. Temporary files that
+// earlier saves left behind (killed before their rename) are removed.
 HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamaged,
                   const HiveFileOps& ops = {});
 

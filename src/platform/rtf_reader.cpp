@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "foundations/windows1252.h"
+
 namespace nocturna {
 namespace {
 
@@ -25,41 +27,11 @@ constexpr int kMaxUnicodeSkip = 16;
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kLineSeparator = 0x2028;
 
-// Windows-1252 for the bytes 0x80..0x9F; 0 for the five bytes the code page leaves undefined.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-static_assert(kWindows1252High.size() == 0xA0 - 0x80);
-
-char32_t FromWindows1252(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return kWindows1252High[byte - 0x80];
-  return byte;
-}
-
 bool Showable(char32_t c) {
   if (c == U'\t' || c == kLineSeparator) return true;
   if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return false;
   if (c >= 0xD800 && c < 0xE000) return false;
   return c <= 0x10FFFF;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 bool IsLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -137,7 +109,7 @@ class Reader {
         if (c == '\r' && pos_ < in_.size() && in_[pos_] == '\n') ++pos_;
         Paragraph();
       } else {
-        Put(FromWindows1252(c));
+        Put(Windows1252ToUnicode(c));
       }
     }
     Finish();
@@ -177,7 +149,7 @@ class Reader {
       EndColorEntry();
       return;
     }
-    Put(FromWindows1252(c));
+    Put(Windows1252ToUnicode(c));
   }
 
   void ControlSequence() {
@@ -233,7 +205,7 @@ class Reader {
       --pendingSkip_;
       return;
     }
-    Put(FromWindows1252(static_cast<unsigned char>(value)));
+    Put(Windows1252ToUnicode(static_cast<unsigned char>(value)));
   }
 
   ControlWord ReadControlWord() {

@@ -51,8 +51,8 @@ class RtfSink {
   virtual void Finish(const RtfParagraphFormat& format) = 0;
 };
 
-// Reads `bytes` as an RTF document (Windows-1252 for \'hh and raw bytes, \uN for
-// Unicode) into `sink`. Bytes that do not begin with "{\rtf" are shown as plain
+// Reads `bytes` as an RTF document (Windows-1252 for \'hh and raw bytes, its five
+// undefined bytes as U+FFFD; \uN for Unicode) into `sink`. Bytes that do not begin with "{\rtf" are shown as plain
 // Windows-1252 text, one paragraph per line. Font tables, pictures, objects,
 // headers, footnotes and ignorable (\*) destinations are skipped.
 void ReadRtf(std::string_view bytes, RtfSink& sink);

@@ -18,7 +18,9 @@ struct UtcCalendar {
 class SystemClock {
  public:
   virtual ~SystemClock() = default;
+  // The clock's reading now, UTC.
   virtual UtcCalendar ReadUtc() const = 0;
+  // Sets the clock to utc (UTC, as ReadUtc gives it).
   // False when the clock was not set (no right to set it, or a reading it refuses).
   virtual bool SetUtc(const UtcCalendar& utc) = 0;
 };

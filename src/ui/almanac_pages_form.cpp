@@ -28,7 +28,7 @@ QString LongDate(const CalendarDate& date) {
 }  // namespace
 
 TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime,
-                                     std::function<bool(QPrinter&)> choosePrinter,
+                                     PrinterChoice choosePrinter,
                                      MessagePresenter& presenter, QWidget* parent)
     : QDialog(parent), choosePrinter_(std::move(choosePrinter)), presenter_(presenter) {
   setObjectName(QStringLiteral("AlmanacPagesForm"));
@@ -118,16 +118,9 @@ void TAlmanacPagesForm::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
-  if (!choosePrinter_(printer)) return;
+  if (!choosePrinter_(printer, this)) return;
   if (PrintAlmanacPages(printer, Sheets())) return;
-  Message failure;
-  failure.kind = MessageKind::Error;
-  failure.text = printer.outputFileName().isEmpty()
-                     ? "The almanac pages could not be printed on " +
-                           printer.printerName().toLatin1().toStdString() + "."
-                     : "The almanac pages could not be written to " +
-                           printer.outputFileName().toLatin1().toStdString() + ".";
-  presenter_.Show(failure);
+  presenter_.Show(PrintFailure(printer, "The almanac pages"));
 }
 
 }  // namespace nocturna

@@ -2,12 +2,12 @@
 // "Print Almanac Pages...": the passage's first Greenwich date and its days, a preview of the
 // pages and their print (or PDF) through the program's print dialog.
 #include <QDialog>
-#include <functional>
 #include <vector>
 
 #include "almanacpages/almanac_passage.h"
 #include "almanacpages/page_sheet.h"
 #include "foundations/date_time.h"
+#include "ui/window_printing.h"
 
 class QDateEdit;
 class QLabel;
@@ -28,7 +28,7 @@ class TAlmanacPagesForm : public QDialog {
  public:
   // `universalTime` (days since 1899-12-30, UT) gives the first date proposed; `choosePrinter`
   // sets up the printer (the print dialog, or a file for tests), false when cancelled.
-  TAlmanacPagesForm(DateTime universalTime, std::function<bool(QPrinter&)> choosePrinter,
+  TAlmanacPagesForm(DateTime universalTime, PrinterChoice choosePrinter,
                     MessagePresenter& presenter, QWidget* parent = nullptr);
 
   // The sheets of the passage the fields describe (the title page, then two a opening); empty
@@ -46,7 +46,7 @@ class TAlmanacPagesForm : public QDialog {
   QLabel* summary_ = nullptr;
   QPushButton* preview_ = nullptr;
   QPushButton* print_ = nullptr;
-  std::function<bool(QPrinter&)> choosePrinter_;
+  PrinterChoice choosePrinter_;
   MessagePresenter& presenter_;
 };
 

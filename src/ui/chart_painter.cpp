@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QString>
 #include <cmath>
@@ -28,17 +29,26 @@ QRect CircleBox(double cx, double cy, double radius) {
                TruncToInt(cy - radius));
 }
 
+// Offsets in sizes of the 8-point font of the chart's numbers and names (32/3 pixels at 96 dots
+// per inch): 0.5625 is 6 pixels there, 1.40625 is 15, 1.78125 is 19 and 0.28125 is 3.
+constexpr double kAltitudeLabelNudge = 0.5625;
+constexpr double kNumberOffsets[4][2] = {
+    {-1.40625, 0.0}, {-1.78125, -1.40625}, {0.28125, -1.40625}, {0.28125, 0.0}};
+
+QFont ChartTextFont() { return QFont(QStringLiteral("MS Sans Serif"), 8); }
+
 void DrawAltitudeCircles(QPainter& painter, const ChartGeometry& g) {
   const double cx = g.centreX;
   const double cy = g.centreY;
+  const int nudge = FontNudge(*painter.device(), painter.font(), kAltitudeLabelNudge);
   for (int n = 8; n >= 1; --n) {
     const double rho = g.radius * n / 9.0;
     painter.drawEllipse(CircleBox(cx, cy, rho));
     const QString label = QString::number(90 - 10 * n);
-    DrawTextAt(painter, TruncToInt(cx - 6), TruncToInt(cy + rho - 6), label);
-    DrawTextAt(painter, TruncToInt(cx - 6), TruncToInt(cy - rho - 6), label);
-    DrawTextAt(painter, TruncToInt(cx - rho - 6), TruncToInt(cy - 6), label);
-    DrawTextAt(painter, TruncToInt(cx + rho - 6), TruncToInt(cy - 6), label);
+    DrawTextAt(painter, TruncToInt(cx - nudge), TruncToInt(cy + rho - nudge), label);
+    DrawTextAt(painter, TruncToInt(cx - nudge), TruncToInt(cy - rho - nudge), label);
+    DrawTextAt(painter, TruncToInt(cx - rho - nudge), TruncToInt(cy - nudge), label);
+    DrawTextAt(painter, TruncToInt(cx + rho - nudge), TruncToInt(cy - nudge), label);
   }
 }
 
@@ -46,7 +56,17 @@ void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign
                        const SkyStyle& style) {
   const double cx = g.centreX;
   const double cy = g.centreY;
-  const QFont numberFont("MS Sans Serif", 8);
+  const QFont numberFont = ChartTextFont();
+  int letterOffsets[4][2];
+  int numberOffsets[4][2];
+  for (int quarter = 0; quarter < 4; ++quarter) {
+    for (int axis = 0; axis < 2; ++axis) {
+      letterOffsets[quarter][axis] =
+          FontNudge(*painter.device(), style.letterFont, style.letterOffsets[quarter][axis]);
+      numberOffsets[quarter][axis] =
+          FontNudge(*painter.device(), numberFont, kNumberOffsets[quarter][axis]);
+    }
+  }
   for (int i = 0; i < 36; ++i) {
     const double theta = DegToRad(10.0 * i);
     const double inner = g.diameter / 18.0;
@@ -58,14 +78,13 @@ void DrawAzimuthSpokes(QPainter& painter, const ChartGeometry& g, int rotateSign
     const double c = std::cos(theta) * g.radius;
     const int m = AzimuthLabelIndex(i, rotateSign, flipSign);
     if (i % 9 == 0) {
-      const int* offset = style.letterOffsets[i / 9];
+      const int* offset = letterOffsets[i / 9];
       painter.setFont(style.letterFont);
       DrawTextAt(painter, TruncToInt(cx + s + offset[0]), TruncToInt(cy - c + offset[1]),
                  QString(QLatin1Char(CardinalLetter(m))));
       continue;
     }
-    static constexpr int kNumberOffsets[4][2] = {{-15, 0}, {-19, -15}, {3, -15}, {3, 0}};
-    const int* offset = kNumberOffsets[i / 9];
+    const int* offset = numberOffsets[i / 9];
     painter.setFont(numberFont);
     DrawTextAt(painter, TruncToInt(cx + s + offset[0]), TruncToInt(cy - c + offset[1]),
                QString::number(10 * m));
@@ -114,7 +133,8 @@ void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& 
                               ? MoonInk{Qt::black, Qt::white, Qt::white, Qt::white}
                               : MoonInk{kSilver, colours.sky, colours.sky, kSilver};
   const VisibilityLimits limits = VisibilityLimitsFor(observer.brightOnly);
-  painter.setFont(QFont("MS Sans Serif", 8));
+  painter.setFont(ChartTextFont());
+  const int nameGap = FontNudge(*painter.device(), painter.font(), style.nameGap);
   for (int k = 1; k < kBodyCount; ++k) {
     if (!BodyShown(catalog, k, limits)) continue;
     const ChartPosition position = ChartPoint(catalog, k, observer.rotateSign, observer.flipSign);
@@ -131,7 +151,7 @@ void DrawBodies(QPainter& painter, const ChartGeometry& g, const ObserverState& 
     }
     painter.drawEllipse(BoxOf(box.left, box.top, box.right, box.bottom));
     if (k < kSunIndex || style.sunNamed) {
-      DrawTextAt(painter, box.right + style.nameGap,
+      DrawTextAt(painter, box.right + nameGap,
                  TruncToInt(box.top - box.halfSize * style.nameRise),
                  FromLatin1(catalog.entries[k].name));
     }
@@ -156,6 +176,11 @@ SkyColours SkyColoursOf(SkyState state) {
 
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+}
+
+int FontNudge(const QPaintDevice& device, const QFont& font, double ems) {
+  const double fontPixels = font.pointSizeF() * device.logicalDpiY() / 72.0;
+  return static_cast<int>(std::lround(ems * fontPixels));
 }
 
 void DrawDataBlock(QPainter& painter, int width, int height, int fontSize,
@@ -201,7 +226,7 @@ void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverSta
     painter.setBrush(Qt::NoBrush);
     painter.setBackgroundMode(Qt::TransparentMode);
   }
-  painter.setFont(QFont("MS Sans Serif", 8));
+  painter.setFont(ChartTextFont());
   DrawAltitudeCircles(painter, geometry);
   DrawAzimuthSpokes(painter, geometry, observer.rotateSign, observer.flipSign, style);
   DrawBodies(painter, geometry, observer, catalog, colours, style);

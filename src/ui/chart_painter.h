@@ -5,11 +5,12 @@
 #include <QFont>
 #include <vector>
 
+#include "chart/chart_geometry.h"
+#include "chart/data_block.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_geometry.h"
-#include "ui/data_block.h"
-#include "ui/observer_state.h"
 
+class QPaintDevice;
 class QPainter;
 class QString;
 
@@ -24,6 +25,12 @@ SkyColours SkyColoursOf(SkyState state);
 
 // Text with its top-left corner at (x, y) in the painter's current font, pen and background.
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text);
+
+// A nudge or gap of `ems` sizes of the font, in whole pixels of the device (the font's point
+// size at the device's dots per inch, rounded). The chart's offsets are given so,
+// and a page at any resolution keeps the screen's proportions; at 96 dots per inch an 8-point
+// font is 32/3 pixels and a 12-point one 16.
+int FontNudge(const QPaintDevice& device, const QFont& font, double ems);
 
 // The data block in the left part of a width x height box: line n at trunc(n x height/34 + 5),
 // labels at trunc(width/160), values `column` such units further. Black on white, MS Sans Serif.
@@ -49,9 +56,11 @@ struct SkyStyle {
   bool blackOnWhite = false;
   QFont letterFont{QStringLiteral("Arial Black"), 12, QFont::Black};
   // Top-left corner of the cardinal letter from the outer end of the spoke at 0, 90, 180 and
-  // 270 degrees, in pixels.
-  int letterOffsets[4][2] = {{-7, -2}, {-14, -11}, {-5, -21}, {2, -11}};
-  int nameGap = 3;        // pixels from a symbol's right edge to its name
+  // 270 degrees, in sizes of letterFont (16 pixels at 96 dots per inch).
+  double letterOffsets[4][2] = {
+      {-0.4375, -0.125}, {-0.875, -0.6875}, {-0.3125, -1.3125}, {0.125, -0.6875}};
+  // From a symbol's right edge to its name, in sizes of the names' 8-point font.
+  double nameGap = 0.28125;
   double nameRise = 0.5;  // the name's top above the symbol's top, in symbol half-sizes
   bool sunNamed = false;  // the Sun carries its name like a star
 };

@@ -2,27 +2,17 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QString>
 
 #include "foundations/angles.h"
-#include "foundations/text_forms.h"
-#include "navigation/almanac_snapshot.h"
 #include "ui/decorations.h"
 
 namespace nocturna {
 
 namespace {
 constexpr double kLabelColumn = 0.0;
-// The page: the moment and the position 10 units right, no amplitude and no prime-vertical
-// crossings.
-constexpr DataBlockForm kPageForm{.timeColumn = 10.0,
-                                  .latitudeColumn = 10.0,
-                                  .longitudeColumn = 10.0,
-                                  .amplitude = false,
-                                  .primeVertical = false,
-                                  .morningHeading = "Nautical    Civil     Sunrise",
-                                  .eveningHeading = "Sunset      Civil   Nautical"};
 constexpr int kDataFontSize = 10;   // points
 constexpr int kFooterFontSize = 8;  // points
 constexpr int kTitleFontSize = 24;  // points
@@ -43,10 +33,6 @@ PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight) {
   return page;
 }
 
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values) {
-  return DataBlockLines(values, kPageForm);
-}
-
 std::vector<DataBlockLine> PrintedFooterLines() {
   return {
       {34, "Varlo, Inc.", "", kLabelColumn},
@@ -58,24 +44,18 @@ SkyStyle PrintedSkyStyle() {
   SkyStyle style;
   style.blackOnWhite = true;
   style.letterFont = QFont(QStringLiteral("MurrayHill Bd BT"), 12, QFont::Bold);
-  const int offsets[4][2] = {{-7, 3}, {-13, -11}, {-5, -23}, {2, -10}};
+  // Sizes of the 12-point letter font: {-7, 3}, {-13, -11}, {-5, -23}, {2, -10} pixels at 96
+  // dots per inch.
+  const double offsets[4][2] = {
+      {-0.4375, 0.1875}, {-0.8125, -0.6875}, {-0.3125, -1.4375}, {0.125, -0.625}};
   for (int i = 0; i < 4; ++i) {
     style.letterOffsets[i][0] = offsets[i][0];
     style.letterOffsets[i][1] = offsets[i][1];
   }
-  style.nameGap = 5;
+  style.nameGap = 0.46875;  // 5 pixels at 96 dots per inch
   style.nameRise = 1.0;
   style.sunNamed = true;
   return style;
-}
-
-ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
-  ChartPass pass;
-  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
-  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
-  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
-  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
-  return pass;
 }
 
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
@@ -98,6 +78,12 @@ void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
   footer.fontSize = kFooterFontSize;
   DrawDataBlock(painter, footer, PrintedFooterLines());
   DrawSky(painter, page.chart, observer, catalog, PrintedSkyStyle());
+}
+
+bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 bool PrintChart(QPrinter& printer, const ObserverState& observer, const BodyCatalog& catalog,

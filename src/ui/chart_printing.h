@@ -4,15 +4,16 @@
 // astronomy: it prints what the last chart pass left in the catalog and the records.
 #include <vector>
 
+#include "chart/chart_compute.h"
+#include "chart/chart_geometry.h"
+#include "chart/data_block.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
-#include "ui/chart_geometry.h"
 #include "ui/chart_painter.h"
-#include "ui/data_block.h"
-#include "ui/observer_state.h"
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace nocturna {
 
@@ -30,24 +31,22 @@ struct PrintedPageGeometry {
 };
 PrintedPageGeometry PrintedPage(int pageWidth, int pageHeight);
 
-// The page's data block: the window's values with the page's columns, no amplitude and no
-// prime-vertical crossings, the Moon and the events a line higher, and the publisher's two
-// footer lines (34 and 35, drawn smaller).
-std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values);
+// The page's data block lines are PrintedDataBlockLines (chart/data_block.h); under them the
+// publisher's two footer lines (34 and 35, drawn smaller).
 std::vector<DataBlockLine> PrintedFooterLines();
 
 // Black on white, the cardinal letters in the title's companion face, names a little further
 // from their symbols, and the Sun named.
 SkyStyle PrintedSkyStyle();
 
-// The texts a print shows for the observer's zone time (the pickers' time, never the
-// animation's clock): the moment, the day's event times in zone time and the position.
-ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events);
-
 // The whole page on a painter over pageWidth x pageHeight device pixels.
 void DrawPrintedChart(QPainter& painter, int pageWidth, int pageHeight,
                       const ObserverState& observer, const BodyCatalog& catalog,
                       const SunEventsRecord& events);
+
+// The print dialog of the chart over the given window, without a page range (there is one
+// page); false when cancelled.
+bool ChooseChartPrinterInDialog(QPrinter& printer, QWidget* parent);
 
 // Prints the page on the printer, set to landscape and named kPrintJobName. False when the
 // printer could not start the document (an unwritable file, a printer gone).

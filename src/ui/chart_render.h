@@ -2,9 +2,9 @@
 // A chart drawn offscreen: for the command line's chart image and for tests.
 #include <QImage>
 
+#include "chart/chart_compute.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
-#include "ui/observer_state.h"
 
 namespace nocturna {
 

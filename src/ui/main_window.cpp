@@ -11,12 +11,12 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <string>
 
 #include "foundations/text_forms.h"
 #include "gps/gps_controller.h"
-#include "platform/system_clock.h"
 #include "ui/decorations.h"
-#include "ui/qt_message_presenter.h"
 #include "ui/sky_paint_box.h"
 
 namespace nocturna {
@@ -64,24 +64,34 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
   return action;
 }
 
+// The services after the check that every one is there.
+MainWindowServices Checked(MainWindowServices services) {
+  if (const char* missing = MissingMainWindowService(services)) {
+    throw std::invalid_argument(std::string("MainWindowServices: no ") + missing);
+  }
+  return services;
+}
+
 }  // namespace
+
+const char* MissingMainWindowService(const MainWindowServices& services) {
+  if (services.presenter == nullptr) return "presenter";
+  if (!services.clock) return "clock";
+  if (!services.readHomePosition) return "readHomePosition";
+  if (!services.saveHomePosition) return "saveHomePosition";
+  if (!services.printDialog) return "printDialog";
+  if (!services.serialDevices) return "serialDevices";
+  if (services.systemClock == nullptr) return "systemClock";
+  return nullptr;
+}
 
 TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices services,
                QWidget* parent)
     : QMainWindow(parent),
       catalog_(catalog),
       events_(events),
-      presenter_(services.presenter),
-      clock_(std::move(services.clock)),
-      readHomePosition_(std::move(services.readHomePosition)),
-      printDialog_(std::move(services.printDialog)),
-      systemClock_(services.systemClock) {
-  if (presenter_ == nullptr) {
-    ownPresenter_ = std::make_unique<QtMessagePresenter>(this);
-    presenter_ = ownPresenter_.get();
-  }
-  if (!clock_) clock_ = [] { return nocturna::CurrentUniversalTime(); };
-
+      services_(Checked(std::move(services))),
+      presenter_(services_.presenter) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Nocturna"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -185,7 +195,6 @@ void TForm1::BuildToolBar(QWidget* parent) {
   gps->setFont(QFont(QStringLiteral("Tahoma"), 8));
   gps->setGeometry(570, 0, 111, kToolBarHeight);
   Paint(gps, QPalette::ButtonText, Qt::red);
-  gps->setEnabled(false);  // until the GPS commands are connected
   controls_.speedGps = gps;
 
   auto* gpsTime = new QPushButton(QStringLiteral("GPS Time"), bar);
@@ -238,11 +247,6 @@ void TForm1::BuildButtonBar(QWidget* parent) {
   c.brightButton->setCheckable(true);
   c.printButton =
       MakeBarButton(bar, "PrintBtn", QStringLiteral("Print"), QStringLiteral("Print sky chart."), 952);
-  // Enabled when their commands are connected.
-  for (QPushButton* later : {c.animateButton, c.homeButton, c.hcZnButton, c.almanacButton,
-                             c.rotateButton, c.flipEwButton, c.brightButton, c.printButton}) {
-    later->setEnabled(false);
-  }
 }
 
 void TForm1::BuildMenus() {
@@ -285,18 +289,12 @@ void TForm1::BuildMenus() {
   c.contents = AddItem(help, "Contents1", QStringLiteral("&Contents"));
   c.searchForHelpOn = AddItem(help, "SearchforHelpOn1", QStringLiteral("&Search for Help On..."));
   c.howToUseHelp = AddItem(help, "HowtoUseHelp1", QStringLiteral("&How to Use Help"));
+  c.howToUseHelp->setEnabled(false);  // no command behind it
   c.about = AddItem(help, "About1", QStringLiteral("&About..."));
 
   QMenu* view = bar->addMenu(QStringLiteral("View"));
   c.brightStars = AddItem(view, "BrightStars1", QStringLiteral("Bright Stars"));
   c.showAll = AddItem(view, "ShowAll1", QStringLiteral("Show All"));
-
-  // Enabled when their commands are connected.
-  for (QAction* later : {c.openList, c.openAlmanac, c.savePosition, c.print, c.run, c.stop,
-                         c.reset, c.rotateNs, c.flipEw, c.contents, c.searchForHelpOn,
-                         c.howToUseHelp, c.about, c.brightStars, c.showAll}) {
-    later->setEnabled(false);
-  }
 
   QMenu* popup = new QMenu(this);
   popup->setObjectName(QStringLiteral("PopupSetMenu"));
@@ -358,13 +356,12 @@ void TForm1::BuildDecorations(QWidget* parent) {
 // paint nothing until the window is built (staticTime is still false).
 void TForm1::Initialize() {
   DrPosition home;
-  if (!readHomePosition_ || !readHomePosition_(home)) home = DrPosition{42.0, 75.0};
+  if (!services_.readHomePosition(home)) home = DrPosition{42.0, 75.0};
   observer_.drPosition = home;
   observer_.zoneDescription = ZoneDescriptionFromLongitude(home);
   ShowZoneDescription(observer_.zoneDescription);
-  observer_.universalTime = CurrentUniversalTime();
+  observer_.SetUniversalTime(CurrentUniversalTime());
   WritePositionTexts(FormatLatitude(home.latitude), FormatLongitude(home.longitude));
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
   ShowZoneTimeInPickers();
   observer_.staticTime = true;
 }

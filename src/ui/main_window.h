@@ -1,26 +1,33 @@
 #pragma once
 // The main window: the observer's inputs, the tool bar, the button bar, the menus and the sky
-// chart. Its handlers are spread over files by concern:
-//   main_window.cpp          creation: controls, menus, initial state (initialize)
-//   main_window_layout.cpp   FormShow, FormResize, close
-//   main_window_inputs.cpp   date, time, ZD and position fields, "Now", the clock
-//   main_window_events.cpp   the Set menu's jumps to the day's Sun events
-//   main_window_paint.cpp    FormPaint: compute, then draw
-// Commands added later live in their own main_window_<feature>.cpp files and are connected
-// from the constructor's list of Connect...() calls.
+// chart. Its handlers are private, spread over files by feature, each connected from the
+// constructor's list of Connect...() calls:
+//   main_window.cpp            creation: controls, menus, the services, initial state
+//   main_window_layout.cpp     FormShow, FormResize, close
+//   main_window_inputs.cpp     date, time, ZD and position fields, "Now", the clock, "Exit"
+//   main_window_events.cpp     the Set menu's jumps to the day's Sun events
+//   main_window_paint.cpp      FormPaint: compute, then draw
+//   main_window_picking.cpp    a click on the chart names the bodies under it
+//   main_window_print.cpp      "Print": the chart on one landscape page
+//   main_window_lists.cpp      the visible-bodies list and the almanac window
+//   main_window_memory.cpp     the home position: "&Save" and "Home"
+//   main_window_animation.cpp  the real-time animation and the N<->S, E<->W and Bright toggles
+//   main_window_gps.cpp        the GPS toggle and "GPS Time"
+//   main_window_help.cpp       the help topics dialog and the about box
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "chart/chart_compute.h"
+#include "chart/chart_geometry.h"
+#include "chart/event_navigation.h"
+#include "chart/observer_state.h"
 #include "gps/gps_window.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
-#include "ui/chart_compute.h"
-#include "ui/chart_geometry.h"
 #include "ui/current_universal_time.h"
-#include "ui/event_navigation.h"
-#include "ui/observer_state.h"
+#include "ui/main_window_services.h"
 #include "ui/table_windows.h"
 
 class QAction;
@@ -40,7 +47,6 @@ namespace nocturna {
 class GpsController;
 struct PositionFieldReading;
 class SkyPaintBox;
-class SystemClock;
 
 // Every control and menu item, for the handlers in the other files and for tests; each carries
 // its name as objectName.
@@ -109,43 +115,39 @@ struct MainWindowControls {
   QMenu* popupSetMenu = nullptr;
 };
 
-// What the window takes from outside; each has a default for the running program.
-struct MainWindowServices {
-  MessagePresenter* presenter = nullptr;        // null: message boxes on screen
-  std::function<UniversalClockReading()> clock;  // empty: the system clock
-  // Reads the remembered home position into the given record (degrees, north and west
-  // positive), leaving a coordinate it does not hold as it was; false when nothing is
-  // remembered. Empty: the user's settings hive (problems shown as message boxes).
-  std::function<bool(DrPosition&)> readHomePosition;
-  // Lets the user choose the printer (or a PDF file) and its settings; false when cancelled.
-  // Empty: the standard print dialog.
-  std::function<bool(QPrinter&)> printDialog;
-  // The UTC clock that "GPS Time" reads and sets. Null: the computer's clock.
-  SystemClock* systemClock = nullptr;
-};
+namespace testing {
+class MainWindowTestAccess;
+}
 
 class TForm1 : public QMainWindow, public GpsWindow {
   Q_OBJECT
 
  public:
-  // The catalog and the events record are the program's, kept for the whole run.
-  TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices services = {},
+  // The catalog and the events record are the program's, kept for the whole run. Throws
+  // std::invalid_argument when a service is missing.
+  TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices services,
          QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // What the handlers share.
-  ObserverState& Observer() { return observer_; }
-  BodyCatalog& Catalog() { return catalog_; }
-  SunEventsRecord& Events() { return events_; }
-  MessagePresenter& Presenter() override { return *presenter_; }
+  // What the window shows: the observer's record, the controls, and what the last paint
+  // computed (moment, event and position texts).
+  const ObserverState& Observer() const { return observer_; }
   const MainWindowControls& Controls() const { return controls_; }
-  // What the last paint computed (moment, event and position texts).
   const ChartPass& LastPass() const { return lastPass_; }
   // The chart's geometry in the paint box's pixels, as the last paint drew it.
   ChartGeometry ScreenGeometry() const;
   // Paints so far, and how many of them ran the day's Sun and Moon events.
   int PaintCount() const { return paintCount_; }
   int DailyRunCount() const { return dailyRunCount_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  friend class testing::MainWindowTestAccess;
 
   // UT of this instant (days); stores daylightHours.
   DateTime CurrentUniversalTime();
@@ -214,26 +216,25 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void HcZnButtonClick();
   void ViewButtonClick();
   void AlmanacButtonClick();
-  TableWindows& Tables() { return tables_; }
 
-  // The GPS: the SpeedGPS toggle starts (down) and stops (up) the receiver; "GPS Time" offers
-  // to set the computer's UTC clock to the last fix's time. FormDestroy stops a running reader
-  // before its port closes.
   // The Help menu: "&Search for Help On..." (and "&Contents") open the help topics dialog,
   // "&About..." the about box.
   void SearchforHelpOn1Click();
   void About1Click();
 
+  // The GPS: the SpeedGPS toggle starts (down) and stops (up) the receiver; "GPS Time" offers
+  // to set the computer's UTC clock to the last fix's time. FormDestroy stops a running reader
+  // before its port closes.
   void SpeedGPSClick(bool down);
   void GPSTimeBtnClick();
   void FormDestroy();
-  const GpsController& Gps() const { return *gps_; }
   // What the GPS commands do to the window (see GpsWindow).
   void ApplyGpsFix(const DrPosition& position, int zoneDescription, const std::string& latitudeText,
                    const std::string& longitudeText) override;
   void SetSpeedGpsCaption(const std::string& caption, CaptionColour colour) override;
   void SetGpsTimeEnabled(bool enabled) override;
   void ProcessPendingEvents() override;
+  MessagePresenter& Presenter() override { return *presenter_; }
 
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
@@ -242,13 +243,6 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void FormShow();
   void FormResize();
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void BuildToolBar(QWidget* parent);
   void BuildButtonBar(QWidget* parent);
   void BuildMenus();
@@ -264,7 +258,6 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ConnectGps();
   void ConnectHelp();
   void Initialize();
-  bool ReadSavedPosition(DrPosition& position);
   void StopAtCurrentTime();
   void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
   void JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind);
@@ -276,14 +269,9 @@ class TForm1 : public QMainWindow, public GpsWindow {
 
   BodyCatalog& catalog_;
   SunEventsRecord& events_;
+  const MainWindowServices services_;  // every one set (checked on creation)
+  MessagePresenter* const presenter_;  // services_.presenter
   ObserverState observer_;
-  std::unique_ptr<MessagePresenter> ownPresenter_;
-  MessagePresenter* presenter_ = nullptr;
-  std::function<UniversalClockReading()> clock_;
-  std::function<bool(DrPosition&)> readHomePosition_;
-  std::function<bool(QPrinter&)> printDialog_;
-  std::unique_ptr<SystemClock> ownSystemClock_;
-  SystemClock* systemClock_ = nullptr;
   std::unique_ptr<GpsController> gps_;  // after the clock it reads: destroyed first
   MainWindowControls controls_;
   TableWindows tables_;  // the list's and the almanac's settings for the whole run

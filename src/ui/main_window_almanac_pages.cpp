@@ -5,7 +5,7 @@
 namespace nocturna {
 
 void TForm1::PrintAlmanacPagesClick() {
-  TAlmanacPagesForm form(clock_().universalTime, printDialog_, *presenter_, this);
+  TAlmanacPagesForm form(services_.clock().universalTime, services_.printDialog, *presenter_, this);
   form.exec();
 }
 

@@ -31,12 +31,6 @@ void TForm1::ConnectAnimation() {
   connect(c.brightButton, &QPushButton::clicked, this, &TForm1::BrightButtonClick);
   connect(c.brightStars, &QAction::triggered, this, &TForm1::BrightStars1Click);
   connect(c.showAll, &QAction::triggered, this, &TForm1::ShowAll1Click);
-  for (QPushButton* button : {c.animateButton, c.rotateButton, c.flipEwButton, c.brightButton}) {
-    button->setEnabled(true);
-  }
-  for (QAction* item : {c.run, c.stop, c.reset, c.rotateNs, c.flipEw, c.brightStars, c.showAll}) {
-    item->setEnabled(true);
-  }
 }
 
 // The chart is still again and shows the clock's moment in the pickers.
@@ -44,8 +38,7 @@ void TForm1::StopAtCurrentTime() {
   observer_.staticTime = true;
   timer1_->stop();
   observer_.drawSky = true;
-  observer_.universalTime = CurrentUniversalTime();
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
+  observer_.SetUniversalTime(CurrentUniversalTime());
   ShowZoneTimeInPickers();
   RepaintChart();
 }

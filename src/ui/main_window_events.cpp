@@ -37,8 +37,7 @@ void TForm1::JumpToSunEvent(double BodyEphemeris::*event, SunEventKind kind) {
     presenter_->Show(message);
     return;
   }
-  observer_.zoneTime = jump.zoneTime;
-  observer_.universalTime = observer_.zoneTime + observer_.zoneDescription / 24.0;
+  observer_.SetZoneTime(jump.zoneTime);
   ShowZoneTimeInPickers();
   RepaintChart();
 }

@@ -5,22 +5,16 @@
 #include <QPushButton>
 
 #include "gps/gps_controller.h"
-#include "platform/system_clock.h"
 #include "ui/latin1_text.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
 
 void TForm1::ConnectGps() {
-  if (systemClock_ == nullptr) {
-    ownSystemClock_ = std::make_unique<PosixSystemClock>();
-    systemClock_ = ownSystemClock_.get();
-  }
-  gps_ = std::make_unique<GpsController>(*this, *systemClock_);
+  gps_ = std::make_unique<GpsController>(*this, *services_.systemClock, services_.serialDevices);
   const MainWindowControls& c = controls_;
   connect(c.speedGps, &QPushButton::clicked, this, &TForm1::SpeedGPSClick);
   connect(c.gpsTimeButton, &QPushButton::clicked, this, &TForm1::GPSTimeBtnClick);
-  c.speedGps->setEnabled(true);  // "GPS Time" follows the GPS: enabled only while it is on
 }
 
 void TForm1::SpeedGPSClick(bool down) { gps_->SpeedGPSClick(down); }

@@ -12,10 +12,8 @@ void TForm1::ConnectHelp() {
   // "&Contents" opens the same topic search, which is what the document offers.
   for (QAction* item : {c.searchForHelpOn, c.contents}) {
     connect(item, &QAction::triggered, this, &TForm1::SearchforHelpOn1Click);
-    item->setEnabled(true);
   }
   connect(c.about, &QAction::triggered, this, &TForm1::About1Click);
-  c.about->setEnabled(true);
 }
 
 void TForm1::SearchforHelpOn1Click() { THelpDialog::Open(this, Presenter()); }

@@ -10,7 +10,7 @@
 
 #include "ui/main_window.h"
 #include "ui/latin1_text.h"
-#include "ui/position_field.h"
+#include "chart/position_field.h"
 #include "ui/sky_paint_box.h"
 
 namespace nocturna {
@@ -57,7 +57,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 DateTime TForm1::CurrentUniversalTime() {
-  const UniversalClockReading reading = clock_();
+  const UniversalClockReading reading = services_.clock();
   observer_.daylightHours = reading.daylightHours;
   return reading.universalTime;
 }
@@ -88,17 +88,15 @@ void TForm1::ShowZoneDescription(int zoneDescription) {
 void TForm1::StarDatePickerChange() {
   const QDate date = controls_.starDatePicker->date();
   const QTime time = controls_.starTimePicker->time();
-  observer_.zoneTime = EncodeDateTime(date.year(), date.month(), date.day(), time.hour(),
-                                      time.minute(), time.second(), time.msec());
-  observer_.universalTime = observer_.zoneTime + observer_.zoneDescription / 24.0;
+  observer_.SetZoneTime(EncodeDateTime(date.year(), date.month(), date.day(), time.hour(),
+                                       time.minute(), time.second(), time.msec()));
   RepaintChart();
 }
 
 void TForm1::StarTimePickerChange() { StarDatePickerChange(); }
 
 void TForm1::ZDChange() {
-  observer_.zoneDescription = controls_.zdEdit->value();
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
+  observer_.SetZoneDescription(controls_.zdEdit->value());
   ShowZoneTimeInPickers();
   RepaintChart();
 }
@@ -145,8 +143,7 @@ bool TForm1::LatitudeKeyDown(int key) { return key == Qt::Key_Delete; }
 bool TForm1::LongitudeKeyDown(int key) { return key == Qt::Key_Delete; }
 
 void TForm1::Now1Click() {
-  observer_.universalTime = CurrentUniversalTime();
-  observer_.zoneTime = observer_.universalTime - observer_.zoneDescription / 24.0;
+  observer_.SetUniversalTime(CurrentUniversalTime());
   ShowZoneTimeInPickers();
   RepaintChart();
 }

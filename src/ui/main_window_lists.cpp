@@ -8,15 +8,11 @@
 namespace nocturna {
 
 void TForm1::ConnectLists() {
-  MainWindowControls& c = controls_;
+  const MainWindowControls& c = controls_;
   connect(c.hcZnButton, &QPushButton::clicked, this, &TForm1::HcZnButtonClick);
   connect(c.openList, &QAction::triggered, this, &TForm1::ViewButtonClick);
   connect(c.almanacButton, &QPushButton::clicked, this, &TForm1::AlmanacButtonClick);
   connect(c.openAlmanac, &QAction::triggered, this, &TForm1::AlmanacButtonClick);
-  c.hcZnButton->setEnabled(true);
-  c.almanacButton->setEnabled(true);
-  c.openList->setEnabled(true);
-  c.openAlmanac->setEnabled(true);
 }
 
 void TForm1::ShowTableWindow(QDialog& window) {

@@ -1,5 +1,5 @@
 // Chart picking: a click on the chart names every body whose symbol lies under the mouse.
-#include "ui/chart_picking.h"
+#include "chart/chart_picking.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
 

@@ -1,26 +1,17 @@
 // "Print" and "&Print...": the chart on paper or in a PDF file, from what the last paint left.
 #include <QAction>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "ui/chart_printing.h"
 #include "ui/main_window.h"
+#include "ui/window_printing.h"
 
 namespace nocturna {
 
 void TForm1::ConnectPrint() {
-  if (!printDialog_) {
-    printDialog_ = [this](QPrinter& printer) {
-      QPrintDialog dialog(&printer, this);
-      dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);  // there is one page
-      return dialog.exec() == QDialog::Accepted;
-    };
-  }
   connect(controls_.printButton, &QPushButton::clicked, this, &TForm1::PrintClick);
   connect(controls_.print, &QAction::triggered, this, &TForm1::PrintClick);
-  controls_.printButton->setEnabled(true);
-  controls_.print->setEnabled(true);
 }
 
 // The page shows the pickers' zone time (also while animating) with the positions of the last
@@ -29,16 +20,9 @@ void TForm1::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setDocName(QString::fromLatin1(kPrintJobName));
-  if (!printDialog_(printer)) return;
+  if (!services_.printDialog(printer, this)) return;
   if (PrintChart(printer, observer_, catalog_, events_)) return;
-  Message failure;
-  failure.kind = MessageKind::Error;
-  failure.text = printer.outputFileName().isEmpty()
-                     ? "The chart could not be printed on " +
-                           printer.printerName().toLatin1().toStdString() + "."
-                     : "The chart could not be written to " +
-                           printer.outputFileName().toLatin1().toStdString() + ".";
-  presenter_->Show(failure);
+  presenter_->Show(PrintFailure(printer, "The chart"));
 }
 
 }  // namespace nocturna

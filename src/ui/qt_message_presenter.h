@@ -12,6 +12,8 @@ class QtMessagePresenter : public MessagePresenter {
  public:
   explicit QtMessagePresenter(QWidget* parent = nullptr) : parent_(parent) {}
   MessageAnswer Show(const Message& message) override;
+  // The window the boxes are modal to from now on (null: the whole application).
+  void SetParent(QWidget* parent) { parent_ = parent; }
 
  private:
   QWidget* parent_;

@@ -5,10 +5,10 @@
 #include <QDialog>
 #include <initializer_list>
 
+#include "chart/chart_compute.h"
+#include "chart/observer_state.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
-#include "ui/chart_compute.h"
-#include "ui/observer_state.h"
 #include "ui/window_printing.h"
 
 namespace nocturna {

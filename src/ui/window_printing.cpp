@@ -17,6 +17,15 @@ bool ChoosePrinterInDialog(QPrinter& printer, QWidget* parent) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+Message PrintFailure(const QPrinter& printer, const std::string& what) {
+  Message failure;
+  failure.kind = MessageKind::Error;
+  failure.text = printer.outputFileName().isEmpty()
+                     ? what + " could not be printed on " + printer.printerName().toLatin1().toStdString() + "."
+                     : what + " could not be written to " + printer.outputFileName().toLatin1().toStdString() + ".";
+  return failure;
+}
+
 PrintOutcome PrintWindowImage(QWidget& window, const PrinterChoice& choose) {
   // Grab before the dialog covers the window.
   const QPixmap image = window.grab();

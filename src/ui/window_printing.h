@@ -1,19 +1,25 @@
 #pragma once
-// Printing a window's image: the table windows' "Print" buttons.
+// Printing a window's image (the table windows' "Print" buttons), the print dialog, and the
+// message of a print that failed.
 #include <functional>
+#include <string>
+
+#include "platform/message_presenter.h"
 
 class QPrinter;
 class QWidget;
 
 namespace nocturna {
 
-class MessagePresenter;
-
 // Sets up the printer for one job (device, file, page); false when the user cancels.
 using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
 // The print dialog (the toolkit's own, which also offers printing to a PDF file).
 bool ChoosePrinterInDialog(QPrinter& printer, QWidget* parent);
+
+// The error message of a print the printer did not take: "<what> could not be printed on
+// <printer>." or, for a file, "<what> could not be written to <file>.".
+Message PrintFailure(const QPrinter& printer, const std::string& what);
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 

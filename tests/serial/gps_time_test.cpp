@@ -14,7 +14,7 @@ namespace {
 using testing::FakeGpsWindow;
 using testing::PortMap;
 using testing::PtyReceiver;
-using testing::PumpUntil;
+using testing::WaitUntil;
 using namespace std::chrono_literals;
 
 const std::string kNotAccurate = "GPS Time Signal not accurate\n\rPlease retry";
@@ -88,19 +88,17 @@ TEST(GpsTimeTest, OffersTheCorrectionAndSetsTheClockOnYes) {
   receiver.Repeat("$GPRMC,000000,V,,,,,,,,,,N\r\n", 300ms);
   GpsController controller(window, clock);
   controller.SpeedGPSClick(true);
+  ASSERT_TRUE(testing::WaitForSearch(controller));
   ASSERT_TRUE(controller.IsOn());
 
   for (const ClockCase& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string rmc = std::string("$GPRMC,") + c.rmcTime + "," + c.status + ",4807.038,N,01131.000,E,,,,,,\r\n";
     receiver.Repeat(rmc, 300ms);
-    ASSERT_TRUE(PumpUntil(
-        [&] {
-          const GPSPort* port = controller.Port();
-          return port->rmc.status == c.status &&
-                 port->rmc.utcTime == std::stod(c.rmcTime);
-        },
-        3000));
+    ASSERT_TRUE(WaitUntil([&] {
+      const GPSPort* port = controller.Port();
+      return port->rmc.status == c.status && port->rmc.utcTime == std::stod(c.rmcTime);
+    }));
     window.presenter.shown.clear();
     if (c.answer) window.presenter.scriptedAnswers = {*c.answer};
     clock.now = c.clockAt;

@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
+#include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <mutex>
@@ -15,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "gps/gps_controller.h"
 #include "gps/gps_window.h"
 #include "support/recording_presenter.h"
 
@@ -43,15 +47,25 @@ class PtyReceiver {
 
   const std::string& DevicePath() const { return path_; }
 
+  // Writes the bytes, then wakes the window thread's event wait (WaitUntil) so that a wait
+  // on the receiver's own progress (Writes) is an event like any other.
   void Write(const std::string& bytes) {
-    std::lock_guard lock(writeMutex_);
-    std::size_t done = 0;
-    while (master_ >= 0 && done < bytes.size()) {
-      const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
-      if (n <= 0) break;
-      done += static_cast<std::size_t>(n);
+    {
+      std::lock_guard lock(writeMutex_);
+      std::size_t done = 0;
+      while (master_ >= 0 && done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+      }
+      ++writes_;
+    }
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+      QMetaObject::invokeMethod(application, [] {}, Qt::QueuedConnection);
     }
   }
+  // The writes so far.
+  int Writes() const { return writes_.load(); }
 
   // Writes burst every period until StopRepeating (a receiver's once-a-second output).
   void Repeat(std::string burst, std::chrono::milliseconds period) {
@@ -82,6 +96,7 @@ class PtyReceiver {
   int slave_ = -1;  // held so the line stays up while the program opens and closes it
   std::string path_;
   std::mutex writeMutex_;
+  std::atomic<int> writes_{0};
   std::atomic<bool> repeating_{false};
   std::thread writer_;
 };
@@ -100,16 +115,56 @@ class PortMap {
   }
 };
 
-// Runs the window thread's events until done() or the time is up; true when done.
-inline bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
-  QElapsedTimer timer;
-  timer.start();
+// An upper bound for waits on events, generous enough for a machine under heavy load.
+inline constexpr std::chrono::milliseconds kGenerousBound{30000};
+
+// Runs the window thread's events until done() holds, waking for each event that arrives
+// (a burst's step, a thread's end, a signal); false when bound passes first.
+inline bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds bound = kGenerousBound) {
+  const QDeadlineTimer deadline(bound);
+  QTimer wake;  // so the wait below ends at the bound even when nothing else happens
+  wake.setSingleShot(true);
+  wake.start(bound);
   while (!done()) {
-    if (timer.elapsed() > milliseconds) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   return true;
+}
+
+// Aborts the test program with a message when the code it guards has not finished by the
+// bound: what "promptly" means for a call that would otherwise hang (a stop that never ends).
+class Watchdog {
+ public:
+  explicit Watchdog(const char* what, std::chrono::milliseconds bound = kGenerousBound)
+      : thread_([this, what, bound] {
+          std::unique_lock lock(mutex_);
+          if (!finished_.wait_for(lock, bound, [this] { return done_; })) {
+            std::fprintf(stderr, "%s did not finish within %lld ms\n", what, static_cast<long long>(bound.count()));
+            std::abort();
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      done_ = true;
+    }
+    finished_.notify_one();
+    thread_.join();
+  }
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable finished_;
+  bool done_ = false;
+  std::thread thread_;
+};
+
+// Waits for a search that a click started to end (in a running GPS or a failed start).
+inline bool WaitForSearch(const GpsController& controller) {
+  return WaitUntil([&] { return !controller.IsSearching(); });
 }
 
 struct AppliedFix {

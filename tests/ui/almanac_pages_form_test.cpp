@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/almanac_pages_form.h"
 #include "ui/main_window.h"
 
@@ -35,7 +36,7 @@ class AlmanacPagesFormTest : public ::testing::Test {
   void SetUp() override {
     form = std::make_unique<TAlmanacPagesForm>(
         EncodeDateTime(2026, 12, 15, 23, 30, 0),
-        [this](QPrinter& printer) {
+        [this](QPrinter& printer, QWidget*) {
           portrait = printer.pageLayout().orientation() == QPageLayout::Portrait;
           jobName = printer.docName();
           printer.setOutputFormat(QPrinter::PdfFormat);
@@ -101,10 +102,9 @@ TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDate) {
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
-  MainWindowServices services;
-  services.presenter = &presenter;
+  testing::RefusingSystemClock systemClock;
+  MainWindowServices services = testing::WindowServices(presenter, systemClock);
   services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 3, 1, 12, 0, 0), 0}; };
-  services.readHomePosition = [](DrPosition&) { return false; };
   TForm1 window(catalog, events, services);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -63,7 +63,7 @@ TEST_F(AnimationTest, AnimateStartsTheTicksWithoutPaintingAndInputsNoLongerRepai
 
   // A tick shows the clock's moment, not the pickers'.
   clockTime = EncodeDateTime(2026, 6, 1, 20, 30, 0);
-  form->Timer1Timer();
+  MainWindowTestAccess::Timer1Timer(*form);
   EXPECT_EQ(form->LastPass().moment.utClock.hour, 20);
   EXPECT_EQ(form->LastPass().moment.zoneClock.hour, 15);
   EXPECT_EQ(form->LastPass().moment.zoneDate.day, 1);
@@ -125,11 +125,11 @@ TEST_F(AnimationTest, TheSkyIsRedrawnEveryFifteenthTickTheDataBlockEveryTick) {
   Settle();
   const std::set<int> skyTicks = {1, 16, 31, 34};
   for (int tick = 1; tick <= 35; ++tick) {
-    if (tick == 34) form->ResetAnimationTicks();  // the list or the almanac just closed
+    if (tick == 34) MainWindowTestAccess::ResetAnimationTicks(*form);  // the list or the almanac just closed
     clockTime += kHour;
     const QImage before = Picture().copy();
     const int paints = form->PaintCount();
-    form->Timer1Timer();
+    MainWindowTestAccess::Timer1Timer(*form);
     const Changes changes = Compare(before, Picture());
     const bool sky = skyTicks.count(tick) > 0;
     EXPECT_EQ(changes.sky, sky) << "tick " << tick;

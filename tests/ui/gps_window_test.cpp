@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <chrono>
@@ -20,7 +21,9 @@
 #include "gps/gps_controller.h"
 #include "platform/system_clock.h"
 #include "serial/serial_test_support.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -29,8 +32,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PortMap;
 using testing::PtyReceiver;
-using testing::PumpUntil;
-using Clock = std::chrono::steady_clock;
+using testing::WaitUntil;
 
 const std::string kTextbookRmc =
     "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
@@ -54,11 +56,9 @@ class GpsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, clock);
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 6, 1, 14, 0, 0), 0}; };
     services.readHomePosition = [](DrPosition&) { return false; };  // 42°N 75°W, ZD 5
-    services.systemClock = &clock;
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -85,8 +85,9 @@ class GpsWindowTest : public ::testing::Test {
   // Starts the GPS with the button and waits for the first fix to reach the window.
   void StartAndWaitForFix() {
     SpeedGps()->click();
-    ASSERT_TRUE(form->Gps().IsOn()) << ::testing::PrintToString(Texts());
-    ASSERT_TRUE(PumpUntil([&] { return form->Observer().zoneDescription == -1; }, 3000));
+    ASSERT_TRUE(testing::WaitForSearch(testing::MainWindowTestAccess::Gps(*form)));
+    ASSERT_TRUE(testing::MainWindowTestAccess::Gps(*form).IsOn()) << ::testing::PrintToString(Texts());
+    ASSERT_TRUE(WaitUntil([&] { return form->Observer().zoneDescription == -1; }));
   }
 
   BodyCatalog catalog;
@@ -119,7 +120,7 @@ TEST_F(GpsWindowTest, AFixBecomesTheDrPositionAndZoneAndStoppingIsPrompt) {
   EXPECT_TRUE(GpsTime()->isEnabled());
 
   // The fields are read back as typed input: the tenth of a minute is what the position keeps.
-  PumpUntil([] { return false; }, 100);
+  ASSERT_TRUE(WaitUntil([&] { return form->PaintCount() > paintsBefore; }));
   const ObserverState& after = form->Observer();
   EXPECT_NEAR(after.drPosition.latitude, 48.0 + 7.0 / 60.0, kAngleTolerance);
   EXPECT_NEAR(after.drPosition.longitude, -(11.0 + 31.0 / 60.0), kAngleTolerance);
@@ -133,11 +134,11 @@ TEST_F(GpsWindowTest, AFixBecomesTheDrPositionAndZoneAndStoppingIsPrompt) {
   EXPECT_EQ(form->LastPass().latitudeText, "48\xB0" "07.0'N");
   EXPECT_EQ(form->LastPass().longitudeText, "011\xB0" "31.0'E");
 
-  const auto start = Clock::now();
-  SpeedGps()->click();
-  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-  EXPECT_LT(took.count(), 1000) << "stop took " << took.count() << " ms";
-  EXPECT_FALSE(form->Gps().IsOn());
+  {
+    const testing::Watchdog watchdog("stopping the GPS");
+    SpeedGps()->click();
+  }
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_FALSE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -184,14 +185,15 @@ TEST_F(GpsWindowTest, ClosingTheWindowWhileTheGpsRunsStopsItFirst) {
   const PortMap map({receiver.DevicePath()});
   receiver.Repeat(kTextbookRmc, 200ms);
   StartAndWaitForFix();
-  PumpUntil([] { return false; }, 300);
 
-  const auto start = Clock::now();
-  form->close();
-  form.reset();
-  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-  EXPECT_LT(took.count(), 1000) << "closing took " << took.count() << " ms";
-  PumpUntil([] { return false; }, 500);  // bursts keep arriving; nothing may be delivered
+  {
+    const testing::Watchdog watchdog("closing the window");
+    form->close();
+    form.reset();
+  }
+  // Bursts keep arriving; nothing may be delivered to the window that is gone.
+  const int writes = receiver.Writes();
+  ASSERT_TRUE(WaitUntil([&] { return receiver.Writes() >= writes + 3; }));
 
   const int fd = ::open(receiver.DevicePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
   ASSERT_GE(fd, 0);
@@ -205,10 +207,11 @@ TEST_F(GpsWindowTest, ClosingTheWindowWhileTheGpsRunsStopsItFirst) {
 TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   const PortMap map({});
   SpeedGps()->click();
+  ASSERT_TRUE(testing::WaitForSearch(testing::MainWindowTestAccess::Gps(*form)));
   EXPECT_EQ(Texts(), (std::vector<std::string>{
                          "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
                          "Could not open GPS\n\rPlease retry"}));
-  EXPECT_FALSE(form->Gps().IsOn());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
   EXPECT_TRUE(SpeedGps()->isChecked());
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
@@ -219,6 +222,50 @@ TEST_F(GpsWindowTest, AFailedStartLeavesTheToggleDownAndTheNextClickStops) {
   EXPECT_EQ(presenter.shown.size(), 2u);
   EXPECT_EQ(Caption(), "GPS Off");
   EXPECT_EQ(form->Observer().zoneDescription, 5);
+}
+
+// Silent ports only: the click returns at once and the window keeps answering while the search
+// listens; the toggle names the port being probed, and a second click cancels the search without a
+// box and frees every port. Left to run, the same search ends in the two boxes of a failed start.
+TEST_F(GpsWindowTest, TheSearchLeavesTheWindowFreeShowsThePortAndASecondClickCancels) {
+  PtyReceiver silent1, silent2;
+  const PortMap map({silent1.DevicePath(), silent2.DevicePath()});
+  SpeedGps()->click();
+  EXPECT_TRUE(testing::MainWindowTestAccess::Gps(*form).IsSearching());
+  EXPECT_EQ(Caption(), "GPS On");
+  ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM1..."; }));
+  EXPECT_EQ(CaptionColour(), QColor(0, 128, 0));
+
+  const int rotation = form->Observer().rotateSign;
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("RotateButton")), Qt::LeftButton);
+  EXPECT_EQ(form->Observer().rotateSign, -rotation) << "the window did not answer during the search";
+  ASSERT_TRUE(testing::WaitUntil([&] { return Caption() == "Searching COM2..."; }));
+
+  SpeedGps()->click();
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsSearching());
+  EXPECT_FALSE(testing::MainWindowTestAccess::Gps(*form).IsOn());
+  EXPECT_FALSE(SpeedGps()->isChecked());
+  EXPECT_EQ(Caption(), "GPS Off");
+  EXPECT_EQ(CaptionColour(), QColor(255, 0, 0));
+  EXPECT_FALSE(GpsTime()->isEnabled());
+  EXPECT_TRUE(presenter.shown.empty()) << ::testing::PrintToString(Texts());
+  for (const PtyReceiver* port : {&silent1, &silent2}) {
+    const int fd = ::open(port->DevicePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0) << port->DevicePath() << " is still held";
+    ::close(fd);
+  }
+
+  QSignalSpy searchEnded(&testing::MainWindowTestAccess::Gps(*form), &GpsController::startFinished);
+  SpeedGps()->click();
+  ASSERT_TRUE(searchEnded.wait(static_cast<int>(testing::kGenerousBound.count())));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{
+                         "Could not find a GPS\n\rPlease check to see if a GPS is attached!",
+                         "Could not open GPS\n\rPlease retry"}));
+  EXPECT_EQ(testing::MainWindowTestAccess::Gps(*form).StartProblem(), "COMPort: failed to open. (No such file or directory)");
+  EXPECT_TRUE(SpeedGps()->isChecked());
+  EXPECT_EQ(Caption(), "GPS Off");
+  EXPECT_FALSE(GpsTime()->isEnabled());
 }
 
 }  // namespace

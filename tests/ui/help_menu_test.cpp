@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -30,9 +31,9 @@ TEST(HelpMenuTest, SearchContentsAndAboutOpenTheirDialogs) {
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
-  MainWindowServices services;
-  services.presenter = &presenter;
-  auto form = std::make_unique<TForm1>(catalog, events, services);
+  testing::RefusingSystemClock systemClock;
+  auto form = std::make_unique<TForm1>(catalog, events,
+                                       testing::WindowServices(presenter, systemClock));
   form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 

@@ -14,7 +14,9 @@
 #include <QTimeEdit>
 #include <memory>
 
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
 
@@ -30,8 +32,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, systemClock);
     services.clock = [this] { return UniversalClockReading{clockTime, 1}; };
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
@@ -58,7 +59,7 @@ class MainWindowTest : public ::testing::Test {
     return widget;
   }
 
-  ObserverState& State() { return form->Observer(); }
+  ObserverState& State() { return testing::MainWindowTestAccess::Observer(*form); }
 
   // The zone time the pickers show, as a DateTime.
   DateTime PickerTime() {
@@ -73,6 +74,7 @@ class MainWindowTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
+  testing::RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 };
 
@@ -98,8 +100,7 @@ TEST_F(MainWindowTest, StartsAtTheDefaultPositionWithTheClocksZoneTime) {
 }
 
 TEST_F(MainWindowTest, ARememberedHomePositionIsShownAndProposesItsZone) {
-  MainWindowServices services;
-  services.presenter = &presenter;
+  MainWindowServices services = testing::WindowServices(presenter, systemClock);
   services.clock = [this] { return UniversalClockReading{clockTime, 0}; };
   services.readHomePosition = [](DrPosition& p) {
     p.latitude = -33.86;

@@ -12,7 +12,9 @@
 #include <memory>
 
 #include "platform/registry_hive_file.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 #include "ui/sky_paint_box.h"
 
@@ -38,8 +40,7 @@ class MemoryWindowTest : public ::testing::Test {
 
   // Builds and shows the window; it reads the hive of this test's folder.
   void Open() {
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = WindowServices(presenter, systemClock);
     services.clock = [this] { return UniversalClockReading{clockTime, 0}; };
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
@@ -58,7 +59,7 @@ class MemoryWindowTest : public ::testing::Test {
     return found;
   }
 
-  ObserverState& State() { return form->Observer(); }
+  ObserverState& State() { return MainWindowTestAccess::Observer(*form); }
   std::string HivePath() const { return DefaultHivePath(); }
 
   // The zone time the pickers show (days).
@@ -76,6 +77,7 @@ class MemoryWindowTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   RecordingPresenter presenter;
+  RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 
  private:

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -21,11 +22,10 @@ class PrintClickTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, systemClock);
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 12, 15, 0, 0, 0), 0}; };
     services.readHomePosition = [](DrPosition&) { return false; };
-    services.printDialog = [this](QPrinter& printer) {
+    services.printDialog = [this](QPrinter& printer, QWidget*) {
       ++dialogs;
       jobName = printer.docName();
       landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
@@ -61,6 +61,7 @@ class PrintClickTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
+  testing::RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
 };
 
@@ -103,14 +104,14 @@ TEST_F(PrintClickTest, ButtonAndMenuPrintOneLandscapePageAndChangeNothing) {
 
 TEST_F(PrintClickTest, CancelledDialogPrintsNothingAndAFailedFileIsReported) {
   accept = false;
-  form->PrintClick();
+  QTest::mouseClick(form->Controls().printButton, Qt::LeftButton);
   EXPECT_EQ(dialogs, 1);
   EXPECT_FALSE(QFile::exists(outputFile));
   EXPECT_TRUE(presenter.shown.empty());
 
   accept = true;
   outputFile = folder.filePath(QStringLiteral("no such folder/chart.pdf"));
-  form->PrintClick();
+  QTest::mouseClick(form->Controls().printButton, Qt::LeftButton);
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
   EXPECT_NE(presenter.shown[0].text.find("chart.pdf"), std::string::npos)

@@ -215,10 +215,13 @@ TEST_F(PrintRenderTest, PrintedLettersAndNumbersFollowRotationAndMirrorAsOnScree
   const ChartGeometry g = PrintedPage(kPageWidth, kPageHeight).chart;
   const SkyStyle style = PrintedSkyStyle();
   // Where the letter of spoke i (0, 9, 18, 27) and the number of spoke 1 begin on the page.
+  const QImage pageDevice(1, 1, QImage::Format_RGB32);  // the page's dots per inch
   auto letterAt = [&](int quarter) {
     const double theta = DegToRad(90.0 * quarter);
-    return QPoint(TruncToInt(g.centreX + std::sin(theta) * g.radius + style.letterOffsets[quarter][0]),
-                  TruncToInt(g.centreY - std::cos(theta) * g.radius + style.letterOffsets[quarter][1]));
+    const int dx = FontNudge(pageDevice, style.letterFont, style.letterOffsets[quarter][0]);
+    const int dy = FontNudge(pageDevice, style.letterFont, style.letterOffsets[quarter][1]);
+    return QPoint(TruncToInt(g.centreX + std::sin(theta) * g.radius + dx),
+                  TruncToInt(g.centreY - std::cos(theta) * g.radius + dy));
   };
   const double ten = DegToRad(10.0);
   const QPoint firstNumberAt(TruncToInt(g.centreX + std::sin(ten) * g.radius - 15),
@@ -247,6 +250,33 @@ TEST_F(PrintRenderTest, PrintedLettersAndNumbersFollowRotationAndMirrorAsOnScree
     EXPECT_TRUE(TextStandsAt(page, numberFont, QString::fromLatin1(c.firstNumber), firstNumberAt))
         << "expected " << c.firstNumber << " on the first spoke clockwise from the top";
   }
+}
+
+// The nudges are font sizes: at 96 dots per inch they are the chart's long-standing pixels, on
+// a 600-dot page 6.25 times as many, so paper keeps the screen's proportions.
+TEST(ChartNudges, FontSizesGiveTheScreensPixelsAndScaleWithTheDevice) {
+  QImage screen(1, 1, QImage::Format_RGB32);
+  QImage paper(1, 1, QImage::Format_RGB32);
+  paper.setDotsPerMeterX(23622);  // 600 dots per inch
+  paper.setDotsPerMeterY(23622);
+  const SkyStyle window;
+  const SkyStyle printed = PrintedSkyStyle();
+  const int windowLetters[4][2] = {{-7, -2}, {-14, -11}, {-5, -21}, {2, -11}};
+  const int printedLetters[4][2] = {{-7, 3}, {-13, -11}, {-5, -23}, {2, -10}};
+  for (int q = 0; q < 4; ++q) {
+    for (int axis = 0; axis < 2; ++axis) {
+      EXPECT_EQ(FontNudge(screen, window.letterFont, window.letterOffsets[q][axis]),
+                windowLetters[q][axis]) << q << "," << axis;
+      EXPECT_EQ(FontNudge(screen, printed.letterFont, printed.letterOffsets[q][axis]),
+                printedLetters[q][axis]) << q << "," << axis;
+    }
+  }
+  const QFont names(QStringLiteral("MS Sans Serif"), 8);
+  EXPECT_EQ(FontNudge(screen, names, window.nameGap), 3);
+  EXPECT_EQ(FontNudge(screen, names, printed.nameGap), 5);
+  EXPECT_EQ(FontNudge(paper, names, printed.nameGap), 31);  // 5 x 6.25, rounded
+  EXPECT_EQ(FontNudge(paper, printed.letterFont, printed.letterOffsets[0][0]), -44);
+  EXPECT_EQ(FontNudge(paper, printed.letterFont, printed.letterOffsets[2][1]), -144);
 }
 
 }  // namespace

@@ -16,7 +16,9 @@
 
 #include "navigation/almanac_page.h"
 #include "navigation/visible_bodies.h"
+#include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
+#include "support/window_services.h"
 #include "ui/main_window.h"
 
 namespace nocturna {
@@ -41,8 +43,7 @@ class TableWindowOpeningTest : public ::testing::Test {
  protected:
   void SetUp() override {
     catalog = BuildCatalog();
-    MainWindowServices services;
-    services.presenter = &presenter;
+    MainWindowServices services = testing::WindowServices(presenter, systemClock);
     // 2026-06-01 03:00 UT: with ZD 5 the zone time is 31 May 22:00, night at 42N 75W.
     services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 6, 1, 3, 0, 0), 0}; };
     form = std::make_unique<TForm1>(catalog, events, services);
@@ -64,6 +65,7 @@ class TableWindowOpeningTest : public ::testing::Test {
   BodyCatalog catalog;
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
+  testing::RefusingSystemClock systemClock;
   std::unique_ptr<TForm1> form;
   AlmanacSnapshot snapshot;  // the same moment and place, computed afresh
 };
@@ -82,7 +84,7 @@ TEST_F(TableWindowOpeningTest, ListHoldsTheCatalogsRowsAndClosingResetsTheTicks)
   ASSERT_EQ(expected.light, LightState::NightTime);
   ASSERT_GT(expected.rows.size(), 10u);
   int openings = 0;
-  form->Tables().showModal = [&](QDialog& window) {
+  testing::MainWindowTestAccess::Tables(*form).showModal = [&](QDialog& window) {
     ++openings;
     auto* list = qobject_cast<TStarListForm*>(&window);
     ASSERT_NE(list, nullptr);
@@ -95,11 +97,11 @@ TEST_F(TableWindowOpeningTest, ListHoldsTheCatalogsRowsAndClosingResetsTheTicks)
     EXPECT_EQ(Cells(list->Shown().rows), Cells(expected.rows));
     QTest::mouseClick(window.findChild<QPushButton*>("ListCloseBtn"), Qt::LeftButton);
   };
-  form->Observer().animationTicks = 7;
+  testing::MainWindowTestAccess::Observer(*form).animationTicks = 7;
   QTest::mouseClick(form->Controls().hcZnButton, Qt::LeftButton);
   EXPECT_EQ(openings, 1);
   EXPECT_EQ(form->Observer().animationTicks, 0);
-  form->Observer().animationTicks = 3;
+  testing::MainWindowTestAccess::Observer(*form).animationTicks = 3;
   form->Controls().openList->trigger();
   EXPECT_EQ(openings, 2);
   EXPECT_EQ(form->Observer().animationTicks, 0);
@@ -111,7 +113,7 @@ TEST_F(TableWindowOpeningTest, AlmanacHoldsTheCatalogsRowsAndClosingResetsTheTic
       BuildAlmanacPage(snapshot.catalog, snapshot.moment, snapshot.zoneDescription,
                        snapshot.position, AlmanacMode::Sha);
   int openings = 0;
-  form->Tables().showModal = [&](QDialog& window) {
+  testing::MainWindowTestAccess::Tables(*form).showModal = [&](QDialog& window) {
     ++openings;
     auto* almanac = qobject_cast<TAlmanacForm*>(&window);
     ASSERT_NE(almanac, nullptr);
@@ -120,7 +122,7 @@ TEST_F(TableWindowOpeningTest, AlmanacHoldsTheCatalogsRowsAndClosingResetsTheTic
     EXPECT_EQ(Cells(almanac->Shown().stars), Cells(expected.stars));
     EXPECT_EQ(Cells(almanac->Shown().planets), Cells(expected.planets));
   };
-  form->Observer().animationTicks = 7;
+  testing::MainWindowTestAccess::Observer(*form).animationTicks = 7;
   QTest::mouseClick(form->Controls().almanacButton, Qt::LeftButton);
   EXPECT_EQ(form->Observer().animationTicks, 0);
   form->Controls().openAlmanac->trigger();

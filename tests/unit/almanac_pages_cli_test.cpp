@@ -2,25 +2,21 @@
 // refused with their messages.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/program_run.h"
 
 namespace {
 
 std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-  }
-  return text;
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 int Count(const std::string& text, const std::string& part) {
@@ -38,18 +34,16 @@ class AlmanacPagesCliTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
   }
 
+  // Runs the almanac (arguments single-quoted, no quotes inside); keeps stdout and stderr.
   int Run(const std::vector<std::string>& args) {
-    const std::string outPath = Scratch("out.txt");
     const std::string errPath = Scratch("err.txt");
     std::string command = NOCTURNA_ALMANAC_BINARY;
     for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >" + outPath + " 2>" + errPath;
-    const int status = std::system(command.c_str());
-    out = ReadFile(outPath);
+    const nocturna::testing::ProgramRun run = nocturna::testing::RunCommand(command + " 2>" + errPath);
+    out = run.out;
     err = ReadFile(errPath);
-    std::remove(outPath.c_str());
     std::remove(errPath.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run.exitCode;
   }
 
   std::string out;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "foundations/event_times.h"
 #include "foundations/text_forms.h"
+#include "navigation/event_times.h"
 
 namespace nocturna {
 namespace {

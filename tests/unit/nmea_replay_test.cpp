@@ -108,6 +108,22 @@ TEST(NmeaReplayTest, TextbookSentenceGivesItsLineAndNoFixLogsOnlyRejections) {
   EXPECT_EQ(noFix.poorCoverageMessages, noFix.bursts / 10);
 }
 
+// Hundredths are rounded with their carry: no time shows a 60th second, and a leap second as
+// sent stays one.
+TEST(NmeaReplayTest, RoundedTimesCarryIntoTheMinuteHourAndDay) {
+  const struct {
+    const char* sent;
+    const char* shown;
+  } cases[] = {{"125959.997", "130000.00"}, {"235959.999", "000000.00"}, {"095959.994", "095959.99"},
+               {"123519.5", "123519.50"},   {"235960.00", "235960.00"}};
+  for (const auto& c : cases) {
+    const NmeaReplayReport report =
+        ReplayNmeaLog(std::string("$GPRMC,") + c.sent + ",A,4807.038,N,01131.000,E,,,,,\r\n", 500);
+    ASSERT_EQ(report.fixes.size(), 1u) << c.sent;
+    EXPECT_EQ(report.fixes[0].line.substr(0, report.fixes[0].line.find(' ')), c.shown) << c.sent;
+  }
+}
+
 // Line noise built from the pieces of sentences: whatever comes, no crash, and every fix
 // accepted is a position on the globe.
 TEST(NmeaReplayTest, LineNoiseGivesOnlyPositionsOnTheGlobe) {

@@ -9,6 +9,7 @@
 
 #include "navigation/almanac_snapshot.h"
 #include "navigation/body_catalog.h"
+#include "navigation/precise_position_update.h"
 #include "navigation/sight_reduction.h"
 
 // Counts every allocation of the test program, so that one repaint's computation can be
@@ -110,6 +111,16 @@ TEST(PositionUpdate, RepaintComputationAllocatesNothing) {
   ComputePositions(catalog, CalendarDate{11, 2, 2030}, ClockTime{5, 6, 7});
   const long before = allocationCount.load();
   ComputePositions(catalog, CalendarDate{11, 2, 2030}, ClockTime{5, 6, 8});
+  ReduceSights(catalog, 42.0, 75.0);
+  EXPECT_EQ(allocationCount.load() - before, 0);
+}
+
+TEST(PositionUpdate, PreciseComputationAllocatesNothing) {
+  BodyCatalog catalog = BuildCatalog();
+  const PreciseInstant first{2462808.5, 0.2132, 2462808.5, 0.2140, 0.0, 69.184};
+  ComputePrecisePositions(catalog, first);
+  const long before = allocationCount.load();
+  ComputePrecisePositions(catalog, PreciseInstant{2462808.5, 0.2133, 2462808.5, 0.2141, 0.0, 69.184});
   ReduceSights(catalog, 42.0, 75.0);
   EXPECT_EQ(allocationCount.load() - before, 0);
 }

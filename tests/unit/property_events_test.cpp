@@ -8,10 +8,10 @@
 #include <cmath>
 #include <string>
 
-#include "ephemeris/sun_events.h"
 #include "ephemeris/moon_events.h"
+#include "ephemeris/sun_events.h"
 #include "foundations/dr_position.h"
-#include "foundations/event_times.h"
+#include "navigation/event_times.h"
 #include "property_random.h"
 
 namespace nocturna {

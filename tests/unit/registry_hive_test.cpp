@@ -1,6 +1,8 @@
 // The registry hive and the saved home position: the file's text, its atomic replacement under
 // failures, damaged files, and the read rules of the "lat" and "lon" values.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 
 #include "platform/home_position.h"
@@ -264,6 +267,46 @@ TEST_F(HiveFolder, DamagedFileIsReportedKeptAndSetAsideOnSave) {
   EXPECT_EQ(ReadHomePosition(path_).messages.size(), 1u);
   EXPECT_FALSE(SaveHomePosition(path_, {1.0, 1.0}).saved);
   EXPECT_TRUE(fs::is_directory(path_));
+}
+
+// A named pipe in the file's place answers at once as a damaged file (no writer ever comes), and
+// the next save keeps it aside like any damaged file.
+TEST_F(HiveFolder, ANamedPipeIsADamagedFileAndNeverBlocks) {
+  fs::create_directories(fs::path(path_).parent_path());
+  ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+  auto reading = std::async(std::launch::async, [&] { return ReadHomePosition(path_); });
+  if (reading.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+    ADD_FAILURE() << "reading the settings blocks on a named pipe";
+    ::close(::open(path_.c_str(), O_WRONLY | O_NONBLOCK));  // a writer comes and goes: the read ends
+  }
+  const HomePositionRead read = reading.get();
+  EXPECT_FALSE(read.found);
+  ASSERT_EQ(read.messages.size(), 1u);
+  EXPECT_NE(read.messages[0].text.find("is damaged (it is not a regular file)"), std::string::npos)
+      << read.messages[0].text;
+
+  ASSERT_TRUE(SaveHomePosition(path_, {5.0, 6.0}).saved);
+  EXPECT_TRUE(fs::is_fifo(path_ + ".damaged"));
+  EXPECT_EQ(ReadBack().latitude, 5.0);
+}
+
+// Saves killed between writing their temporary file and renaming it leave it behind; the next
+// save removes those, and only those: other files of a like name are someone else's.
+TEST_F(HiveFolder, TemporaryFilesOfKilledSavesGoAtTheNextSave) {
+  ASSERT_TRUE(SaveHomePosition(path_, {1.0, 2.0}).saved);
+  const std::string whole = FileText(path_);
+  WriteFile(path_ + ".a1B2c3", whole);
+  WriteFile(path_ + ".Zz9Yy8", whole.substr(0, 20));
+  WriteFile(path_ + ".000000", "");
+  WriteFile(path_ + ".backup", "my own notes");
+  WriteFile(path_ + ".old", whole);
+  ASSERT_EQ(StrayFiles(), 5);
+
+  ASSERT_TRUE(SaveHomePosition(path_, {3.0, 4.0}).saved);
+  EXPECT_EQ(StrayFiles(), 2);
+  EXPECT_EQ(FileText(path_ + ".backup"), "my own notes");
+  EXPECT_EQ(FileText(path_ + ".old"), whole);
+  EXPECT_EQ(ReadBack().latitude, 3.0);
 }
 
 TEST_F(HiveFolder, ValueReadRules) {

@@ -94,6 +94,7 @@ TEST(RtfReader, ShowsTextWithItsFormatting) {
       {"backslash before a line end is a paragraph", "{\\rtf1 a\\\nb}", "a|b"},
       {"escaped braces and backslash", R"({\rtf1 \{x\}\\})", "{x}\\"},
       {"Windows-1252 characters", R"({\rtf1 42\'b0 \'80\'e9\'9f})", "42\u00b0 \u20ac\u00e9\u0178"},
+      {"bytes Windows-1252 leaves undefined", R"({\rtf1 a\'81b\'9d})", "a\ufffdb\ufffd"},
       {"unicode with one fallback", R"({\rtf1 \u8364?x})", "\u20acx"},
       {"unicode with two fallback characters", R"({\rtf1\uc2 \u8364\'80\'80x})", "\u20acx"},
       {"unicode with no fallback", R"({\rtf1\uc0 \u233 x})", "\u00e9x"},

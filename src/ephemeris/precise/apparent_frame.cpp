@@ -20,6 +20,25 @@ ApparentPlace PlaceOfIntermediate(const ApparentFrame& frame, const double cirs[
   return place;
 }
 
+// Bias-precession-nutation IAU 2000B as the CIP's x, y, the CIO locator s and the equation of
+// the origins.
+struct CelestialPole {
+  double x = 0.0;
+  double y = 0.0;
+  double s = 0.0;
+  double equationOfOrigins = 0.0;
+};
+
+CelestialPole CelestialPoleOf(const PreciseInstant& instant) {
+  double rnpb[3][3];
+  eraPnm00b(instant.ttJd1, instant.ttJd2, rnpb);
+  CelestialPole pole;
+  eraBpn2xy(rnpb, &pole.x, &pole.y);
+  pole.s = eraS00(instant.ttJd1, instant.ttJd2, pole.x, pole.y);
+  pole.equationOfOrigins = eraEors(rnpb, pole.s);
+  return pole;
+}
+
 }  // namespace
 
 ApparentFrame MakeApparentFrame(const PreciseInstant& instant) {
@@ -29,15 +48,19 @@ ApparentFrame MakeApparentFrame(const PreciseInstant& instant) {
     frame.earthHeliocentric[0][axis] = earth.position[axis];
     frame.earthHeliocentric[1][axis] = earth.velocity[axis];
   }
-  double rnpb[3][3];
-  eraPnm00b(instant.ttJd1, instant.ttJd2, rnpb);
-  double x = 0.0;
-  double y = 0.0;
-  eraBpn2xy(rnpb, &x, &y);
-  const double s = eraS00(instant.ttJd1, instant.ttJd2, x, y);
-  eraApci(instant.ttJd1, instant.ttJd2, frame.earthHeliocentric, frame.earthHeliocentric[0], x, y,
-          s, &frame.astrom);
-  frame.equationOfOrigins = eraEors(rnpb, s);
+  const CelestialPole pole = CelestialPoleOf(instant);
+  eraApci(instant.ttJd1, instant.ttJd2, frame.earthHeliocentric, frame.earthHeliocentric[0],
+          pole.x, pole.y, pole.s, &frame.astrom);
+  frame.equationOfOrigins = pole.equationOfOrigins;
+  frame.earthRotationAngle = eraEra00(instant.ut1Jd1, instant.ut1Jd2);
+  return frame;
+}
+
+ApparentFrame MakeRotationFrame(const PreciseInstant& instant) {
+  ApparentFrame frame;
+  const CelestialPole pole = CelestialPoleOf(instant);
+  eraC2ixys(pole.x, pole.y, pole.s, frame.astrom.bpn);
+  frame.equationOfOrigins = pole.equationOfOrigins;
   frame.earthRotationAngle = eraEra00(instant.ut1Jd1, instant.ut1Jd2);
   return frame;
 }

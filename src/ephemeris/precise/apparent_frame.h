@@ -24,6 +24,11 @@ struct ApparentFrame {
 // at a tenth of the cost), the CIO locator eraS00, the Earth rotation angle at UT1.
 ApparentFrame MakeApparentFrame(const PreciseInstant& instant);
 
+// The frame's rotation alone (the celestial-to-intermediate matrix astrom.bpn, the equation of
+// the origins, the Earth rotation angle), without the Earth's state: enough for
+// GeometricPlaceOf and GhaAriesOf (the Moon's fast path), not for ApparentPlaceOf.
+ApparentFrame MakeRotationFrame(const PreciseInstant& instant);
+
 // An apparent place, true equator and equinox of date, all degrees.
 struct ApparentPlace {
   double rightAscension = 0.0;  // [0, 360), from the true equinox

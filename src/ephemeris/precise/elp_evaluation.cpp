@@ -37,8 +37,16 @@ double CenturiesOf(double ttJd1, double ttJd2) {
 
 }  // namespace
 
-double ElpDistanceKm(double ttJd1, double ttJd2) {
-  return EvaluateCoordinate(elpmpp02::kMoon.distance, CenturiesOf(ttJd1, ttJd2));
+double ElpLeadingDistanceKm(double ttJd1, double ttJd2) {
+  // The table keeps the published order, largest amplitude first.
+  constexpr int kLeadingTerms = 12;
+  static_assert(std::size(elpmpp02::kR0) > kLeadingTerms);
+  const double t = CenturiesOf(ttJd1, ttJd2);
+  double distance = 0.0;
+  for (int k = 0; k < kLeadingTerms; ++k) {
+    distance += elpmpp02::kR0[k].amplitude * std::sin(Polynomial(elpmpp02::kR0[k].phase, t));
+  }
+  return distance;
 }
 
 GeocentricMoon EvaluateElp(double ttJd1, double ttJd2) {

@@ -10,7 +10,9 @@ struct GeocentricMoon {
 };
 GeocentricMoon EvaluateElp(double ttJd1, double ttJd2);
 
-// The Moon's geocentric distance alone (kilometres) at the TT Julian date: the distance series.
-double ElpDistanceKm(double ttJd1, double ttJd2);
+// The Moon's geocentric distance (kilometres) at the TT Julian date from the twelve largest
+// terms of the distance series alone: within a few hundred kilometres, enough for the light
+// time (1 ms of it moves the Moon 0.0006").
+double ElpLeadingDistanceKm(double ttJd1, double ttJd2);
 
 }  // namespace nocturna

@@ -17,7 +17,7 @@ ApparentMoon ApparentMoonOf(const ApparentFrame& frame, const PreciseInstant& in
   // The Moon where it was one light time (about 1.3 s) ago; the Earth's own motion over that
   // time and the annual aberration cancel to first order, so no aberration is applied.
   const double lightTimeDays =
-      ElpDistanceKm(instant.ttJd1, instant.ttJd2) / kLightKmPerSecond / kSecondsPerDay;
+      ElpLeadingDistanceKm(instant.ttJd1, instant.ttJd2) / kLightKmPerSecond / kSecondsPerDay;
   const GeocentricMoon geometric = EvaluateElp(instant.ttJd1, instant.ttJd2 - lightTimeDays);
   ApparentMoon moon;
   moon.distanceKm = geometric.distanceKm;

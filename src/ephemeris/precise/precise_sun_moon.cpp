@@ -21,7 +21,7 @@ PreciseBodyPlace PreciseSunPlace(const PreciseInstant& instant) {
 }
 
 PreciseBodyPlace PreciseMoonPlace(const PreciseInstant& instant) {
-  const ApparentMoon moon = ApparentMoonOf(MakeApparentFrame(instant), instant);
+  const ApparentMoon moon = ApparentMoonOf(MakeRotationFrame(instant), instant);
   PreciseBodyPlace place;
   place.gha = moon.place.gha;
   place.declination = moon.place.declination;

@@ -4,6 +4,8 @@
 
 namespace nocturna {
 
+// Each: the body's heliocentric series (J2000 ecliptic and equinox; radians and au), to be
+// evaluated with EvaluateVsop at a TT date.
 const VsopBody& Vsop87bEarth();
 const VsopBody& Vsop87bVenus();
 const VsopBody& Vsop87bMars();

@@ -15,20 +15,31 @@ struct CoordinateValue {
   double rate;  // per millennium
 };
 
+// The rate (for the aberration and the light time) takes only the leading terms of each
+// series: the rest move it by well under 1e-6 au/day, 0.001" of aberration, and a cosine alone
+// costs two thirds of a sine and cosine.
+constexpr int kRateTerms = 40;
+
 CoordinateValue EvaluateCoordinate(const VsopCoordinate& coordinate, double tau) {
   double value = 0.0;
   double rate = 0.0;
-  double tauPower = 1.0;  // tau^n
+  double tauPower = 1.0;      // tau^n
   double tauPowerRate = 0.0;  // n tau^(n-1)
   for (int power = 0; power < 6; ++power) {
     const VsopSeries& series = coordinate.powers[power];
     double sum = 0.0;
     double sumRate = 0.0;
-    for (int k = 0; k < series.count; ++k) {
+    const int rateTerms = series.count < kRateTerms ? series.count : kRateTerms;
+    int k = 0;
+    for (; k < rateTerms; ++k) {
       const VsopTerm& term = series.terms[k];
       const double argument = term.phase + term.frequency * tau;
       sum += term.amplitude * std::cos(argument);
       sumRate -= term.amplitude * term.frequency * std::sin(argument);
+    }
+    for (; k < series.count; ++k) {
+      const VsopTerm& term = series.terms[k];
+      sum += term.amplitude * std::cos(term.phase + term.frequency * tau);
     }
     value += tauPower * sum;
     rate += tauPower * sumRate + tauPowerRate * sum;

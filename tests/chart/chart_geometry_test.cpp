@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "ui/chart_geometry.h"
+#include "chart/chart_geometry.h"
 
 namespace nocturna {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/chart_compute.h"
+#include "chart/chart_compute.h"
 
 #include "foundations/text_forms.h"
 
@@ -24,10 +24,19 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
 
   if (clockUniversalTime) {
     // Animating: the moment follows the clock, the day's events stay with zoneTime.
-    pass.moment = AlmanacMomentOf(*clockUniversalTime - observer.zoneDescription / 24.0,
+    pass.moment = AlmanacMomentOf(ZoneTimeOf(*clockUniversalTime, observer.zoneDescription),
                                   observer.zoneDescription);
   }
   ComputeMomentPositions(catalog, pass.moment.utDate, pass.moment.utClock, position);
+  return pass;
+}
+
+ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events) {
+  ChartPass pass;
+  pass.moment = AlmanacMomentOf(observer.zoneTime, observer.zoneDescription);
+  pass.eventTexts = FormatEventTimes(events, observer.zoneDescription);
+  pass.latitudeText = FormatLatitude(observer.drPosition.latitude);
+  pass.longitudeText = FormatLongitude(observer.drPosition.longitude);
   return pass;
 }
 

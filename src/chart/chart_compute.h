@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "foundations/event_times.h"
+#include "chart/observer_state.h"
 #include "navigation/almanac_snapshot.h"
 #include "navigation/body_catalog.h"
-#include "ui/observer_state.h"
+#include "navigation/event_times.h"
 
 namespace nocturna {
 
@@ -21,11 +21,19 @@ struct ChartPass {
   bool dailyRun = false;      // true when the day's events were computed in this pass
 };
 
-// One pass for the observer. clockUniversalTime is the computer clock's UT (days), given while
-// the chart animates (staticTime false); the moment then follows it, while the day's events
-// keep following zoneTime. Writes lastPosition and lastZoneTime.
+// One pass for the observer: runs the day's events into `events` (UT hours) when the zone date
+// or the DR position changed since the last pass, then brings every body of the catalog to the
+// moment (gha, hc and zn in degrees for the DR position). clockUniversalTime is the computer
+// clock's UT (days since 1899-12-30), given while the chart animates (staticTime false); the
+// moment then follows it, while the day's events keep following zoneTime. Writes lastPosition
+// and lastZoneTime.
 ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
                            SunEventsRecord& events,
                            std::optional<DateTime> clockUniversalTime);
+
+// The texts a print shows for the observer's zone time (the pickers' time, never the
+// animation's clock): the moment, the day's event times (UT hours in `events`) in zone time and
+// the DR position. Computes no astronomy and changes nothing.
+ChartPass PrintedPass(const ObserverState& observer, const SunEventsRecord& events);
 
 }  // namespace nocturna

@@ -1,7 +1,7 @@
 // Jumps of the zone time to the day's Sun events, and the three explanations.
 #include <gtest/gtest.h>
 
-#include "ui/event_navigation.h"
+#include "chart/event_navigation.h"
 
 namespace nocturna {
 namespace {

@@ -1,7 +1,7 @@
 // The data block's texts and layout.
 #include <gtest/gtest.h>
 
-#include "ui/data_block.h"
+#include "chart/data_block.h"
 
 namespace nocturna {
 namespace {

@@ -4,14 +4,15 @@
 // finds what is drawn there, rotated or mirrored; no visibility test is made.
 #include <vector>
 
+#include "chart/chart_geometry.h"
 #include "navigation/body_catalog.h"
 #include "platform/message_presenter.h"
-#include "ui/chart_geometry.h"
 
 namespace nocturna {
 
 // Catalog positions 1..63 whose symbol box holds the pixel (px, py), edges included, in catalog
-// order. The catalog holds the results of the last paint; px, py are the paint box's pixels.
+// order. The catalog holds the results of the last paint (hc, zn in degrees); px, py are the
+// pixels of the target the geometry describes; the signs are the chart's rotation and mirror.
 std::vector<int> BodiesAt(const BodyCatalog& catalog, const ChartGeometry& geometry,
                           int rotateSign, int flipSign, int px, int py);
 

@@ -1,4 +1,4 @@
-#include "ui/event_navigation.h"
+#include "chart/event_navigation.h"
 
 #include "ephemeris/body_ephemeris.h"
 

@@ -1,4 +1,4 @@
-#include "ui/chart_picking.h"
+#include "chart/chart_picking.h"
 
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"

@@ -1,4 +1,4 @@
-#include "foundations/event_times.h"
+#include "navigation/event_times.h"
 
 #include "foundations/text_forms.h"
 

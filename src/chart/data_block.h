@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_compute.h"
 #include "navigation/body_catalog.h"
-#include "ui/chart_compute.h"
 
 namespace nocturna {
 
@@ -55,7 +55,10 @@ struct DataBlockForm {
   const char* eveningHeading = "";
 };
 
-// The values from what the pass left in the catalog, its records and the events record.
+// The values from what the pass left in the catalog, its records and the events record: the
+// moment's zone and UT texts, the DR position, and the Sun's and the Moon's almanac values
+// (GHA, declination, semidiameter; the events in zone time for zoneDescription hours, west
+// positive). Texts are Windows-1252.
 DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
                                   const BodyCatalog& catalog, const SunEventsRecord& events);
 
@@ -63,7 +66,12 @@ DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
 // page's alike (values of the Sun and the Moon 14 units right, headings in the label column).
 std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& values, const DataBlockForm& form);
 
-// The window's data block, lines 0 to 32.
+// The window's data block, lines 0 to 32: the moment's values 7 units right, the latitude 10.5
+// and the longitude 9, with the Sun's amplitude and the prime-vertical crossings.
 std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values);
+
+// The printed page's data block: the moment and the position 10 units right, no amplitude and
+// no prime-vertical crossings, so the Moon and the events stand a line higher.
+std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values);
 
 }  // namespace nocturna

@@ -1,4 +1,4 @@
-#include "ui/chart_geometry.h"
+#include "chart/chart_geometry.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "ui/position_field.h"
+#include "chart/position_field.h"
 
 #include <cstddef>
 

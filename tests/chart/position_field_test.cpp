@@ -1,7 +1,7 @@
 // Reading the masked position fields: clamping, corrections in place, hemispheres, non-numbers.
 #include <gtest/gtest.h>
 
-#include "ui/position_field.h"
+#include "chart/position_field.h"
 
 namespace nocturna {
 namespace {

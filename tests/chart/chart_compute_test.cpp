@@ -2,7 +2,7 @@
 // moment of the clock while animating.
 #include <gtest/gtest.h>
 
-#include "ui/chart_compute.h"
+#include "chart/chart_compute.h"
 
 namespace nocturna {
 namespace {

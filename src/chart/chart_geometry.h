@@ -15,7 +15,9 @@ struct ChartPosition {
   double symbolSize = 0.0;
 };
 
-// Catalog position k (0..63) from hc, zn (degrees) and magnitude. With both signs +1 north is
+// Catalog position k (0..63) from its hc (computed altitude, degrees), zn (true azimuth,
+// degrees from north through east) and magnitude, as the last reduction for the DR position
+// left them: the zenith distance (90 - hc) / 90 along the azimuth. With both signs +1 north is
 // up and east to the right; rotateSign -1 turns the chart through 180 degrees, flipSign -1
 // mirrors it left to right.
 ChartPosition ChartPoint(const BodyCatalog& catalog, int k, int rotateSign, int flipSign);
@@ -29,22 +31,26 @@ struct ChartGeometry {
   double symbolScale = 0.0;  // half-size of a symbol per unit of symbol size
 };
 
-// The window's chart: W x H paint box, symbols scaled by the window's client width.
-// Diameter H - 10, centre (W / 2, H div 2).
+// The window's chart in the paint box's pixels: a width x height box, symbols scaled by the
+// window's client width (0.00125 pixel per pixel of it). Diameter height - 10, centre
+// (width / 2, height div 2).
 ChartGeometry ScreenChartGeometry(int width, int height, int clientWidth);
 
-// A symbol's box in pixels; both edges belong to it.
+// A symbol's box in the target's pixels; both edges belong to it.
 struct SymbolBox {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
-  double halfSize = 0.0;
+  double halfSize = 0.0;  // pixels
 };
 
+// The box of a body's symbol at its chart position: centred on the position scaled by the
+// horizon radius, half-size symbolSize x symbolScale, each edge truncated toward zero.
 SymbolBox BodySymbolBox(const ChartGeometry& geometry, const ChartPosition& position);
 
-// The sky by the Sun's computed altitude (degrees).
+// The sky by the Sun's computed altitude (degrees): day from -0.8 up, civil twilight above -6,
+// nautical twilight above -12, night below.
 enum class SkyState { Day, CivilTwilight, NauticalTwilight, Night };
 SkyState SkyStateOf(double sunAltitude);
 
@@ -55,18 +61,20 @@ struct VisibilityLimits {
   double maximumMagnitude = 3.5;
 };
 
-// All bodies, or the "Bright" filter.
+// All bodies (0 to 90 degrees, magnitude 3.5 or brighter), or the "Bright" filter (15 to 75
+// degrees, magnitude 1.5 or brighter).
 VisibilityLimits VisibilityLimitsFor(bool brightOnly);
 
-// Whether body k (1..63) is drawn under the limits; from the Sun on the minimum altitude is
-// -0.8 degrees (the Sun's upper limb with refraction).
+// Whether body k (1..63) is drawn under the limits, by its hc (degrees) and magnitude; from the
+// Sun on (Sun, Moon and planets) the minimum altitude is -0.8 degrees (the Sun's upper limb
+// with refraction).
 bool BodyShown(const BodyCatalog& catalog, int k, const VisibilityLimits& limits);
 
 // The azimuth label of spoke i (0..35, ten degrees each clockwise from the top) as a multiple
 // of ten degrees, following the rotation and the mirror.
 int AzimuthLabelIndex(int spoke, int rotateSign, int flipSign);
 
-// "N", "E", "S" or "W" for a label index that is a multiple of nine.
+// "N", "E", "S" or "W" for a label index that is a multiple of nine (0, 9, 18, 27 or 36).
 char CardinalLetter(int labelIndex);
 
 }  // namespace nocturna

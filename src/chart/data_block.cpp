@@ -1,4 +1,4 @@
-#include "ui/data_block.h"
+#include "chart/data_block.h"
 
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
@@ -18,6 +18,15 @@ constexpr DataBlockForm kScreenForm{.timeColumn = 7.0,
                                     .primeVertical = true,
                                     .morningHeading = "Nautical    Civil     Sunrise     PVC",
                                     .eveningHeading = "Sunset      Civil    Nautical     PVC"};
+// The page: the moment and the position 10 units right, no amplitude and no prime-vertical
+// crossings.
+constexpr DataBlockForm kPageForm{.timeColumn = 10.0,
+                                  .latitudeColumn = 10.0,
+                                  .longitudeColumn = 10.0,
+                                  .amplitude = false,
+                                  .primeVertical = false,
+                                  .morningHeading = "Nautical    Civil     Sunrise",
+                                  .eveningHeading = "Sunset      Civil   Nautical"};
 }  // namespace
 
 DataBlockValues DataBlockValuesOf(const ChartPass& pass, int zoneDescription,
@@ -95,6 +104,10 @@ std::vector<DataBlockLine> DataBlockLines(const DataBlockValues& v, const DataBl
 
 std::vector<DataBlockLine> ScreenDataBlockLines(const DataBlockValues& values) {
   return DataBlockLines(values, kScreenForm);
+}
+
+std::vector<DataBlockLine> PrintedDataBlockLines(const DataBlockValues& values) {
+  return DataBlockLines(values, kPageForm);
 }
 
 }  // namespace nocturna

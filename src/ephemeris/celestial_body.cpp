@@ -1,4 +1,4 @@
-#include "navigation/celestial_body.h"
+#include "ephemeris/celestial_body.h"
 
 #include <algorithm>
 #include <cstring>

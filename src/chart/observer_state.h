@@ -1,13 +1,21 @@
 #pragma once
 // The main window's record of the observer: zone time, UT, zone description, DR position and
-// the chart's flags. Every computation of a chart reads it; the window's handlers keep
-// universalTime = zoneTime + zoneDescription / 24 days.
+// the chart's flags. Every computation of a chart reads it. Times change only through the
+// three setters, which keep universalTime = zoneTime + zoneDescription / 24 days.
 #include <cstdint>
 
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 
 namespace nocturna {
+
+// Zone time (days since 1899-12-30 00:00) of a UT moment (same days) in the zone of
+// zoneDescription whole hours, west positive: ZT = UT - ZD / 24.
+DateTime ZoneTimeOf(DateTime universalTime, int zoneDescription);
+
+// UT (days since 1899-12-30 00:00) of a zone time (same days) with zoneDescription whole hours,
+// west positive: UT = ZT + ZD / 24.
+DateTime UniversalTimeOf(DateTime zoneTime, int zoneDescription);
 
 struct ObserverState {
   DateTime zoneTime = 0.0;          // zone date and time the chart shows when not animating
@@ -24,6 +32,13 @@ struct ObserverState {
   std::int32_t dataFontSize = 10;  // points
   std::int32_t animationTicks = 0;
   std::int32_t daylightHours = 0;  // 1 when the clock's zone was in daylight-saving time
+
+  // A new zone time (days); UT follows it in the present zone.
+  void SetZoneTime(DateTime newZoneTime);
+  // A new UT (days); the zone time follows it in the present zone.
+  void SetUniversalTime(DateTime newUniversalTime);
+  // A new zone description (whole hours, west positive); UT stays, the zone time moves.
+  void SetZoneDescription(int newZoneDescription);
 };
 
 }  // namespace nocturna

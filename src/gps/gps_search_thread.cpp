@@ -1,0 +1,48 @@
+#include "gps/gps_search_thread.h"
+
+#include "gps/gps_port.h"
+
+namespace nocturna {
+namespace {
+
+// Keeps the search's boxes for the window thread; they all have an OK button only.
+class KeptMessages : public MessagePresenter {
+ public:
+  explicit KeptMessages(std::vector<Message>& kept) : kept_(kept) {}
+  MessageAnswer Show(const Message& message) override {
+    kept_.push_back(message);
+    return message.defaultAnswer;
+  }
+
+ private:
+  std::vector<Message>& kept_;
+};
+
+}  // namespace
+
+GpsSearchThread::GpsSearchThread(SerialDeviceResolver resolver,
+                                 std::function<void(const std::string& portName)> probing)
+    : resolver_(std::move(resolver)), probing_(std::move(probing)) {}
+
+GpsSearchThread::~GpsSearchThread() {
+  Cancel();
+  wait();
+}
+
+void GpsSearchThread::Cancel() { cancel_.Cancel(); }
+
+GpsSearchOutcome GpsSearchThread::TakeOutcome() { return std::move(outcome_); }
+
+void GpsSearchThread::run() {
+  if (!cancel_.Ready()) {  // a search that could not be cancelled must not begin
+    outcome_.problem = cancel_.Problem();
+    return;
+  }
+  KeptMessages presenter(outcome_.messages);
+  GpsOpening opening = GPSPort::OpenGps(presenter, resolver_, GpsSearchHooks{&cancel_, probing_});
+  outcome_.port = std::move(opening.port);
+  outcome_.problem = opening.result.Describe();
+  outcome_.cancelled = cancel_.Cancelled();
+}
+
+}  // namespace nocturna
