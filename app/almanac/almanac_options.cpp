@@ -53,7 +53,7 @@ bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
          name == "--pdf" || name == "--width" || name == "--height" || name == "--sort" ||
-         name == "--from" || name == "--days";
+         IsStarFinderValueOption(name) || name == "--from" || name == "--days";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -65,6 +65,7 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 
 // Reads the value of option `name` into `options`; returns a message on failure.
 std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  if (IsStarFinderValueOption(name)) return ApplyStarFinderOption(name, value, options.finder);
   if (name == "--date" || name == "--zone-date") {
     const bool ut = name == "--date";
     const auto date = ParseIsoDate(value);
@@ -164,7 +165,8 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     return std::string(name) + " takes no value";
   }
   if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
-      name == "--bright") {
+      name == "--bright" || name == "--star-finder" || name == "--morning" ||
+      name == "--evening" || name == "--precise") {
     return std::string(name) + " takes no value";
   }
   return "unknown option " + Quoted(name) + " (see --help)";
@@ -262,6 +264,14 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
       (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
       continue;
     }
+    if (arg == "--star-finder" || arg == "--precise") {
+      (arg == "--precise" ? outcome.options.precise : outcome.options.finder.wanted) = true;
+      continue;
+    }
+    if (arg == "--morning" || arg == "--evening") {
+      outcome.options.finder.twilight = arg == "--morning" ? Twilight::morning : Twilight::evening;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0) {
       outcome.error = "unexpected argument " + Quoted(arg) + " (see --help)";
       return outcome;
@@ -311,14 +321,21 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   if (chart.imageFile.empty() && chart.sized) {
     outcome.error = "--width and --height size the chart image: give --chart";
   }
+  if (options.finder.wanted && (tables.Wanted() || chart.Wanted())) {
+    outcome.error = "--star-finder prints the star finder; it does not go with --visible-bodies, "
+                    "--almanac-page, --chart or --pdf";
+  }
+  if (const std::string finder = StarFinderOptionsError(options.finder); !finder.empty()) {
+    outcome.error = finder;
+  }
   const PassagePagesOptions& pages = options.pages;
   if ((pages.from || pages.days) && !pages.wanted) {
     outcome.error = "--from and --days choose the passage of the almanac pages: give --almanac-pages";
   }
-  if (pages.wanted && (tables.Wanted() || !chart.imageFile.empty() || chart.rotate || chart.flip ||
+  if (pages.wanted && (tables.Wanted() || options.finder.wanted || !chart.imageFile.empty() || chart.rotate || chart.flip ||
                        chart.bright || chart.sized)) {
     outcome.error = "--almanac-pages writes the daily pages (as text, --json or --pdf); it does not "
-                    "go with the chart's or the tables' options";
+                    "go with the chart's, the tables' or the star finder's options";
   }
   if (pages.wanted && (options.utDate || options.utTime || options.zoneDate || options.zoneTime ||
                        options.zoneDescription)) {

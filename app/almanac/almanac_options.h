@@ -7,6 +7,7 @@
 
 #include "ephemeris/astro_moment.h"
 #include "foundations/dr_position.h"
+#include "star_finder_options.h"
 
 namespace nocturna {
 
@@ -62,6 +63,8 @@ struct AlmanacOptions {
   DrPosition position{42.0, 75.0};       // degrees, north and WEST positive
   ChartPictureOptions chart;
   TablePageOptions tables;
+  StarFinderOptions finder;  // --star-finder and its settings
+  bool precise = false;      // --precise: the precise ephemeris
   PassagePagesOptions pages;
 };
 

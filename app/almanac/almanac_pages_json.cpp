@@ -1,15 +1,11 @@
 // The JSON form of a passage's pages: the values the sheets print, for checks and scripts.
 #include "almanac_pages_report.h"
 #include "almanacpages/page_dates.h"
-#include "foundations/printf_text.h"
+#include "json_members.h"
 #include "json_writer.h"
 
 namespace nocturna {
 namespace {
-
-std::string IsoDate(const CalendarDate& date) {
-  return PrintfText("%04d-%02d-%02d", date.year, date.month, date.day);
-}
 
 void OptionalInteger(JsonWriter& json, const char* key, const std::optional<int>& value) {
   json.Key(key);

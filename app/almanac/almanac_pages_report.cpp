@@ -4,7 +4,7 @@
 
 #include "almanacpages/opening_sheets.h"
 #include "almanacpages/page_dates.h"
-#include "utf8_text.h"
+#include "foundations/windows1252.h"
 #if NOCTURNA_ALMANAC_PICTURES
 #include "almanac_pages_pdf.h"
 #endif

@@ -76,6 +76,30 @@ Output:
                       SHA/GHA, 2 Zn or declination, 3 magnitude (by text, so
                       negative magnitudes come after positive ones)
 
+Star finder:
+  --star-finder       instead of the page, the best bodies to shoot in the
+                      zone date's twilights at the DR: stars and planets in
+                      the altitude band and bright enough, the set with the
+                      least HDOP (sqrt of the trace of the position block of
+                      (AtA)^-1, rows cos Zn, sin Zn, 1: the position with an
+                      unknown error common to all sights), ties to the
+                      brighter set; each body's Hc, Zn, Hs (the sextant
+                      altitude to preset) and magnitude, in shooting order
+                      (east first); the DR is that of the moment given
+  --morning, --evening  one twilight only (default: both); morning is
+                      nautical to civil twilight, evening civil to nautical
+  --at "YYYY-MM-DD HH:MM:SS"  the zone moment to use instead of the middle
+                      of the twilight
+  --band LOW-HIGH     the Hc band in degrees (default 15-70)
+  --mag M             the magnitude limit, this or brighter (default 2.5)
+  --count N           bodies in the set, 3 to 6 (default 3)
+  --ic MIN            index correction, minutes of arc added to the sextant
+                      reading (default 0)
+  --eye M             height of eye in metres, 0 to 100 (default 0)
+  --course DEG, --speed KN  carry the DR from the moment given to the
+                      twilight (true course, 0 to 60 knots; default: no way)
+  --precise           the precise ephemeris
+
 Almanac pages for a passage:
   --almanac-pages     instead of the almanac of a moment, the daily pages of the
                       Nautical Almanac's layout for a passage, three Greenwich
@@ -95,7 +119,8 @@ Almanac pages for a passage:
   --json              the same values as one JSON object: angles in whole
                       tenths of a minute of arc, times in whole minutes, the
                       equation of time in seconds, an event that does not
-                      happen as aboveAllDay, belowAllDay or twilightAllNight
+                      happen as aboveAllDay, belowAllDay, twilightAllNight
+                      or notThisDay (a Moon event falling on the next day)
 
 Receiver check:
   --nmea-replay LOG   feed a recorded NMEA 0183 log through the same burst

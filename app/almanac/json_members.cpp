@@ -1,6 +1,16 @@
 #include "json_members.h"
 
+#include "foundations/printf_text.h"
+
 namespace nocturna {
+
+std::string IsoDate(const CalendarDate& date) {
+  return PrintfText("%04d-%02d-%02d", date.year, date.month, date.day);
+}
+
+std::string IsoTime(const ClockTime& clock) {
+  return PrintfText("%02d:%02d:%02d", clock.hour, clock.minute, clock.second);
+}
 
 void PlaceMembers(JsonWriter& json, const BodyCatalog& catalog, int k) {
   json.Key("sha");

@@ -1,13 +1,20 @@
 #pragma once
 // The JSON members the reports write alike for one body of the catalog (k its index) and for
 // the rows of a table page.
+#include <string>
 #include <vector>
+
+#include "ephemeris/astro_moment.h"
 
 #include "json_writer.h"
 #include "navigation/body_catalog.h"
 #include "navigation/table_rows.h"
 
 namespace nocturna {
+
+// "YYYY-MM-DD" and "HH:MM:SS", as the JSON reports write dates and clock times.
+std::string IsoDate(const CalendarDate& date);
+std::string IsoTime(const ClockTime& clock);
 
 // "sha", "gha" and "declination", degrees.
 void PlaceMembers(JsonWriter& json, const BodyCatalog& catalog, int k);

@@ -1,6 +1,5 @@
 #include "json_report.h"
 
-#include "foundations/printf_text.h"
 #include "json_members.h"
 #include "json_writer.h"
 #include "navigation/event_times.h"
@@ -9,14 +8,6 @@
 
 namespace nocturna {
 namespace {
-
-std::string IsoDate(const CalendarDate& date) {
-  return PrintfText("%04d-%02d-%02d", date.year, date.month, date.day);
-}
-
-std::string IsoTime(const ClockTime& clock) {
-  return PrintfText("%02d:%02d:%02d", clock.hour, clock.minute, clock.second);
-}
 
 // A UT-hour field that may hold an event sentinel; a real time may be negative (the morning
 // prime-vertical crossing at east longitudes).

@@ -18,6 +18,7 @@
 #include "navigation/almanac_snapshot.h"
 #include "planet_report.h"
 #include "platform/system_clock.h"
+#include "star_finder_report.h"
 #include "star_report.h"
 #include "sun_moon_report.h"
 #include "visible_bodies_report.h"
@@ -99,7 +100,9 @@ int Run(const std::vector<std::string>& args) {
     if (options.chart.Wanted()) return WritePictures(options, moment);
     const AlmanacSnapshot snapshot =
         TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
-    if (options.tables.Wanted()) {
+    if (options.finder.wanted) {
+      page = StarFinderPage(options, moment);
+    } else if (options.tables.Wanted()) {
       page = TablePages(snapshot, options);
     } else {
       page = options.json ? JsonReport(snapshot) : TextPage(snapshot);

@@ -6,6 +6,7 @@
 
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
+#include "chart/chart_rings.h"
 
 namespace nocturna {
 
@@ -32,6 +33,7 @@ struct ObserverState {
   std::int32_t dataFontSize = 10;  // points
   std::int32_t animationTicks = 0;
   std::int32_t daylightHours = 0;  // 1 when the clock's zone was in daylight-saving time
+  ChartRings rings;  // bodies ringed for an open tool window (the star finder)
 
   // A new zone time (days); UT follows it in the present zone.
   void SetZoneTime(DateTime newZoneTime);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "ui/chart_ring_drawing.h"
 #include "ui/latin1_text.h"
 
 namespace nocturna {
@@ -230,6 +231,7 @@ void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverSta
   DrawAltitudeCircles(painter, geometry);
   DrawAzimuthSpokes(painter, geometry, observer.rotateSign, observer.flipSign, style);
   DrawBodies(painter, geometry, observer, catalog, colours, style);
+  DrawChartRings(painter, geometry, observer, catalog, style);
   painter.restore();
 }
 

@@ -117,6 +117,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectSetMenu();
   ConnectPrint();
   ConnectLists();
+  ConnectStarFinder();
   ConnectMemory();
   ConnectAnimation();
   ConnectPicking();
@@ -247,6 +248,8 @@ void TForm1::BuildButtonBar(QWidget* parent) {
   c.brightButton->setCheckable(true);
   c.printButton =
       MakeBarButton(bar, "PrintBtn", QStringLiteral("Print"), QStringLiteral("Print sky chart."), 952);
+  c.starFinderButton = MakeBarButton(bar, "StarFinderButton", QStringLiteral("Finder"),
+                                     QStringLiteral("Stars to shoot at twilight"), 1024);
 }
 
 void TForm1::BuildMenus() {
@@ -272,6 +275,7 @@ void TForm1::BuildMenus() {
   c.reset = AddItem(action, "Reset1", QStringLiteral("Reset"));
   c.rotateNs = AddItem(action, "RotateNS1", QStringLiteral("Rotate N-S"));
   c.flipEw = AddItem(action, "FlipEW1", QStringLiteral("Flip E-W"));
+  c.starFinder = AddItem(action, "StarFinder1", QStringLiteral("Star &Finder..."));
 
   QMenu* set = bar->addMenu(QStringLiteral("Set"));
   c.now = AddItem(set, "Now1", QStringLiteral("Now"));

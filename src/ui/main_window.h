@@ -79,6 +79,7 @@ struct MainWindowControls {
   QPushButton* flipEwButton = nullptr;
   QPushButton* brightButton = nullptr;
   QPushButton* printButton = nullptr;
+  QPushButton* starFinderButton = nullptr;
   // Chart and decorations.
   SkyPaintBox* skyPaintBox = nullptr;
   QLabel* logo = nullptr;
@@ -95,6 +96,7 @@ struct MainWindowControls {
   QAction* reset = nullptr;
   QAction* rotateNs = nullptr;
   QAction* flipEw = nullptr;
+  QAction* starFinder = nullptr;
   QAction* now = nullptr;
   QAction* sunrise = nullptr;
   QAction* amCivTwi = nullptr;
@@ -216,6 +218,8 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void HcZnButtonClick();
   void ViewButtonClick();
   void AlmanacButtonClick();
+  // "Finder" and "Star &Finder..." (Ctrl+F): opens the star finder, or brings it to the front.
+  void StarFinderClick();
 
   // The Help menu: "&Search for Help On..." (and "&Contents") open the help topics dialog,
   // "&About..." the about box.
@@ -251,6 +255,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ConnectSetMenu();
   void ConnectPrint();
   void ConnectLists();
+  void ConnectStarFinder();
   void ShowTableWindow(QDialog& window);
   void ConnectMemory();
   void ConnectAnimation();

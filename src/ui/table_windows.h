@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "ui/almanac_form.h"
+#include "ui/star_finder_window.h"
 #include "ui/star_list_form.h"
 #include "ui/window_printing.h"
 
@@ -13,6 +14,7 @@ namespace nocturna {
 struct TableWindows {
   StarListSettings starList;
   AlmanacSettings almanac;
+  StarFinderWindowSettings starFinder;
   // Shows a table window until it closes; empty: modally (QDialog::exec).
   std::function<void(QDialog&)> showModal;
   // Chooses the printer for the windows' "Print" buttons; empty: the print dialog.

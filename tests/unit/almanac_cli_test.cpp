@@ -288,4 +288,64 @@ TEST(AlmanacCli, HelpExplainsTheOptions) {
   }
 }
 
+TEST(AlmanacCli, StarFinderRefusesUnusableSettingsPlainly) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* named;
+  };
+  const Case cases[] = {
+      {{"--star-finder", "--band", "70-15"}, "highest altitude must be above the lowest"},
+      {{"--star-finder", "--band", "15"}, "--band '15'"},
+      {{"--star-finder", "--count", "2"}, "--count '2'"},
+      {{"--star-finder", "--mag", "bright"}, "--mag 'bright'"},
+      {{"--star-finder", "--eye", "150"}, "height of eye must be from 0 to 100 metres"},
+      {{"--star-finder", "--ic", "1e9"}, "--ic '1e9'"},
+      {{"--star-finder", "--speed", "61"}, "speed must be from 0 to 60 knots"},
+      {{"--star-finder", "--course", "361"}, "course must be from 0 to 360 degrees"},
+      {{"--star-finder", "--at", "2026-03-20"}, "--at '2026-03-20'"},
+      {{"--evening"}, "give --star-finder"},
+      {{"--star-finder", "--visible-bodies"}, "does not go with"},
+  };
+  for (const Case& c : cases) {
+    const RunResult run = RunAlmanac(c.args);
+    EXPECT_EQ(run.exitCode, 2) << c.args.back();
+    EXPECT_TRUE(run.out.empty()) << c.args.back() << " printed: " << run.out;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.args.back() << " said: " << run.err;
+  }
+}
+
+TEST(AlmanacCli, StarFinderTextAndJsonShowTheSameSet) {
+  const std::vector<std::string> args = {"--zone-date", "2026-03-20", "--star-finder",
+                                         "--evening",   "--count",    "4",
+                                         "--eye",       "12"};
+  const RunResult text = RunAlmanac(args);
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  std::vector<std::string> jsonArgs = args;
+  jsonArgs.push_back("--json");
+  const RunResult json = RunAlmanac(jsonArgs);
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_NE(text.out.find("Evening twilight"), std::string::npos) << text.out;
+  EXPECT_EQ(text.out.find("Morning twilight"), std::string::npos) << text.out;
+  EXPECT_NE(json.out.find("\"twilight\":\"evening\""), std::string::npos);
+  const double dop = JsonNumber(json.out, "dop");
+  EXPECT_GT(dop, 0.99);  // four bodies can do no better than 2/sqrt(4)
+  char setLine[64];
+  std::snprintf(setLine, sizeof setLine, "Best set of 4: HDOP %.2f", dop);
+  EXPECT_NE(text.out.find(setLine), std::string::npos) << text.out;
+  // Each body once in each, in the same order, with its order number; Hs above Hc by dip and
+  // refraction.
+  std::size_t at = json.out.find("\"bodies\":");
+  std::size_t lastInText = 0;
+  for (int order = 1; order <= 4; ++order) {
+    at = json.out.find("\"name\":\"", at) + 8;
+    const std::string name = json.out.substr(at, json.out.find('"', at) - at);
+    const std::size_t inText = text.out.find("  " + name + " ");
+    EXPECT_GT(inText, lastInText) << name;
+    lastInText = inText;
+    EXPECT_EQ(JsonNumber(json.out, "order", at), order) << name;
+    EXPECT_GT(JsonNumber(json.out, "hs", at) - JsonNumber(json.out, "hc", at), 6.1 / 60) << name;
+  }
+  EXPECT_EQ(json.out.find("\"name\":", at), std::string::npos) << "more than four bodies";
+}
+
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
       {{"--almanac-pages", "--from", "2099-12-30", "--days", "3"}, "the passage must lie in the years 1901 to 2099"},
       {{"--from", "2026-12-10"}, "give --almanac-pages"},
       {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
-      {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's or the tables' options"},
+      {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's, the tables' or the star finder's options"},
       {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
   };
   for (const Case& c : cases) {

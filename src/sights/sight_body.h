@@ -1,0 +1,23 @@
+#pragma once
+// Which catalog body a sight is of, and its disc at the moment of the sight.
+#include <optional>
+#include <string_view>
+
+#include "navigation/body_catalog.h"
+#include "sights/sight_corrections.h"
+
+namespace nocturna {
+
+// The catalog position (1..63: stars, planets, Sun, Moon) of a body named as the program
+// spells it, letters in either case; nothing for Aries or an unknown name.
+std::optional<int> FindSightBody(std::string_view name);
+
+// True for the Sun and the Moon, whose limbs are observed.
+bool BodyHasLimbs(int bodyIndex);
+
+// The disc of the body at position bodyIndex for the moment the catalog was last brought to:
+// the Sun's and Moon's semi-diameters and horizontal parallaxes, the planets' parallax from
+// their distance (their semi-diameters are too small to observe), nothing for a star.
+BodyDisc DiscOf(const BodyCatalog& catalog, int bodyIndex, Limb limb);
+
+}  // namespace nocturna

@@ -1,0 +1,45 @@
+#pragma once
+// The texts of a sight's fields, as typed in a cell or written in the sight log: read with
+// the limits a real observation keeps to, and written back so that they read the same.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "foundations/date_time.h"
+#include "sights/sight_corrections.h"
+
+namespace nocturna {
+
+// Limits of the typed values.
+inline constexpr double kLowestSextantAltitude = -5.0;   // degrees
+inline constexpr double kHighestSextantAltitude = 90.0;  // degrees
+inline constexpr double kLargestIndexCorrection = 60.0;  // minutes of arc, either sign
+inline constexpr double kHighestEye = 500.0;             // metres
+inline constexpr double kLowestTemperature = -60.0;      // degC
+inline constexpr double kHighestTemperature = 60.0;      // degC
+inline constexpr double kLowestPressure = 850.0;         // hPa
+inline constexpr double kHighestPressure = 1100.0;       // hPa
+
+// A decimal number (optional sign, digits, optional fraction), nothing else.
+std::optional<double> ParseDecimal(std::string_view text);
+
+// A sextant altitude in degrees from degrees and minutes ("34°12.3'" with the degree sign in
+// UTF-8 or Windows-1252, "34 12.3") or decimal degrees ("34.205"); minutes below 60; within
+// kLowestSextantAltitude..kHighestSextantAltitude.
+std::optional<double> ParseSextantAltitude(std::string_view text);
+
+// "YYYY-MM-DD HH:MM:SS" (or with 'T' between, or without the seconds) of a real moment in
+// 1901..2099, as days since 1899-12-30.
+std::optional<DateTime> ParseUtcMoment(std::string_view text);
+
+// "L" lower, "U" upper, "" centre (either case).
+std::optional<Limb> ParseLimb(std::string_view text);
+
+// Hs as the log writes it: degrees and minutes to 0.01', "34 12.30" ("-0 30.00" below 0).
+std::string FormatSextantAltitude(double degrees);
+// "YYYY-MM-DD HH:MM:SS", to the nearest second.
+std::string FormatUtcMoment(DateTime utc);
+// "L", "U" or "".
+std::string FormatLimb(Limb limb);
+
+}  // namespace nocturna

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "sights/sight_fields.h"
+#include "sights/sight_log_csv.h"
+
+namespace nocturna {
+namespace {
+
+TEST(SightFields, SextantAltitudeForms) {
+  struct Case { const char* text; std::optional<double> degrees; };
+  const Case cases[] = {
+      {"34\xC2\xB0" "12.3'", 34.205}, {"34\xB0" "12.3'", 34.205}, {"34 12.3", 34.205},
+      {"34.205", 34.205},            {" 0 30 ", 0.5},             {"-0 30.0", -0.5},
+      {"34 60.0", std::nullopt},     {"34.5 10", std::nullopt},   {"91", std::nullopt},
+      {"-6", std::nullopt},          {"", std::nullopt},          {"34x", std::nullopt},
+      {"nan", std::nullopt},         {"1e2", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto got = ParseSextantAltitude(c.text);
+    ASSERT_EQ(got.has_value(), c.degrees.has_value()) << c.text;
+    if (got) {
+      EXPECT_NEAR(*got, *c.degrees, 1e-12) << c.text;
+    }
+  }
+  EXPECT_EQ(FormatSextantAltitude(34.205), "34 12.30");
+  EXPECT_EQ(FormatSextantAltitude(-0.5), "-0 30.00");
+  EXPECT_EQ(FormatSextantAltitude(9.99999999), "10 00.00");
+  EXPECT_FALSE(ParseUtcMoment("2026-02-29 10:00:00"));
+  EXPECT_FALSE(ParseUtcMoment("2026-12-09 24:00:00"));
+  EXPECT_EQ(FormatUtcMoment(*ParseUtcMoment("2024-02-29T23:59:59")), "2024-02-29 23:59:59");
+}
+
+TEST(SightLog, ReadsColumnsInAnyOrderAndWritesThemBack) {
+  const char* text =
+      "# evening stars\n"
+      "body,utc,hs,ic,eye,limb\r\n"
+      "kochub,2026-12-09 16:05:12,45 12.3,-1.2,3.5,\n"
+      "\n"
+      "Moon,2026-12-09 16:09:40,12.5,0,2.0,U\n";
+  const SightLogParse parse = ParseSightLog(text);
+  ASSERT_FALSE(parse.error) << parse.error->Message();
+  ASSERT_EQ(parse.sights.size(), 2u);
+  EXPECT_EQ(parse.sights[0].body, "Kochub");
+  EXPECT_NEAR(parse.sights[0].hsDegrees, 45.205, 1e-12);
+  EXPECT_EQ(parse.sights[0].conditions.temperatureCelsius, 10.0);
+  EXPECT_EQ(parse.sights[0].conditions.pressureHectopascals, 1010.0);
+  EXPECT_EQ(parse.sights[1].limb, Limb::upper);
+  const SightLogParse again = ParseSightLog(FormatSightLog(parse.sights));
+  ASSERT_FALSE(again.error);
+  ASSERT_EQ(again.sights.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(again.sights[i].body, parse.sights[i].body);
+    EXPECT_NEAR(again.sights[i].utc, parse.sights[i].utc, 1e-9);
+    EXPECT_NEAR(again.sights[i].hsDegrees, parse.sights[i].hsDegrees, 1e-9);
+    EXPECT_EQ(again.sights[i].conditions.indexCorrectionMinutes,
+              parse.sights[i].conditions.indexCorrectionMinutes);
+  }
+}
+
+TEST(SightLog, BadLogsNameTheLineAndColumn) {
+  const std::string header = "utc,body,limb,hs,ic,eye,temp,pressure\n";
+  const std::string good = "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,10,1010\n";
+  struct Case { std::string text; const char* message; };
+  const Case cases[] = {
+      {"", "line 1: the log is empty: it needs a header line naming the columns"},
+      {"utc,body,hs,ic\n", "line 1: the header lacks the column eye"},
+      {"utc,body,hs,ic,eye,colour\n", "line 1: the header names \"colour\", which is not a column"},
+      {"utc,body,hs,hs,ic,eye\n", "line 1: the header names \"hs\", which is named twice"},
+      {header + good + "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,10\n",
+       "line 3 (sight 2): 7 fields where the header names 8"},
+      {header + "2026-13-09 16:05:12,Sun,L,12 34.5,0,3,10,1010\n", "line 2 (sight 1), column utc:"},
+      {header + good + "2026-12-09 16:05:12,Vulcan,,12 34.5,0,3,10,1010\n",
+       "line 3 (sight 2), column body: \"Vulcan\""},
+      {header + "2026-12-09 16:05:12,Sirius,L,12 34.5,0,3,10,1010\n",
+       "line 2 (sight 1), column limb: only the Sun and the Moon"},
+      {header + "2026-12-09 16:05:12,Sun,X,12 34.5,0,3,10,1010\n", "column limb: \"X\""},
+      {header + "2026-12-09 16:05:12,Sun,L,12 74.5,0,3,10,1010\n", "column hs: \"12 74.5\""},
+      {header + "2026-12-09 16:05:12,Sun,L,12 34.5,,3,10,1010\n", "column ic: \"\" is not"},
+      {header + "2026-12-09 16:05:12,Sun,L,12 34.5,0,-3,10,1010\n", "column eye:"},
+      {header + "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,100,1010\n", "column temp:"},
+      {header + "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,10,10100\n", "column pressure:"},
+  };
+  for (const Case& c : cases) {
+    const SightLogParse parse = ParseSightLog(c.text);
+    ASSERT_TRUE(parse.error) << c.text;
+    EXPECT_NE(parse.error->Message().find(c.message), std::string::npos)
+        << "expected " << c.message << "\ngot " << parse.error->Message();
+  }
+}
+
+}  // namespace
+}  // namespace nocturna
