@@ -4,7 +4,6 @@
 
 #include "almanacpages/opening_sheets.h"
 #include "almanacpages/page_dates.h"
-#include "foundations/windows1252.h"
 #if NOCTURNA_ALMANAC_PICTURES
 #include "almanac_pages_pdf.h"
 #endif
@@ -28,10 +27,9 @@ int WriteOut(const std::string& text) {
 
 std::string AlmanacPagesText(const AlmanacPassage& passage) {
   std::string text;
-  const auto utf8 = [](const std::string& windows1252) { return Windows1252ToUtf8(windows1252); };
   for (const Sheet& sheet : PassageSheets(passage)) {
     if (!text.empty()) text += "\f\n";
-    text += SheetText(sheet, utf8);
+    text += SheetText(sheet);
   }
   return text;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "foundations/windows1252.h"
+
 namespace nocturna {
 namespace {
 
@@ -51,7 +53,7 @@ void SheetWriter::ColumnRule(int column, int fromLine, int toLine) {
   sheet_.columnRules.push_back(SheetColumnRule{column, fromLine, toLine});
 }
 
-std::string SheetText(const Sheet& sheet, const std::function<std::string(const std::string&)>& utf8Of) {
+std::string SheetText(const Sheet& sheet) {
   std::string text;
   for (const SheetLine& line : sheet.lines) {
     std::vector<SheetCell> cells = line.cells;
@@ -64,7 +66,7 @@ std::string SheetText(const Sheet& sheet, const std::function<std::string(const 
       row.append(gap, ' ');
       width += gap;
       if (cell.symbol == SheetSymbol::none) {
-        row += utf8Of(cell.text);
+        row += Windows1252ToUtf8(cell.text);
         width += static_cast<int>(cell.text.size());
       } else {
         row += SheetSymbolUtf8(cell.symbol);

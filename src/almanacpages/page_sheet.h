@@ -2,7 +2,6 @@
 // A page of the passage as a grid of fixed-width character cells: the lines of text (Windows-1252),
 // the symbols of days without an event, and the rules. The command line writes it as text; the
 // printed pages draw the same grid in a fixed-width font, so both show the same figures.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,8 +73,7 @@ class SheetWriter {
   Sheet sheet_;
 };
 
-// The sheet as UTF-8 text lines, the symbols included; utf8Of converts a cell's Windows-1252 text.
-std::string SheetText(const Sheet& sheet,
-                      const std::function<std::string(const std::string&)>& utf8Of);
+// The sheet as UTF-8 text lines, the symbols included.
+std::string SheetText(const Sheet& sheet);
 
 }  // namespace nocturna

@@ -59,10 +59,10 @@ TEST(AlmanacPagesSheets, FiguresStayInsideThePageAndClearOfEachOther) {
 
 TEST(AlmanacPagesSheets, TextFormShowsTheSymbolsInTheirColumns) {
   SheetWriter writer(12);
-  writer.Line().Put(0, "N72").PutSymbol(6, SheetSymbol::openSquare);
+  writer.Line().Put(0, "N72\xB0").PutSymbol(6, SheetSymbol::openSquare);
   writer.Line().Put(0, "S60").PutSymbol(4, SheetSymbol::twilightAllNight).PutSymbol(10, SheetSymbol::filledSquare);
-  const std::string text = SheetText(writer.Take(), [](const std::string& t) { return t; });
-  EXPECT_EQ(text, "N72   \u25A1\nS60 ////  \u25A0\n");
+  const std::string text = SheetText(writer.Take());
+  EXPECT_EQ(text, "N72\u00B0  \u25A1\nS60 ////  \u25A0\n");
 }
 
 }  // namespace
