@@ -4,8 +4,9 @@
 #   cmake -DSOURCE_DIR=<src> [-DQT_CORE_DIR=<QtCore include folder>] -P cmake/CheckLayers.cmake
 #
 # foundations < ephemeris < navigation < chart are the Qt-free core (sights and then the star
-# finder sit on navigation beside chart); platform (POSIX) uses the core and the sight log's
-# format; gps uses the core, platform and QtCore; ui uses everything. A header included without a
+# finder sit on navigation beside chart, and almanacpages, the daily pages' values and sheets,
+# on the core); platform (POSIX) uses the core and the sight log's format; gps uses the core,
+# platform and QtCore; ui uses everything. A header included without a
 # folder is the including file's neighbour. Prints every offending include and fails when any.
 cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
@@ -19,16 +20,17 @@ set(allowed_navigation ${core})
 set(allowed_chart ${core} chart)
 set(allowed_sights ${core} sights)
 set(allowed_starfinder ${core} sights starfinder)
+set(allowed_almanacpages ${core} almanacpages)
 set(allowed_platform ${core} sights platform)
 set(allowed_gps ${core} platform gps)
-set(allowed_ui ${core} chart sights starfinder platform gps ui)
+set(allowed_ui ${core} chart sights starfinder almanacpages platform gps ui)
 # Single headers a layer may use from a sibling: the chart's picking says what the message box
 # shows in the platform's plain message record (a struct and enums, no system call).
 set(allowed_headers_chart platform/message_presenter.h)
-set(qt_free foundations ephemeris navigation chart sights starfinder platform)
+set(qt_free foundations ephemeris navigation chart sights starfinder almanacpages platform)
 
 set(failures 0)
-foreach(layer foundations ephemeris navigation chart sights starfinder platform gps ui)
+foreach(layer foundations ephemeris navigation chart sights starfinder almanacpages platform gps ui)
   file(GLOB_RECURSE files ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp)
   foreach(file ${files})
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include")

@@ -55,7 +55,8 @@ bool TakesValue(std::string_view name) {
   return name == "--date" || name == "--time" || name == "--lat" || name == "--lon" ||
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
          name == "--pdf" || name == "--width" || name == "--height" || name == "--sort" ||
-         name == "--dut1" || IsStarFinderValueOption(name);
+         name == "--dut1" || IsStarFinderValueOption(name) || name == "--from" ||
+         name == "--days";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -155,13 +156,30 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     options.ephemeris.dut1Seconds = negative ? -*seconds : *seconds;
     return {};
   }
+  if (name == "--from") {
+    const auto date = ParseIsoDate(value);
+    if (!date) {
+      return "--from " + Quoted(value) + ": expected the first Greenwich date YYYY-MM-DD in the years " +
+             std::to_string(kFirstAlmanacYear) + " to " + std::to_string(kLastAlmanacYear);
+    }
+    options.pages.from = date;
+    return {};
+  }
+  if (name == "--days") {
+    const auto days = ParseFixedDigits(value, value.size());
+    if (value.empty() || value.size() > 3 || !days || *days < 1 || *days > 366) {
+      return "--days " + Quoted(value) + ": expected a whole number of days from 1 to 366";
+    }
+    options.pages.days = days;
+    return {};
+  }
   if (name == "--visible-bodies" || name == "--almanac-page" || name == "--decimal" ||
-      name == "--gha" || name == "--precise") {
+      name == "--gha" || name == "--precise" || name == "--almanac-pages") {
     return std::string(name) + " takes no value";
   }
   if (name == "--json" || name == "--help" || name == "--rotate" || name == "--flip" ||
       name == "--bright" || name == "--star-finder" || name == "--morning" ||
-      name == "--evening" || name == "--precise") {
+      name == "--evening") {
     return std::string(name) + " takes no value";
   }
   return "unknown option " + Quoted(name) + " (see --help)";
@@ -254,6 +272,10 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
                                  : tables.gha) = true;
       continue;
     }
+    if (arg == "--almanac-pages") {
+      outcome.options.pages.wanted = true;
+      continue;
+    }
     if (arg == "--rotate" || arg == "--flip" || arg == "--bright") {
       ChartPictureOptions& chart = outcome.options.chart;
       (arg == "--rotate" ? chart.rotate : arg == "--flip" ? chart.flip : chart.bright) = true;
@@ -328,6 +350,19 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
   }
   if (const std::string finder = StarFinderOptionsError(options.finder); !finder.empty()) {
     outcome.error = finder;
+  }
+  const PassagePagesOptions& pages = options.pages;
+  if ((pages.from || pages.days) && !pages.wanted) {
+    outcome.error = "--from and --days choose the passage of the almanac pages: give --almanac-pages";
+  }
+  if (pages.wanted && (tables.Wanted() || options.finder.wanted || !chart.imageFile.empty() || chart.rotate || chart.flip ||
+                       chart.bright || chart.sized)) {
+    outcome.error = "--almanac-pages writes the daily pages (as text, --json or --pdf); it does not "
+                    "go with the chart's, the tables' or the star finder's options";
+  }
+  if (pages.wanted && (options.utDate || options.utTime || options.zoneDate || options.zoneTime ||
+                       options.zoneDescription)) {
+    outcome.error = "--almanac-pages takes its Greenwich dates from --from and --days, not a moment";
   }
   return outcome;
 }

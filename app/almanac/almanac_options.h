@@ -46,6 +46,13 @@ struct TablePageOptions {
   bool Wanted() const { return visibleBodies || almanacPage; }
 };
 
+// The daily pages of a passage (--almanac-pages): as text, JSON (--json) or a PDF (--pdf).
+struct PassagePagesOptions {
+  bool wanted = false;               // --almanac-pages
+  std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
+  std::optional<int> days;           // --days, 1..366 (default 9)
+};
+
 struct AlmanacOptions {
   bool help = false;
   bool json = false;                     // --json
@@ -59,6 +66,7 @@ struct AlmanacOptions {
   TablePageOptions tables;
   StarFinderOptions finder;   // --star-finder and its settings
   EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
+  PassagePagesOptions pages;  // --almanac-pages and its passage
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

@@ -45,7 +45,8 @@ void ReportQtFailures(QtMsgType type, const QMessageLogContext&, const QString& 
 // The table windows' documents that --visible-bodies and --almanac-page ask for, in that order.
 std::vector<TableDocument> TableDocuments(const AlmanacOptions& options, const MomentOutcome& moment) {
   const AlmanacSnapshot snapshot =
-      TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
+      TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position,
+                          options.ephemeris);
   std::vector<TableDocument> documents;
   if (options.tables.visibleBodies) {
     documents.push_back(VisibleBodiesDocument(VisibleBodiesFor(snapshot, options.tables)));
@@ -58,7 +59,7 @@ std::vector<TableDocument> TableDocuments(const AlmanacOptions& options, const M
 
 }  // namespace
 
-std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
+std::string WithOffscreenGui(const std::function<std::string()>& draw) {
   // Pictures need fonts and a paint engine but no screen: always the offscreen platform, so
   // the result does not depend on a display (or its resolution) being there.
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -68,7 +69,14 @@ std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcom
   char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
   InstallFontSubstitutes();
+  return draw();
+}
 
+std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
+  return WithOffscreenGui([&] { return DrawChartPictures(options, moment); });
+}
+
+std::string DrawChartPictures(const AlmanacOptions& options, const MomentOutcome& moment) {
   if (options.tables.Wanted()) return WriteTablePdf(options.chart.pdfFile, TableDocuments(options, moment));
   ObserverState observer = ObserverOf(options, moment);
   BodyCatalog catalog = BuildCatalog();

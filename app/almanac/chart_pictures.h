@@ -1,6 +1,7 @@
 #pragma once
 // The chart as pictures, drawn headless by the window's own drawing and printing code: the
 // window's chart (data block and sky) as a PNG image and the printed page as a PDF file.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,13 @@
 #include "navigation/body_catalog.h"
 
 namespace nocturna {
+
+// Runs `draw` with a headless GUI application (fonts and a paint engine, no screen) and returns
+// what it returns; Qt's own notes are kept off the user's terminal, its failures told.
+std::string WithOffscreenGui(const std::function<std::string()>& draw);
+
+// The chart pictures the options ask for, inside WithOffscreenGui.
+std::string DrawChartPictures(const AlmanacOptions& options, const MomentOutcome& moment);
 
 // Computes the chart of the moment and position and writes the files the options ask for;
 // with --visible-bodies or --almanac-page, --pdf writes those tables' documents instead.

@@ -115,6 +115,28 @@ Star finder:
                       twilight (true course, 0 to 60 knots; default: no way)
   --precise           the precise ephemeris
 
+Almanac pages for a passage:
+  --almanac-pages     instead of the almanac of a moment, the daily pages of the
+                      Nautical Almanac's layout for a passage, three Greenwich
+                      days to an opening: hourly GHA Aries, the four planets'
+                      GHA and Dec with v and d, the stars' SHA and Dec; the
+                      Sun's GHA and Dec with d and SD, the Moon's GHA, v, Dec,
+                      d and HP; twilights, sunrise, sunset, moonrise and
+                      moonset at the latitudes 72N to 60S in local mean time;
+                      equation of time, meridian passages, the Moon's age and
+                      phase; a title page states the ephemeris, Delta T and
+                      DUT1. As text (a form feed between pages), or:
+  --from YYYY-MM-DD   the first Greenwich date (default: today's UT date)
+  --days N            the passage's days, 1 to 366 (default 9); the last
+                      opening is completed to three days
+  --pdf FILE.pdf      the pages as a PDF: a title page and two portrait US
+                      Letter pages per opening
+  --json              the same values as one JSON object: angles in whole
+                      tenths of a minute of arc, times in whole minutes, the
+                      equation of time in seconds, an event that does not
+                      happen as aboveAllDay, belowAllDay, twilightAllNight
+                      or notThisDay (a Moon event falling on the next day)
+
 Receiver check:
   --nmea-replay LOG   feed a recorded NMEA 0183 log through the same burst
                       reading, parsing and position step as a receiver on a

@@ -6,6 +6,7 @@
 #include "almanac_moment.h"
 #include "almanac_options.h"
 #include "almanac_page_report.h"
+#include "almanac_pages_report.h"
 #if NOCTURNA_ALMANAC_PICTURES
 #include "chart_pictures.h"
 #endif
@@ -101,6 +102,7 @@ int Run(const std::vector<std::string>& args) {
   const OptionsOutcome parsed = ParseAlmanacOptions(args);
   if (!parsed.error.empty()) return Fail(parsed.error);
   const AlmanacOptions& options = parsed.options;
+  if (options.pages.wanted && !options.help) return RunAlmanacPages(options, PosixSystemClock().ReadUtc());
   std::string page;
   if (options.help) {
     page = AlmanacHelpText();

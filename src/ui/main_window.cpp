@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -267,6 +268,9 @@ void TForm1::BuildMenus() {
   c.savePosition = AddItem(file, "SavePosition", QStringLiteral("&Save"));
   file->addSeparator();
   c.print = AddItem(file, "Print1", QStringLiteral("&Print..."));
+  QAction* pages = AddItem(file, "PrintAlmanacPages1", QStringLiteral("Print Almanac Pa&ges..."));
+  pages->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+  connect(pages, &QAction::triggered, this, &TForm1::PrintAlmanacPagesClick);
   file->addSeparator();
   c.exit = AddItem(file, "Exit1", QStringLiteral("E&xit"));
 

@@ -217,6 +217,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
 
   // "Print": the chart on one landscape page, from what the last paint computed.
   void PrintClick();
+  void PrintAlmanacPagesClick();  // File > Print Almanac Pages...: the pages of a passage
 
   // The table windows: "Hc-Zn" and "&Open List" open the visible-bodies list, "Almanac" and
   // "Open Almanac" the almanac; closing either resets the animation's tick count.

@@ -5,6 +5,7 @@
 
 #include "ui/chart_printing.h"
 #include "ui/main_window.h"
+#include "ui/window_printing.h"
 
 namespace nocturna {
 

@@ -181,9 +181,13 @@ PlottingSheetView::PlottingSheetView(const SightLogReduction& reduction, const D
   setMinimumSize(640, 560);
 }
 
+void PlottingSheetView::Draw(QPainter& painter, int width, int height) const {
+  DrawPlottingSheet(painter, width, height, reduction_, dr_, fixTime_, run_);
+}
+
 void PlottingSheetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawPlottingSheet(painter, width(), height(), reduction_, dr_, fixTime_, run_);
+  Draw(painter, width(), height());
 }
 
 TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr,
@@ -212,6 +216,10 @@ TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const
   connect(close, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TPlottingSheetForm::PrintBtnClick() { PrintWindow(*sheet_, choosePrinter_, presenter_); }
+void TPlottingSheetForm::PrintBtnClick() {
+  PrintDrawing(*this, true, [this](QPainter& painter, QPagedPaintDevice& page) {
+    sheet_->Draw(painter, page.width(), page.height());
+  }, choosePrinter_, presenter_);
+}
 
 }  // namespace nocturna

@@ -29,6 +29,10 @@ class PlottingSheetView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
 
+ public:
+  // The sheet over width x height pixels of any painter (the window, a printed page).
+  void Draw(QPainter& painter, int width, int height) const;
+
  private:
   const SightLogReduction& reduction_;
   DrPosition dr_;

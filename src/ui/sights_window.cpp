@@ -11,8 +11,10 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
+#include "chart/table_document.h"
 #include "foundations/text_forms.h"
 #include "navigation/body_catalog.h"
 #include "platform/sight_log_file.h"
@@ -21,6 +23,7 @@
 #include "sights/sight_texts.h"
 #include "ui/latin1_text.h"
 #include "ui/plotting_sheet.h"
+#include "ui/window_printing.h"
 
 namespace nocturna {
 using namespace sight_columns;
@@ -467,7 +470,32 @@ void TSightsForm::SaveAsButtonClick() {
   if (!path.empty()) SaveTo(path);
 }
 
-void TSightsForm::PrintButtonClick() { PrintWindow(*this, services_.choosePrinter, *services_.presenter); }
+void TSightsForm::PrintButtonClick() {
+  // The sight form on paper: every row and column of the table, then the fix.
+  TableDocument document;
+  document.title = ToLatin1(windowTitle());
+  DocumentTable sights;
+  const int columns = table_->columnCount();
+  for (int column = 0; column < columns; ++column) {
+    const QTableWidgetItem* header = table_->horizontalHeaderItem(column);
+    sights.columns.push_back({header ? ToLatin1(header->text()) : std::string(),
+                              120.0 / std::max(1, columns), column > 0});
+  }
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    std::vector<std::string>& cells = sights.rows.emplace_back();
+    for (int column = 0; column < columns; ++column) {
+      const QTableWidgetItem* item = table_->item(row, column);
+      QString text = item ? item->text() : QString();
+      if (auto* field = qobject_cast<QComboBox*>(table_->cellWidget(row, column))) {
+        text = field->currentText();
+      }
+      cells.push_back(ToLatin1(text));
+    }
+  }
+  document.tables.push_back(std::move(sights));
+  if (!fixLabel_->text().isEmpty()) document.headingLines.push_back(ToLatin1(fixLabel_->text()));
+  PrintDocument(document, *this, services_.choosePrinter, *services_.presenter);
+}
 
 void TSightsForm::closeEvent(QCloseEvent* event) {
   if (modified_ && services_.presenter &&

@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "chart/table_document.h"
+#include "platform/message_presenter.h"
+#include "ui/print_pages.h"
 
 class QPrinter;
 class QWidget;
@@ -23,5 +25,14 @@ bool ChoosePrinterInDialog(QPrinter& printer, QWidget* parent);
 // and says nothing; a printer or a file that fails is told.
 void PrintDocument(const TableDocument& document, QWidget& window, const PrinterChoice& choose,
                    MessagePresenter& presenter);
+
+// The "Print" button of a window that draws its own pages (portrait, or landscape when asked):
+// the same dialog, job name and failure message as PrintDocument.
+void PrintDrawing(QWidget& window, bool landscape, const PagePainter& paint,
+                  const PrinterChoice& choose, MessagePresenter& presenter);
+
+// The error message of a print the printer did not take: "<what> could not be printed on
+// <printer>." or, for a file, "<what> could not be written to <file>.".
+Message PrintFailure(const QPrinter& printer, const std::string& what);
 
 }  // namespace nocturna

@@ -1,0 +1,29 @@
+#pragma once
+// The daily pages on paper or in a PDF: each sheet of a passage drawn in a fixed-width font on
+// its own portrait page, with its rules, scaled to the page's printable area (US Letter and A4
+// alike).
+#include <vector>
+
+#include "almanacpages/page_sheet.h"
+
+class QPainter;
+class QPrinter;
+class QRectF;
+
+namespace nocturna {
+
+// The print job's name (and the PDF document's title).
+inline constexpr char kAlmanacPagesJobName[] = "Nocturna Almanac Pages";
+
+// The fixed-width face of the figures.
+inline constexpr char kAlmanacPagesFont[] = "DejaVu Sans Mono";
+
+// Draws the sheet into `area` (device pixels): one character column and one line each take an
+// equal share of it, the font as large as both allow, a title line a little larger.
+void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area);
+
+// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName. False when the printer
+// could not start the document or a page (an unwritable file, a printer gone).
+bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets);
+
+}  // namespace nocturna

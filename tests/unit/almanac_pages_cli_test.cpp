@@ -1,0 +1,106 @@
+// nocturna-almanac --almanac-pages: the text, JSON and PDF of a passage, and the arguments
+// refused with their messages.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/program_run.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+class AlmanacPagesCliTest : public ::testing::Test {
+ protected:
+  std::string Scratch(const std::string& name) const {
+    return ::testing::TempDir() + "pages_cli_" + std::to_string(getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
+  }
+
+  // Runs the almanac (arguments single-quoted, no quotes inside); keeps stdout and stderr.
+  int Run(const std::vector<std::string>& args) {
+    const std::string errPath = Scratch("err.txt");
+    std::string command = NOCTURNA_ALMANAC_BINARY;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    const nocturna::testing::ProgramRun run = nocturna::testing::RunCommand(command + " 2>" + errPath);
+    out = run.out;
+    err = ReadFile(errPath);
+    std::remove(errPath.c_str());
+    return run.exitCode;
+  }
+
+  std::string out;
+  std::string err;
+};
+
+TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "4"}), 0) << err;
+  EXPECT_EQ(Count(out, "\f"), 4) << "a title page and two pages for each of two openings";
+  EXPECT_NE(out.find("2026 DECEMBER 30, 31, 2027 JANUARY 1 (WED., THU., FRI.)"), std::string::npos);
+  EXPECT_NE(out.find("30 December 2026 to 2 January 2027"), std::string::npos);
+  EXPECT_NE(out.find("Sirius"), std::string::npos);
+
+  ASSERT_EQ(Run({"--almanac-pages", "--from=2026-12-30", "--days=4", "--json"}), 0) << err;
+  EXPECT_EQ(out.rfind("{\"from\":\"2026-12-30\",\"days\":4,\"ephemeris\":{\"asked\":\"precise\",\"kind\":\"precise\",\"at\":\"2026-12-30\",\"deltaTSeconds\":", 0), 0u) << out.substr(0, 160);
+  EXPECT_EQ(Count(out, "\"ariesMeridianPassageTenthsOfMinute\""), 2);
+  EXPECT_EQ(Count(out, "\"ghaAries\""), 2 * 72);
+  EXPECT_EQ(Count(out, "\"latitude\""), 2 * 4 * 31);
+}
+
+TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
+  const std::string pdf = Scratch("pages.pdf");
+  const int status = Run({"--almanac-pages", "--from", "2026-06-20", "--days", "7", "--pdf", pdf});
+  if (err.find("window library") != std::string::npos) GTEST_SKIP() << err;
+  ASSERT_EQ(status, 0) << err;
+  EXPECT_TRUE(out.empty());
+  const std::string file = ReadFile(pdf);
+  std::remove(pdf.c_str());
+  EXPECT_EQ(file.rfind("%PDF", 0), 0u);
+  EXPECT_EQ(Count(file, "/Type /Page\n") + Count(file, "/Type /Page\r") + Count(file, "/Type /Page>>") +
+                Count(file, "/Type /Page /"),
+            1 + 2 * 3);
+  EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
+}
+
+TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"--almanac-pages", "--days", "0"}, "--days '0': expected a whole number of days from 1 to 366"},
+      {{"--almanac-pages", "--days", "367"}, "--days '367': expected a whole number of days from 1 to 366"},
+      {{"--almanac-pages", "--days", "1e3"}, "--days '1e3'"},
+      {{"--almanac-pages", "--days", "99999999999999999999"}, "--days '99999999999999999999'"},
+      {{"--almanac-pages", "--from", "2026-02-30"}, "--from '2026-02-30': expected the first Greenwich date"},
+      {{"--almanac-pages", "--from", "2099-12-30", "--days", "3"}, "the passage must lie in the years 1901 to 2099"},
+      {{"--from", "2026-12-10"}, "give --almanac-pages"},
+      {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
+      {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's, the tables' or the star finder's options"},
+      {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), 2) << c.message;
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_TRUE(out.empty()) << c.message;
+  }
+}
+
+}  // namespace
