@@ -288,7 +288,7 @@ void TSightsForm::ShowRowResult(int row, const SightLine* line, const std::strin
   set(kParallaxColumn, c.parallaxMinutes == 0.0 ? "" : FormatCorrectionMinutes(c.parallaxMinutes));
   set(kHoColumn, FormatAltAz(c.observedAltitudeDegrees, true, 2));
   set(kHcColumn, FormatAltAz(line->hcDegrees, true, 2));
-  set(kZnColumn, FormatAltAz(line->znDegrees, false, 3));
+  set(sight_columns::kZnColumn, FormatAltAz(line->znDegrees, false, 3));
   set(kInterceptColumn, FormatIntercept(line->interceptMiles));
   set(kNoteColumn, reason.empty() ? CautionText(c.caution) : reason);
 }
