@@ -13,6 +13,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/saved_file_steps.h"
+
 namespace nocturna {
 
 namespace {
@@ -21,25 +23,6 @@ std::string SystemReason(int error) { return std::strerror(error); }
 
 std::string Failed(const std::string& step, const std::string& path, int error) {
   return step + " " + path + ": " + SystemReason(error);
-}
-
-std::string ParentFolder(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// Creates the folder and its missing parents, private to the user as XDG asks.
-bool MakeFolders(const std::string& folder, std::string& problem) {
-  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-      problem = Failed("cannot create the folder", part, errno);
-      return false;
-    }
-    if (slash == std::string::npos) return true;
-  }
 }
 
 // Writes every byte, through interrupted and short writes.
@@ -63,31 +46,6 @@ std::string SaveTarget(const std::string& path) {
   char resolved[PATH_MAX];
   if (::realpath(path.c_str(), resolved) == nullptr) return path;
   return resolved;
-}
-
-// Keeps the damaged file under a free ".damaged" name. A hard link leaves the file at its own
-// name until the new one replaces it, so no moment passes without a file; where links are not
-// possible the file is renamed.
-bool SetAside(const std::string& target, std::string& copy, std::string& problem) {
-  if (::access(target.c_str(), F_OK) != 0) return true;  // nothing to keep
-  for (int n = 1; n < 100; ++n) {
-    const std::string name = target + (n == 1 ? ".damaged" : ".damaged-" + std::to_string(n));
-    if (::link(target.c_str(), name.c_str()) == 0) {
-      copy = name;
-      return true;
-    }
-    if (errno == EEXIST) continue;
-    struct stat info{};
-    if (::lstat(name.c_str(), &info) == 0) continue;
-    if (::rename(target.c_str(), name.c_str()) == 0) {
-      copy = name;
-      return true;
-    }
-    problem = Failed("cannot keep the damaged file as", name, errno);
-    return false;
-  }
-  problem = "cannot keep the damaged file: too many damaged copies beside " + target;
-  return false;
 }
 
 // A save's temporary file is the target's name, a dot and mkstemp's six letters or digits.
