@@ -38,7 +38,7 @@ void TForm1::SightsButtonClick() {
     WritePositionTexts(FormatLatitude(fix.latitude), FormatLongitude(fix.longitude));
   };
   TSightsForm sights(observer_.drPosition, observer_.zoneDescription, observer_.universalTime,
-                     EphemerisChoice{},
+                     observer_.ephemeris,
                      std::move(services), this);
   ShowTableWindow(sights);
 }

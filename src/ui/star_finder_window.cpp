@@ -63,14 +63,13 @@ bool ReadNumber(const QLineEdit* field, const char* label, double& value,
 TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSettings& settings,
                                      std::function<void()> repaintChart,
                                      PrinterChoice choosePrinter, MessagePresenter& presenter,
-                                     QWidget* parent, EphemerisChoice ephemeris)
+                                     QWidget* parent)
     : QDialog(parent),
       observer_(observer),
       settings_(settings),
       repaintChart_(std::move(repaintChart)),
       choosePrinter_(std::move(choosePrinter)),
-      presenter_(presenter),
-      ephemeris_(ephemeris) {
+      presenter_(presenter) {
   setObjectName(QStringLiteral("StarFinderForm"));
   setWindowTitle(QStringLiteral("Star Finder"));
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -213,10 +212,10 @@ void TStarFinderWindow::FindBtnClick() {
   settings_ = read;
   const DeadReckoning dr{observer_.drPosition, observer_.zoneTime, read.courseDegrees,
                          read.speedKnots};
-  shown_ = FindStars(dr, observer_.zoneDescription, read.finder, ephemeris_);
+  shown_ = FindStars(dr, observer_.zoneDescription, read.finder, observer_.ephemeris);
   const StarFinderTexts texts = StarFinderTextsOf(shown_, read.finder);
   const char* ephemerisLine =
-      ephemeris_.kind == EphemerisKind::precise ? "Precise ephemeris" : "Standard ephemeris";
+      observer_.ephemeris.kind == EphemerisKind::precise ? "Precise ephemeris" : "Standard ephemeris";
   WriteHeadingLines(headingLines_, {{texts.windowLine, QColor(0, 0, 255)},
                                     {texts.momentLine, QColor(0, 0, 255)},
                                     {texts.positionLine, QColor(0, 128, 0)},

@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "chart/observer_state.h"
-#include "ephemeris/ephemeris_choice.h"
 #include "platform/message_presenter.h"
 #include "starfinder/star_finder.h"
 #include "ui/window_printing.h"
@@ -31,12 +30,11 @@ class TStarFinderWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the DR, zone time and zone description of `observer` and writes its rings;
+  // Reads the DR, zone time, zone description and ephemeris of `observer` and writes its rings;
   // repaintChart shows changed rings.
   TStarFinderWindow(ObserverState& observer, StarFinderWindowSettings& settings,
                     std::function<void()> repaintChart, PrinterChoice choosePrinter,
-                    MessagePresenter& presenter, QWidget* parent = nullptr,
-                    EphemerisChoice ephemeris = {});
+                    MessagePresenter& presenter, QWidget* parent = nullptr);
 
   // Reads the fields (a message for the first that cannot be used, nothing else changes), finds
   // the bodies for the chart's DR and zone date, shows them and rings them on the chart.
@@ -61,7 +59,6 @@ class TStarFinderWindow : public QDialog {
   std::function<void()> repaintChart_;
   PrinterChoice choosePrinter_;
   MessagePresenter& presenter_;
-  EphemerisChoice ephemeris_;
   StarFinderResult shown_;
   TableDocument printed_{"Star Finder", {}, {}};
   QRadioButton* morning_ = nullptr;
