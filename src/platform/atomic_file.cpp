@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/saved_file_steps.h"
+
 namespace nocturna {
 
 namespace {
@@ -20,31 +22,6 @@ struct Target {
 
 std::string Failed(const Target& target, int error) {
   return "cannot write " + target.what + " " + target.path + ": " + std::strerror(error);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-std::string FollowLink(const std::string& path) {
-  struct stat info{};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
-std::string ParentFolder(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // A device or a pipe takes the bytes as they come; O_NONBLOCK makes opening a pipe that nobody
@@ -72,7 +49,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
                                 const std::string& what) {
   const Target named{path, what};
   if (path.empty()) return "cannot write " + what + " without a file name";
-  const std::string target = FollowLink(path);
+  const std::string target = FileBehindLink(path);
   struct stat info{};
   const bool exists = ::stat(target.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return Failed(named, EISDIR);

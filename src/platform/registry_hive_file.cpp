@@ -25,29 +25,6 @@ std::string Failed(const std::string& step, const std::string& path, int error) 
   return step + " " + path + ": " + SystemReason(error);
 }
 
-// Writes every byte, through interrupted and short writes.
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// The file a save replaces: a symbolic link (a dotfile manager's, say) is followed, so that the
-// link stays and its target gets the new contents.
-std::string SaveTarget(const std::string& path) {
-  struct stat info{};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return path;
-  return resolved;
-}
-
 // A save's temporary file is the target's name, a dot and mkstemp's six letters or digits.
 bool IsTemporaryName(const std::string& name, const std::string& targetName) {
   constexpr std::size_t kRandomLetters = 6;
@@ -156,7 +133,7 @@ HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamage
     save.problem = "a key, a value name or a value cannot be kept in the settings file";
     return save;
   }
-  const std::string target = SaveTarget(path);
+  const std::string target = FileBehindLink(path);
   const std::string folder = ParentFolder(target);
   if (!MakeFolders(folder, save.problem)) return save;
   if (setAsideDamaged && !SetAside(target, save.damagedCopy, save.problem)) return save;
