@@ -3,29 +3,29 @@
 #include <string>
 #include <vector>
 
-#include "almanac_moment.h"
-#include "almanac_options.h"
-#include "almanac_page_report.h"
-#include "almanac_pages_report.h"
+#include "cli/almanac_moment.h"
+#include "cli/almanac_options.h"
+#include "moment/almanac_page_report.h"
+#include "pages/almanac_pages_report.h"
 #if NOCTURNA_ALMANAC_PICTURES
-#include "chart_pictures.h"
+#include "pictures/chart_pictures.h"
 #endif
-#include "ephemeris_report_text.h"
-#include "event_report.h"
+#include "moment/ephemeris_report_text.h"
+#include "moment/event_report.h"
 #include "foundations/windows1252.h"
-#include "help_text.h"
-#include "json_report.h"
-#include "moment_report.h"
+#include "cli/help_text.h"
+#include "moment/json_report.h"
+#include "moment/moment_report.h"
 #include "navigation/almanac_snapshot.h"
-#include "planet_report.h"
-#include "report_lines.h"
+#include "moment/planet_report.h"
+#include "cli/report_lines.h"
 #include "platform/system_clock.h"
-#include "star_finder_report.h"
-#include "standard_output.h"
-#include "star_report.h"
-#include "sun_moon_report.h"
-#include "visible_bodies_report.h"
-#include "visible_report.h"
+#include "star_finder/star_finder_report.h"
+#include "cli/standard_output.h"
+#include "moment/star_report.h"
+#include "moment/sun_moon_report.h"
+#include "moment/visible_bodies_report.h"
+#include "moment/visible_report.h"
 
 namespace nocturna {
 

@@ -18,12 +18,12 @@
 #include "platform/serial_device_resolver.h"
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
-#include "ui/application_look.h"
-#include "ui/image_file.h"
-#include "ui/chart_printing.h"
-#include "ui/current_universal_time.h"
-#include "ui/main_window.h"
-#include "ui/qt_message_presenter.h"
+#include "ui/main_window/application_look.h"
+#include "ui/printing/image_file.h"
+#include "ui/printing/chart_printing.h"
+#include "ui/main_window/current_universal_time.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/qt_message_presenter.h"
 
 namespace {
 

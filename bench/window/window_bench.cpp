@@ -20,8 +20,8 @@
 #include "navigation/body_catalog.h"
 #include "support/main_window_test_access.h"
 #include "support/window_services.h"
-#include "ui/main_window.h"
-#include "ui/sky_paint_box.h"
+#include "ui/main_window/main_window.h"
+#include "ui/chart_drawing/sky_paint_box.h"
 
 namespace nocturna {
 namespace {

@@ -3,7 +3,7 @@
 // record and the catalog to set a case up, the table windows' modal step, the GPS controller's
 // state, the animation's tick, its tick count, and a paint at once.
 #include "gps/gps_controller.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 namespace nocturna::testing {
 

@@ -7,7 +7,7 @@
 #include "platform/serial_device_resolver.h"
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
-#include "ui/main_window_services.h"
+#include "ui/main_window/main_window_services.h"
 
 namespace nocturna::testing {
 

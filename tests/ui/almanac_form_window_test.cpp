@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
-#include "ui/almanac_form.h"
-#include "ui/table_window_parts.h"
+#include "ui/tables/almanac_form.h"
+#include "ui/tables/table_window_parts.h"
 
 namespace nocturna {
 namespace {

@@ -18,8 +18,8 @@
 
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
-#include "ui/almanac_pages_form.h"
-#include "ui/main_window.h"
+#include "ui/almanac_pages/almanac_pages_form.h"
+#include "ui/main_window/main_window.h"
 
 namespace nocturna {
 namespace {

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "ui/chart_painter.h"
+#include "ui/chart_drawing/chart_painter.h"
 
 namespace nocturna {
 namespace {

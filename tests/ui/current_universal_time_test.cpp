@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-#include "ui/current_universal_time.h"
+#include "ui/main_window/current_universal_time.h"
 
 namespace nocturna {
 namespace {

@@ -24,7 +24,7 @@
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 namespace nocturna {
 namespace {

@@ -17,8 +17,8 @@
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
-#include "ui/main_window.h"
-#include "ui/sky_paint_box.h"
+#include "ui/main_window/main_window.h"
+#include "ui/chart_drawing/sky_paint_box.h"
 
 namespace nocturna {
 namespace {

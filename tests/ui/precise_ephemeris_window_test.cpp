@@ -10,7 +10,7 @@
 
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
 
 namespace nocturna {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/chart_printing.h"
+#include "ui/printing/chart_printing.h"
 
 namespace nocturna {
 namespace {

@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "foundations/angles.h"
-#include "ui/chart_painter.h"
-#include "ui/chart_printing.h"
+#include "ui/chart_drawing/chart_painter.h"
+#include "ui/printing/chart_printing.h"
 
 namespace nocturna {
 namespace {

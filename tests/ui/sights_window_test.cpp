@@ -22,10 +22,10 @@
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
-#include "ui/latin1_text.h"
-#include "ui/main_window.h"
-#include "ui/plotting_sheet.h"
-#include "ui/sights_window.h"
+#include "ui/main_window/latin1_text.h"
+#include "ui/main_window/main_window.h"
+#include "ui/sights/plotting_sheet.h"
+#include "ui/sights/sights_window.h"
 
 namespace nocturna {
 namespace {

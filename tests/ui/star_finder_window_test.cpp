@@ -19,9 +19,9 @@
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
 #include "ui/help/help_dialog.h"
-#include "ui/main_window.h"
-#include "ui/sky_paint_box.h"
-#include "ui/star_finder_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/chart_drawing/sky_paint_box.h"
+#include "ui/star_finder/star_finder_window.h"
 
 namespace nocturna {
 namespace {

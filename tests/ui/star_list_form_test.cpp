@@ -1,6 +1,6 @@
 // The visible-bodies window: its header and rows for a hand-set catalog, the degree-minute
 // toggle, sorting by column, printing, and opening it from the main window.
-#include "ui/star_list_form.h"
+#include "ui/tables/star_list_form.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "support/recording_presenter.h"
-#include "ui/table_window_parts.h"
+#include "ui/tables/table_window_parts.h"
 
 namespace nocturna {
 namespace {

@@ -1,0 +1,44 @@
+#include "ui/main_window/qt_message_presenter.h"
+
+#include <QMessageBox>
+
+#include "ui/main_window/latin1_text.h"
+
+namespace nocturna {
+
+QString MessageText(const std::string& text) {
+  QString shown = FromLatin1(text);
+  shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+MessageAnswer QtMessagePresenter::Show(const Message& message) {
+  QMessageBox box(parent_);
+  switch (message.kind) {
+    case MessageKind::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageKind::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageKind::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+  }
+  box.setWindowTitle(message.caption.empty() ? QStringLiteral("Nocturna")
+                                             : MessageText(message.caption));
+  box.setText(MessageText(message.text));
+  if (message.buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(message.defaultAnswer == MessageAnswer::No ? QMessageBox::No
+                                                                    : QMessageBox::Yes);
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  const int pressed = box.exec();
+  if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+}  // namespace nocturna

@@ -1,0 +1,46 @@
+// Action > "Sights..." (Ctrl+R) and the "Sights" button open the Sights window for the DR;
+// its "Fix" answered Yes writes the fix into the position fields as typed input, so the zone
+// description follows the new longitude.
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "foundations/text_forms.h"
+#include "ui/main_window/main_window.h"
+#include "ui/sights/sights_window.h"
+
+namespace nocturna {
+
+void TForm1::ConnectSights() {
+  for (QAction* menu : menuBar()->actions()) {
+    if (menu->text() != QStringLiteral("Action") || menu->menu() == nullptr) continue;
+    QAction* item = menu->menu()->addAction(QStringLiteral("Sights..."));
+    item->setObjectName(QStringLiteral("Sights1"));
+    item->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(item, &QAction::triggered, this, &TForm1::SightsButtonClick);
+  }
+  // After "Finder" on the button bar, in the bar's own style.
+  auto* button = new QPushButton(QStringLiteral("Sights"), controls_.buttonBar);
+  button->setObjectName(QStringLiteral("SightsButton"));
+  button->setToolTip(QStringLiteral("Reduce sights to a fix"));
+  button->setGeometry(1097, 1, 65, 21);
+  button->setCursor(Qt::PointingHandCursor);
+  connect(button, &QPushButton::clicked, this, &TForm1::SightsButtonClick);
+}
+
+void TForm1::SightsButtonClick() {
+  SightsWindowServices services;
+  services.presenter = presenter_;
+  services.choosePrinter = tables_.choosePrinter;
+  services.chooseFile = tables_.chooseSightLogFile;
+  services.logPath = tables_.sightLogPath;
+  services.setDr = [this](const DrPosition& fix) {
+    WritePositionTexts(FormatLatitude(fix.latitude), FormatLongitude(fix.longitude));
+  };
+  TSightsForm sights(observer_.drPosition, observer_.zoneDescription, observer_.universalTime,
+                     observer_.ephemeris,
+                     std::move(services), this);
+  ShowTableWindow(sights);
+}
+
+}  // namespace nocturna
