@@ -1,5 +1,6 @@
 // The command line of nocturna-almanac: the input's NUL bytes separate the arguments. Options
-// that are accepted are in range, and the almanac they ask for is computed and written out.
+// that are accepted are in range, and the almanac they ask for is computed and written out as
+// well-formed JSON.
 // The clock is a fixed reading, never the machine's.
 #include <cmath>
 #include <cstddef>
@@ -7,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "almanac_moment.h"
-#include "almanac_options.h"
-#include "foundations/windows1252.h"
+#include <nlohmann/json.hpp>
+
+#include "cli/almanac_moment.h"
+#include "cli/almanac_options.h"
 #include "fuzz_check.h"
-#include "json_report.h"
+#include "moment/json_report.h"
 #include "navigation/almanac_snapshot.h"
 
 namespace {
@@ -66,6 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, outcome.options.position);
   FUZZ_CHECK(DateInRange(snapshot.moment.utDate) && DateInRange(snapshot.moment.zoneDate));
   FUZZ_CHECK(snapshot.ghaAries >= 0.0 && snapshot.ghaAries < 360.0);
-  Windows1252ToUtf8(JsonReport(snapshot));
+  FUZZ_CHECK(nlohmann::json::accept(JsonReport(snapshot)));
   return 0;
 }
