@@ -56,8 +56,8 @@ TEST(AlmanacCliOptions, RefusesWhatItWouldOtherwiseIgnore) {
   for (const Case& c : cases) {
     const ProgramRun run = Refusal(c.args);
     EXPECT_EQ(run.exitCode, 2) << c.message;
-    EXPECT_NE(run.out.find("nocturna-almanac: " + std::string(c.message)), std::string::npos)
-        << c.message << " said: " << run.out;
+    EXPECT_EQ(run.out.rfind("nocturna-almanac: ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.message << " said: " << run.out;
   }
 }
 
