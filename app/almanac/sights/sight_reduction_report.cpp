@@ -1,8 +1,10 @@
 #include "sights/sight_reduction_report.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -186,7 +188,7 @@ int RunSightReduction(const AlmanacOptions& command) {
   const ReduceOptions options{command.position, command.reduce.run, command.ephemeris};
   const std::string& file = command.reduce.file;
   std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) return Fail("cannot read the sight log " + file);
+  if (!in.is_open()) return Fail("cannot read the sight log " + file + ": " + std::strerror(errno));
   std::ostringstream text;
   text << in.rdbuf();
   const SightLogParse parse = ParseSightLog(text.str());
