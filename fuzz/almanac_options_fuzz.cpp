@@ -41,7 +41,8 @@ void CheckMoment(const AlmanacOptions& options) {
   if (options.zoneDate) FUZZ_CHECK(DateInRange(*options.zoneDate));
   if (options.utTime) FUZZ_CHECK(TimeInRange(*options.utTime));
   if (options.zoneTime) FUZZ_CHECK(TimeInRange(*options.zoneTime));
-  if (options.zoneDescription) FUZZ_CHECK(std::abs(*options.zoneDescription) <= kMaxZoneDescription);
+  if (options.zoneDescription)
+    FUZZ_CHECK(std::abs(*options.zoneDescription) <= kMaxZoneDescription);
   if (options.ephemeris.dut1Seconds) {
     FUZZ_CHECK(options.ephemeris.kind == EphemerisKind::precise);
     FUZZ_CHECK(std::fabs(*options.ephemeris.dut1Seconds) <= kLargestDut1Seconds);

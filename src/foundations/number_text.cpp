@@ -16,8 +16,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return std::nullopt;
   double value = 0.0;
-  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                             std::chars_format::fixed);
+  const auto [end, status] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
     return std::nullopt;
   return value;

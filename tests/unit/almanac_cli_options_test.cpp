@@ -46,12 +46,17 @@ TEST(AlmanacCliOptions, RefusesWhatItWouldOtherwiseIgnore) {
       {{"--almanac-pages", "--precise"}, "not --precise"},
       {{"--nmea-replay", kSights, "--lat", "10N"}, "not --lat"},
       {{"--dr-time", "2026-12-09 19:00:00"}, "give --reduce"},
-      {Reduce({"--dut1", "0.5"}), "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise"},
-      {{"--almanac-pages", "--from", "2099-12-31", "--days", "2"}, "the passage must lie in the years 1901 to 2099"},
-      {{"--star-finder", "--eye", "150"}, "--eye '150': the height of eye must be from 0 to 100 metres"},
-      {{"--star-finder", "--course", "360"}, "--course '360': the course must be from 0 to 360 degrees"},
+      {Reduce({"--dut1", "0.5"}),
+       "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise"},
+      {{"--almanac-pages", "--from", "2099-12-31", "--days", "2"},
+       "the passage must lie in the years 1901 to 2099"},
+      {{"--star-finder", "--eye", "150"},
+       "--eye '150': the height of eye must be from 0 to 100 metres"},
+      {{"--star-finder", "--course", "360"},
+       "--course '360': the course must be from 0 to 360 degrees"},
       {Reduce({"--course", "360"}), "--course '360': the course must be from 0 to 360 degrees"},
-      {Reduce({"--precise", "--dut1", "2.5"}), "--dut1 '2.5': expected UT1 - UTC in seconds from -2 to +2"},
+      {Reduce({"--precise", "--dut1", "2.5"}),
+       "--dut1 '2.5': expected UT1 - UTC in seconds from -2 to +2"},
   };
   for (const Case& c : cases) {
     const ProgramRun run = Refusal(c.args);
@@ -64,9 +69,12 @@ TEST(AlmanacCliOptions, RefusesWhatItWouldOtherwiseIgnore) {
 TEST(AlmanacCliOptions, OneRangePerQuantityInEveryReport) {
   // DUT1 runs to +-2 s (as broadcast DUT1 may be given a little beyond its +-0.9 s) wherever the
   // precise ephemeris is used.
-  EXPECT_EQ(RunCommand(CommandLine(Reduce({"--precise", "--dut1", "1.5"})) + " >/dev/null").exitCode, 0);
+  EXPECT_EQ(
+      RunCommand(CommandLine(Reduce({"--precise", "--dut1", "1.5"})) + " >/dev/null").exitCode, 0);
   EXPECT_EQ(RunCommand(CommandLine({"--date", "2026-12-09", "--precise", "--dut1", "1.5"}) +
-                       " >/dev/null").exitCode, 0);
+                       " >/dev/null")
+                .exitCode,
+            0);
 }
 
 TEST(AlmanacCliOptions, MorningAndEveningTogetherAreBothTwilights) {
@@ -83,11 +91,17 @@ TEST(AlmanacCliOptions, MorningAndEveningTogetherAreBothTwilights) {
 
 // As pasted from a GPS or a map: ISO 6709 signed degrees, north and east positive.
 TEST(AlmanacCliOptions, ReadsSignedDecimalPositions) {
-  const ProgramRun run = RunCommand(
-      CommandLine({"--date", "2015-06-01", "--lat", "43.23669", "--lon", "-77.53342"}));
+  const ProgramRun run =
+      RunCommand(CommandLine({"--date", "2015-06-01", "--lat", "43.23669", "--lon", "-77.53342"}));
   ASSERT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("DR L        43\xC2\xB0" "14.2'N"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("DR Lo       077\xC2\xB0" "32.0'W"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("DR L        43\xC2\xB0"
+                         "14.2'N"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("DR Lo       077\xC2\xB0"
+                         "32.0'W"),
+            std::string::npos)
+      << run.out;
 }
 
 // Every report onto a full disk or a closed output: exit 1 with the reason, never silence.

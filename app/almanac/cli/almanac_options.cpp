@@ -19,7 +19,8 @@ std::string TakeValue(const CliOption& option, const std::vector<std::string>& a
                       std::size_t& at, std::size_t equals, std::string_view& value) {
   const std::string_view arg = args[at];
   if (!option.TakesValue()) {
-    return equals == std::string_view::npos ? std::string() : std::string(option.name) + " takes no value";
+    return equals == std::string_view::npos ? std::string()
+                                            : std::string(option.name) + " takes no value";
   }
   if (equals != std::string_view::npos) {
     value = arg.substr(equals + 1);
@@ -32,8 +33,7 @@ std::string TakeValue(const CliOption& option, const std::vector<std::string>& a
 }
 
 // Reads the argument at `at` (and its value); a message when it does not read.
-std::string ReadArgument(const std::vector<std::string>& args, std::size_t& at,
-                         ParseState& state) {
+std::string ReadArgument(const std::vector<std::string>& args, std::size_t& at, ParseState& state) {
   const std::string_view arg = args[at] == "-h" ? std::string_view("--help") : args[at];
   if (arg.rfind("--", 0) != 0) return "unexpected argument " + Quoted(arg) + " (see --help)";
   const std::size_t equals = arg.find('=');

@@ -66,20 +66,21 @@ ClockTime ToClockTime(const TimeFields& time) {
           static_cast<std::uint16_t>(time.second)};
 }
 
-std::string ReadMomentDate(std::string_view name, std::string_view value,
-                           AlmanacOptions& options) {
+std::string ReadMomentDate(std::string_view name, std::string_view value, AlmanacOptions& options) {
   const bool ut = name == "--date";
   const auto date = ParseIsoDate(value);
-  if (!date) return Expected(name, value, std::string("a ") + (ut ? "UT" : "zone") + " date YYYY-MM-DD " + Years());
+  if (!date)
+    return Expected(name, value,
+                    std::string("a ") + (ut ? "UT" : "zone") + " date YYYY-MM-DD " + Years());
   (ut ? options.utDate : options.zoneDate) = ToCalendarDate(*date);
   return {};
 }
 
-std::string ReadMomentTime(std::string_view name, std::string_view value,
-                           AlmanacOptions& options) {
+std::string ReadMomentTime(std::string_view name, std::string_view value, AlmanacOptions& options) {
   const bool ut = name == "--time";
   const auto time = ParseClockTime(value);
-  if (!time) return Expected(name, value, std::string("a ") + (ut ? "UT" : "zone") + " time HH:MM:SS");
+  if (!time)
+    return Expected(name, value, std::string("a ") + (ut ? "UT" : "zone") + " time HH:MM:SS");
   (ut ? options.utTime : options.zoneTime) = ToClockTime(*time);
   return {};
 }
@@ -98,13 +99,16 @@ std::string ReadPosition(std::string_view name, std::string_view value, AlmanacO
   const bool latitude = name == "--lat";
   const auto degrees = latitude ? ParseLatitude(value) : ParseLongitude(value);
   if (!degrees) {
-    return Expected(name, value, latitude
-        ? "degrees and minutes with N or S between them (42N07.5), decimal degrees followed by "
-          "N or S (42.125N) or signed decimal degrees, north positive (-33.8667), at most 90 "
-          "degrees"
-        : "degrees and minutes with W or E between them (075W30.0), decimal degrees followed by "
-          "W or E (75.5W) or signed decimal degrees, EAST positive (-75.5 is 75.5W), at most "
-          "180 degrees");
+    return Expected(
+        name, value,
+        latitude
+            ? "degrees and minutes with N or S between them (42N07.5), decimal degrees followed by "
+              "N or S (42.125N) or signed decimal degrees, north positive (-33.8667), at most 90 "
+              "degrees"
+            : "degrees and minutes with W or E between them (075W30.0), decimal degrees followed "
+              "by "
+              "W or E (75.5W) or signed decimal degrees, EAST positive (-75.5 is 75.5W), at most "
+              "180 degrees");
   }
   (latitude ? options.position.latitude : options.position.longitude) = *degrees;
   return {};
@@ -121,30 +125,31 @@ std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptio
 
 std::string ReadFileName(std::string_view name, std::string_view value, AlmanacOptions& options) {
   if (value.empty()) return std::string(name) + " needs a file name";
-  (name == "--chart"     ? options.chart.imageFile
-   : name == "--pdf"     ? options.chart.pdfFile
-   : name == "--reduce"  ? options.reduce.file
-                         : options.replay.file) = value;
+  (name == "--chart"    ? options.chart.imageFile
+   : name == "--pdf"    ? options.chart.pdfFile
+   : name == "--reduce" ? options.reduce.file
+                        : options.replay.file) = value;
   return {};
 }
 
 std::string ReadChartSide(std::string_view name, std::string_view value, AlmanacOptions& options) {
   const auto pixels = ParseWholeNumber(value);
   if (!pixels || *pixels < kMinChartSide || *pixels > kMaxChartSide) {
-    return Expected(name, value, "whole pixels from " + std::to_string(kMinChartSide) + " to " +
-                                     std::to_string(kMaxChartSide));
+    return Expected(name, value,
+                    "whole pixels from " + std::to_string(kMinChartSide) + " to " +
+                        std::to_string(kMaxChartSide));
   }
   (name == "--width" ? options.chart.width : options.chart.height) = *pixels;
   options.chart.sized = true;
   return {};
 }
 
-std::string ReadSortColumn(std::string_view name, std::string_view value,
-                           AlmanacOptions& options) {
+std::string ReadSortColumn(std::string_view name, std::string_view value, AlmanacOptions& options) {
   const auto column = ParseWholeNumber(value);
   if (!column || *column < 0 || *column >= kSortColumns) {
-    return Expected(name, value, "a column number 0 to 3 (0 name, 1 Hc or SHA/GHA, 2 Zn or "
-                                 "declination, 3 magnitude)");
+    return Expected(name, value,
+                    "a column number 0 to 3 (0 name, 1 Hc or SHA/GHA, 2 Zn or "
+                    "declination, 3 magnitude)");
   }
   options.tables.sortColumn = column;
   return {};
@@ -162,8 +167,9 @@ std::string ReadPassageDays(std::string_view name, std::string_view value,
                             AlmanacOptions& options) {
   const auto days = ParseWholeNumber(value);
   if (!days || *days < kMinPassageDays || *days > kMaxPassageDays) {
-    return Expected(name, value, "a whole number of days from " + std::to_string(kMinPassageDays) +
-                                     " to " + std::to_string(kMaxPassageDays));
+    return Expected(name, value,
+                    "a whole number of days from " + std::to_string(kMinPassageDays) + " to " +
+                        std::to_string(kMaxPassageDays));
   }
   options.pages.days = days;
   return {};

@@ -15,39 +15,59 @@ struct CombinationRule {
   bool need;
   std::string_view message;
 };
+constexpr bool kRefusedTogether = false;
+constexpr bool kNeedsOther = true;
 
 const std::vector<CombinationRule>& CombinationRules() {
   static const std::vector<CombinationRule> rules = {
-      {{"--date", "--time"}, {"--zone-date", "--zt"}, false,
+      {{"--date", "--time"},
+       {"--zone-date", "--zt"},
+       kRefusedTogether,
        "give the moment either in UT (--date, --time) or in zone time (--zone-date, --zt), not "
        "both"},
-      {{"--json"}, {"--chart", "--pdf"}, false,
+      {{"--json"},
+       {"--chart", "--pdf"},
+       kRefusedTogether,
        "--json prints the almanac; it does not go with --chart or --pdf"},
-      {{"--visible-bodies", "--almanac-page"}, {"--chart"}, false,
+      {{"--visible-bodies", "--almanac-page"},
+       {"--chart"},
+       kRefusedTogether,
        "--visible-bodies and --almanac-page print tables; they do not go with --chart (--pdf "
        "writes them as pages)"},
-      {{"--visible-bodies", "--almanac-page"}, {"--rotate", "--flip", "--bright"}, false,
+      {{"--visible-bodies", "--almanac-page"},
+       {"--rotate", "--flip", "--bright"},
+       kRefusedTogether,
        "--rotate, --flip and --bright change the chart, not the tables"},
-      {{"--star-finder"}, {"--visible-bodies", "--almanac-page", "--chart", "--pdf"}, false,
+      {{"--star-finder"},
+       {"--visible-bodies", "--almanac-page", "--chart", "--pdf"},
+       kRefusedTogether,
        "--star-finder prints the star finder; it does not go with --visible-bodies, "
        "--almanac-page, --chart or --pdf"},
       {{"--almanac-pages"},
        {"--visible-bodies", "--almanac-page", "--star-finder", "--chart", "--rotate", "--flip",
         "--bright", "--width", "--height"},
-       false,
+       kRefusedTogether,
        "--almanac-pages writes the daily pages (as text, --json or --pdf); it does not go with "
        "the chart's, the tables' or the star finder's options"},
-      {{"--almanac-pages"}, {"--date", "--time", "--zone-date", "--zt", "--zd"}, false,
+      {{"--almanac-pages"},
+       {"--date", "--time", "--zone-date", "--zt", "--zd"},
+       kRefusedTogether,
        "--almanac-pages takes its Greenwich dates from --from and --days, not a moment"},
-      {{"--decimal"}, {"--visible-bodies"}, true,
+      {{"--decimal"},
+       {"--visible-bodies"},
+       kNeedsOther,
        "--decimal changes the visible-bodies list: give --visible-bodies"},
-      {{"--gha"}, {"--almanac-page"}, true, "--gha changes the almanac page: give --almanac-page"},
-      {{"--dut1"}, {"--precise"}, true,
+      {{"--gha"}, {"--almanac-page"}, kNeedsOther, "--gha changes the almanac page: give --almanac-page"},
+      {{"--dut1"},
+       {"--precise"},
+       kNeedsOther,
        "--dut1 sets UT1 - UTC for the precise ephemeris: give --precise"},
-      {{"--width", "--height"}, {"--chart"}, true,
+      {{"--width", "--height"},
+       {"--chart"},
+       kNeedsOther,
        "--width and --height size the chart image: give --chart"},
-      {{"--reduce"}, {"--lat"}, true, "--reduce needs the DR position: --lat and --lon"},
-      {{"--reduce"}, {"--lon"}, true, "--reduce needs the DR position: --lat and --lon"},
+      {{"--reduce"}, {"--lat"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
+      {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
   };
   return rules;
 }

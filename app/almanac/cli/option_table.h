@@ -19,8 +19,18 @@ constexpr ReportSet Reports(AlmanacReport report, More... more) {
 }
 
 // Where --help lists an option.
-enum class HelpSection { moment, position, ephemeris, output, tables, starFinder, pages, replay,
-                         reduce, general };
+enum class HelpSection {
+  moment,
+  position,
+  ephemeris,
+  output,
+  tables,
+  starFinder,
+  pages,
+  replay,
+  reduce,
+  general
+};
 
 // Reads the value of option `name` (empty for an option without one) into the options;
 // returns a message naming the option when the value does not read.
@@ -31,16 +41,16 @@ struct CliOption {
   std::string_view name;       // "--lat"
   std::string_view valueName;  // "LAT"; empty for an option that takes no value
   OptionReader read;
-  ReportSet reports;           // the reports it may be given with
+  ReportSet reports;  // the reports it may be given with
   HelpSection section;
-  std::string_view help;       // one paragraph, wrapped by --help
+  std::string_view help;  // one paragraph, wrapped by --help
   bool TakesValue() const { return !valueName.empty(); }
 };
 
 // A report and the options that choose it; the table lists them most particular first.
 struct ReportChoice {
   AlmanacReport report;
-  std::string_view title;      // "the star finder"
+  std::string_view title;         // "the star finder"
   std::string_view selectors[2];  // the options that choose it ("--chart", "--pdf"), or empty
 };
 

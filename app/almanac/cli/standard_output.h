@@ -29,7 +29,6 @@ class StandardOutput {
 };
 
 // The whole page at once: Write and Finish.
-int WriteStandardOutput(const std::string& page,
-                        TextEncoding encoding = TextEncoding::windows1252);
+int WriteStandardOutput(const std::string& page, TextEncoding encoding = TextEncoding::windows1252);
 
 }  // namespace nocturna

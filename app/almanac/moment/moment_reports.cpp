@@ -28,8 +28,12 @@ namespace {
 // The text page: one report after another, a blank line between them.
 std::string TextPage(const AlmanacSnapshot& snapshot) {
   const std::string reports[] = {
-      MomentReport(snapshot), SunReport(snapshot),          MoonReport(snapshot),
-      EventReport(snapshot),  PlanetReport(snapshot.catalog), StarReport(snapshot.catalog),
+      MomentReport(snapshot),
+      SunReport(snapshot),
+      MoonReport(snapshot),
+      EventReport(snapshot),
+      PlanetReport(snapshot.catalog),
+      StarReport(snapshot.catalog),
       VisibleReport(snapshot.catalog),
   };
   std::string page;
@@ -80,15 +84,16 @@ int RunMomentReport(const AlmanacOptions& options, const UtcCalendar& now) {
   const MomentOutcome moment = ResolveMoment(options, now);
   if (!moment.error.empty()) return Fail(moment.error);
   if (options.chart.Wanted()) return WritePictures(options, moment);
-  const AlmanacSnapshot snapshot = TakeAlmanacSnapshot(
-      moment.zoneTime, moment.zoneDescription, options.position, options.ephemeris);
+  const AlmanacSnapshot snapshot = TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription,
+                                                       options.position, options.ephemeris);
   if (snapshot.ephemerisUsed.refusal != nullptr) {
     return Fail(std::string("--precise: ") + snapshot.ephemerisUsed.refusal);
   }
   if (options.report == AlmanacReport::starFinder) {
     return WriteStandardOutput(StarFinderPage(options, moment));
   }
-  if (options.report == AlmanacReport::tables) return WriteStandardOutput(TablePages(snapshot, options));
+  if (options.report == AlmanacReport::tables)
+    return WriteStandardOutput(TablePages(snapshot, options));
   return WriteStandardOutput(options.json ? JsonReport(snapshot) : TextPage(snapshot));
 }
 

@@ -23,8 +23,10 @@ struct StarFinderOptions {
 
 // The readers of the finder's values, each checking the finder's own limits and naming the
 // option when a value does not read or lies outside them.
-std::string ReadFinderMoment(std::string_view name, std::string_view value, AlmanacOptions& options);
-std::string ReadAltitudeBand(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadFinderMoment(std::string_view name, std::string_view value,
+                             AlmanacOptions& options);
+std::string ReadAltitudeBand(std::string_view name, std::string_view value,
+                             AlmanacOptions& options);
 std::string ReadSetSize(std::string_view name, std::string_view value, AlmanacOptions& options);
 // --mag, --ic and --eye.
 std::string ReadFinderSetting(std::string_view name, std::string_view value,
