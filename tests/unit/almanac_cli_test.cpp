@@ -273,10 +273,10 @@ TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
     const char* named;
   };
   const Case cases[] = {
-      {{"--lat", "42.5"}, "--lat '42.5': no hemisphere letter"},
-      {{"--lat", "-42.5"}, "--lat '-42.5': no hemisphere letter"},
-      {{"--lon", "75.5"}, "--lon '75.5': no hemisphere letter"},
-      {{"--lon", "+75"}, "--lon '+75': no hemisphere letter"},
+      {{"--lat", "-90.5"}, "--lat '-90.5'"},
+      {{"--lat", "42.5.5"}, "--lat '42.5.5'"},
+      {{"--lon", "+180.5"}, "--lon '+180.5'"},
+      {{"--lon", "+-75"}, "--lon '+-75'"},
       {{"--lon", "-75W"}, "--lon '-75W'"},
       {{"--lat", "42E"}, "--lat '42E'"},
       {{"--lon", "75N"}, "--lon '75N'"},
@@ -441,7 +441,7 @@ TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
   const Case cases[] = {
       {{"--reduce", bad, "--lat", "39N", "--lon", "23W"}, "line 3 (sight 2), column hs: \"7 72.0\""},
       {{"--reduce", kEveningStars, "--lat", "39N"}, "--lat and --lon"},
-      {{"--reduce", kEveningStars, "--lat", "39", "--lon", "23W"}, "--lat '39'"},
+      {{"--reduce", kEveningStars, "--lat", "39x", "--lon", "23W"}, "--lat '39x'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--speed", "-3"}, "--speed '-3'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--dr-time", "19:00"}, "--dr-time '19:00'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--chart", "x.png"}, "not --chart"},

@@ -1,19 +1,19 @@
-// nocturna-almanac --reduce SIGHTS.csv --lat LAT --lon LON [--dr-time "YYYY-MM-DD HH:MM:SS"]
-// [--course DEG --speed KN] [--precise] [--json]: a sight log reduced to lines of position
-// and a fix, every correction shown.
+#include "sights/sight_reduction_report.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/almanac_options.h"
+#include "cli/standard_output.h"
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
-#include "foundations/windows1252.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
@@ -24,89 +24,12 @@
 namespace nocturna {
 namespace {
 
-constexpr int kUsageError = 2;
-constexpr double kFastestSpeedKnots = 60.0;
-constexpr double kLargestDut1Seconds = 1.0;
-
+// What the report shows of the command line.
 struct ReduceOptions {
-  std::string file;
   std::optional<DrPosition> position;  // --lat and --lon, degrees north and WEST positive
-  std::optional<double> latitude;
-  std::optional<double> longitude;
-  std::optional<DateTime> drTime;      // UTC
   RunMadeGood run;
   EphemerisChoice ephemeris;
-  bool json = false;
-  std::string error;
 };
-
-std::optional<std::string> OptionValue(const std::vector<std::string>& args, std::size_t& i,
-                                       const std::string& name) {
-  const std::string& arg = args[i];
-  if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
-  if (arg != name || i + 1 >= args.size()) return std::nullopt;
-  return args[++i];
-}
-
-// One option with its value read into `options`; the message when it does not read.
-std::string ReadOption(const std::string& name, const std::optional<std::string>& value,
-                       ReduceOptions& options) {
-  if (!value) return name + " needs a value";
-  if (name == "--reduce") {
-    if (value->empty()) return "--reduce needs a sight log file";
-    options.file = *value;
-  } else if (name == "--lat") {
-    options.latitude = ParseCoordinate(*value, 'N', 'S', 90);
-    if (!options.latitude)
-      return "--lat '" + *value + "': expected 42N07.5 or 42.125N, at most 90 degrees";
-  } else if (name == "--lon") {
-    options.longitude = ParseCoordinate(*value, 'W', 'E', 180);
-    if (!options.longitude)
-      return "--lon '" + *value + "': expected 075W30.0 or 75.5W, at most 180 degrees";
-  } else if (name == "--dr-time") {
-    options.drTime = ParseUtcMoment(*value);
-    if (!options.drTime)
-      return "--dr-time '" + *value + "': expected a UTC date and time YYYY-MM-DD HH:MM:SS";
-  } else if (name == "--course") {
-    const auto course = ParseDecimal(*value);
-    if (!course || *course < 0.0 || *course >= 360.0)
-      return "--course '" + *value + "': expected true degrees from 0 to 359.9";
-    options.run.courseDegrees = *course;
-  } else if (name == "--speed") {
-    const auto speed = ParseDecimal(*value);
-    if (!speed || *speed < 0.0 || *speed > kFastestSpeedKnots)
-      return "--speed '" + *value + "': expected knots from 0 to 60";
-    options.run.speedKnots = *speed;
-  } else if (name == "--dut1") {
-    const auto dut1 = ParseDecimal(*value);
-    if (!dut1 || std::abs(*dut1) > kLargestDut1Seconds)
-      return "--dut1 '" + *value + "': expected UT1 - UTC in seconds from -1 to 1";
-    options.ephemeris.dut1Seconds = *dut1;
-  }
-  return {};
-}
-
-ReduceOptions ParseReduceOptions(const std::vector<std::string>& args) {
-  ReduceOptions options;
-  for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
-    const std::string name = args[i].substr(0, args[i].find('='));
-    if (name == "--json" && args[i] == name) {
-      options.json = true;
-    } else if (name == "--precise" && args[i] == name) {
-      options.ephemeris.kind = EphemerisKind::precise;
-    } else if (name == "--reduce" || name == "--lat" || name == "--lon" || name == "--dr-time" ||
-               name == "--course" || name == "--speed" || name == "--dut1") {
-      options.error = ReadOption(name, OptionValue(args, i, name), options);
-    } else {
-      options.error = "--reduce takes --lat, --lon, --dr-time, --course, --speed, --precise, "
-                      "--dut1 and --json beside it, not " + args[i];
-    }
-  }
-  if (options.error.empty() && (!options.latitude || !options.longitude))
-    options.error = "--reduce needs the DR position: --lat and --lon";
-  if (options.error.empty()) options.position = DrPosition{*options.latitude, *options.longitude};
-  return options;
-}
 
 const char* EphemerisName(const EphemerisChoice& choice) {
   return choice.kind == EphemerisKind::precise ? "precise" : "standard";
@@ -169,42 +92,27 @@ std::string TextReport(const std::vector<SightRecord>& log, const ReduceOptions&
   return page;
 }
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "nocturna-almanac: %s\n", message.c_str());
-  return kUsageError;
-}
-
 }  // namespace
 
-bool WantsSightReduction(const std::vector<std::string>& args) {
-  for (const std::string& arg : args) {
-    if (arg == "--reduce" || arg.rfind("--reduce=", 0) == 0) return true;
-  }
-  return false;
-}
-
-int RunSightReduction(const std::vector<std::string>& args) {
-  const ReduceOptions options = ParseReduceOptions(args);
-  if (!options.error.empty()) return Fail(options.error);
-  std::ifstream in(options.file, std::ios::binary);
-  if (!in.is_open()) return Fail("cannot read the sight log " + options.file);
+int RunSightReduction(const AlmanacOptions& command) {
+  const ReduceOptions options{command.position, command.reduce.run, command.ephemeris};
+  const std::string& file = command.reduce.file;
+  std::ifstream in(file, std::ios::binary);
+  if (!in.is_open()) return Fail("cannot read the sight log " + file + ": " + std::strerror(errno));
   std::ostringstream text;
   text << in.rdbuf();
   const SightLogParse parse = ParseSightLog(text.str());
-  if (parse.error) return Fail(options.file + ": " + parse.error->Message());
-  if (parse.sights.empty()) return Fail(options.file + ": the sight log holds no sights");
+  if (parse.error) return Fail(file + ": " + parse.error->Message());
+  if (parse.sights.empty()) return Fail(file + ": the sight log holds no sights");
   DateTime drTime = parse.sights.front().utc;
   for (const SightRecord& sight : parse.sights) drTime = std::max(drTime, sight.utc);
-  if (options.drTime) drTime = *options.drTime;
+  if (command.reduce.drTime) drTime = *command.reduce.drTime;
   const SightLogReduction reduction =
       ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
-  const std::string page =
-      options.json ? SightReductionJson(parse.sights, *options.position, drTime, options.run,
+  return WriteStandardOutput(
+      command.json ? SightReductionJson(parse.sights, *options.position, drTime, options.run,
                                         options.ephemeris, reduction)
-                   : TextReport(parse.sights, options, drTime, reduction);
-  const std::string utf8 = Windows1252ToUtf8(page);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+                   : TextReport(parse.sights, options, drTime, reduction));
 }
 
 }  // namespace nocturna
