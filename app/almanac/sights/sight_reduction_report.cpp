@@ -4,9 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
 #include "foundations/windows1252.h"
+#include "platform/bounded_file_reader.h"
 #include "cli/json_writer.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
@@ -276,11 +275,9 @@ bool WantsSightReduction(const std::vector<std::string>& args) {
 int RunSightReduction(const std::vector<std::string>& args) {
   const ReduceOptions options = ParseReduceOptions(args);
   if (!options.error.empty()) return Fail(options.error);
-  std::ifstream in(options.file, std::ios::binary);
-  if (!in.is_open()) return Fail("cannot read the sight log " + options.file);
-  std::ostringstream text;
-  text << in.rdbuf();
-  const SightLogParse parse = ParseSightLog(text.str());
+  const FileRead log = ReadBoundedFile(options.file, FileKinds::StreamsToo);
+  if (log.outcome != FileReadOutcome::Read) return Fail("cannot read the sight log: " + log.problem);
+  const SightLogParse parse = ParseSightLog(log.bytes);
   if (parse.error) return Fail(options.file + ": " + parse.error->Message());
   if (parse.sights.empty()) return Fail(options.file + ": the sight log holds no sights");
   DateTime drTime = parse.sights.front().utc;
