@@ -21,15 +21,17 @@ FileRead Refused(FileReadOutcome outcome, std::string problem) {
   return read;
 }
 
-std::string Megabytes(double bytes) {
+std::string SizeText(std::size_t bytes) {
+  constexpr double kMegabyte = 1024.0 * 1024.0;
+  if (bytes < kMegabyte) return std::to_string(bytes) + " bytes";
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f MB", bytes / (1024.0 * 1024.0));
+  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / kMegabyte);
   return text;
 }
 
 FileRead TooLarge(const std::string& path, const std::string& size, std::size_t limit) {
   return Refused(FileReadOutcome::TooLarge, path + " is too large (" + size + "; at most " +
-                                                Megabytes(static_cast<double>(limit)) + " is read)");
+                                                SizeText(limit) + " is read)");
 }
 
 // Reads to the end, or to one byte past the limit, which tells a file that is too large.
@@ -47,7 +49,7 @@ FileRead ReadToEnd(int fd, const std::string& path, std::size_t limit, std::size
     if (got == 0) return read;
     wanted -= static_cast<std::size_t>(got);
   }
-  return TooLarge(path, "more than " + Megabytes(static_cast<double>(limit)), limit);
+  return TooLarge(path, "more than " + SizeText(limit), limit);
 }
 
 FileRead ReadOpened(int fd, const std::string& path, FileKinds kinds, std::size_t limit) {
@@ -60,7 +62,7 @@ FileRead ReadOpened(int fd, const std::string& path, FileKinds kinds, std::size_
     return Refused(FileReadOutcome::Refused, path + " is not a regular file");
   }
   if (regular && static_cast<std::size_t>(info.st_size) > limit) {
-    return TooLarge(path, Megabytes(static_cast<double>(info.st_size)), limit);
+    return TooLarge(path, SizeText(static_cast<std::size_t>(info.st_size)), limit);
   }
   // Opened without blocking so that a pipe answers at once; read with blocking, so that a pipe
   // whose writer is there gives all it writes.
