@@ -246,9 +246,4 @@ HiveParse ParseHive(std::string_view text) {
   return result;
 }
 
-bool IsHiveTextStart(std::string_view bytes) {
-  const std::size_t n = std::min(bytes.size(), kMagic.size());
-  return bytes.substr(0, n) == kMagic.substr(0, n);
-}
-
 }  // namespace nocturna
