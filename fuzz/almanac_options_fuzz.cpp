@@ -1,18 +1,19 @@
 // The command line of nocturna-almanac, every report's options from the one table: the input's
 // NUL bytes separate the arguments. Options that are accepted are in range and belong to the
-// report they chose; the almanac of a moment they ask for is computed and written out. The
-// clock is a fixed reading, never the machine's.
+// report they chose; the almanac of a moment they ask for is computed and written out as
+// well-formed JSON. The clock is a fixed reading, never the machine's.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/almanac_moment.h"
 #include "cli/almanac_options.h"
 #include "cli/help_text.h"
 #include "ephemeris/precise/precise_time.h"
-#include "foundations/windows1252.h"
 #include "fuzz_check.h"
 #include "moment/json_report.h"
 #include "navigation/almanac_snapshot.h"
@@ -110,6 +111,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       TakeAlmanacSnapshot(moment.zoneTime, moment.zoneDescription, options.position);
   FUZZ_CHECK(DateInRange(snapshot.moment.utDate) && DateInRange(snapshot.moment.zoneDate));
   FUZZ_CHECK(snapshot.ghaAries >= 0.0 && snapshot.ghaAries < 360.0);
-  Windows1252ToUtf8(JsonReport(snapshot));
+  FUZZ_CHECK(nlohmann::json::accept(JsonReport(snapshot)));
   return 0;
 }

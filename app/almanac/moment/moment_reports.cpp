@@ -3,7 +3,6 @@
 #include <string>
 
 #include "cli/almanac_moment.h"
-#include "cli/json_writer.h"
 #include "cli/report_lines.h"
 #include "cli/standard_output.h"
 #if NOCTURNA_ALMANAC_PICTURES
@@ -17,6 +16,7 @@
 #include "moment/planet_report.h"
 #include "moment/star_report.h"
 #include "moment/sun_moon_report.h"
+#include "moment/table_pages_json.h"
 #include "moment/visible_bodies_report.h"
 #include "moment/visible_report.h"
 #include "navigation/almanac_snapshot.h"
@@ -47,15 +47,7 @@ std::string TextPage(const AlmanacSnapshot& snapshot) {
 // --visible-bodies and --almanac-page: the table windows' pages, as text or one JSON object.
 std::string TablePages(const AlmanacSnapshot& snapshot, const AlmanacOptions& options) {
   const TablePageOptions& tables = options.tables;
-  if (options.json) {
-    JsonWriter json;
-    json.BeginObject();
-    if (tables.visibleBodies) VisibleBodiesJson(json, snapshot, tables);
-    if (tables.almanacPage) AlmanacPageJson(json, snapshot, tables);
-    EphemerisMembers(json, snapshot.ephemerisUsed);
-    json.EndObject();
-    return json.Text() + "\n";
-  }
+  if (options.json) return TablePagesJson(snapshot, tables);
   // The window's pages as they are; a precise page says so above them.
   std::string page;
   if (snapshot.ephemerisUsed.kind == EphemerisKind::precise) {

@@ -14,11 +14,11 @@
 #include "cli/standard_output.h"
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
-#include "cli/json_writer.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
 #include "sights/sight_log_reduction.h"
+#include "sights/sight_reduction_json.h"
 #include "sights/sight_texts.h"
 
 namespace nocturna {
@@ -92,96 +92,6 @@ std::string TextReport(const std::vector<SightRecord>& log, const ReduceOptions&
   return page;
 }
 
-void CorrectionsJson(JsonWriter& json, const SightLine& s) {
-  const AltitudeCorrections& c = s.corrections;
-  json.Key("utc"); json.String(FormatUtcMoment(s.utc));
-  json.Key("hs"); json.Number(c.hsDegrees);
-  json.Key("indexCorrection"); json.Number(c.indexCorrectionMinutes);
-  json.Key("dip"); json.Number(c.dipMinutes);
-  json.Key("ha"); json.Number(c.apparentAltitudeDegrees);
-  json.Key("refraction"); json.Number(c.refractionMinutes);
-  json.Key("semiDiameter"); json.Number(c.semiDiameterMinutes);
-  json.Key("parallax"); json.Number(c.parallaxMinutes);
-  json.Key("ho"); json.Number(c.observedAltitudeDegrees);
-  json.Key("caution"); json.String(CautionText(c.caution));
-  json.Key("drLatitude"); json.Number(s.dr.latitude);
-  json.Key("drLongitudeWest"); json.Number(s.dr.longitude);
-  json.Key("gha"); json.Number(s.ghaDegrees);
-  json.Key("declination"); json.Number(s.declinationDegrees);
-  json.Key("hc"); json.Number(s.hcDegrees);
-  json.Key("zn"); json.Number(s.znDegrees);
-  json.Key("intercept"); json.Number(s.interceptMiles);
-}
-
-std::string JsonReport(const std::vector<SightRecord>& log, const ReduceOptions& options,
-                       DateTime drTime, const SightLogReduction& reduction) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("ephemeris"); json.String(EphemerisName(options.ephemeris));
-  json.Key("units"); json.String("altitudes and angles in degrees, corrections in minutes of arc, "
-                                  "intercepts, residuals and ellipse in nautical miles");
-  json.Key("dr"); json.BeginObject();
-  json.Key("latitude"); json.Number(options.position->latitude);
-  json.Key("longitudeWest"); json.Number(options.position->longitude);
-  json.Key("utc"); json.String(FormatUtcMoment(drTime));
-  json.Key("course"); json.Number(options.run.courseDegrees);
-  json.Key("speed"); json.Number(options.run.speedKnots);
-  json.EndObject();
-  json.Key("sights"); json.BeginArray();
-  for (std::size_t i = 0; i < log.size(); ++i) {
-    json.BeginObject();
-    json.Key("body"); json.String(log[i].body);
-    json.Key("limb"); json.String(FormatLimb(log[i].limb));
-    CorrectionsJson(json, reduction.shots[i]);
-    json.EndObject();
-  }
-  json.EndArray();
-  json.Key("lines"); json.BeginArray();
-  for (std::size_t g = 0; g < reduction.groups.size(); ++g) {
-    const ShotAverage& group = reduction.groups[g];
-    json.BeginObject();
-    json.Key("body"); json.String(group.averaged.body);
-    json.Key("limb"); json.String(FormatLimb(group.averaged.limb));
-    json.Key("shots"); json.BeginArray();
-    for (std::size_t k = 0; k < group.shots.size(); ++k) {
-      json.BeginObject();
-      json.Key("sight"); json.Integer(static_cast<long>(group.shots[k] + 1));
-      json.Key("residual"); json.Number(group.residualsMinutes[k]);
-      json.Key("outlier"); json.Boolean(group.outliers[k]);
-      json.EndObject();
-    }
-    json.EndArray();
-    json.Key("slope"); json.Number(group.slopeMinutesPerMinute);
-    CorrectionsJson(json, reduction.lines[g]);
-    json.EndObject();
-  }
-  json.EndArray();
-  const SightFix& fix = reduction.fix;
-  json.Key("fix"); json.BeginObject();
-  json.Key("found"); json.Boolean(fix.found);
-  json.Key("problem"); json.String(fix.problem);
-  json.Key("utc"); json.String(FormatUtcMoment(fix.utc));
-  if (fix.found) {
-    json.Key("latitude"); json.Number(fix.position.latitude);
-    json.Key("longitudeWest"); json.Number(fix.position.longitude);
-    json.Key("iterations"); json.Integer(fix.iterations);
-    json.Key("residuals"); json.BeginArray();
-    for (double r : fix.residualsMiles) json.Number(r);
-    json.EndArray();
-    json.Key("ellipse"); json.BeginObject();
-    json.Key("semiMajor"); json.Number(fix.semiMajorMiles);
-    json.Key("semiMinor"); json.Number(fix.semiMinorMiles);
-    json.Key("majorAxis"); json.Number(fix.majorAxisDegrees);
-    json.Key("fromResiduals"); json.Boolean(fix.ellipseFromResiduals);
-    json.EndObject();
-    json.Key("widestCrossing"); json.Number(fix.widestCrossingDegrees);
-    json.Key("poorGeometry"); json.Boolean(fix.poorGeometry);
-  }
-  json.EndObject();
-  json.EndObject();
-  return json.Text() + "\n";
-}
-
 }  // namespace
 
 int RunSightReduction(const AlmanacOptions& command) {
@@ -199,8 +109,10 @@ int RunSightReduction(const AlmanacOptions& command) {
   if (command.reduce.drTime) drTime = *command.reduce.drTime;
   const SightLogReduction reduction =
       ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
-  return WriteStandardOutput(command.json ? JsonReport(parse.sights, options, drTime, reduction)
-                                           : TextReport(parse.sights, options, drTime, reduction));
+  return WriteStandardOutput(
+      command.json ? SightReductionJson(parse.sights, *options.position, drTime, options.run,
+                                        options.ephemeris, reduction)
+                   : TextReport(parse.sights, options, drTime, reduction));
 }
 
 }  // namespace nocturna
