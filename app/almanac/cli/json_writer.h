@@ -18,8 +18,8 @@ Json ValueOrNull(const std::optional<T>& value) {
 
 // The document as one line ending in a newline. Its texts are the program's Windows-1252 and are
 // written as Unicode with every character beyond ASCII escaped ("\u00b0" for the degree sign), so
-// the line reads the same through any output encoding. A number keeps all its digits (the
-// shortest text that reads back as the same double); one that is not finite is written null.
+// the line reads the same through any output encoding. A number has the digits that read back
+// as the same double; one that is not finite is written null.
 std::string JsonDocumentText(const Json& document);
 
 }  // namespace nocturna

@@ -46,7 +46,8 @@ constexpr std::array kOptions = {
               "instead of the bundled IERS values"},
     CliOption{"--json", "", ReadSwitch,
               Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce), S::output,
-              "one JSON object with the same values unformatted, at full precision: angles in "
+              "one JSON object with the same values unformatted, at full precision, its member "
+              "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
               "of arc, the equation of time in minutes, event times in UT hours (null where the "
               "event does not occur; its zoneTime text then says CP, NR, NC or none; a morning "
@@ -132,7 +133,8 @@ constexpr std::array kOptions = {
               "time, meridian passages, the Moon's age and phase; a title page states the "
               "ephemeris, Delta T and DUT1. As text (a form feed between pages), as a PDF with "
               "--pdf (a title page and two portrait US Letter pages per opening) or with --json "
-              "as one JSON object: angles in whole tenths of a minute of arc, times in whole "
+              "as one JSON object whose keys name their units: angles in whole tenths of a minute "
+              "of arc (keys ending in TenthsOfArcMinute), times in whole "
               "minutes, the equation of time in seconds, an event that does not happen as "
               "aboveAllDay, belowAllDay, twilightAllNight or notThisDay (a Moon event falling on "
               "the next day)"},

@@ -1,5 +1,6 @@
 #include "moment/ephemeris_report_text.h"
 
+#include "almanacpages/page_ephemeris.h"
 #include "foundations/printf_text.h"
 
 namespace nocturna {
@@ -35,7 +36,7 @@ std::string EphemerisText(const EphemerisReport& report) {
 
 void EphemerisMembers(Json& object, const EphemerisReport& report) {
   const bool precise = report.kind == EphemerisKind::precise;
-  object["ephemeris"] = precise ? "precise" : "standard";
+  object["ephemeris"] = EphemerisName(report.kind);
   object["dut1"] = precise ? Json(report.dut1Seconds) : Json(nullptr);
   object["dut1Source"] = precise ? Json(SourceKey(report.dut1Source)) : Json(nullptr);
   object["deltaT"] = precise ? Json(report.deltaTSeconds) : Json(nullptr);

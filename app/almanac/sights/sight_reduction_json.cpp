@@ -1,5 +1,6 @@
 #include "sights/sight_reduction_json.h"
 
+#include "almanacpages/page_ephemeris.h"
 #include "cli/json_writer.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_texts.h"
@@ -81,7 +82,7 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
                                DateTime drTime, const RunMadeGood& run,
                                const EphemerisChoice& ephemeris, const SightLogReduction& reduction) {
   const Json document = {
-      {"ephemeris", ephemeris.kind == EphemerisKind::precise ? "precise" : "standard"},
+      {"ephemeris", EphemerisName(ephemeris.kind)},
       {"units", "altitudes and angles in degrees, corrections in minutes of arc, "
                 "intercepts, residuals and ellipse in nautical miles"},
       {"dr", {{"latitude", dr.latitude},

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "almanacpages/page_ephemeris.h"
 #include "foundations/printf_text.h"
 #include "cli/json_members.h"
 #include "cli/json_writer.h"
@@ -15,10 +16,6 @@ struct TwilightRun {
   StarFinderResult result;
   StarFinderTexts texts;
 };
-
-const char* EphemerisName(const EphemerisChoice& choice) {
-  return choice.kind == EphemerisKind::precise ? "precise" : "standard";
-}
 
 std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome& moment,
                              const EphemerisChoice& choice) {
@@ -42,7 +39,7 @@ std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome&
 }
 
 std::string Text(const std::vector<TwilightRun>& runs, const EphemerisChoice& choice) {
-  std::string page = PrintfText("Star Finder (%s ephemeris)\n", EphemerisName(choice));
+  std::string page = PrintfText("Star Finder (%s ephemeris)\n", EphemerisName(choice.kind));
   for (const TwilightRun& run : runs) {
     const StarFinderTexts& t = run.texts;
     page += '\n';
@@ -106,7 +103,7 @@ std::string JsonPage(const std::vector<TwilightRun>& runs, const AlmanacOptions&
                      const MomentOutcome& moment, const EphemerisChoice& choice) {
   const StarFinderSettings& s = options.finder.settings;
   Json finder = {
-      {"ephemeris", EphemerisName(choice)},
+      {"ephemeris", EphemerisName(choice.kind)},
       {"dopKind", "HDOP: sqrt of the trace of the position block of (AtA)^-1, rows (cos Zn, sin Zn, 1)"},
       {"zoneDescription", moment.zoneDescription},
       {"drTime", ZoneMoment(moment.zoneTime, moment.zoneDescription)},
