@@ -136,3 +136,77 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace nocturna
+
+namespace nocturna {
+namespace {
+
+// A Sun-Moon lunar at 30.5N 40.25W on 2026-03-26 18:00 UTC: the Moon at 40 degrees, the Sun
+// at 36 on the other side, about 103 degrees apart.
+LunarObservation SunLunar() {
+  LunarObservation o;
+  o.bodyIndex = kSunIndex;
+  o.moonLimb = DistanceLimb::nearLimb;
+  o.bodyLimb = DistanceLimb::nearLimb;
+  o.distanceSextantDegrees = 102.4;
+  o.watchTime = *ParseUtcMoment("2026-03-26 18:00:00");
+  o.dr = {30.5, 40.25};
+  return o;
+}
+
+TEST(LunarClearing, RefusesWhatCannotGiveATime) {
+  struct Bad {
+    const char* what;
+    void (*spoil)(LunarObservation&);
+    const char* reason;
+  };
+  const Bad cases[] = {
+      {"more than the altitudes allow", [](LunarObservation& o) { o.distanceSextantDegrees = 110.0; },
+       "With these altitudes the distance must lie between"},
+      {"too close", [](LunarObservation& o) { o.distanceSextantDegrees = 12.0; }, "within 15 degrees"},
+      {"Moon down", [](LunarObservation& o) { o.dr.longitude = -139.75; }, "The Moon is below the horizon."},
+      {"Sun observed below the horizon", [](LunarObservation& o) { o.bodyAltitudeSextantDegrees = -3.0; },
+       "The other body is below the horizon."},
+      {"distance not a number", [](LunarObservation& o) { o.distanceSextantDegrees = std::nan(""); },
+       "not a number"},
+      {"Moon to Moon", [](LunarObservation& o) { o.bodyIndex = kMoonIndex; }, "must be the Sun, a planet"},
+  };
+  BodyCatalog scratch = BuildCatalog();
+  for (const Bad& c : cases) {
+    SCOPED_TRACE(c.what);
+    LunarObservation o = SunLunar();
+    c.spoil(o);
+    const LunarForm form = ClearLunarDistance(scratch, o, {});
+    EXPECT_NE(form.refusal.find(c.reason), std::string::npos) << form.refusal;
+  }
+  EXPECT_TRUE(ClearLunarDistance(scratch, SunLunar(), {}).Cleared());
+}
+
+// The planner's geocentric Sun-Moon distance against ERFA's own Moon (eraMoon98) and Sun
+// (eraEpv00, with its annual aberration by eraAb; the Moon's is mostly undone by its light time).
+TEST(LunarPlanner, ListsTheBodiesUpAndApartWithTheirRates) {
+  BodyCatalog scratch = BuildCatalog();
+  const DateTime utc = *ParseUtcMoment("2026-03-26 18:00:00");
+  const std::vector<LunarCandidate> plan = PlanLunars(scratch, utc, {30.5, 40.25}, {}, {EphemerisKind::precise, {}});
+  std::vector<int> bodies;
+  for (const LunarCandidate& c : plan) {
+    bodies.push_back(c.bodyIndex);
+    EXPECT_GE(std::min(c.moonAltitudeDegrees, c.bodyAltitudeDegrees), kLunarLowestAltitudeDegrees);
+    EXPECT_NEAR(c.secondsPerTenthMinute * std::fabs(c.rateMinutesPerMinute), 6.0, 1e-9);
+  }
+  EXPECT_EQ(bodies, (std::vector<int>{kSunIndex, kVenusIndex, kSaturnIndex, 6, 10, 57}));
+
+  const double tt = utc + 2415018.5 + 69.184 / 86400.0;
+  double moon[2][3], earthHelio[2][3], earthBary[2][3];
+  eraMoon98(tt, 0.0, moon);
+  eraEpv00(tt, 0.0, earthHelio, earthBary);
+  double sunDistance = 0.0, sunDirection[3], velocity[3], sun[3];
+  eraPn(earthHelio[0], &sunDistance, sunDirection);
+  eraSxp(-1.0, sunDirection, sunDirection);
+  eraSxp(1.0 / ERFA_DC, earthBary[1], velocity);
+  eraAb(sunDirection, velocity, sunDistance, std::sqrt(1.0 - eraPdp(velocity, velocity)), sun);
+  EXPECT_NEAR(plan[0].geocentricDistanceDegrees, RadToDeg(eraSepp(moon[0], sun)), 3.0 / 3600.0);
+  EXPECT_NEAR(plan[0].rateMinutesPerMinute, 0.537, 0.01);
+}
+
+}  // namespace
+}  // namespace nocturna
