@@ -172,15 +172,31 @@ std::string ClearAt(BodyCatalog& scratch, DateTime utc, const EphemerisChoice& c
 }
 
 // The watch's fast, the rate and what 0.1' is worth at the cleared time; refused when slow.
+// With altitudes computed for the time being found, the cleared distance itself moves with
+// that time (through parallax and refraction), so what 0.1' is worth comes from the whole
+// chain: the cleared distance's change with the observed one and with the assumed time.
 std::string FinishAtTime(BodyCatalog& scratch, const EphemerisChoice& choice, LunarForm& form) {
+  constexpr double kProbeMinutes = 0.5;
+  constexpr double kProbeDistanceDegrees = 0.1 / 60.0;
   const LunarObservation& o = form.observation;
   form.watchFastSeconds = (o.watchTime - form.utc) * kSecondsPerDay;
   form.rateMinutesPerMinute =
       EphemerisLunarDistance(scratch, o.bodyIndex, form.utc, o.dr, choice).rateMinutesPerMinute;
-  form.secondsPerTenthMinute = SecondsPerTenthMinute(form.rateMinutesPerMinute);
-  if (std::fabs(form.rateMinutesPerMinute) < kLunarSlowestRateMinutesPerMinute)
+  LunarForm later = form;
+  LunarForm wider = form;
+  wider.observedDistanceDegrees += kProbeDistanceDegrees;
+  if (!ClearAt(scratch, form.utc + kProbeMinutes / 1440.0, choice, later).empty() ||
+      !ClearAt(scratch, form.utc, choice, wider).empty())
+    return "The lunar lies too near a limit of its geometry to give its sensitivity.";
+  form.clearedDriftMinutesPerMinute =
+      60.0 * (later.geocentricDistanceDegrees - form.geocentricDistanceDegrees) / kProbeMinutes;
+  const double gain =
+      (wider.geocentricDistanceDegrees - form.geocentricDistanceDegrees) / kProbeDistanceDegrees;
+  const double effectiveRate = (form.rateMinutesPerMinute - form.clearedDriftMinutesPerMinute) / gain;
+  form.secondsPerTenthMinute = SecondsPerTenthMinute(effectiveRate);
+  if (std::fabs(effectiveRate) < kLunarSlowestRateMinutesPerMinute)
     return Format("The distance changes only %.2f' a minute: 0.1' of it is worth %.0f seconds.",
-                  std::fabs(form.rateMinutesPerMinute), form.secondsPerTenthMinute);
+                  std::fabs(effectiveRate), form.secondsPerTenthMinute);
   return {};
 }
 

@@ -71,8 +71,11 @@ struct LunarForm {
   double geocentricDistanceDegrees = 0.0;  // cleared
   DateTime utc = 0.0;                     // when the ephemeris gives the cleared distance
   double watchFastSeconds = 0.0;          // watch less UTC
-  double rateMinutesPerMinute = 0.0;      // of the geocentric distance
-  double secondsPerTenthMinute = 0.0;     // what 0.1' of distance is worth in time
+  double rateMinutesPerMinute = 0.0;      // of the geocentric distance, by the ephemeris
+  // How fast the cleared distance moves with the time it is cleared for (through computed
+  // altitudes), ' per minute; what 0.1' is worth nets it off the ephemeris's rate.
+  double clearedDriftMinutesPerMinute = 0.0;
+  double secondsPerTenthMinute = 0.0;     // what 0.1' of observed distance is worth in time
   int passes = 0;                         // clearings until the time settled
 
   bool Cleared() const { return refusal.empty(); }

@@ -118,6 +118,11 @@ TEST_P(LunarClosedLoop, ClearsToTheTimeItWasMadeAt) {
   EXPECT_NEAR(form.watchFastSeconds, 37.0, 0.5);
   EXPECT_GT(form.secondsPerTenthMinute, 5.0);
   EXPECT_LT(form.secondsPerTenthMinute, 30.0);
+  // 0.2' more distance moves the time by what the form says 0.2' is worth.
+  o.distanceSextantDegrees += 0.2 / 60.0;
+  const LunarForm wider = ClearLunarDistance(scratch, o, {EphemerisKind::precise, {}});
+  EXPECT_NEAR(std::fabs(wider.watchFastSeconds - form.watchFastSeconds), 2.0 * form.secondsPerTenthMinute,
+              0.1 * form.secondsPerTenthMinute);
 }
 
 INSTANTIATE_TEST_SUITE_P(
