@@ -73,12 +73,13 @@ LunarDistanceAt EphemerisLunarDistance(BodyCatalog& scratch, int bodyIndex, Date
 std::optional<DateTime> SolveLunarTime(BodyCatalog& scratch, int bodyIndex, double distanceDegrees,
                                        DateTime guess, double searchHours, const DrPosition& position,
                                        const EphemerisChoice& choice) {
+  // Newton's method with the rate taken once: it changes by a few parts in a thousand an hour.
+  const double rate = EphemerisLunarDistance(scratch, bodyIndex, guess, position, choice).rateMinutesPerMinute;
+  if (rate == 0.0) return std::nullopt;
   DateTime t = guess;
   for (int step = 0; step < 12; ++step) {
-    const LunarDistanceAt at = EphemerisLunarDistance(scratch, bodyIndex, t, position, choice);
-    if (at.rateMinutesPerMinute == 0.0) return std::nullopt;
-    const double minutesOfTime =
-        (distanceDegrees - at.distanceDegrees) * 60.0 / at.rateMinutesPerMinute;
+    const double distance = EphemerisLunarAngle(scratch, bodyIndex, t, position, choice);
+    const double minutesOfTime = (distanceDegrees - distance) * 60.0 / rate;
     t += minutesOfTime / 1440.0;
     if (std::fabs(t - guess) * 24.0 > searchHours) return std::nullopt;
     if (std::fabs(minutesOfTime) * 60.0 < 0.01) return t;
