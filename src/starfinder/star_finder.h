@@ -69,6 +69,8 @@ struct StarFinderResult {
   double hdop = 0;                 // of the chosen set (see lop_geometry.h)
   SetSearchMethod method = SetSearchMethod::exhaustive;
   std::string message;  // what the navigator should know: no window, too few bodies, ...
+  double sunAltitude = 0;        // at the moment, degrees
+  bool outsideTwilight = false;  // a chosen moment with the Sun up or the horizon dark: no bodies
 };
 
 // The finder for one twilight. The zone date is that of settings.moment when given, else that of
@@ -76,6 +78,11 @@ struct StarFinderResult {
 // then found again at the carried position). zoneDescription in hours, west positive.
 StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
                            const StarFinderSettings& settings, const EphemerisChoice& choice = {});
+
+// The twilight of the zone date nearest the zone time (by the windows' middles) at the position;
+// morning when neither occurs.
+Twilight NearestTwilight(const DrPosition& position, DateTime zoneTime, int zoneDescription,
+                         const EphemerisChoice& choice = {});
 
 // Shooting order: nearest true east first, round to the west last, in both twilights (the
 // eastern sky brightens first at dawn and its horizon darkens first at dusk). Sorts in place and

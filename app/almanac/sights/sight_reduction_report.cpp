@@ -20,6 +20,9 @@
 #include "sights/sight_log_csv.h"
 #include "sights/sight_log_reduction.h"
 #include "sights/sight_texts.h"
+#if NOCTURNA_ALMANAC_PICTURES
+#include "sights/sight_reduction_pdf.h"
+#endif
 
 namespace nocturna {
 namespace {
@@ -37,6 +40,7 @@ struct ReduceOptions {
   RunMadeGood run;
   EphemerisChoice ephemeris;
   bool json = false;
+  std::string pdfFile;  // --pdf: the printed sight form and plotting sheet instead of the text
   std::string error;
 };
 
@@ -77,6 +81,9 @@ std::string ReadOption(const std::string& name, const std::optional<std::string>
     if (!speed || *speed < 0.0 || *speed > kFastestSpeedKnots)
       return "--speed '" + *value + "': expected knots from 0 to 60";
     options.run.speedKnots = *speed;
+  } else if (name == "--pdf") {
+    if (value->empty()) return "--pdf needs a file name";
+    options.pdfFile = *value;
   } else if (name == "--dut1") {
     const auto dut1 = ParseDecimal(*value);
     if (!dut1 || std::abs(*dut1) > kLargestDut1Seconds)
@@ -95,15 +102,17 @@ ReduceOptions ParseReduceOptions(const std::vector<std::string>& args) {
     } else if (name == "--precise" && args[i] == name) {
       options.ephemeris.kind = EphemerisKind::precise;
     } else if (name == "--reduce" || name == "--lat" || name == "--lon" || name == "--dr-time" ||
-               name == "--course" || name == "--speed" || name == "--dut1") {
+               name == "--course" || name == "--speed" || name == "--dut1" || name == "--pdf") {
       options.error = ReadOption(name, OptionValue(args, i, name), options);
     } else {
       options.error = "--reduce takes --lat, --lon, --dr-time, --course, --speed, --precise, "
-                      "--dut1 and --json beside it, not " + args[i];
+                      "--dut1, --json and --pdf beside it, not " + args[i];
     }
   }
   if (options.error.empty() && (!options.latitude || !options.longitude))
     options.error = "--reduce needs the DR position: --lat and --lon";
+  if (options.error.empty() && options.json && !options.pdfFile.empty())
+    options.error = "--reduce writes either --json or --pdf, not both";
   if (options.error.empty()) options.position = DrPosition{*options.latitude, *options.longitude};
   return options;
 }
@@ -264,6 +273,21 @@ int Fail(const std::string& message) {
   return kUsageError;
 }
 
+// The file only, nothing on standard output.
+int WritePdf([[maybe_unused]] const ReduceOptions& options,
+             [[maybe_unused]] const std::vector<SightRecord>& log, [[maybe_unused]] DateTime drTime,
+             [[maybe_unused]] const SightLogReduction& reduction) {
+#if NOCTURNA_ALMANAC_PICTURES
+  const std::string problem = WriteSightReductionPdf(
+      options.pdfFile, log, reduction, {*options.position, drTime, options.run, drTime, options.ephemeris});
+  if (problem.empty()) return 0;
+  std::fprintf(stderr, "nocturna-almanac: %s\n", problem.c_str());
+  return 1;
+#else
+  return Fail("--pdf needs the window library, which this build leaves out");
+#endif
+}
+
 }  // namespace
 
 bool WantsSightReduction(const std::vector<std::string>& args) {
@@ -288,6 +312,7 @@ int RunSightReduction(const std::vector<std::string>& args) {
   if (options.drTime) drTime = *options.drTime;
   const SightLogReduction reduction =
       ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
+  if (!options.pdfFile.empty()) return WritePdf(options, parse.sights, drTime, reduction);
   const std::string page = options.json ? JsonReport(parse.sights, options, drTime, reduction)
                                         : TextReport(parse.sights, options, drTime, reduction);
   const std::string utf8 = Windows1252ToUtf8(page);

@@ -127,6 +127,10 @@ void Twilights(JsonWriter& json, const std::vector<TwilightRun>& runs) {
       json.Number(r.position.longitude);
       json.Key("candidates");
       json.Integer(r.candidateCount);
+      json.Key("sunAltitude");
+      json.Number(r.sunAltitude);
+      json.Key("outsideTwilight");
+      json.Boolean(r.outsideTwilight);
     }
     json.Key("dop");
     r.bodies.empty() ? json.Null() : json.Number(r.hdop);
