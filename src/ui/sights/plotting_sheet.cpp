@@ -64,6 +64,7 @@ constexpr double kDesignHeight = 600.0;
 constexpr double kScaleWidth = 78.0;    // the latitude scale and its labels on the right
 constexpr double kTitleHeight = 20.0;   // the title band: no line crosses it
 constexpr double kFootHeight = 16.0;    // the longitude labels
+constexpr double kLegendHeight = 46.0;  // the DR and the fix written under the sheet
 const QColor kLineColour(0, 0, 160);
 
 QFont SheetFont(double pixels, bool bold = false) {
@@ -127,8 +128,17 @@ void DrawScales(QPainter& painter, const SheetProjection& sheet, const QRectF& p
   }
 }
 
+// Where a line's name goes: the end inside the sheet farther from the crowd at the fix.
+QPointF LabelPlace(const QPointF& along, const QPointF& back, const QPointF& foot,
+                   const QPointF& crowd, const QRectF& plot) {
+  const auto distance = [&](const QPointF& p) { return QLineF(p, crowd).length(); };
+  if (plot.contains(along) && plot.contains(back)) return distance(along) >= distance(back) ? along : back;
+  return plot.contains(along) ? along : (plot.contains(back) ? back : foot);
+}
+
 void DrawLine(QPainter& painter, const SheetProjection& sheet, const SightLine& line,
-              const DrPosition& dr, bool moved, double halfHeightMiles, const QRectF& plot) {
+              const DrPosition& dr, bool moved, double halfHeightMiles, const QRectF& plot,
+              const QPointF& crowd) {
   const double zn = DegToRad(line.znDegrees);
   const double a = line.interceptMiles;
   const QPointF foot = sheet.AtMiles(dr, a * std::sin(zn), a * std::cos(zn));
@@ -145,8 +155,7 @@ void DrawLine(QPainter& painter, const SheetProjection& sheet, const SightLine& 
   painter.drawLine(back, along);
   painter.drawEllipse(foot, 2.0, 2.0);
   painter.setFont(SheetFont(11, true));
-  const QPointF label = plot.contains(along) ? along : (plot.contains(back) ? back : foot);
-  DrawTextInside(painter, label + QPointF(3, -3), FromLatin1(ShownBodyName(line.bodyIndex)), plot);
+  DrawTextInside(painter, LabelPlace(along, back, foot, crowd, plot) + QPointF(3, -3), FromLatin1(ShownBodyName(line.bodyIndex)), plot);
 }
 
 void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fix) {
@@ -170,9 +179,9 @@ void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fi
   painter.drawText(at + QPointF(6, 14), QStringLiteral("Fix"));
 }
 
-// The DR and the fix written in the sheet's lower left corner.
+// The DR and the fix written under the sheet.
 void DrawLegend(QPainter& painter, const SightLogReduction& reduction, const DrPosition& dr,
-                DateTime fixTime, const QRectF& plot) {
+                DateTime fixTime, const QRectF& box) {
   std::vector<std::string> lines{"DR " + FormatLatitude(dr.latitude) + " " + FormatLongitude(dr.longitude) +
                                  " at " + FormatUtcMoment(fixTime) + " UTC"};
   const SightFix& fix = reduction.fix;
@@ -186,21 +195,17 @@ void DrawLegend(QPainter& painter, const SightLogReduction& reduction, const DrP
   }
   painter.setFont(SheetFont(11));
   const QFontMetricsF metrics(painter.font());
-  double widest = 0;
-  for (const std::string& line : lines) widest = std::max(widest, metrics.horizontalAdvance(FromLatin1(line)));
-  const double height = metrics.lineSpacing() * lines.size() + 6;
-  const QRectF box(plot.left() + 4, plot.bottom() - height - 4, std::min(widest + 8, plot.width() - 8), height);
-  painter.fillRect(box, QColor(255, 255, 255, 230));
   painter.setPen(Qt::black);
   for (std::size_t i = 0; i < lines.size(); ++i)
-    painter.drawText(QPointF(box.left() + 4, box.top() + 3 + metrics.ascent() + i * metrics.lineSpacing()),
-                     FromLatin1(lines[i]));
+    DrawTextInside(painter, QPointF(box.left() + 2, box.top() + 4 + metrics.ascent() + i * metrics.lineSpacing()),
+                   FromLatin1(lines[i]), box);
 }
 
 void DrawSheet(QPainter& painter, double width, double height, const SightLogReduction& reduction,
                const DrPosition& dr, DateTime fixTime, const RunMadeGood& run) {
   painter.fillRect(QRectF(0, 0, width, height), Qt::white);
-  const QRectF plot(0, kTitleHeight, width - kScaleWidth, height - kTitleHeight - kFootHeight);
+  const QRectF plot(0, kTitleHeight, width - kScaleWidth,
+                    height - kTitleHeight - kFootHeight - kLegendHeight);
   const double halfHeight = HalfHeightMiles(reduction, dr);
   SheetProjection sheet;
   sheet.centre = dr;
@@ -213,7 +218,8 @@ void DrawSheet(QPainter& painter, double width, double height, const SightLogRed
   for (const SightLine& line : reduction.lines) {
     if (line.corrections.caution == AltitudeCaution::belowHorizon) continue;
     const bool moved = run.speedKnots > 0.0 && std::abs(line.utc - fixTime) > kSameTimeDays;
-    DrawLine(painter, sheet, line, dr, moved, halfHeight, plot);
+    DrawLine(painter, sheet, line, dr, moved, halfHeight, plot,
+             sheet.At(reduction.fix.found ? reduction.fix.position : dr));
   }
   painter.setPen(QPen(Qt::black, 1.5));
   const QPointF at = sheet.At(dr);
@@ -222,8 +228,9 @@ void DrawSheet(QPainter& painter, double width, double height, const SightLogRed
   painter.setFont(SheetFont(11, true));
   painter.drawText(at + QPointF(6, -6), QStringLiteral("DR"));
   if (reduction.fix.found) DrawFix(painter, sheet, reduction.fix);
-  DrawLegend(painter, reduction, dr, fixTime, plot);
   painter.restore();
+  DrawLegend(painter, reduction, dr, fixTime,
+             QRectF(0, plot.bottom() + kFootHeight, width, kLegendHeight));
   painter.setPen(Qt::black);
   painter.setFont(SheetFont(11, true));
   DrawTextInside(painter, QPointF(4, 14),
