@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundations/dr_position.h"
+#include "sights/dead_reckoning.h"
 #include "sights/sight_line.h"
 
 namespace nocturna {
@@ -40,11 +41,10 @@ struct SightFix {
   bool poorGeometry = false;
 };
 
-// The fix at time `utc` (days since 1899-12-30) from the lines, starting at `dr` (the DR at
-// that time): each line is reduced at the estimate carried back (or on) to its own time by the
-// run, the least-squares step on the intercepts moves the estimate, repeated until it moves
-// less than 0.1'.
-SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, DateTime utc,
-                      const RunMadeGood& run);
+// The fix at time `utc` (days since 1899-12-30) from the lines, starting at the DR carried to
+// that time: each line is reduced at the estimate carried back (or on) to its own time by the
+// DR's run, the least-squares step on the intercepts moves the estimate, repeated until it
+// moves less than 0.1'.
+SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr, DateTime utc);
 
 }  // namespace nocturna

@@ -5,14 +5,13 @@
 
 namespace nocturna {
 
-SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DrPosition& dr,
-                                 DateTime drTime, const RunMadeGood& run,
-                                 const EphemerisChoice& choice) {
+SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DeadReckoning& dr,
+                                 DateTime fixTime, const EphemerisChoice& choice) {
   SightLogReduction result;
   BodyCatalog scratch = BuildCatalog();
   const auto reduce = [&](const SightRecord& sight) {
-    const DrPosition there = MoveByRun(dr, run, (sight.utc - drTime) * 24.0);
-    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight, there,
+    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight,
+                       PositionAt(dr, sight.utc),
                        choice);
   };
   result.shots.reserve(log.size());
@@ -28,7 +27,7 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DrPo
     fixLines.push_back({line.utc, line.ghaDegrees, line.declinationDegrees,
                         line.corrections.observedAltitudeDegrees});
   }
-  result.fix = FixFromLines(fixLines, dr, drTime, run);
+  result.fix = FixFromLines(fixLines, dr, fixTime);
   return result;
 }
 

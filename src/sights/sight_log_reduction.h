@@ -22,8 +22,7 @@ struct SightLogReduction {
 // since 1899-12-30); each sight's own DR is `dr` moved by the run to the sight's time. The
 // fix leaves out lines whose corrections do not apply (below the horizon). Every body name
 // must be one FindSightBody knows (the sight log's parser sees to that).
-SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DrPosition& dr,
-                                 DateTime drTime, const RunMadeGood& run,
-                                 const EphemerisChoice& choice);
+SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DeadReckoning& dr,
+                                 DateTime fixTime, const EphemerisChoice& choice);
 
 }  // namespace nocturna

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "platform/sight_log_file.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
@@ -107,7 +108,7 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
     ASSERT_EQ(form->Table()->rowCount(), 8);
     form->SaveButtonClick();
   }
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 8u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 8u);
 
   QFile damaged(QString::fromStdString(path));
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -123,7 +124,7 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
   EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-10 06:00:00") << "a first sight takes the window's UT";
   form->SaveButtonClick();
   EXPECT_TRUE(QFile::exists(QString::fromStdString(path + ".damaged")));
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 1u);
 
   chosenFile = (folder.path() + "/other.csv").toStdString();
   form->SaveAsButtonClick();

@@ -34,7 +34,7 @@ struct ReduceOptions {
   std::optional<double> latitude;
   std::optional<double> longitude;
   std::optional<DateTime> drTime;      // UTC
-  RunMadeGood run;
+  DeadReckoning run;  // its course and speed; the position and time are above
   EphemerisChoice ephemeris;
   bool json = false;
   std::string error;
@@ -280,14 +280,20 @@ int RunSightReduction(const std::vector<std::string>& args) {
   if (!in.is_open()) return Fail("cannot read the sight log " + options.file);
   std::ostringstream text;
   text << in.rdbuf();
-  const SightLogParse parse = ParseSightLog(text.str());
+  SightLogParse parse = ParseSightLog(text.str());
   if (parse.error) return Fail(options.file + ": " + parse.error->Message());
+  for (std::size_t i = 0; i < parse.sights.size(); ++i) {
+    if (!parse.sights[i].Reads())
+      return Fail(options.file + ": " + SightRowMessage(parse.sights[i], static_cast<int>(i) + 1));
+  }
   if (parse.sights.empty()) return Fail(options.file + ": the sight log holds no sights");
   DateTime drTime = parse.sights.front().utc;
   for (const SightRecord& sight : parse.sights) drTime = std::max(drTime, sight.utc);
   if (options.drTime) drTime = *options.drTime;
   const SightLogReduction reduction =
-      ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
+      ReduceSightLog(parse.sights, {*options.position, drTime, options.run.courseDegrees,
+                                    options.run.speedKnots},
+                     drTime, options.ephemeris);
   const std::string page = options.json ? JsonReport(parse.sights, options, drTime, reduction)
                                         : TextReport(parse.sights, options, drTime, reduction);
   const std::string utf8 = Windows1252ToUtf8(page);

@@ -141,7 +141,7 @@ void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fi
 
 void DrawPlottingSheet(QPainter& painter, int width, int height,
                        const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                       const RunMadeGood& run) {
+                       const DeadReckoning& run) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(0, 0, width, height, Qt::white);
   const double halfHeight = HalfHeightMiles(reduction, dr);
@@ -176,7 +176,7 @@ void DrawPlottingSheet(QPainter& painter, int width, int height,
 }
 
 PlottingSheetView::PlottingSheetView(const SightLogReduction& reduction, const DrPosition& dr,
-                                     DateTime fixTime, const RunMadeGood& run, QWidget* parent)
+                                     DateTime fixTime, const DeadReckoning& run, QWidget* parent)
     : QWidget(parent), reduction_(reduction), dr_(dr), fixTime_(fixTime), run_(run) {
   setObjectName(QStringLiteral("PlottingSheet"));
   setMinimumSize(640, 560);
@@ -192,7 +192,7 @@ void PlottingSheetView::paintEvent(QPaintEvent*) {
 }
 
 TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr,
-                                       DateTime fixTime, const RunMadeGood& run,
+                                       DateTime fixTime, const DeadReckoning& run,
                                        PrinterChoice choosePrinter, MessagePresenter& presenter,
                                        QWidget* parent)
     : QDialog(parent), choosePrinter_(std::move(choosePrinter)), presenter_(presenter) {

@@ -18,6 +18,7 @@
 #include "foundations/text_forms.h"
 #include "navigation/body_catalog.h"
 #include "platform/sight_log_file.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_texts.h"
@@ -317,7 +318,7 @@ void TSightsForm::SightsChanged() {
   const auto speed = ParseDecimal(ToLatin1(speedEdit_->text()));
   if (!course || *course < 0.0 || *course >= 360.0) settingsProblem += "the course is 0 to 359.9 degrees; ";
   if (!speed || *speed < 0.0 || *speed > 60.0) settingsProblem += "the speed is 0 to 60 knots; ";
-  run_ = {course && *course >= 0.0 && *course < 360.0 ? *course : 0.0,
+  run_ = {{}, 0.0, course && *course >= 0.0 && *course < 360.0 ? *course : 0.0,
           speed && *speed >= 0.0 && *speed <= 60.0 ? *speed : 0.0};
 
   std::vector<std::string> reasons(table_->rowCount());
@@ -340,7 +341,7 @@ void TSightsForm::SightsChanged() {
       settingsProblem += "the fix time reads YYYY-MM-DD HH:MM:SS; ";
     }
   }
-  reduction_ = ReduceSightLog(sights_, dr_, fixTime_, run_, ephemeris_);
+  reduction_ = ReduceSightLog(sights_, {dr_, fixTime_, run_.courseDegrees, run_.speedKnots}, fixTime_, ephemeris_);
   std::vector<const SightLine*> lines(table_->rowCount(), nullptr);
   for (std::size_t i = 0; i < sightRows_.size(); ++i) lines[sightRows_[i]] = &reduction_.shots[i];
   for (const ShotAverage& group : reduction_.groups) {
@@ -422,7 +423,17 @@ std::string TSightsForm::ChooseFile(bool save) {
 }
 
 void TSightsForm::LoadFrom(const std::string& path) {
-  const SightLogLoad load = LoadSightLog(path);
+  SightLogLoad load = LoadSightLog(path);
+  const SightLogParse parse = ParseSightLog(load.text);
+  if (load.state == SightLogFileState::Loaded && parse.error) {
+    load.state = SightLogFileState::Damaged;
+    load.problem = path + ": " + parse.error->Message();
+  }
+  for (std::size_t i = 0; i < parse.sights.size() && load.state == SightLogFileState::Loaded; ++i) {
+    if (parse.sights[i].Reads()) continue;
+    load.state = SightLogFileState::Damaged;
+    load.problem = path + ": " + SightRowMessage(parse.sights[i], static_cast<int>(i) + 1);
+  }
   if (load.state == SightLogFileState::Damaged || load.state == SightLogFileState::Unreadable) {
     Say(MessageKind::Warning,
         "The sight log cannot be read: " + load.problem +
@@ -430,7 +441,7 @@ void TSightsForm::LoadFrom(const std::string& path) {
   }
   logPath_ = path;
   logDamaged_ = load.state == SightLogFileState::Damaged;
-  ShowLog(load.sights);
+  ShowLog(load.state == SightLogFileState::Loaded ? parse.sights : std::vector<SightRecord>{});
   modified_ = false;
 }
 
@@ -443,7 +454,7 @@ void TSightsForm::ShowLog(const std::vector<SightRecord>& sights) {
 }
 
 bool TSightsForm::SaveTo(const std::string& path) {
-  const SightLogSave save = SaveSightLog(path, sights_, logDamaged_ && path == logPath_);
+  const SightLogSave save = SaveSightLog(path, FormatSightLog(sights_), logDamaged_ && path == logPath_);
   if (!save.ok) {
     Say(MessageKind::Error, "The sight log was not saved: " + save.problem + ".");
     return false;

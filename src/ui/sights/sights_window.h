@@ -114,7 +114,7 @@ class TSightsForm : public QDialog {
   std::vector<SightRecord> sights_;
   std::vector<int> sightRows_;
   DateTime fixTime_ = 0.0;
-  RunMadeGood run_;
+  DeadReckoning run_;  // its course and speed
   SightLogReduction reduction_;
 };
 
