@@ -73,6 +73,11 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr
     const double north = (nee * bn - nen * be) / det;
     fix.position = MoveByMiles(fix.position, east, north);
     estimate.position = fix.position;
+    if (!(std::abs(fix.position.latitude) <= kHighestFixLatitude) || !std::isfinite(fix.position.longitude)) {
+      fix.problem = "the lines of position meet at no real position (past the pole): "
+                    "check each sight's date, time and body";
+      return fix;
+    }
     if (std::hypot(east, north) < kFixConvergenceMiles) break;
   }
   if (fix.iterations > kMaxIterations) {
