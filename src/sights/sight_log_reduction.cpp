@@ -16,18 +16,18 @@ constexpr double kHoursPerDay = 24.0;
 std::string LineProblem(const SightLine& line, const DeadReckoning& dr, DateTime fixTime) {
   if (line.corrections.caution == AltitudeCaution::belowHorizon)
     return CautionText(line.corrections.caution);
-  if (line.hcDegrees < kLowestComputedAltitude)
-    return PrintfText("the body is below the horizon at the DR (Hc %+.1f\xB0): wrong body, date or time?",
-                      line.hcDegrees);
-  if (std::abs(line.interceptMiles) > kLongestInterceptMiles)
-    return PrintfText("intercept %.1f nm, past %.0f nm: wrong body, date, time or altitude?",
-                      std::abs(line.interceptMiles), kLongestInterceptMiles);
   const double hours = std::abs(line.utc - fixTime) * kHoursPerDay;
   const bool running = dr.speedKnots > 0.0;
   const double longest = running ? kLongestRunHours : kLongestStandingHours;
   if (hours > longest)
     return PrintfText("taken %.1f h from the fix time, past %.0f h %s: wrong date?", hours, longest,
                       running ? "of run" : "with no run");
+  if (line.hcDegrees < kLowestComputedAltitude)
+    return PrintfText("the body is below the horizon at the DR (Hc %+.1f\xB0): wrong body, date or time?",
+                      line.hcDegrees);
+  if (std::abs(line.interceptMiles) > kLongestInterceptMiles)
+    return PrintfText("intercept %.1f nm, past %.0f nm: wrong body, date, time or altitude?",
+                      std::abs(line.interceptMiles), kLongestInterceptMiles);
   return {};
 }
 
