@@ -40,7 +40,7 @@ void BM_FixFromTwentySights(benchmark::State& state) {
   const DateTime fixTime = log.back().utc;
   for (auto _ : state) {
     const SightLogReduction reduction =
-        ReduceSightLog(log, {39.0, 23.5}, fixTime, {45.0, 6.0}, {});
+        ReduceSightLog(log, {{39.0, 23.5}, fixTime, 45.0, 6.0}, fixTime, {});
     benchmark::DoNotOptimize(reduction.fix.position);
   }
 }
@@ -48,12 +48,12 @@ BENCHMARK(BM_FixFromTwentySights)->Unit(benchmark::kMicrosecond);
 
 void BM_LeastSquaresOfTwentyLines(benchmark::State& state) {
   const std::vector<SightRecord> log = TwentySights();
-  const SightLogReduction reduced = ReduceSightLog(log, {39.0, 23.5}, log.back().utc, {}, {});
+  const SightLogReduction reduced = ReduceSightLog(log, {{39.0, 23.5}, log.back().utc}, log.back().utc, {});
   std::vector<FixLine> lines;
   for (const SightLine& s : reduced.shots)
     lines.push_back({s.utc, s.ghaDegrees, s.declinationDegrees, s.corrections.observedAltitudeDegrees});
   for (auto _ : state) {
-    benchmark::DoNotOptimize(FixFromLines(lines, {39.0, 23.5}, log.back().utc, {45.0, 6.0}).position);
+    benchmark::DoNotOptimize(FixFromLines(lines, {{39.0, 23.5}, log.back().utc, 45.0, 6.0}, log.back().utc).position);
   }
 }
 BENCHMARK(BM_LeastSquaresOfTwentyLines)->Unit(benchmark::kMicrosecond);

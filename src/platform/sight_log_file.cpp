@@ -70,24 +70,17 @@ SightLogLoad LoadSightLog(const std::string& path) {
   }
   ::close(fd);
   if (load.state != SightLogFileState::Absent) return load;
-  SightLogParse parse = ParseSightLog(text);
-  if (parse.error) {
-    load.state = SightLogFileState::Damaged;
-    load.problem = path + ": " + parse.error->Message();
-    return load;
-  }
   load.state = SightLogFileState::Loaded;
-  load.sights = std::move(parse.sights);
+  load.text = std::move(text);
   return load;
 }
 
-SightLogSave SaveSightLog(const std::string& path, const std::vector<SightRecord>& sights,
-                          bool setAsideDamaged) {
+SightLogSave SaveSightLog(const std::string& path, const std::string& text, bool setAsideDamaged) {
   SightLogSave save;
   const std::string folder = ParentFolder(path);
   if (!MakeFolders(folder, save.problem)) return save;
   if (setAsideDamaged && !SetAside(path, save.damagedCopy, save.problem)) return save;
-  save.problem = WriteFileAtomically(path, FormatSightLog(sights), "the sight log");
+  save.problem = WriteFileAtomically(path, text, "the sight log");
   save.ok = save.problem.empty();
   return save;
 }

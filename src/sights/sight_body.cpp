@@ -1,6 +1,5 @@
 #include "sights/sight_body.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "foundations/angles.h"
@@ -11,16 +10,6 @@ namespace {
 
 // The Earth's equatorial radius seen from one astronomical unit: 8.794", in minutes of arc.
 constexpr double kParallaxAtOneAuMinutes = 8.794 / 60.0;
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
 
 // The planet's distance from the Earth in astronomical units from its elements in the record
 // (radius vector from the eccentric anomaly, heliocentric longitude from the true anomaly),
@@ -37,14 +26,6 @@ double PlanetEarthDistance(const SunPlanetRecords& records, int record) {
 }
 
 }  // namespace
-
-std::optional<int> FindSightBody(std::string_view name) {
-  static const BodyCatalog names = BuildCatalog();
-  for (int index = kFirstStarIndex; index < kBodyCount; ++index) {
-    if (SameName(name, names.entries[index].name)) return index;
-  }
-  return std::nullopt;
-}
 
 bool BodyHasLimbs(int bodyIndex) { return bodyIndex == kSunIndex || bodyIndex == kMoonIndex; }
 

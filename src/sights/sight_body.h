@@ -4,13 +4,10 @@
 #include <string_view>
 
 #include "navigation/body_catalog.h"
+#include "sights/sight_body_names.h"
 #include "sights/sight_corrections.h"
 
 namespace nocturna {
-
-// The catalog position (1..63: stars, planets, Sun, Moon) of a body named as the program
-// spells it, letters in either case; nothing for Aries or an unknown name.
-std::optional<int> FindSightBody(std::string_view name);
 
 // True for the Sun and the Moon, whose limbs are observed.
 bool BodyHasLimbs(int bodyIndex);

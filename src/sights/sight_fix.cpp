@@ -10,7 +10,6 @@ namespace nocturna {
 namespace {
 
 constexpr int kMaxIterations = 30;
-constexpr double kHoursPerDay = 24.0;
 // Below this crossing angle (degrees) the normal equations are too ill-conditioned to solve.
 constexpr double kParallelLinesDegrees = 1.0;
 
@@ -20,9 +19,8 @@ struct LineAtEstimate {
   double cosZn;
 };
 
-LineAtEstimate LineAt(const FixLine& line, const DrPosition& estimate, DateTime utc,
-                      const RunMadeGood& run) {
-  const DrPosition there = MoveByRun(estimate, run, (line.utc - utc) * kHoursPerDay);
+LineAtEstimate LineAt(const FixLine& line, const DeadReckoning& estimate) {
+  const DrPosition there = PositionAt(estimate, line.utc);
   const AltitudeAzimuth computed =
       ComputedAltitudeAzimuth(line.ghaDegrees, line.declinationDegrees, there);
   const double zn = DegToRad(computed.znDegrees);
@@ -43,11 +41,11 @@ double WidestCrossing(const std::vector<LineAtEstimate>& lines) {
 
 }  // namespace
 
-SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, DateTime utc,
-                      const RunMadeGood& run) {
+SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr, DateTime utc) {
   SightFix fix;
   fix.utc = utc;
-  fix.position = dr;
+  DeadReckoning estimate = CarriedTo(dr, utc);
+  fix.position = estimate.position;
   if (lines.size() < 2) {
     fix.problem = "a fix needs at least two lines of position";
     return fix;
@@ -58,7 +56,7 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
     nee = nen = nnn = 0;
     double be = 0, bn = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      at[i] = LineAt(lines[i], fix.position, utc, run);
+      at[i] = LineAt(lines[i], estimate);
       nee += at[i].sinZn * at[i].sinZn;
       nen += at[i].sinZn * at[i].cosZn;
       nnn += at[i].cosZn * at[i].cosZn;
@@ -74,6 +72,12 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
     const double east = (nnn * be - nen * bn) / det;
     const double north = (nee * bn - nen * be) / det;
     fix.position = MoveByMiles(fix.position, east, north);
+    estimate.position = fix.position;
+    if (!(std::abs(fix.position.latitude) <= kHighestFixLatitude) || !std::isfinite(fix.position.longitude)) {
+      fix.problem = "the lines of position meet at no real position (past the pole): "
+                    "check each sight's date, time and body";
+      return fix;
+    }
     if (std::hypot(east, north) < kFixConvergenceMiles) break;
   }
   if (fix.iterations > kMaxIterations) {
@@ -86,7 +90,7 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
   double squares = 0.0;
   fix.residualsMiles.clear();
   for (const FixLine& line : lines) {
-    const double residual = LineAt(line, fix.position, utc, run).interceptMiles;
+    const double residual = LineAt(line, estimate).interceptMiles;
     fix.residualsMiles.push_back(residual);
     squares += residual * residual;
   }

@@ -32,14 +32,14 @@ double PresetAltitude(double hc, const StarFinderSettings& settings) {
 double FromEast(double zn) { return std::fabs(std::remainder(zn - 90, 360.0)); }
 
 // The day (zone date at 00:00) the finder works on.
-DateTime ZoneDateOf(const DeadReckoning& dr, const StarFinderSettings& settings) {
-  return DayOfDateTime(settings.moment.value_or(dr.zoneTime));
+DateTime ZoneDateOf(const DeadReckoning& dr, int zoneDescription,
+                    const StarFinderSettings& settings) {
+  return DayOfDateTime(settings.moment.value_or(dr.utc - zoneDescription / kHoursPerDay));
 }
 
-DrPosition CarriedTo(const DeadReckoning& dr, DateTime moment) {
-  if (dr.speedKnots == 0) return dr.position;
-  return MoveByRun(dr.position, RunMadeGood{dr.courseDegrees, dr.speedKnots},
-                   (moment - dr.zoneTime) * kHoursPerDay);
+// Where the DR has carried the ship at a zone time.
+DrPosition PositionAtZoneTime(const DeadReckoning& dr, int zoneDescription, DateTime zoneTime) {
+  return PositionAt(dr, zoneTime + zoneDescription / kHoursPerDay);
 }
 
 TwilightWindow WindowAt(const DrPosition& position, DateTime zoneDate, int zoneDescription,
@@ -160,11 +160,11 @@ StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
   result.twilight = settings.twilight;
   result.zoneDescription = zoneDescription;
   result.momentChosen = settings.moment.has_value();
-  const DateTime zoneDate = ZoneDateOf(dr, settings);
+  const DateTime zoneDate = ZoneDateOf(dr, zoneDescription, settings);
   result.window = WindowAt(dr.position, zoneDate, zoneDescription, settings.twilight, choice);
   if (!result.momentChosen && result.window.occurs && dr.speedKnots != 0) {
     // The window where the ship will be, not where it was.
-    result.window = WindowAt(CarriedTo(dr, result.window.Middle()), zoneDate, zoneDescription,
+    result.window = WindowAt(PositionAtZoneTime(dr, zoneDescription, result.window.Middle()), zoneDate, zoneDescription,
                              settings.twilight, choice);
   }
   if (!result.momentChosen && !result.window.occurs) {
@@ -172,7 +172,7 @@ StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
     return result;
   }
   result.moment = result.momentChosen ? *settings.moment : result.window.Middle();
-  result.position = CarriedTo(dr, result.moment);
+  result.position = PositionAtZoneTime(dr, zoneDescription, result.moment);
   BodyCatalog catalog = BuildCatalog();
   const AlmanacMoment moment = AlmanacMomentOf(result.moment, zoneDescription);
   ComputeMomentPositions(catalog, moment.utDate, moment.utClock, result.position, choice);

@@ -9,18 +9,11 @@
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
+#include "sights/dead_reckoning.h"
 #include "starfinder/set_search.h"
 #include "starfinder/twilight_window.h"
 
 namespace nocturna {
-
-// The DR and how the ship moves from it.
-struct DeadReckoning {
-  DrPosition position;       // degrees, north and WEST positive
-  DateTime zoneTime = 0;     // the DR's time, zone time (days since 1899-12-30)
-  double courseDegrees = 0;  // true course, degrees from north through east
-  double speedKnots = 0;     // 0: the DR stays where it is
-};
 
 struct StarFinderSettings {
   Twilight twilight = Twilight::morning;
@@ -73,8 +66,8 @@ struct StarFinderResult {
   bool outsideTwilight = false;  // a chosen moment with the Sun up or the horizon dark: no bodies
 };
 
-// The finder for one twilight. The zone date is that of settings.moment when given, else that of
-// the DR's time; the DR is carried to the moment by its course and speed (the window itself is
+// The finder for one twilight. The zone date is that of settings.moment (zone time) when given,
+// else that of the DR's time; the DR is carried to the moment by its course and speed (the window itself is
 // then found again at the carried position). zoneDescription in hours, west positive.
 StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
                            const StarFinderSettings& settings, const EphemerisChoice& choice = {});

@@ -21,6 +21,8 @@
 #include <memory>
 
 #include "platform/sight_log_file.h"
+#include "sights/sight_log_csv.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
 #include "foundations/text_forms.h"
 #include "support/main_window_test_access.h"
@@ -94,12 +96,17 @@ TEST_F(SightsWindowTest, ShowsEveryCorrectionAndTheFix) {
 TEST_F(SightsWindowTest, BadCellsAreMarkedAndTheFixOfferedAsTheDr) {
   const auto form = Open();
   Type(*form, 1, kHsColumn, "7 72.0");
-  EXPECT_NE(Cell(*form, 1, kNoteColumn).find("Hs reads"), std::string::npos);
+  EXPECT_NE(Cell(*form, 1, kNoteColumn).find("is not a sextant altitude"), std::string::npos);
   EXPECT_EQ(Cell(*form, 1, kHsColumn), "7 72.0") << "a bad cell keeps its text";
   EXPECT_EQ(At(*form, 1, kHsColumn).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 200, 200));
   EXPECT_EQ(Cell(*form, 1, kHcColumn), "");
   EXPECT_EQ(form->Sights().size(), 6u);
   ASSERT_TRUE(form->Reduction().fix.found) << "three bodies are left";
+  form->SaveButtonClick();  // the bad row is kept as typed, and reads back as bad
+  const SightLogParse saved = ParseSightLog(LoadSightLog(path).text);
+  ASSERT_EQ(saved.sights.size(), 7u);
+  EXPECT_EQ(saved.sights[1].Cell(SightColumn::hs), "7 72.0");
+  EXPECT_FALSE(saved.sights[1].Reads());
 
   presenter.scriptedAnswers = {MessageAnswer::Yes};
   QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("FixButton")), Qt::LeftButton);
@@ -122,23 +129,22 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
     ASSERT_EQ(form->Model().rowCount(), 8);
     form->SaveButtonClick();
   }
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 8u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 8u);
 
   QFile damaged(QString::fromStdString(path));
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  damaged.write("utc,body,hs,ic,eye\n2026-12-09 18:40:00,Vulcan,47 57.7,0,3\n");
+  damaged.write("utc,body,hs,ic,eye,wind\n2026-12-09 18:40:00,Vega,47 57.7,0,3,NW 4\n");
   damaged.close();
   presenter.shown.clear();
   const auto form = Open();
   ASSERT_EQ(presenter.shown.size(), 1u);
-  EXPECT_NE(presenter.shown[0].text.find("line 2 (sight 1), column body"), std::string::npos)
-      << presenter.shown[0].text;
+  EXPECT_NE(presenter.shown[0].text.find("wind"), std::string::npos) << presenter.shown[0].text;
   EXPECT_EQ(form->Model().rowCount(), 0);
   form->AddButtonClick();
   EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-10 06:00:00") << "a first sight takes the window's UT";
   form->SaveButtonClick();
   EXPECT_TRUE(QFile::exists(QString::fromStdString(path + ".damaged")));
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 1u);
 
   chosenFile = (folder.path() + "/other.csv").toStdString();
   form->SaveAsButtonClick();
@@ -186,7 +192,7 @@ TEST_F(SightsWindowTest, ABodyIsTypedByItsWholeNameInTheCellsEditor) {
     QTest::keyClicks(editor->lineEdit(), QString::fromLatin1(c.typed));
     QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(Cell(*form, 0, kBodyColumn), c.shown) << c.typed;
-    EXPECT_EQ(form->Model().Rows()[0].Reads(), c.reads) << c.typed;
+    EXPECT_EQ(form->Model().Records()[0].Reads(), c.reads) << c.typed;
   }
   EXPECT_EQ(form->Sights().size(), 7u);
   EXPECT_EQ(form->Sights()[0].body, "Denebola");
@@ -197,7 +203,7 @@ TEST_F(SightsWindowTest, ABodyIsTypedByItsWholeNameInTheCellsEditor) {
   Type(*form, added, kLimbColumn, "L");
   Type(*form, added, kBodyColumn, "Vega");
   EXPECT_EQ(Cell(*form, added, kLimbColumn), "");
-  EXPECT_TRUE(form->Model().Rows()[added].Reads());
+  EXPECT_TRUE(form->Model().Records()[added].Reads());
   form->findChild<QCheckBox*>(QStringLiteral("AlphabeticalBox"))->setChecked(true);
   form->Table()->edit(At(*form, 0, kBodyColumn));
   auto* editor = qobject_cast<QComboBox*>(form->Table()->indexWidget(At(*form, 0, kBodyColumn)));
@@ -221,11 +227,17 @@ TEST_F(SightsWindowTest, LoadedValuesStayExactAndTheFeetAreNotReReadAsMetres) {
   EXPECT_EQ(c.pressureHectopascals, 1013.7);
   auto* unit = form->findChild<QComboBox*>(QStringLiteral("EyeUnitBox"));
   unit->setCurrentIndex(1);
-  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "11.65");
-  unit->setCurrentIndex(0);
+  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "3.55") << "metres typed stay metres";
   EXPECT_EQ(form->Sights()[0].conditions.heightOfEyeMetres, 3.55);
-  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "3.55");
-  EXPECT_FALSE(form->Modified()) << "the unit shown is no change to the log";
+  EXPECT_FALSE(form->Modified()) << "the unit is no change to the log";
+  Type(*form, 0, kEyeColumn, "11");
+  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "11 ft");
+  EXPECT_NEAR(form->Sights()[0].conditions.heightOfEyeMetres, 3.3528, 1e-9);
+  Type(*form, 0, kTempColumn, "54.5 F");
+  EXPECT_NEAR(form->Sights()[0].conditions.temperatureCelsius, 12.5, 1e-9);
+  // The window reduces what --reduce reduces from the same file: the same log, unrounded.
+  EXPECT_EQ(form->Sights()[0].conditions.indexCorrectionMinutes, -1.25);
+  unit->setCurrentIndex(0);
 }
 
 TEST_F(SightsWindowTest, EveryWayOutAsksAboutUnsavedChangesAndAFailedSaveKeepsTheWindow) {
@@ -257,9 +269,9 @@ TEST_F(SightsWindowTest, EveryWayOutAsksAboutUnsavedChangesAndAFailedSaveKeepsTh
 
   QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(form->Modified());
-  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("SaveStatus"))->text()).find("Saved 7 sights"),
+  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("SaveStatus"))->text()).find("Saved 7 rows"),
             std::string::npos);
-  EXPECT_EQ(LoadSightLog(path).sights[0].hsDegrees, 47 + 58.0 / 60);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights[0].Cell(SightColumn::hs), "47 58.0");
   presenter.shown.clear();
   form->close();
   EXPECT_FALSE(form->isVisible());
@@ -272,21 +284,22 @@ TEST_F(SightsWindowTest, TheDrHasItsTimeAndFollowsTheFixSetAsTheDr) {
   EXPECT_NE(label().find("at 2026-12-10 06:00:00 UTC"), std::string::npos) << label();
   EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("EphemerisNote"))->text()).find("Ctrl+E"),
             std::string::npos);
-  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("LinesLabel"))->text()).find("Left out: Dubhe row 6"),
+  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("LinesLabel"))->text()).find("(outlier, +2.9')"),
             std::string::npos);
   // Sights at 18:40 to 19:00, the chart's DR at 06:00 the next day, 10 kn to the north: the
   // sights' DR lies 110 miles south of the chart's.
   form->findChild<QLineEdit*>(QStringLiteral("SpeedEdit"))->setText(QStringLiteral("10"));
   form->Recompute();
   EXPECT_NEAR(form->Reduction().shots[0].dr.latitude, 39.0 + 10.0 / 60 - (11 + 20.0 / 60) * 10 / 60, 0.05);
+  const SightFix fix = form->Reduction().fix;
   presenter.scriptedAnswers = {MessageAnswer::Yes};
   form->FixButtonClick();
   ASSERT_TRUE(newDr.has_value());
   EXPECT_NE(presenter.shown.back().text.find("The chart's DR at its time 2026-12-10 06:00:00 UTC becomes"),
             std::string::npos) << presenter.shown.back().text;
   EXPECT_EQ(form->Dr().latitude, newDr->latitude);
-  const double hoursToChartTime = (EncodeDateTime(2026, 12, 10, 6, 0, 0) - form->Reduction().fix.utc) * 24;
-  EXPECT_NEAR(newDr->latitude, form->Reduction().fix.position.latitude + hoursToChartTime * 10 / 60, 0.01);
+  const double hoursToChartTime = (EncodeDateTime(2026, 12, 10, 6, 0, 0) - fix.utc) * 24;
+  EXPECT_NEAR(newDr->latitude, fix.position.latitude + hoursToChartTime * 10 / 60, 0.01);
   EXPECT_NE(label().find(FormatLatitude(newDr->latitude)), std::string::npos) << label();
 }
 

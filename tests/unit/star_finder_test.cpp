@@ -168,9 +168,9 @@ TEST(StarFinder, ShootsFromTheEastRoundToTheWest) {
 
 TEST(StarFinder, CarriesTheDrByCourseAndSpeedToTheTwilight) {
   // Carried to the morning twilight: the finder's DR is where the ship will be.
-  const DeadReckoning dr{{42, 75}, EncodeDateTime(2026, 3, 20, 0, 0, 0), 90, 10};
+  const DeadReckoning dr{{42, 75}, EncodeDateTime(2026, 3, 20, 5, 0, 0), 90, 10};  // 00:00 zone time
   const StarFinderResult result = FindStars(dr, 5, StarFinderSettings{});
-  const double hours = (result.moment - dr.zoneTime) * 24;
+  const double hours = (result.moment + 5.0 / 24 - dr.utc) * 24;  // zone time to UTC
   EXPECT_GT(hours, 4);
   EXPECT_NEAR(result.position.longitude, 75 - hours * 10 / (60 * std::cos(42 * M_PI / 180)), 1e-6);
   EXPECT_NEAR(result.position.latitude, 42, 1e-9);

@@ -16,13 +16,12 @@
 #include "foundations/windows1252.h"
 #include "cli/json_writer.h"
 #include "sights/sight_body.h"
+#include "sights/sight_form.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
 #include "sights/sight_log_reduction.h"
 #include "sights/sight_texts.h"
-#if NOCTURNA_ALMANAC_PICTURES
 #include "sights/sight_reduction_pdf.h"
-#endif
 
 namespace nocturna {
 namespace {
@@ -37,7 +36,7 @@ struct ReduceOptions {
   std::optional<double> latitude;
   std::optional<double> longitude;
   std::optional<DateTime> drTime;      // UTC
-  RunMadeGood run;
+  DeadReckoning run;  // its course and speed; the position and time are above
   EphemerisChoice ephemeris;
   bool json = false;
   std::string pdfFile;  // --pdf: the printed sight form and plotting sheet instead of the text
@@ -121,60 +120,22 @@ const char* EphemerisName(const EphemerisChoice& choice) {
   return choice.kind == EphemerisKind::precise ? "precise" : "standard";
 }
 
-std::string BodyWithLimb(const SightRecord& sight) {
-  const std::string limb = FormatLimb(sight.limb);
-  return limb.empty() ? sight.body : sight.body + " " + limb;
-}
-
 std::string TextReport(const std::vector<SightRecord>& log, const ReduceOptions& options,
-                       DateTime drTime, const SightLogReduction& reduction) {
+                       const DeadReckoning& dr, DateTime fixTime, const SightLogReduction& reduction) {
   std::string page = PrintfText("Sight reduction (%s ephemeris)\n", EphemerisName(options.ephemeris));
-  page += PrintfText("DR %s %s at %s UTC, course %05.1f\xB0, speed %.1f kn\n\n",
-                     FormatLatitude(options.position->latitude).c_str(),
-                     FormatLongitude(options.position->longitude).c_str(),
-                     FormatUtcMoment(drTime).c_str(), options.run.courseDegrees,
-                     options.run.speedKnots);
-  const char* row = "%-3s %-19s %-12s %-9s %-6s %-6s %-9s %-6s %-7s %-6s %-9s %-9s %-10s %s\n";
-  page += PrintfText(row, "#", "UTC", "Body", "Hs", "IC", "Dip", "Ha", "R", "SD", "PA", "Ho",
-                     "Hc", "Zn", "Intercept");
-  for (std::size_t i = 0; i < log.size(); ++i) {
-    const SightLine& s = reduction.shots[i];
-    const AltitudeCorrections& c = s.corrections;
-    page += PrintfText(
-        row, std::to_string(i + 1).c_str(), FormatUtcMoment(s.utc).c_str(),
-        BodyWithLimb(log[i]).c_str(), FormatAltAz(c.hsDegrees, true, 2).c_str(),
-        FormatCorrectionMinutes(c.indexCorrectionMinutes).c_str(),
-        FormatCorrectionMinutes(-c.dipMinutes).c_str(),
-        FormatAltAz(c.apparentAltitudeDegrees, true, 2).c_str(),
-        FormatCorrectionMinutes(-c.refractionMinutes).c_str(),
-        FormatCorrectionMinutes(c.semiDiameterMinutes).c_str(),
-        FormatCorrectionMinutes(c.parallaxMinutes).c_str(),
-        FormatAltAz(c.observedAltitudeDegrees, true, 2).c_str(),
-        FormatAltAz(s.hcDegrees, true, 2).c_str(), FormatAltAz(s.znDegrees, false, 3).c_str(),
-        FormatIntercept(s.interceptMiles).c_str());
-    if (c.caution != AltitudeCaution::none)
-      page += "    caution: " + CautionText(c.caution) + "\n";
-  }
+  if (options.ephemeris.kind != EphemerisKind::precise)
+    page += "The standard ephemeris is less exact (places off by up to about 1'); "
+            "--precise reduces with the precise one.\n";
+  page += PrintfText("DR %s %s at %s UTC, course %05.1f\xB0, speed %.1f kn; fix at %s UTC\n\n",
+                     FormatLatitude(dr.position.latitude).c_str(),
+                     FormatLongitude(dr.position.longitude).c_str(), FormatUtcMoment(dr.utc).c_str(),
+                     dr.courseDegrees, dr.speedKnots, FormatUtcMoment(fixTime).c_str());
+  const SightForm form = SightFormOf(log, reduction);
+  page += SightFormTableText(form);
   page += "\nLines of position\n";
-  for (std::size_t g = 0; g < reduction.groups.size(); ++g) {
-    const ShotAverage& group = reduction.groups[g];
-    const SightLine& line = reduction.lines[g];
-    std::string shots;
-    for (std::size_t k = 0; k < group.shots.size(); ++k) {
-      shots += (k ? ", " : "") + std::to_string(group.shots[k] + 1);
-      if (group.outliers[k]) shots += " (outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + ")";
-    }
-    page += PrintfText("%zu  %-12s Hs %s at %s from sight%s %s: Ho %s Hc %s Zn %s intercept %s\n",
-                       g + 1, BodyWithLimb(group.averaged).c_str(),
-                       FormatAltAz(group.averaged.hsDegrees, true, 2).c_str(),
-                       FormatUtcMoment(line.utc).c_str(), group.shots.size() > 1 ? "s" : "",
-                       shots.c_str(), FormatAltAz(line.corrections.observedAltitudeDegrees, true, 2).c_str(),
-                       FormatAltAz(line.hcDegrees, true, 2).c_str(),
-                       FormatAltAz(line.znDegrees, false, 3).c_str(),
-                       FormatIntercept(line.interceptMiles).c_str());
-  }
+  for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
-  for (const std::string& line : FixReportLines(reduction.fix)) page += line + "\n";
+  for (const std::string& line : form.fix) page += line + "\n";
   return page;
 }
 
@@ -268,18 +229,33 @@ std::string JsonReport(const std::vector<SightRecord>& log, const ReduceOptions&
   return json.Text() + "\n";
 }
 
+// The DR from the options, with what they leave unsaid taken from the log: its time from
+// --dr-time, else the log's DR time, else the latest sight; the run from --course and --speed,
+// else the log's.
+DeadReckoning DrOfReduction(const ReduceOptions& options, const SightLogParse& parse) {
+  DeadReckoning dr;
+  dr.position = *options.position;
+  dr.utc = parse.sights.front().utc;
+  for (const SightRecord& sight : parse.sights) dr.utc = std::max(dr.utc, sight.utc);
+  dr.utc = options.drTime.value_or(parse.settings.drUtc.value_or(dr.utc));
+  const bool runGiven = options.run.courseDegrees != 0.0 || options.run.speedKnots != 0.0;
+  dr.courseDegrees = runGiven ? options.run.courseDegrees : parse.settings.courseDegrees.value_or(0.0);
+  dr.speedKnots = runGiven ? options.run.speedKnots : parse.settings.speedKnots.value_or(0.0);
+  return dr;
+}
+
 int Fail(const std::string& message) {
   std::fprintf(stderr, "nocturna-almanac: %s\n", message.c_str());
   return kUsageError;
 }
 
 // The file only, nothing on standard output.
-int WritePdf([[maybe_unused]] const ReduceOptions& options,
-             [[maybe_unused]] const std::vector<SightRecord>& log, [[maybe_unused]] DateTime drTime,
-             [[maybe_unused]] const SightLogReduction& reduction) {
+int WritePdf([[maybe_unused]] const std::string& path,
+             [[maybe_unused]] const std::vector<SightRecord>& log,
+             [[maybe_unused]] const SightLogReduction& reduction,
+             [[maybe_unused]] const SightFormSetting& setting) {
 #if NOCTURNA_ALMANAC_PICTURES
-  const std::string problem = WriteSightReductionPdf(
-      options.pdfFile, log, reduction, {*options.position, drTime, options.run, drTime, options.ephemeris});
+  const std::string problem = WriteSightReductionPdf(path, log, reduction, setting);
   if (problem.empty()) return 0;
   std::fprintf(stderr, "nocturna-almanac: %s\n", problem.c_str());
   return 1;
@@ -304,17 +280,19 @@ int RunSightReduction(const std::vector<std::string>& args) {
   if (!in.is_open()) return Fail("cannot read the sight log " + options.file);
   std::ostringstream text;
   text << in.rdbuf();
-  const SightLogParse parse = ParseSightLog(text.str());
+  SightLogParse parse = ParseSightLog(text.str());
   if (parse.error) return Fail(options.file + ": " + parse.error->Message());
+  for (std::size_t i = 0; i < parse.sights.size(); ++i) {
+    if (!parse.sights[i].Reads())
+      return Fail(options.file + ": " + SightRowMessage(parse.sights[i], static_cast<int>(i) + 1));
+  }
   if (parse.sights.empty()) return Fail(options.file + ": the sight log holds no sights");
-  DateTime drTime = parse.sights.front().utc;
-  for (const SightRecord& sight : parse.sights) drTime = std::max(drTime, sight.utc);
-  if (options.drTime) drTime = *options.drTime;
-  const SightLogReduction reduction =
-      ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
-  if (!options.pdfFile.empty()) return WritePdf(options, parse.sights, drTime, reduction);
-  const std::string page = options.json ? JsonReport(parse.sights, options, drTime, reduction)
-                                        : TextReport(parse.sights, options, drTime, reduction);
+  const DeadReckoning dr = DrOfReduction(options, parse);
+  const DateTime fixTime = parse.settings.fixUtc.value_or(dr.utc);
+  const SightLogReduction reduction = ReduceSightLog(parse.sights, dr, fixTime, options.ephemeris);
+  if (!options.pdfFile.empty()) return WritePdf(options.pdfFile, parse.sights, reduction, {dr, fixTime, options.ephemeris});
+  const std::string page = options.json ? JsonReport(parse.sights, options, dr.utc, reduction)
+                                        : TextReport(parse.sights, options, dr, fixTime, reduction);
   const std::string utf8 = Windows1252ToUtf8(page);
   std::fwrite(utf8.data(), 1, utf8.size(), stdout);
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;

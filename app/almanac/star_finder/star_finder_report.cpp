@@ -23,8 +23,8 @@ const char* EphemerisName(const EphemerisChoice& choice) {
 std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome& moment,
                              const EphemerisChoice& choice) {
   const StarFinderOptions& finder = options.finder;
-  const DeadReckoning dr{options.position, moment.zoneTime, finder.courseDegrees,
-                         finder.speedKnots};
+  const DeadReckoning dr{options.position, moment.zoneTime + moment.zoneDescription / 24.0,
+                         finder.courseDegrees, finder.speedKnots};
   StarFinderSettings settings = finder.settings;
   if (finder.atDate) {
     settings.moment =

@@ -14,7 +14,7 @@
 #include "foundations/angles.h"
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
-#include "ui/sights/sight_body_list.h"
+#include "sights/sight_body_names.h"
 #include "sights/dead_reckoning.h"
 #include "sights/sight_fields.h"
 #include "ui/main_window/latin1_text.h"
@@ -155,7 +155,7 @@ void DrawLine(QPainter& painter, const SheetProjection& sheet, const SightLine& 
   painter.drawLine(back, along);
   painter.drawEllipse(foot, 2.0, 2.0);
   painter.setFont(SheetFont(11, true));
-  DrawTextInside(painter, LabelPlace(along, back, foot, crowd, plot) + QPointF(3, -3), FromLatin1(ShownBodyName(line.bodyIndex)), plot);
+  DrawTextInside(painter, LabelPlace(along, back, foot, crowd, plot) + QPointF(3, -3), FromLatin1(std::string(SightBodyName(line.bodyIndex))), plot);
 }
 
 void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fix) {
@@ -202,7 +202,7 @@ void DrawLegend(QPainter& painter, const SightLogReduction& reduction, const DrP
 }
 
 void DrawSheet(QPainter& painter, double width, double height, const SightLogReduction& reduction,
-               const DrPosition& dr, DateTime fixTime, const RunMadeGood& run) {
+               const DrPosition& dr, DateTime fixTime, const DeadReckoning& run) {
   painter.fillRect(QRectF(0, 0, width, height), Qt::white);
   const QRectF plot(0, kTitleHeight, width - kScaleWidth,
                     height - kTitleHeight - kFootHeight - kLegendHeight);
@@ -245,7 +245,7 @@ void DrawSheet(QPainter& painter, double width, double height, const SightLogRed
 
 void DrawPlottingSheet(QPainter& painter, int width, int height,
                        const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                       const RunMadeGood& run) {
+                       const DeadReckoning& run) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const double scale = std::max(1.0, height / kDesignHeight);
@@ -255,7 +255,7 @@ void DrawPlottingSheet(QPainter& painter, int width, int height,
 }
 
 PlottingSheetView::PlottingSheetView(const SightLogReduction& reduction, const DrPosition& dr,
-                                     DateTime fixTime, const RunMadeGood& run, QWidget* parent)
+                                     DateTime fixTime, const DeadReckoning& run, QWidget* parent)
     : QWidget(parent), reduction_(reduction), dr_(dr), fixTime_(fixTime), run_(run) {
   setObjectName(QStringLiteral("PlottingSheet"));
   setMinimumSize(640, 560);
@@ -271,7 +271,7 @@ void PlottingSheetView::paintEvent(QPaintEvent*) {
 }
 
 TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr,
-                                       DateTime fixTime, const RunMadeGood& run,
+                                       DateTime fixTime, const DeadReckoning& run,
                                        PrinterChoice choosePrinter, MessagePresenter& presenter,
                                        QWidget* parent)
     : QDialog(parent), choosePrinter_(std::move(choosePrinter)), presenter_(presenter) {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "ui/main_window/latin1_text.h"
-#include "ui/sights/sight_body_list.h"
+#include "sights/sight_body_names.h"
 #include "ui/sights/sight_table_model.h"
 
 namespace nocturna {
@@ -35,8 +35,8 @@ QWidget* SightCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     emit self->commitData(body);
     emit self->closeEditor(body, QAbstractItemDelegate::SubmitModelCache);
   });
-  for (const std::string& name : ShownBodyNames(alphabetical_ && alphabetical_()))
-    body->addItem(FromLatin1(name));
+  for (std::string_view name : SightBodyNames(alphabetical_ && alphabetical_()))
+    body->addItem(FromLatin1(std::string(name)));
   return body;
 }
 

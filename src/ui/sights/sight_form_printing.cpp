@@ -13,10 +13,10 @@
 #include "sights/sight_texts.h"
 #include "ui/main_window/latin1_text.h"
 #include "ui/sights/plotting_sheet.h"
+#include "sights/sight_form.h"
 #include "ui/sights/sight_form_texts.h"
 
 namespace nocturna {
-using namespace sight_columns;
 namespace {
 
 constexpr double kTextPoints = 9;
@@ -117,7 +117,8 @@ void DrawCells(QPainter& painter, const FormLayout& layout, double y,
   double x = layout.left;
   for (std::size_t c = 0; c < cells.size() && c < layout.columnWidths.size(); ++c) {
     const QRectF box(x, y, layout.columnWidths[c], layout.line);
-    painter.drawText(box, (c == kBodyColumn ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
+    const bool name = c == static_cast<std::size_t>(SightFormColumn::body);
+    painter.drawText(box, (name ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter,
                      FromLatin1(cells[c]));
     x += layout.columnWidths[c];
   }
@@ -177,39 +178,40 @@ void DrawFooter(QPainter& painter, const FormLayout& layout, QPagedPaintDevice& 
 
 }  // namespace
 
-SightFormPrint SightFormPrintOf(const std::vector<std::vector<std::string>>& cells,
-                                const std::vector<int>& sightRows,
+SightFormPrint SightFormPrintOf(const std::vector<SightRecord>& log,
                                 const SightLogReduction& reduction, const SightFormSetting& setting,
                                 const char* ephemerisSwitch) {
   SightFormPrint print;
   print.setting = setting;
   print.reduction = reduction;
-  const DrPosition& dr = setting.dr;
+  const DeadReckoning& dr = setting.dr;
   print.headingLines = {
-      "DR " + FormatLatitude(dr.latitude) + " " + FormatLongitude(dr.longitude) + " at " +
-          FormatUtcMoment(setting.drTime) + " UTC" +
-          PrintfText(", course %05.1f\xB0, speed %.1f kn", setting.run.courseDegrees, setting.run.speedKnots),
+      "DR " + FormatLatitude(dr.position.latitude) + " " + FormatLongitude(dr.position.longitude) +
+          " at " + FormatUtcMoment(dr.utc) + " UTC" +
+          PrintfText(", course %05.1f\xB0, speed %.1f kn", dr.courseDegrees, dr.speedKnots),
       "Fix time " + FormatUtcMoment(setting.fixTime) + " UTC",
       EphemerisNote(setting.ephemeris, ephemerisSwitch)};
-  for (std::size_t r = 0; r < cells.size(); ++r) {
-    std::vector<std::string> row = cells[r];
-    if (row.size() > kNoteColumn) {
-      if (!row[kNoteColumn].empty()) print.notes.push_back(PrintfText("Row %zu: ", r + 1) + row[kNoteColumn]);
-      row.resize(kNoteColumn);
+  const SightForm form = SightFormOf(log, reduction);
+  const std::size_t note = static_cast<std::size_t>(SightFormColumn::note);
+  print.captions.assign(form.headings.begin(), form.headings.begin() + note);
+  for (const auto& row : form.rows) {
+    if (!row[note].empty()) print.notes.push_back("Row " + row.front() + ": " + row[note]);
+    print.rows.emplace_back(row.begin(), row.begin() + note);
+  }
+  // A line and the reason it was left out come as one text, broken where the reason starts.
+  for (const std::string& line : form.lines) {
+    for (std::size_t start = 0; start <= line.size();) {
+      const std::size_t end = std::min(line.find('\n', start), line.size());
+      print.footLines.push_back(line.substr(start, end - start));
+      start = end + 1;
     }
-    row.insert(row.begin(), std::to_string(r + 1));
-    print.rows.push_back(std::move(row));
   }
-  print.footLines = LinesOfPositionText(reduction, sightRows);
-  if (!cells.empty()) {
-    for (const std::string& line : FixReportLines(reduction.fix)) print.footLines.push_back(line);
-  }
+  if (!log.empty()) print.footLines.insert(print.footLines.end(), form.fix.begin(), form.fix.end());
   return print;
 }
 
 void DrawSightFormPages(QPainter& painter, QPagedPaintDevice& device, const SightFormPrint& print) {
-  std::vector<std::string> captions{"Row"};
-  for (int c = 0; c < kNoteColumn; ++c) captions.push_back(SightColumnCaptions()[c]);
+  const std::vector<std::string>& captions = print.captions;
   const FormLayout layout = LayOut(device, print, captions);
   const auto pages = Paginate(Lines(print, layout, device), layout.linesPerPage);
   const int pageCount = static_cast<int>(pages.size()) + 1;
@@ -228,8 +230,7 @@ void DrawSightFormPages(QPainter& painter, QPagedPaintDevice& device, const Sigh
   const SightFormSetting& s = print.setting;
   DrawPlottingSheet(painter, static_cast<int>(layout.width),
                     static_cast<int>(device.height() - 2 * layout.top - 2 * layout.line),
-                    print.reduction, MoveByRun(s.dr, s.run, (s.fixTime - s.drTime) * 24.0),
-                    s.fixTime, s.run);
+                    print.reduction, PositionAt(s.dr, s.fixTime), s.fixTime, s.dr);
   painter.translate(-layout.left, -layout.top);
   DrawFooter(painter, layout, device, pageCount, pageCount);
   painter.restore();

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ephemeris/ephemeris_choice.h"
-#include "foundations/dr_position.h"
+#include "sights/dead_reckoning.h"
 #include "sights/sight_log_reduction.h"
 
 class QPainter;
@@ -18,15 +18,14 @@ namespace nocturna {
 
 // What the sights were reduced from.
 struct SightFormSetting {
-  DrPosition dr;         // degrees, north and WEST positive, at drTime
-  DateTime drTime = 0;   // UTC
-  RunMadeGood run;
+  DeadReckoning dr;      // the DR, its time and run
   DateTime fixTime = 0;  // UTC
   EphemerisChoice ephemeris;
 };
 
 struct SightFormPrint {
   std::vector<std::string> headingLines;
+  std::vector<std::string> captions;
   std::vector<std::vector<std::string>> rows;  // every column of the form but the note
   std::vector<std::string> notes;              // "Row 3: ...", for rows with a note
   std::vector<std::string> footLines;          // the lines of position, then the fix block
@@ -34,10 +33,9 @@ struct SightFormPrint {
   SightLogReduction reduction;
 };
 
-// The printed form of rows of cells (each row every column of the form, the note last) reduced
-// as `reduction` from `setting`; shot i of the reduction is row sightRows[i].
-SightFormPrint SightFormPrintOf(const std::vector<std::vector<std::string>>& cells,
-                                const std::vector<int>& sightRows,
+// The printed form of a log reduced as `reduction` from `setting`; ephemerisSwitch says how to
+// choose the precise ephemeris.
+SightFormPrint SightFormPrintOf(const std::vector<SightRecord>& log,
                                 const SightLogReduction& reduction, const SightFormSetting& setting,
                                 const char* ephemerisSwitch);
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +21,8 @@
 #include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
 #include "sights/sight_body.h"
+#include "sights/sight_form.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_texts.h"
 #include "ui/main_window/latin1_text.h"
@@ -67,7 +70,7 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
 TSightsForm::TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now,
                          const EphemerisChoice& ephemeris, SightsWindowServices services,
                          QWidget* parent)
-    : QDialog(parent), dr_(dr), now_(now), ephemeris_(ephemeris), services_(std::move(services)) {
+    : QDialog(parent), dr_{dr, now, 0.0, 0.0}, ephemeris_(ephemeris), services_(std::move(services)) {
   setObjectName(QStringLiteral("SightsForm"));
   setWindowTitle(ephemeris_.kind == EphemerisKind::precise ? QStringLiteral("Sights (precise ephemeris)")
                                                            : QStringLiteral("Sights (standard ephemeris)"));
@@ -148,8 +151,11 @@ void TSightsForm::BuildSettings(QWidget* panel) {
   row->addWidget(alphabeticalBox_);
   row->addStretch(1);
 
-  for (QLineEdit* edit : {fixTimeEdit_, courseEdit_, speedEdit_, watchErrorEdit_})
-    connect(edit, &QLineEdit::editingFinished, this, [this] { Changed(); });
+  // Typing marks the log changed; leaving a field only reads it again.
+  for (QLineEdit* edit : {fixTimeEdit_, courseEdit_, speedEdit_, watchErrorEdit_}) {
+    connect(edit, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+  }
   connect(timeBasisBox_, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
   connect(zoneDescriptionEdit_, &QSpinBox::valueChanged, this, [this] { Changed(); });
   connect(eyeUnitBox_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
@@ -208,8 +214,6 @@ void TSightsForm::BuildButtons(QWidget* panel) {
   row->addWidget(close);
 }
 
-DrPosition TSightsForm::DrAt(DateTime utc) const { return MoveByRun(dr_, run_, (utc - now_) * 24.0); }
-
 void TSightsForm::ReadTableSettings(std::string& problems) {
   const auto watch = ParseDecimal(ToLatin1(watchErrorEdit_->text()));
   const bool watchReads = watch && std::abs(*watch) <= 3600.0;
@@ -226,8 +230,9 @@ void TSightsForm::ReadRunSettings(std::string& problems) {
   const bool speedReads = speed && *speed >= 0.0 && *speed <= 60.0;
   if (!courseReads) problems += "the course is 0 to 359.9 degrees; ";
   if (!speedReads) problems += "the speed is 0 to 60 knots; ";
-  run_ = {courseReads ? *course : 0.0, speedReads ? *speed : 0.0};
-  fixTime_ = sights_.empty() ? now_ : 0.0;
+  dr_.courseDegrees = courseReads ? *course : 0.0;
+  dr_.speedKnots = speedReads ? *speed : 0.0;
+  fixTime_ = sights_.empty() ? dr_.utc : 0.0;
   for (const SightRecord& s : sights_) fixTime_ = std::max(fixTime_, s.utc);
   const std::string fixTimeText = ToLatin1(fixTimeEdit_->text());
   if (fixTimeText.empty()) return;
@@ -237,33 +242,25 @@ void TSightsForm::ReadRunSettings(std::string& problems) {
 
 void TSightsForm::Recompute() {
   std::string problems;
-  ReadTableSettings(problems);  // first: the time basis and the eye's unit rewrite their cells
+  ReadTableSettings(problems);
   sights_.clear();
-  sightRows_.clear();
-  rowProblems_.clear();
-  for (const SightRow& row : model_->Rows()) {
-    std::string problem;
-    for (int c = 0; c < kTypedColumnCount; ++c)
-      if (!row.problems[c].empty()) problem += (problem.empty() ? "" : "; ") + row.problems[c];
-    if (problem.empty()) {
-      sightRows_.push_back(static_cast<int>(rowProblems_.size()));
-      sights_.push_back(row.record);
-    }
-    rowProblems_.push_back(problem);
-  }
-  ReadRunSettings(problems);
-  reduction_ = ReduceSightLog(sights_, DrAt(fixTime_), fixTime_, run_, ephemeris_);
-  model_->SetResults(SightRowResults(rowProblems_, sightRows_, reduction_));
+  for (const SightRecord& record : model_->Records())
+    if (record.Reads()) sights_.push_back(record);
+  ReadRunSettings(problems);  // the fix time defaults to the last sight that reads
+  reduction_ = ReduceSightLog(model_->Records(), dr_, fixTime_, ephemeris_);
+  form_ = SightFormOf(model_->Records(), reduction_);
+  model_->SetForm(form_);
   if (!problems.empty()) problems.resize(problems.size() - 2);
   settingsNote_->setText(Text(problems));
   ShowResults();
 }
 
 void TSightsForm::ShowResults() {
-  drLabel_->setText(Text("DR " + FormatLatitude(dr_.latitude) + " " + FormatLongitude(dr_.longitude) +
-                         " at " + FormatUtcMoment(now_) + " UTC"));
-  linesLabel_->setText(Text(Joined(LinesOfPositionText(reduction_, sightRows_))));
-  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(FixReportLines(reduction_.fix))));
+  const DrPosition& p = dr_.position;
+  drLabel_->setText(Text("DR " + FormatLatitude(p.latitude) + " " + FormatLongitude(p.longitude) +
+                         " at " + FormatUtcMoment(dr_.utc) + " UTC"));
+  linesLabel_->setText(Text(Joined(form_.lines)));
+  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(form_.fix)));
 }
 
 void TSightsForm::Changed() {
@@ -275,12 +272,13 @@ void TSightsForm::Changed() {
 void TSightsForm::AddButtonClick() {
   SightRecord sight;
   if (!sights_.empty()) {
-    sight = sights_.back();
+    sight = sights_.back();  // as typed, a minute later
     sight.utc += 60.0 / kSecondsPerDay;
+    sight.Cell(SightColumn::utc) = FormatUtcMoment(sight.utc);
   } else {
     sight.body = "Sun";
     sight.limb = Limb::lower;
-    sight.utc = std::round(now_ * kSecondsPerDay) / kSecondsPerDay;
+    sight.utc = std::round(dr_.utc * kSecondsPerDay) / kSecondsPerDay;
     sight.hsDegrees = 30.0;
   }
   model_->AppendRecord(sight);
@@ -304,26 +302,27 @@ void TSightsForm::FixButtonClick() {
     return;
   }
   // The chart's DR holds at the chart's time: the fix is carried there by the run.
-  const DrPosition atChartTime = MoveByRun(fix.position, run_, (now_ - fix.utc) * 24.0);
+  const DrPosition atChartTime =
+      PositionAt({fix.position, fix.utc, dr_.courseDegrees, dr_.speedKnots}, dr_.utc);
   std::string text;
-  for (const std::string& line : FixReportLines(fix)) text += line + "\n\r";
-  text += "\n\rSet the fix as the DR?\n\rThe chart's DR at its time " + FormatUtcMoment(now_) +
+  for (const std::string& line : form_.fix) text += line + "\n\r";
+  text += "\n\rSet the fix as the DR?\n\rThe chart's DR at its time " + FormatUtcMoment(dr_.utc) +
           " UTC becomes " + FormatLatitude(atChartTime.latitude) + " " +
           FormatLongitude(atChartTime.longitude) +
-          (fix.utc == now_ ? std::string(".") : ", the fix carried there by the course and speed.");
+          (fix.utc == dr_.utc ? std::string(".") : ", the fix carried there by the course and speed.");
   const MessageAnswer answer =
       services_.presenter ? services_.presenter->Show({MessageKind::Information, text, "Sights",
                                                        MessageButtons::YesNo, MessageAnswer::No})
                           : MessageAnswer::No;
   if (answer != MessageAnswer::Yes) return;
   if (services_.setDr) services_.setDr(atChartTime);
-  dr_ = atChartTime;
+  dr_.position = atChartTime;
   Recompute();
 }
 
 void TSightsForm::PlotButtonClick() {
   Recompute();
-  TPlottingSheetForm sheet(reduction_, DrAt(fixTime_), fixTime_, run_, services_.choosePrinter,
+  TPlottingSheetForm sheet(reduction_, PositionAt(dr_, fixTime_), fixTime_, dr_, services_.choosePrinter,
                            *services_.presenter, this);
   sheet.exec();
 }
@@ -338,7 +337,12 @@ std::string TSightsForm::ChooseFile(bool save) {
 }
 
 void TSightsForm::LoadFrom(const std::string& path) {
-  const SightLogLoad load = LoadSightLog(path);
+  SightLogLoad load = LoadSightLog(path);
+  const SightLogParse parse = ParseSightLog(load.text);
+  if (load.state == SightLogFileState::Loaded && parse.error) {
+    load.state = SightLogFileState::Damaged;
+    load.problem = path + ": " + parse.error->Message();
+  }
   if (load.state == SightLogFileState::Damaged || load.state == SightLogFileState::Unreadable) {
     Say(MessageKind::Warning,
         "The sight log cannot be read: " + load.problem +
@@ -346,25 +350,57 @@ void TSightsForm::LoadFrom(const std::string& path) {
   }
   logPath_ = path;
   logDamaged_ = load.state == SightLogFileState::Damaged;
-  model_->SetRecords(load.sights);
+  const bool loaded = load.state == SightLogFileState::Loaded;
+  ShowSettings(loaded ? parse.settings : SightLogSettings{});
+  // Rows that do not read are shown as typed, with their notes, for correction.
+  model_->SetRecords(loaded ? parse.sights : std::vector<SightRecord>{});
   Recompute();
   modified_ = false;
 }
 
+// What the log keeps beside its sights, into the settings fields (the DR stays the chart's).
+void TSightsForm::ShowSettings(const SightLogSettings& settings) {
+  const QSignalBlocker blockBasis(timeBasisBox_), blockZone(zoneDescriptionEdit_);
+  courseEdit_->setText(Text(FormatExactDecimal(settings.courseDegrees.value_or(0.0))));
+  speedEdit_->setText(Text(FormatExactDecimal(settings.speedKnots.value_or(0.0))));
+  fixTimeEdit_->setText(settings.fixUtc ? Text(FormatUtcMoment(*settings.fixUtc)) : QString());
+  watchErrorEdit_->setText(Text(FormatExactDecimal(settings.watchErrorSeconds.value_or(0.0))));
+  if (settings.zoneDescription) {
+    zoneDescriptionEdit_->setValue(*settings.zoneDescription);
+    timeBasisBox_->setCurrentIndex(1);
+  }
+}
+
+SightLogSettings TSightsForm::Settings() const {
+  SightLogSettings settings;
+  settings.drPosition = dr_.position;
+  settings.drUtc = dr_.utc;
+  settings.courseDegrees = dr_.courseDegrees;
+  settings.speedKnots = dr_.speedKnots;
+  if (!fixTimeEdit_->text().isEmpty()) settings.fixUtc = fixTime_;
+  if (model_->TimeBasis().zoneTimes) {
+    settings.zoneDescription = model_->TimeBasis().zoneDescription;
+    settings.watchErrorSeconds = model_->TimeBasis().watchFastSeconds;
+  }
+  return settings;
+}
+
 bool TSightsForm::SaveTo(const std::string& path) {
-  const SightLogSave save = SaveSightLog(path, sights_, logDamaged_ && path == logPath_);
+  const std::vector<SightRecord>& rows = model_->Records();
+  const SightLogSave save =
+      SaveSightLog(path, FormatSightLog(rows, Settings()), logDamaged_ && path == logPath_);
   if (!save.ok) {
     Say(MessageKind::Error, "The sight log was not saved: " + save.problem + ".");
     return false;
   }
   if (!save.damagedCopy.empty())
     Say(MessageKind::Information, "The damaged sight log was kept as " + save.damagedCopy + ".");
-  if (static_cast<int>(sights_.size()) < model_->rowCount())
-    Say(MessageKind::Warning, "Rows with a fault (see their notes) were not saved.");
   logPath_ = path;
   logDamaged_ = false;
   modified_ = false;
-  saveStatus_->setText(Text("Saved " + std::to_string(sights_.size()) + " sights to " + path));
+  const std::size_t faulty = rows.size() - sights_.size();
+  saveStatus_->setText(Text("Saved " + std::to_string(rows.size()) + " rows to " + path +
+                            (faulty ? " (" + std::to_string(faulty) + " with a fault, as typed)" : "")));
   return true;
 }
 
@@ -382,14 +418,7 @@ void TSightsForm::SaveAsButtonClick() {
 }
 
 SightFormPrint TSightsForm::PrintedForm() const {
-  std::vector<std::vector<std::string>> cells;
-  for (int row = 0; row < model_->rowCount(); ++row) {
-    std::vector<std::string>& shown = cells.emplace_back();
-    for (int column = 0; column < kSightColumnCount; ++column)
-      shown.push_back(ToLatin1(model_->index(row, column).data().toString()));
-  }
-  return SightFormPrintOf(cells, sightRows_, reduction_, {dr_, now_, run_, fixTime_, ephemeris_},
-                          kPreciseSwitch);
+  return SightFormPrintOf(model_->Records(), reduction_, {dr_, fixTime_, ephemeris_}, kPreciseSwitch);
 }
 
 void TSightsForm::PrintButtonClick() {

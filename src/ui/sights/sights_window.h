@@ -12,6 +12,7 @@
 #include "foundations/dr_position.h"
 #include "platform/message_presenter.h"
 #include "sights/sight_log_reduction.h"
+#include "sights/sight_row.h"
 #include "ui/printing/window_printing.h"
 #include "ui/sights/sight_form_printing.h"
 #include "ui/sights/sight_table_model.h"
@@ -53,11 +54,12 @@ class TSightsForm : public QDialog {
   const SightLogReduction& Reduction() const { return reduction_; }
   // The rows that read as sights, in row order.
   const std::vector<SightRecord>& Sights() const { return sights_; }
+  const SightForm& Form() const { return form_; }
   const std::string& LogPath() const { return logPath_; }
   bool Modified() const { return modified_; }
   // The DR the sights are reduced from, and its time.
-  const DrPosition& Dr() const { return dr_; }
-  DateTime DrTime() const { return now_; }
+  const DrPosition& Dr() const { return dr_.position; }
+  DateTime DrTime() const { return dr_.utc; }
 
   // Handlers, one per control.
   void AddButtonClick();
@@ -91,11 +93,10 @@ class TSightsForm : public QDialog {
   bool SaveTo(const std::string& path);
   std::string ChooseFile(bool save);
   void Say(MessageKind kind, const std::string& text);
-  // The DR carried by the run to a moment.
-  DrPosition DrAt(DateTime utc) const;
+  void ShowSettings(const SightLogSettings& settings);
+  SightLogSettings Settings() const;
 
-  DrPosition dr_;
-  DateTime now_;
+  DeadReckoning dr_;  // the chart's DR at the chart's time, with the run typed here
   EphemerisChoice ephemeris_;
   SightsWindowServices services_;
   std::string logPath_;
@@ -118,11 +119,9 @@ class TSightsForm : public QDialog {
   QLabel* ephemerisNote_ = nullptr;
   QLabel* saveStatus_ = nullptr;
   std::vector<SightRecord> sights_;
-  std::vector<int> sightRows_;
-  std::vector<std::string> rowProblems_;
   DateTime fixTime_ = 0.0;
-  RunMadeGood run_;
   SightLogReduction reduction_;
+  SightForm form_;
 };
 
 }  // namespace nocturna

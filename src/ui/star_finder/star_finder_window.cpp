@@ -216,8 +216,9 @@ void TStarFinderWindow::FindBtnClick() {
   StarFinderWindowSettings read = settings_;
   if (!ReadFields(read)) return;
   settings_ = read;
-  const DeadReckoning dr{observer_.drPosition, observer_.zoneTime, read.courseDegrees,
-                         read.speedKnots};
+  const DeadReckoning dr{observer_.drPosition,
+                         observer_.zoneTime + observer_.zoneDescription / 24.0,
+                         read.courseDegrees, read.speedKnots};
   shown_ = FindStars(dr, observer_.zoneDescription, read.finder, observer_.ephemeris);
   const StarFinderTexts texts = StarFinderTextsOf(shown_, read.finder);
   const char* ephemerisLine =
