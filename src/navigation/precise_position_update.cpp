@@ -107,6 +107,7 @@ double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& insta
     const ApparentPlanet planet = ApparentPlanetOf(frame, p.series(), instant);
     BodyEphemeris& record = records[p.record];
     SetRecord(record, p.name, MagnitudeOf(p.record, planet), planet.place, planet.sunDistanceAu);
+    record.geocentricDistanceAu = planet.distanceAu;
     CopyToEntry(catalog.entries[kVenusIndex + p.record - kVenusRecord], kPlanetDisplayCode,
                 record.magnitude, record);
   }
@@ -114,6 +115,7 @@ double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& insta
   const ApparentSun sun = ApparentSunOf(frame);
   BodyEphemeris& sunRecord = records[kSunRecord];
   SetRecord(sunRecord, "Sun", 0.0, sun.place, sun.distanceAu);
+  sunRecord.geocentricDistanceAu = sun.distanceAu;
   sunRecord.equationOfTime = EquationOfTimeMinutes(sun.place.gha, instant);
   CopyToEntry(catalog.entries[kSunIndex], kDiscDisplayCode,
               kDiscMagnitudeBase - SunSemiDiameterMinutes(sun.distanceAu), sunRecord);
@@ -124,6 +126,7 @@ double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& insta
   moonRecord.horizontalParallax = moon.horizontalParallax;
   moonRecord.semiDiameter = moon.semiDiameter;
   moonRecord.distance = moon.distanceKm;
+  moonRecord.geocentricDistanceAu = moon.distanceKm / kAstronomicalUnitKm;
   moonRecord.illuminatedFraction =
       MoonIlluminatedFraction(moon.place, moon.distanceKm, sun.place, sun.distanceAu);
   CopyToEntry(catalog.entries[kMoonIndex], kDiscDisplayCode,
