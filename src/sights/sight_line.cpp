@@ -40,7 +40,7 @@ SightLine ReduceSight(BodyCatalog& scratch, int bodyIndex, const SightRecord& si
   CalendarDate date;
   ClockTime clock;
   SplitUtc(sight.utc, date, clock);
-  ComputeMomentPositions(scratch, date, clock, dr, choice);
+  ComputeMomentBody(scratch, date, clock, bodyIndex, choice);
 
   SightLine line;
   line.bodyIndex = bodyIndex;
