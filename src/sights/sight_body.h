@@ -17,4 +17,8 @@ bool BodyHasLimbs(int bodyIndex);
 // their distance (their semi-diameters are too small to observe), nothing for a star.
 BodyDisc DiscOf(const BodyCatalog& catalog, int bodyIndex, Limb limb);
 
+// The distance of the body at position bodyIndex from the Earth's centre, kilometres, for the
+// moment the catalog was last brought to; 0 for a star.
+double GeocentricDistanceKm(const BodyCatalog& catalog, int bodyIndex);
+
 }  // namespace nocturna

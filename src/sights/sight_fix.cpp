@@ -27,14 +27,30 @@ LineAtEstimate LineAt(const FixLine& line, const DeadReckoning& estimate) {
   return {60.0 * (line.observedAltitudeDegrees - computed.hcDegrees), std::sin(zn), std::cos(zn)};
 }
 
+// The angle (degrees, 0..90) at which two lines cross: lines, not bearings, so azimuths 180
+// degrees apart give parallel lines.
+double Crossing(const LineAtEstimate& a, const LineAtEstimate& b) {
+  const double cross = std::abs(a.sinZn * b.cosZn - a.cosZn * b.sinZn);
+  return RadToDeg(std::asin(std::min(1.0, cross)));
+}
+
+// The best crossing of any two lines: with the lines' directions sorted (modulo 180 degrees),
+// each line's best partner is the one nearest square to it, found by bisection.
 double WidestCrossing(const std::vector<LineAtEstimate>& lines) {
-  double widest = 0.0;
+  std::vector<std::pair<double, std::size_t>> directions;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    for (std::size_t j = i + 1; j < lines.size(); ++j) {
-      // Lines, not bearings: azimuths 180 deg apart give parallel lines.
-      const double cross = std::abs(lines[i].sinZn * lines[j].cosZn - lines[i].cosZn * lines[j].sinZn);
-      widest = std::max(widest, RadToDeg(std::asin(std::min(1.0, cross))));
-    }
+    const double zn = RadToDeg(std::atan2(lines[i].sinZn, lines[i].cosZn));
+    directions.emplace_back(std::fmod(zn + 360.0, 180.0), i);
+  }
+  std::sort(directions.begin(), directions.end());
+  double widest = 0.0;
+  for (const auto& [direction, index] : directions) {
+    const double square = std::fmod(direction + 90.0, 180.0);
+    auto next = std::lower_bound(directions.begin(), directions.end(), std::make_pair(square, std::size_t{0}));
+    if (next == directions.end()) next = directions.begin();
+    const auto before = next == directions.begin() ? directions.end() - 1 : next - 1;
+    widest = std::max({widest, Crossing(lines[index], lines[next->second]),
+                       Crossing(lines[index], lines[before->second])});
   }
   return widest;
 }

@@ -116,7 +116,8 @@ SightRecord RowRecord(const CsvRow& row, const std::vector<int>& columnOf,
   }
   ReadSightCells(sight);
   if (sight.Reads()) sight.note = ReadSettingsCells(sight, settings);
-  if (row.fields.size() != columnOf.size())
+  // Fewer fields read as empty cells (spreadsheets drop trailing empty ones); more are a fault.
+  if (row.fields.size() > columnOf.size())
     sight.note = PrintfText("the row has %zu fields where the header names %zu", row.fields.size(),
                             columnOf.size());
   return sight;

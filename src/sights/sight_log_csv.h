@@ -7,7 +7,8 @@
 // Columns in any order; utc, body, hs, ic and eye are needed, the others may be left out or
 // empty (see kSightLogColumnNames and sight_row.h for what each holds). A cell may be quoted
 // ("..." with "" for a quote) to hold commas, quotes or line breaks. A UTF-8 byte order mark,
-// blank lines and lines starting with '#' are skipped. A row that does not read is kept with
+// blank lines and lines starting with '#' are skipped; a row with fewer fields than the header
+// has columns reads the missing ones as empty. A row that does not read is kept with
 // its cells as typed and a note that says why.
 #include <optional>
 #include <string>

@@ -42,11 +42,11 @@ void FixFromUsableLines(SightLogReduction& result, const DeadReckoning& dr, Date
   for (std::size_t g = 0; g < result.lines.size(); ++g) {
     if (result.lineNotes[g].empty()) result.fixLines.push_back(g);
   }
-  for (;;) {
+  for (int rejected = 0;; ++rejected) {
     std::vector<FixLine> lines;
     for (std::size_t g : result.fixLines) lines.push_back(FixLineOf(result.lines[g]));
     result.fix = FixFromLines(lines, dr, fixTime);
-    if (!result.fix.found || lines.size() < 3) return;
+    if (!result.fix.found || lines.size() < 3 || rejected == kMostResidualRejections) return;
     std::size_t worst = lines.size();
     double worstResidual = kLongestResidualMiles;
     for (std::size_t i = 0; i < lines.size(); ++i) {

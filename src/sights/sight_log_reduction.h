@@ -18,12 +18,14 @@ namespace nocturna {
 //    or its sextant altitude is too low to correct;
 //  - its intercept at the DR is longer than kLongestInterceptMiles (no DR is that far off; a
 //    wrong body, date or altitude is);
-//  - with three lines or more, it passes kLongestResidualMiles from the fix of the others;
+//  - with three lines or more, it passes kLongestResidualMiles from the fix of the others (the
+//    worst first, then the fix again, for at most kMostResidualRejections lines);
 //  - it was taken more than kLongestStandingHours from the fix time with no run (speed 0), or
 //    kLongestRunHours with one: a day mistyped, or a run too long to carry a line.
 inline constexpr double kLowestComputedAltitude = -1.0;
 inline constexpr double kLongestInterceptMiles = 60.0;
 inline constexpr double kLongestResidualMiles = 30.0;
+inline constexpr int kMostResidualRejections = 5;
 inline constexpr double kLongestStandingHours = 12.0;
 inline constexpr double kLongestRunHours = 24.0;
 
