@@ -5,6 +5,8 @@
 // What the bytes say is the sights library's business (sights/sight_log_csv.h).
 #include <string>
 
+#include "platform/atomic_file.h"
+
 namespace nocturna {
 
 // $XDG_DATA_HOME/nocturna/sights.csv, with $HOME/.local/share standing in for an unset or
@@ -15,7 +17,7 @@ enum class SightLogFileState {
   Absent,      // no file yet
   Loaded,      // read whole
   Damaged,     // there, but too large to be a sight log
-  Unreadable,  // there, but the system refused to read it, or not a regular file
+  Unreadable,  // there, but a folder, not a regular file, or the system refused to read it
 };
 
 struct SightLogLoad {
@@ -26,15 +28,12 @@ struct SightLogLoad {
 
 SightLogLoad LoadSightLog(const std::string& path);
 
-struct SightLogSave {
-  bool ok = false;
-  std::string problem;      // which step failed and the system's reason
-  std::string damagedCopy;  // where a damaged file was kept, when one was set aside
-};
+using SightLogSave = UserFileSave;
 
-// Writes the log's text. With setAsideDamaged the file now at path is first
-// kept under path + ".damaged" (".damaged-2", ... when taken). On failure the file at path is
-// as it was and no temporary file is left.
+// Writes the log's text through the one atomic writer (see SaveUserFile). With
+// setAsideDamaged what is now at path (a damaged log, a folder, a pipe, a symbolic link) is first
+// kept under path + ".damaged" (".damaged-2", ... when taken) and never written into. On failure
+// the file at path is as it was and no temporary file is left.
 SightLogSave SaveSightLog(const std::string& path, const std::string& text, bool setAsideDamaged);
 
 }  // namespace nocturna

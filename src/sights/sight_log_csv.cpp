@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "foundations/number_text.h"
 #include "foundations/printf_text.h"
 #include "sights/sight_fields.h"
 
@@ -14,13 +15,6 @@ constexpr std::array<bool, kSightLogColumnCount> kColumnNeeded = {
     true, true, false, true, true, true, false, false,
     false, false, false, false, false, false, false, false};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
-  return text;
-}
 
 // One record of the file: its fields and the line it starts on.
 struct CsvRow {
@@ -33,7 +27,7 @@ struct CsvRow {
 bool NextRow(std::string_view text, std::size_t& at, int& line, CsvRow& row) {
   while (at < text.size()) {
     const std::size_t end = std::min(text.find('\n', at), text.size());
-    const std::string_view whole = Trim(text.substr(at, end - at));
+    const std::string_view whole = TrimBlanks(text.substr(at, end - at));
     ++line;
     if (!whole.empty() && whole.front() != '#') break;
     at = end + 1;
@@ -60,14 +54,14 @@ bool NextRow(std::string_view text, std::size_t& at, int& line, CsvRow& row) {
     } else if (c == ',') {
       row.fields.emplace_back();
       wasQuoted = false;
-    } else if (c == '"' && !wasQuoted && Trim(row.fields.back()).empty()) {
+    } else if (c == '"' && !wasQuoted && TrimBlanks(row.fields.back()).empty()) {
       row.fields.back().clear();
       quoted = wasQuoted = true;
     } else {
       row.fields.back() += c;
     }
   }
-  for (std::string& field : row.fields) field = std::string(Trim(field));
+  for (std::string& field : row.fields) field = std::string(TrimBlanks(field));
   return true;
 }
 
@@ -126,7 +120,7 @@ SightRecord RowRecord(const CsvRow& row, const std::vector<int>& columnOf,
 // A cell as the file needs it: quoted when it holds what would otherwise end or change it.
 std::string CsvField(const std::string& cell, bool first) {
   const bool plain = cell.find_first_of(",\"\r\n") == std::string::npos &&
-                     Trim(cell).size() == cell.size() && !(first && !cell.empty() && cell[0] == '#');
+                     TrimBlanks(cell).size() == cell.size() && !(first && !cell.empty() && cell[0] == '#');
   if (plain) return cell;
   std::string quoted = "\"";
   for (char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
