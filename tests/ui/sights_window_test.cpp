@@ -185,7 +185,7 @@ TEST_F(SightsWindowTest, WhatCannotBeReadIsKeptAsideAsPromised) {
     form->AddButtonClick();
     form->SaveButtonClick();
     EXPECT_EQ(presenter.shown.back().text, "The damaged sight log was kept as " + path + ".damaged.");
-    EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+    EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 1u);
     QFile kept(QString::fromStdString(linked));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("my notes\n"));
@@ -203,7 +203,7 @@ TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {
   QImage image(800, 640, QImage::Format_RGB32);
   QPainter painter(&image);
   DrawPlottingSheet(painter, image.width(), image.height(), form->Reduction(),
-                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {90, 8});
+                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {{}, 0.0, 90, 8});
   painter.end();
   int lineBlue = 0, fixRed = 0;
   for (int y = 0; y < image.height(); ++y) {
