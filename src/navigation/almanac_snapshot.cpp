@@ -57,6 +57,15 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
   return ghaAries;
 }
 
+double ComputeMomentBody(BodyCatalog& catalog, const CalendarDate& utDate, const ClockTime& utClock,
+                         int bodyIndex, const EphemerisChoice& choice) {
+  if (choice.kind == EphemerisKind::precise) {
+    const PreciseInstantOutcome precise = PreciseInstantOf(utDate, utClock, choice.dut1Seconds);
+    if (precise.error == nullptr) return ComputePreciseBody(catalog, precise.instant, bodyIndex);
+  }
+  return ComputePositions(catalog, utDate, utClock);
+}
+
 AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,
                                     const DrPosition& position, const EphemerisChoice& choice) {
   AlmanacSnapshot snapshot{AlmanacMomentOf(zoneTime, zoneDescription), zoneDescription, position,

@@ -32,20 +32,13 @@ SightLogLoad LoadSightLog(const std::string& path) {
     load.problem = read.problem;
     return load;
   }
-  SightLogParse parse = ParseSightLog(read.bytes);
-  if (parse.error) {
-    load.state = SightLogFileState::Damaged;
-    load.problem = path + ": " + parse.error->Message();
-    return load;
-  }
   load.state = SightLogFileState::Loaded;
-  load.sights = std::move(parse.sights);
+  load.text = read.bytes;
   return load;
 }
 
-SightLogSave SaveSightLog(const std::string& path, const std::vector<SightRecord>& sights,
-                          bool setAsideDamaged) {
-  return SaveUserFile(path, FormatSightLog(sights), "the sight log", setAsideDamaged);
+SightLogSave SaveSightLog(const std::string& path, const std::string& text, bool setAsideDamaged) {
+  return SaveUserFile(path, text, "the sight log", setAsideDamaged);
 }
 
 }  // namespace nocturna

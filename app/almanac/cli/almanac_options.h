@@ -11,7 +11,7 @@
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 #include "navigation/nmea_replay.h"
-#include "sights/sight_record.h"
+#include "sights/dead_reckoning.h"
 #include "star_finder/star_finder_options.h"
 
 namespace nocturna {
@@ -59,7 +59,7 @@ struct PassagePagesOptions {
 struct SightReductionOptions {
   std::string file;               // --reduce
   std::optional<DateTime> drTime; // --dr-time, UTC
-  RunMadeGood run;                // --course, --speed
+  DeadReckoning run;              // --course, --speed (its course and speed only)
 };
 
 // A receiver's log replayed (--nmea-replay).

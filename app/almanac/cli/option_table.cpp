@@ -61,12 +61,13 @@ constexpr std::array kOptions = {
               "block clear of it"},
     CliOption{"--height", "N", ReadChartSide, Reports(R::pictures), S::output,
               "the image's height in pixels, 200 to 8000 (default 800)"},
-    CliOption{"--pdf", "FILE.pdf", ReadFileName, Reports(R::pictures, R::tables, R::pages),
-              S::output,
+    CliOption{"--pdf", "FILE.pdf", ReadFileName,
+              Reports(R::pictures, R::tables, R::pages, R::reduce), S::output,
               "instead of the text, write the printed chart: one landscape US Letter page, black "
               "on white (--chart and --pdf may be given together); with --visible-bodies or "
               "--almanac-page, the tables as the windows print them: portrait US Letter pages of "
-              "every row; with --almanac-pages, the daily pages"},
+              "every row; with --almanac-pages, the daily pages; with --reduce, the sight form "
+              "and the plotting sheet as the Sights window prints them"},
     CliOption{"--rotate", "", ReadSwitch, Reports(R::pictures), S::output,
               "the chart turned through 180 degrees (south at the top)"},
     CliOption{"--flip", "", ReadSwitch, Reports(R::pictures), S::output,
