@@ -39,9 +39,12 @@ struct BookletPage {
   Sheet sheet;
 };
 
-// Every page in order: the passage's title (with the daily pages), the index, then the
-// sections, each page closed by its section and number.
+// Every page in order: the passage's title (with the daily pages), the index (with more than
+// one section), then the sections, each page closed by its section and number.
 std::vector<BookletPage> BookletPages(const AlmanacBooklet& booklet);
+
+// How many pages BookletPages gives for a passage of `days` days and the sections.
+int BookletPageCount(int days, const BookletContents& contents);
 
 // The sheets of the pages alone.
 std::vector<Sheet> BookletSheets(const AlmanacBooklet& booklet);

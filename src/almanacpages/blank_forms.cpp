@@ -23,7 +23,7 @@ constexpr const char* kFormSteps[] = {
     "#DECLINATION", "Dec at the hour", "d, d correction", "Dec",
     "#CONCISE REDUCTION", "Assumed latitude", "A, B, Z1", "F = B + Dec", "H, P, Z2",
     "corr1 (F', 90-P)", "corr2 (A', Z2)", "Hc", "Z, Zn",
-    "#RESULT", "Intercept Ho - Hc (toward/away)", "Zn", "Notes",
+    "#RESULT", "Intercept Ho - Hc (T/A)", "Zn", "Notes",
 };
 
 }  // namespace

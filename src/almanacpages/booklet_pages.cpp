@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kIndexColumns = 96;
 
+// The pages of each table section, in booklet order after the daily pages.
+constexpr int kTablePages[] = {30, 5, 3, 33, 2};
+
 void AddSection(std::vector<BookletPage>& pages, BookletSection section, std::vector<Sheet> sheets) {
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     pages.push_back({section, {}, std::move(sheets[i])});
@@ -56,16 +59,28 @@ Sheet IndexSheet(const std::vector<BookletPage>& pages, int firstNumber) {
   return sheet.Take();
 }
 
-void Number(Sheet& sheet, BookletSection section, int number, int total) {
+void Number(Sheet& sheet, const std::string& label, int number, int total) {
   SheetLine footer;
   footer.rulesAbove.push_back({0, sheet.columns, false});
   const std::string text = "Page " + std::to_string(number) + " of " + std::to_string(total);
-  footer.cells.push_back({0, SectionTitle(section), SheetSymbol::none});
+  footer.cells.push_back({0, label, SheetSymbol::none});
   footer.cells.push_back({sheet.columns - static_cast<int>(text.size()), text, SheetSymbol::none});
   sheet.lines.push_back(std::move(footer));
 }
 
 }  // namespace
+
+int BookletPageCount(int days, const BookletContents& contents) {
+  int pages = 0;
+  int sections = 0;
+  for (const BookletSection section : kBookletSections) {
+    if (!contents.Has(section)) continue;
+    ++sections;
+    pages += section == BookletSection::daily ? 1 + 2 * OpeningCount(days)
+                                              : kTablePages[static_cast<int>(section) - 1];
+  }
+  return pages + (sections > 1 ? 1 : 0);
+}
 
 std::vector<BookletPage> BookletPages(const AlmanacBooklet& booklet) {
   const BookletContents& contents = booklet.contents;
@@ -83,12 +98,16 @@ std::vector<BookletPage> BookletPages(const AlmanacBooklet& booklet) {
   if (contents.Has(BookletSection::forms)) {
     AddSection(body, BookletSection::forms, {SightFormSheet(), PlottingSheet()});
   }
-  const int firstNumber = static_cast<int>(front.size()) + 2;
-  front.push_back({BookletSection::daily, {}, IndexSheet(body, firstNumber)});
+  if (SectionList(contents).find(',') != std::string::npos) {
+    front.push_back({BookletSection::daily, {}, IndexSheet(body, static_cast<int>(front.size()) + 2)});
+  }
+  const int frontCount = static_cast<int>(front.size());
   std::vector<BookletPage> pages = std::move(front);
   for (BookletPage& page : body) pages.push_back(std::move(page));
   const int total = static_cast<int>(pages.size());
-  for (int i = 0; i < total; ++i) Number(pages[i].sheet, pages[i].section, i + 1, total);
+  for (int i = 0; i < total; ++i) {
+    Number(pages[i].sheet, i < frontCount ? "Nocturna almanac booklet" : SectionTitle(pages[i].section), i + 1, total);
+  }
   return pages;
 }
 

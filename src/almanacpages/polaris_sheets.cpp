@@ -65,9 +65,9 @@ Sheet PolarisSheet(const PolarisTables& tables, int first) {
   WriteBlocks(sheet, kColumns, {{"a2", 0, Columns("Month", "", first), ColumnRows(tables.a2, first, MonthShort, tenths)}}, 0);
   WriteBlocks(sheet, kColumns,
               {{"AZIMUTH", 0, Columns("Lat.", "", first), ColumnRows(tables.azimuth, first, degrees, AzimuthText)}}, 0);
-  sheet.Line().Put(0, "Latitude = Ho - 1\xB0 + a0 + a1 + a2. a0 by LHA Aries (column of its tens, row of its units);");
-  sheet.Line().Put(0, "a1 by latitude and a2 by month from the same column, without interpolation. Ho is the observed");
-  sheet.Line().Put(0, "altitude; the azimuth is true, from north. The a2 rows are for the 15th of each month.");
+  sheet.Line().Put(0, "Latitude = Ho - 1\xB0 + a0 + a1 + a2. a0 by LHA Aries (column of its tens, row of its");
+  sheet.Line().Put(0, "units, interpolated); a1 by latitude and a2 by month from the same column. Ho is the");
+  sheet.Line().Put(0, "observed altitude; the azimuth is true. The a2 rows are for the 15th of each month.");
   return sheet.Take();
 }
 

@@ -56,7 +56,7 @@ bool TakesValue(std::string_view name) {
          name == "--zone-date" || name == "--zt" || name == "--zd" || name == "--chart" ||
          name == "--pdf" || name == "--width" || name == "--height" || name == "--sort" ||
          name == "--dut1" || IsStarFinderValueOption(name) || name == "--from" ||
-         name == "--days";
+         name == "--days" || name == "--sections";
 }
 
 // Only digits, a point and signs: a number that does not say which hemisphere it means.
@@ -172,6 +172,11 @@ std::string ApplyOption(std::string_view name, std::string_view value, AlmanacOp
     }
     options.pages.days = days;
     return {};
+  }
+  if (name == "--sections") {
+    std::string problem;
+    options.pages.sections = ParseSections(std::string(value), problem);
+    return options.pages.sections ? std::string() : "--sections " + Quoted(value) + ": " + problem;
   }
   if (name == "--visible-bodies" || name == "--almanac-page" || name == "--decimal" ||
       name == "--gha" || name == "--precise" || name == "--almanac-pages") {
@@ -352,8 +357,8 @@ OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args) {
     outcome.error = finder;
   }
   const PassagePagesOptions& pages = options.pages;
-  if ((pages.from || pages.days) && !pages.wanted) {
-    outcome.error = "--from and --days choose the passage of the almanac pages: give --almanac-pages";
+  if ((pages.from || pages.days || pages.sections) && !pages.wanted) {
+    outcome.error = "--from, --days and --sections choose the almanac pages: give --almanac-pages";
   }
   if (pages.wanted && (tables.Wanted() || options.finder.wanted || !chart.imageFile.empty() || chart.rotate || chart.flip ||
                        chart.bright || chart.sized)) {

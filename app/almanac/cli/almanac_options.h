@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanacpages/booklet_sections.h"
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/dr_position.h"
@@ -51,6 +52,7 @@ struct PassagePagesOptions {
   bool wanted = false;               // --almanac-pages
   std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
   std::optional<int> days;           // --days, 1..366 (default 9)
+  std::optional<BookletContents> sections;  // --sections (default: the daily pages)
 };
 
 struct AlmanacOptions {

@@ -200,9 +200,7 @@ void Opening(JsonWriter& json, const AlmanacOpening& opening) {
 
 }  // namespace
 
-std::string AlmanacPagesJson(const AlmanacPassage& passage) {
-  JsonWriter json;
-  json.BeginObject();
+void PassageJsonMembers(JsonWriter& json, const AlmanacPassage& passage) {
   json.Key("from");
   json.String(IsoDate(passage.from));
   json.Key("days");
@@ -213,6 +211,12 @@ std::string AlmanacPagesJson(const AlmanacPassage& passage) {
   json.BeginArray();
   for (const AlmanacOpening& opening : passage.openings) Opening(json, opening);
   json.EndArray();
+}
+
+std::string AlmanacPagesJson(const AlmanacPassage& passage) {
+  JsonWriter json;
+  json.BeginObject();
+  PassageJsonMembers(json, passage);
   json.EndObject();
   return json.Text() + "\n";
 }

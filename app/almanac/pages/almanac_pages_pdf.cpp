@@ -7,7 +7,6 @@
 #include <QString>
 #include <cstdio>
 
-#include "almanacpages/opening_sheets.h"
 #include "pictures/chart_pictures.h"
 #include "ui/almanac_pages/almanac_pages_printing.h"
 
@@ -19,8 +18,7 @@ constexpr double kMarginMillimetres = 10.0;
 
 }  // namespace
 
-std::string WriteAlmanacPagesPdf(const std::string& path, const AlmanacPassage& passage) {
-  const std::vector<Sheet> sheets = PassageSheets(passage);
+std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Sheet>& sheets) {
   // Written beside the file and renamed over it once whole, so a failure never leaves half a PDF
   // under the name asked for.
   const std::string partial = path + ".partial";

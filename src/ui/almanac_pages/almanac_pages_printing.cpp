@@ -83,7 +83,7 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
   }
 }
 
-bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets) {
+bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
   QPainter painter;
@@ -93,6 +93,11 @@ bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets) {
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     if (i > 0 && !printer.newPage()) return false;
     DrawSheet(painter, sheets[i], area);
+    if (pagePrinted && !pagePrinted(static_cast<int>(i) + 1, static_cast<int>(sheets.size()))) {
+      printer.abort();
+      painter.end();
+      return false;
+    }
   }
   return painter.end();
 }
