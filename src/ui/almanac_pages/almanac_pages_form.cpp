@@ -196,7 +196,14 @@ void TAlmanacPagesForm::PrintClick() {
   if (!choosePrinter_(printer, this)) return;
   const QString target = printer.outputFileName();
   const QString partial = target.isEmpty() ? QString() : target + QStringLiteral(".partial");
-  if (!partial.isEmpty()) printer.setOutputFileName(partial);
+  if (!partial.isEmpty()) {
+    // A file that cannot be written is told before the computation, not after it.
+    if (!QFile(partial).open(QIODevice::WriteOnly)) {
+      presenter_.Show(PrintFailure(printer, "The almanac pages"));
+      return;
+    }
+    printer.setOutputFileName(partial);
+  }
   const CalendarDate from = FromDate();
   const int days = days_->value();
   const BookletContents contents = Contents();

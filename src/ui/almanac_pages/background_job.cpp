@@ -22,12 +22,12 @@ void RunWithProgress(QWidget* parent, const QString& label, const std::function<
   dialog.setMinimumDuration(kShowAfterMilliseconds);
   dialog.setAutoClose(false);
   dialog.setAutoReset(false);
-  QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&progress] { progress.cancelled = true; });
   std::unique_ptr<QThread> worker(QThread::create([&work, &progress] { work(progress); }));
   QEventLoop loop;
   QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
   QTimer refresh;
   QObject::connect(&refresh, &QTimer::timeout, &dialog, [&dialog, &progress] {
+    if (dialog.wasCanceled()) progress.cancelled = true;
     if (!progress.cancelled) dialog.setValue(progress.permille);
   });
   refresh.start(kRefreshMilliseconds);
