@@ -129,13 +129,25 @@ Almanac pages for a passage:
   --from YYYY-MM-DD   the first Greenwich date (default: today's UT date)
   --days N            the passage's days, 1 to 366 (default 9); the last
                       opening is completed to three days
+  --sections LIST     the booklet's sections, comma-separated: daily,
+                      increments, altitude, polaris, reduction, forms, or
+                      all (default: daily). increments: the 60 minute
+                      tables of increments and v or d corrections;
+                      altitude: the altitude corrections (Sun, stars and
+                      planets, dip, temperature and pressure, Moon);
+                      polaris: a0, a1, a2 and azimuth for the year of
+                      --from; reduction: concise sight reduction tables;
+                      forms: a blank sight form and plotting sheet. With
+                      more than one section an index and page numbers
   --pdf FILE.pdf      the pages as a PDF: a title page and two portrait US
-                      Letter pages per opening
+                      Letter pages per opening, then the tables
   --json              the same values as one JSON object: angles in whole
                       tenths of a minute of arc, times in whole minutes, the
                       equation of time in seconds, an event that does not
                       happen as aboveAllDay, belowAllDay, twilightAllNight
-                      or notThisDay (a Moon event falling on the next day)
+                      or notThisDay (a Moon event falling on the next day); the
+                      tables under "tables", each with its columns' names
+                      and units and its rows of whole numbers
 
 Receiver check:
   --nmea-replay LOG   feed a recorded NMEA 0183 log through the same burst
