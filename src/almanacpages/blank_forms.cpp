@@ -48,7 +48,7 @@ Sheet SightFormSheet() {
 
 Sheet PlottingSheet() {
   constexpr int kGridLeft = 6;
-  constexpr int kGridColumns = 84;  // a square cell is 3 characters wide and 1 line high
+  constexpr int kGridColumns = 80;  // a square is 8 characters wide and 4 lines high
   constexpr int kGridLines = 56;
   constexpr int kCell = 4;          // lines between parallels
   SheetWriter sheet(kColumns);
