@@ -69,8 +69,11 @@ TEST(AlmanacPagesValues, PassagesAreCheckedAndCounted) {
       {{12, 10, 2026}, 1, true, 1},    {{12, 10, 2026}, 3, true, 1},
       {{12, 10, 2026}, 4, true, 2},    {{1, 1, 2028}, 366, true, 122},
       {{12, 10, 2026}, 0, false, 0},   {{12, 10, 2026}, 367, false, 0},
-      {{12, 10, 2026}, -5, false, 0},  {{12, 31, 2099}, 1, true, 1},
+      {{12, 10, 2026}, -5, false, 0},  {{12, 29, 2099}, 3, true, 1},
       {{12, 30, 2099}, 3, false, 0},   {{12, 31, 1900}, 1, false, 0},
+      // The last opening is printed whole: a passage of one day from 2099-12-31 would print
+      // 1 and 2 January 2100.
+      {{12, 31, 2099}, 1, false, 0},   {{12, 30, 2099}, 1, false, 0},
   };
   for (const Case& c : cases) {
     const std::string error = CheckPassage(c.from, c.days);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "navigation/almanac_page.h"
+#include "support/json_report.h"
 
 namespace nocturna {
 namespace {
@@ -265,14 +266,16 @@ TEST(TablePagesCli, PrintTheRowsTheWindowsShowForTheMoment) {
   VisibleBodiesList decimal = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, 5,
                                                      snapshot.position, false, sortColumn);
   SortTableRows(decimal.rows, 3);
-  EXPECT_EQ(json.out.rfind("{\"visibleBodies\":{\"lightState\":\"Night Time\"", 0), 0u);
-  EXPECT_NE(json.out.find("\"degreesAndMinutes\":false,\"sortColumn\":3"), std::string::npos);
-  std::size_t at = 0;
-  for (const TableRow& row : decimal.rows) {
-    const std::string texts = "\"texts\":[\"" + row.cells[0] + "\",\"" + Utf8(row.cells[1]) +
-                              "\",\"" + Utf8(row.cells[2]) + "\",\"" + row.cells[3] + "\"]";
-    at = json.out.find(texts, at);
-    ASSERT_NE(at, std::string::npos) << texts;
+  testing::JsonDocument document = testing::ReadJsonReport(json.out);
+  testing::JsonDocument& visible = document["visibleBodies"];
+  EXPECT_EQ(visible["lightState"], "Night Time");
+  EXPECT_EQ(visible["degreesAndMinutes"], false);
+  EXPECT_EQ(visible["sortColumn"], 3);
+  ASSERT_EQ(visible["rows"].size(), decimal.rows.size());
+  for (std::size_t i = 0; i < decimal.rows.size(); ++i) {
+    const auto& cells = decimal.rows[i].cells;
+    EXPECT_EQ(visible["rows"][i]["texts"], testing::JsonDocument({Utf8(cells[0]), Utf8(cells[1]),
+                                                                   Utf8(cells[2]), Utf8(cells[3])}));
   }
 }
 

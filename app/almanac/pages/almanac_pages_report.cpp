@@ -1,9 +1,8 @@
 #include "pages/almanac_pages_report.h"
 
-#include <cstdio>
-
 #include "almanacpages/opening_sheets.h"
 #include "almanacpages/page_dates.h"
+#include "cli/standard_output.h"
 #if NOCTURNA_ALMANAC_PICTURES
 #include "pages/almanac_pages_pdf.h"
 #endif
@@ -12,16 +11,6 @@ namespace nocturna {
 namespace {
 
 constexpr int kDefaultPassageDays = 9;
-
-int Fail(const std::string& message, int status) {
-  std::fprintf(stderr, "nocturna-almanac: %s\n", message.c_str());
-  return status;
-}
-
-int WriteOut(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-}
 
 std::string SheetsText(const std::vector<Sheet>& sheets) {
   std::string text;
@@ -37,7 +26,6 @@ std::string SheetsText(const std::vector<Sheet>& sheets) {
 std::string AlmanacPagesText(const AlmanacPassage& passage) { return SheetsText(PassageSheets(passage)); }
 
 int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
-  constexpr int kUsageError = 2;
   constexpr int kThreads = 2;
   const CalendarDate today{static_cast<std::uint16_t>(now.month), static_cast<std::uint16_t>(now.day),
                            static_cast<std::uint16_t>(now.year)};
@@ -47,19 +35,19 @@ int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
   for (const BookletSection section : kBookletSections) dailyOnly.Set(section, section == BookletSection::daily);
   const BookletContents contents = options.pages.sections.value_or(dailyOnly);
   const std::string problem = CheckBooklet(from, days, contents);
-  if (!problem.empty()) return Fail(problem, kUsageError);
+  if (!problem.empty()) return Fail(problem);
   const AlmanacBooklet booklet = *ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(),
                                                         [](int, int) { return true; }, kThreads);
   if (!options.chart.pdfFile.empty()) {
 #if NOCTURNA_ALMANAC_PICTURES
     const std::string error = WriteAlmanacPagesPdf(options.chart.pdfFile, BookletSheets(booklet));
-    return error.empty() ? 0 : Fail(error, 1);
+    return error.empty() ? 0 : Fail(error, kRunFailure);
 #else
-    return Fail("--pdf needs the window library, which this build leaves out", kUsageError);
+    return Fail("--pdf needs the window library, which this build leaves out");
 #endif
   }
-  if (options.json) return WriteOut(BookletJson(booklet));
-  return WriteOut(SheetsText(BookletSheets(booklet)));
+  return WriteStandardOutput(options.json ? BookletJson(booklet) : SheetsText(BookletSheets(booklet)),
+                             TextEncoding::utf8);
 }
 
 }  // namespace nocturna

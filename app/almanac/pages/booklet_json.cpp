@@ -7,30 +7,10 @@
 namespace nocturna {
 namespace {
 
-void Table(JsonWriter& json, const ValueTable& table) {
-  json.BeginObject();
-  json.Key("name");
-  json.String(table.name);
-  json.Key("columns");
-  json.BeginArray();
-  for (const ValueColumn& column : table.columns) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(column.name);
-    json.Key("unit");
-    json.String(column.unit);
-    json.EndObject();
-  }
-  json.EndArray();
-  json.Key("rows");
-  json.BeginArray();
-  for (const std::vector<long>& row : table.rows) {
-    json.BeginArray();
-    for (const long value : row) json.Integer(value);
-    json.EndArray();
-  }
-  json.EndArray();
-  json.EndObject();
+Json Table(const ValueTable& table) {
+  Json columns = Json::array();
+  for (const ValueColumn& column : table.columns) columns.push_back({{"name", column.name}, {"unit", column.unit}});
+  return {{"name", table.name}, {"columns", std::move(columns)}, {"rows", table.rows}};
 }
 
 // The tables of the chosen sections, in booklet order.
@@ -59,21 +39,16 @@ std::vector<ValueTable> SectionTables(const AlmanacBooklet& booklet) {
 }  // namespace
 
 std::string BookletJson(const AlmanacBooklet& booklet) {
-  JsonWriter json;
-  json.BeginObject();
-  PassageJsonMembers(json, booklet.passage);
-  json.Key("sections");
-  json.BeginArray();
+  Json document = AlmanacPagesDocument(booklet.passage);
+  Json sections = Json::array();
   for (const BookletSection section : kBookletSections) {
-    if (booklet.contents.Has(section)) json.String(SectionName(section));
+    if (booklet.contents.Has(section)) sections.push_back(SectionName(section));
   }
-  json.EndArray();
-  json.Key("tables");
-  json.BeginArray();
-  for (const ValueTable& table : SectionTables(booklet)) Table(json, table);
-  json.EndArray();
-  json.EndObject();
-  return json.Text() + "\n";
+  Json tables = Json::array();
+  for (const ValueTable& table : SectionTables(booklet)) tables.push_back(Table(table));
+  document["sections"] = std::move(sections);
+  document["tables"] = std::move(tables);
+  return JsonDocumentText(document);
 }
 
 }  // namespace nocturna
