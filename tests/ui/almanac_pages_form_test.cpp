@@ -87,7 +87,9 @@ TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
   EXPECT_FALSE(print->isEnabled());
   EXPECT_TRUE(summary->text().startsWith(QStringLiteral("Not a passage"))) << summary->text().toStdString();
   EXPECT_TRUE(form->Sheets().empty());
-  days->setValue(2);
+  days->setValue(2);  // its opening's third day, 1 January 2100, is past the years too
+  EXPECT_FALSE(print->isEnabled());
+  from->setDate(QDate(2099, 12, 29));
   EXPECT_TRUE(print->isEnabled());
   EXPECT_EQ(form->Sheets().size(), 3u);
 }
