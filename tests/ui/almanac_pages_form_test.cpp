@@ -109,7 +109,9 @@ TEST_F(AlmanacPagesFormTest, AFileThatCannotBeWrittenIsTold) {
   QTest::mouseClick(print, Qt::LeftButton);
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(presenter.shown[0].text, "The almanac pages could not be written to /nonexistent-folder/pages.pdf.");
+  EXPECT_EQ(presenter.shown[0].text,
+            "The almanac pages could not be printed: cannot write the PDF /nonexistent-folder/pages.pdf: "
+            "No such file or directory.");
 }
 
 TEST_F(AlmanacPagesFormTest, EverySectionPrintedAndACancelLeavesNoFile) {

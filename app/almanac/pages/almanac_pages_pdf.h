@@ -8,8 +8,8 @@
 
 namespace nocturna {
 
-// Writes the sheets as portrait US Letter pages to `path`, through a temporary file renamed
-// over it once complete. Returns an empty text or a message.
+// Writes the sheets as portrait US Letter pages to `path` through the one print path and atomic
+// writer. Returns an empty text or a message naming the file and reason.
 std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Sheet>& sheets);
 
 }  // namespace nocturna

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QFile>
 #include <QGroupBox>
 #include <QPageSize>
 #include <QDialogButtonBox>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <cstdio>
 
 #include "almanacpages/opening_sheets.h"
 #include "almanacpages/page_dates.h"
@@ -38,14 +36,6 @@ constexpr int kThreads = 2;
 // The paper sizes offered, the first proposed.
 constexpr QPageSize::PageSizeId kPaperSizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5};
 
-// Puts the PDF written beside `target` in its place, or removes it; true when it is in place.
-bool ReplaceWithPartial(const QString& partial, const QString& target, bool keep) {
-  if (keep && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) == 0) {
-    return true;
-  }
-  QFile::remove(partial);
-  return false;
-}
 
 }  // namespace
 
@@ -188,26 +178,15 @@ void TAlmanacPagesForm::PreviewClick() {
   preview.exec();
 }
 
-// Computes and prints off the window thread; a PDF is written beside its name and put in place
-// only once whole, so a cancelled or failed job leaves nothing behind.
+// Computes and prints off the window thread; a cancelled job prints nothing and writes no file.
 void TAlmanacPagesForm::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   SetUpPrinter(printer);
   if (!choosePrinter_(printer, this)) return;
-  const QString target = printer.outputFileName();
-  const QString partial = target.isEmpty() ? QString() : target + QStringLiteral(".partial");
-  if (!partial.isEmpty()) {
-    // A file that cannot be written is told before the computation, not after it.
-    if (!QFile(partial).open(QIODevice::WriteOnly)) {
-      presenter_.Show(PrintFailure(printer, "The almanac pages"));
-      return;
-    }
-    printer.setOutputFileName(partial);
-  }
   const CalendarDate from = FromDate();
   const int days = days_->value();
   const BookletContents contents = Contents();
-  bool printed = false;
+  std::string problem;
   bool cancelled = false;
   RunWithProgress(this, QStringLiteral("Computing and printing the almanac pages..."), [&](JobProgress& progress) {
     const auto step = [&progress](int offset) {
@@ -218,15 +197,11 @@ void TAlmanacPagesForm::PrintClick() {
     };
     const std::optional<AlmanacBooklet> booklet =
         ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(), step(0), kThreads);
-    printed = booklet && PrintAlmanacPages(printer, BookletSheets(*booklet), step(500));
+    if (booklet) problem = PrintAlmanacPages(printer, BookletSheets(*booklet), step(500));
     cancelled = progress.cancelled;
   });
-  if (!partial.isEmpty()) {
-    printed = ReplaceWithPartial(partial, target, printed && !cancelled);
-    printer.setOutputFileName(target);
-  }
-  if (printed || cancelled) return;
-  presenter_.Show(PrintFailure(printer, "The almanac pages"));
+  if (problem.empty() || cancelled) return;
+  presenter_.Show(Message{MessageKind::Error, "The almanac pages could not be printed: " + problem + ".", ""});
 }
 
 }  // namespace nocturna

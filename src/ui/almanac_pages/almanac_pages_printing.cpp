@@ -2,11 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
 #include <QRectF>
 #include <algorithm>
+
+#include "ui/printing/print_pages.h"
 
 namespace nocturna {
 namespace {
@@ -83,23 +86,21 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
   }
 }
 
-bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted) {
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const QRectF area(0, 0, page.width(), page.height());
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    if (i > 0 && !printer.newPage()) return false;
-    DrawSheet(painter, sheets[i], area);
-    if (pagePrinted && !pagePrinted(static_cast<int>(i) + 1, static_cast<int>(sheets.size()))) {
-      printer.abort();
-      painter.end();
-      return false;
+  bool wanted = true;
+  const auto paint = [&](QPainter& painter, QPagedPaintDevice& device) {
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QRectF area(0, 0, page.width(), page.height());
+    const int pages = static_cast<int>(sheets.size());
+    for (int i = 0; i < pages && wanted; ++i) {
+      if (i > 0) device.newPage();
+      DrawSheet(painter, sheets[i], area);
+      wanted = !pagePrinted || pagePrinted(i + 1, pages);
     }
-  }
-  return painter.end();
+  };
+  return PrintPages(printer, paint, [&wanted] { return wanted; });
 }
 
 }  // namespace nocturna

@@ -3,6 +3,7 @@
 // its own portrait page, with its rules, scaled to the page's printable area (US Letter and A4
 // alike).
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "almanacpages/page_sheet.h"
@@ -23,12 +24,13 @@ inline constexpr char kAlmanacPagesFont[] = "DejaVu Sans Mono";
 // equal share of it, the font as large as both allow, a title line a little larger.
 void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area);
 
-// Told after each page how many of the pages are printed; false stops the print job.
+// Told after each page how many of the pages are drawn; false abandons the job.
 using PagePrinted = std::function<bool(int printed, int pages)>;
 
-// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName. False when the printer
-// could not start the document or a page (an unwritable file, a printer gone), or when
-// `pagePrinted` stopped the job (then aborted).
-bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted = {});
+// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName, through the one print
+// path (a PDF file is written atomically). Returns an empty text, or what went wrong, naming the
+// printer or the file and the reason; a job `pagePrinted` abandoned leaves no file and no print.
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets,
+                              const PagePrinted& pagePrinted = {});
 
 }  // namespace nocturna
