@@ -85,6 +85,19 @@ TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
   EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
 }
 
+TEST_F(AlmanacPagesCliTest, SectionsAddTheTablesWithAnIndex) {
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "polaris,increments"}), 0) << err;
+  EXPECT_EQ(out.rfind("                                NOCTURNA ALMANAC BOOKLET: INDEX", 0), 0u) << out.substr(0, 200);
+  EXPECT_EQ(Count(out, "\f"), 30 + 3) << "the index, 30 pages of increments, 3 of Polaris";
+  EXPECT_NE(out.find("POLARIS (POLE STAR) TABLES 2026"), std::string::npos);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "altitude", "--json"}), 0) << err;
+  EXPECT_NE(out.find("\"sections\":[\"altitude\"],\"tables\":[{\"name\":\"sun october-march\",\"columns\":["
+                     "{\"name\":\"from_apparent_altitude\",\"unit\":\"arcmin\"},"
+                     "{\"name\":\"lower_limb\",\"unit\":\"0.1 arcmin\"}"),
+            std::string::npos) << out.substr(0, 400);
+  EXPECT_EQ(Count(out, "\"name\":\"moon\""), 1);
+}
+
 TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
   struct Case {
     std::vector<std::string> args;
@@ -101,6 +114,8 @@ TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
       {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
       {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's, the tables' or the star finder's options"},
       {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
+      {{"--almanac-pages", "--sections", "daily,tides"}, "--sections 'daily,tides': unknown section 'tides'"},
+      {{"--sections", "all"}, "give --almanac-pages"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.args), 2) << c.message;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "almanacpages/booklet_sections.h"
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/calendar_text.h"
@@ -53,6 +54,7 @@ struct TablePageOptions {
 struct PassagePagesOptions {
   std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
   std::optional<int> days;           // --days, 1..366 (default 9)
+  std::optional<BookletContents> sections;  // --sections (default: the daily pages)
 };
 
 // A sight log reduced to a fix (--reduce): the DR is --lat and --lon.

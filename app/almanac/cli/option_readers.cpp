@@ -175,6 +175,13 @@ std::string ReadPassageDays(std::string_view name, std::string_view value,
   return {};
 }
 
+std::string ReadBookletSections(std::string_view name, std::string_view value,
+                                AlmanacOptions& options) {
+  std::string problem;
+  options.pages.sections = ParseSections(std::string(value), problem);
+  return options.pages.sections ? std::string() : std::string(name) + " " + Quoted(value) + ": " + problem;
+}
+
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options) {
   options.reduce.drTime = ParseUtcMoment(value);
   if (!options.reduce.drTime) {

@@ -39,6 +39,7 @@ std::string ReadSortColumn(std::string_view name, std::string_view value, Almana
 std::string ReadPassageStart(std::string_view name, std::string_view value,
                              AlmanacOptions& options);
 std::string ReadPassageDays(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadBookletSections(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --dr-time of the sight reduction; --burst of the NMEA replay.
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options);

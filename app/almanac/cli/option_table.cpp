@@ -66,7 +66,7 @@ constexpr std::array kOptions = {
               "instead of the text, write the printed chart: one landscape US Letter page, black "
               "on white (--chart and --pdf may be given together); with --visible-bodies or "
               "--almanac-page, the tables as the windows print them: portrait US Letter pages of "
-              "every row; with --almanac-pages, the daily pages"},
+              "every row; with --almanac-pages, the daily pages and the tables of --sections"},
     CliOption{"--rotate", "", ReadSwitch, Reports(R::pictures), S::output,
               "the chart turned through 180 degrees (south at the top)"},
     CliOption{"--flip", "", ReadSwitch, Reports(R::pictures), S::output,
@@ -143,6 +143,15 @@ constexpr std::array kOptions = {
     CliOption{"--days", "N", ReadPassageDays, Reports(R::pages), S::pages,
               "the passage's days, 1 to 366 (default 9); the last opening is completed to three "
               "days, and every day of it must lie in 1901 to 2099"},
+    CliOption{"--sections", "LIST", ReadBookletSections, Reports(R::pages), S::pages,
+              "the booklet's sections, comma-separated: daily, increments, altitude, polaris, "
+              "reduction, forms, or all (default: daily). increments: the 60 minute tables of "
+              "increments and v or d corrections; altitude: the altitude corrections (Sun, stars "
+              "and planets, dip, temperature and pressure, Moon); polaris: a0, a1, a2 and azimuth "
+              "for the year of --from; reduction: concise sight reduction tables; forms: a blank "
+              "sight form and plotting sheet. With more than one section an index and page "
+              "numbers; with --json the tables under \"tables\", each with its columns' names and "
+              "units and its rows of whole numbers"},
     CliOption{"--nmea-replay", "LOG", ReadFileName, Reports(R::nmeaReplay), S::replay,
               "feed a recorded NMEA 0183 log through the same burst reading, parsing and "
               "position step as a receiver on a serial port: one line per accepted RMC fix "

@@ -132,15 +132,18 @@ Json Opening(const AlmanacOpening& opening) {
 
 }  // namespace
 
-std::string AlmanacPagesJson(const AlmanacPassage& passage) {
+Json AlmanacPagesDocument(const AlmanacPassage& passage) {
   Json openings = Json::array();
   for (const AlmanacOpening& opening : passage.openings) openings.push_back(Opening(opening));
-  const Json document = {{"units", kUnits},
-                         {"from", IsoDate(passage.from)},
-                         {"days", passage.days},
-                         {"ephemeris", Ephemeris(passage.ephemeris)},
-                         {"openings", std::move(openings)}};
-  return JsonDocumentText(document);
+  return {{"units", kUnits},
+          {"from", IsoDate(passage.from)},
+          {"days", passage.days},
+          {"ephemeris", Ephemeris(passage.ephemeris)},
+          {"openings", std::move(openings)}};
+}
+
+std::string AlmanacPagesJson(const AlmanacPassage& passage) {
+  return JsonDocumentText(AlmanacPagesDocument(passage));
 }
 
 }  // namespace nocturna
