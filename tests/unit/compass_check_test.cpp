@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "foundations/angles.h"
-#include "libnova_sun.h"
 #include "sights/amplitude_check.h"
 #include "sights/compass_check.h"
 #include "sights/deviation_card.h"
+#include "support/libnova_sun.h"
 
 namespace nocturna {
 namespace {

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "foundations/angles.h"
-#include "libnova_sun.h"
 #include "navigation/body_catalog.h"
 #include "sights/dead_reckoning.h"
 #include "sights/local_apparent_noon.h"
 #include "sights/meridian_latitude.h"
 #include "sights/noon_row.h"
 #include "sights/noon_run.h"
+#include "support/libnova_sun.h"
 
 namespace nocturna {
 namespace {

@@ -1,7 +1,6 @@
 // Latitude by Polaris against ERFA's own chain from the star's catalogue place to the
 // observed altitude and azimuth (eraAtco13, no refraction): the rigorous latitude to 0.1',
 // the almanac's a0 + a1 + a2 form as near as the printed tables come, the azimuth to 0.1 deg.
-#include <erfa.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,28 +8,10 @@
 #include "ephemeris/precise/polaris_catalog.h"
 #include "foundations/angles.h"
 #include "sights/polaris_sight.h"
+#include "support/erfa_observed.h"
 
 namespace nocturna {
 namespace {
-
-constexpr double kJulianDayOf1899Dec30 = 2415018.5;
-
-struct ErfaSeen {
-  double altitude;  // degrees, geometric (no refraction)
-  double azimuth;   // degrees from north through east
-};
-
-ErfaSeen ErfaPolaris(DateTime utc, const DrPosition& at) {
-  const StarCatalogRow& star = kPolarisCatalogRow;
-  const double dec = star.declination * ERFA_DD2R;
-  const double masToRad = ERFA_DAS2R / 1000.0;
-  double aob, zob, hob, dob, rob, eo;
-  eraAtco13(star.rightAscension * ERFA_DD2R, dec, star.properMotionRa * masToRad / std::cos(dec),
-            star.properMotionDec * masToRad, star.parallax / 1000.0, star.radialVelocity,
-            kJulianDayOf1899Dec30, utc, 0.0, -at.longitude * ERFA_DD2R, at.latitude * ERFA_DD2R, 0.0,
-            0.0, 0.0, 0.0, 10.0, 0.5, 0.55, &aob, &zob, &hob, &dob, &rob, &eo);
-  return {90.0 - zob * ERFA_DR2D, aob * ERFA_DR2D};
-}
 
 struct PolarisCase {
   int year, month, day, hour, minute;
@@ -46,19 +27,19 @@ TEST(PolarisSight, LatitudeAndAzimuthAgreeWithErfa) {
   };
   for (const PolarisCase& c : cases) {
     const DateTime utc = EncodeDateTime(c.year, c.month, c.day, c.hour, c.minute, 0, 0);
-    const ErfaSeen seen = ErfaPolaris(utc, c.truth);
+    const AltitudeAzimuth seen = reference::ErfaObservedStar(kPolarisCatalogRow, utc, c.truth);
     // The DR is 20' out in longitude and 30' in latitude, as a navigator's may be.
     const DrPosition dr{c.truth.latitude + 0.5, c.truth.longitude - 0.33};
     const PolarisLatitude sight =
-        LatitudeByPolaris(seen.altitude, utc, {c.truth.latitude + 0.5, c.truth.longitude}, precise);
+        LatitudeByPolaris(seen.hcDegrees, utc, {c.truth.latitude + 0.5, c.truth.longitude}, precise);
     ASSERT_EQ(sight.refusal, nullptr);
     EXPECT_NEAR(60.0 * (sight.latitudeDegrees - c.truth.latitude), 0.0, 0.1) << c.year << "-" << c.month;
     EXPECT_NEAR(60.0 * (sight.tablesLatitudeDegrees - c.truth.latitude), 0.0, 0.3) << c.year << "-" << c.month;
-    EXPECT_NEAR(std::remainder(sight.azimuthDegrees - seen.azimuth, 360.0), 0.0, 0.1);
+    EXPECT_NEAR(std::remainder(sight.azimuthDegrees - seen.znDegrees, 360.0), 0.0, 0.1);
     EXPECT_GT(sight.a0Minutes, 0.0);
     EXPECT_GT(sight.a1Minutes, 0.0);
     EXPECT_GT(sight.a2Minutes, 0.0);
-    const PolarisLatitude offDr = LatitudeByPolaris(seen.altitude, utc, dr, precise);
+    const PolarisLatitude offDr = LatitudeByPolaris(seen.hcDegrees, utc, dr, precise);
     EXPECT_NEAR(60.0 * (offDr.latitudeDegrees - c.truth.latitude), 0.0, 0.5);  // 20' of longitude
   }
 }
