@@ -4,6 +4,7 @@
 // precession-nutation, Earth rotation; no refraction, DUT1 and polar motion 0): an independent
 // reference for the sight tools' tests.
 #include <erfa.h>
+#include <erfam.h>
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Compass checks: the error by the rule "compass least, error east; compass best, error west"
 // (Bowditch, The American Practical Navigator, on compass error), the amplitude against the
-// Sun from libnova and the almanac's sin A = sin dec sec lat, and the deviation card against
+// Sun placed by ERFA and the almanac's sin A = sin dec sec lat, and the deviation card against
 // checks made from known coefficients.
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "sights/amplitude_check.h"
 #include "sights/compass_check.h"
 #include "sights/deviation_card.h"
-#include "support/libnova_sun.h"
+#include "support/erfa_sun.h"
 
 namespace nocturna {
 namespace {
@@ -40,8 +40,6 @@ TEST(CompassCheck, ErrorAndDeviationByTheirNames) {
   EXPECT_FALSE(CheckCompass(100.0, 99.0, std::nullopt).deviationDegrees.has_value());
 }
 
-#if NOCTURNA_HAVE_LIBNOVA
-
 // 2026 June 21 near 40 N 30 W and 2026 December 21 near 51.4 N 5 E: the Sun rising and setting.
 struct AmplitudeCase {
   DateTime about;  // within a few minutes of the event
@@ -49,7 +47,7 @@ struct AmplitudeCase {
   bool rising;
 };
 
-TEST(AmplitudeCheck, BearingOnTheHorizonAgreesWithTheAlmanacAndLibnova) {
+TEST(AmplitudeCheck, BearingOnTheHorizonAgreesWithTheAlmanacAndErfa) {
   const EphemerisChoice precise{EphemerisKind::precise, 0.0};
   BodyCatalog scratch = BuildCatalog();
   const AmplitudeCase cases[] = {
@@ -58,7 +56,7 @@ TEST(AmplitudeCheck, BearingOnTheHorizonAgreesWithTheAlmanacAndLibnova) {
       {EncodeDateTime(2026, 12, 21, 15, 26, 0), {51.4, -5.0}, false},
   };
   for (const AmplitudeCase& c : cases) {
-    const double dec = reference::LibnovaSun(c.about).declination;
+    const double dec = reference::ErfaSun(c.about).declination;
     const double almanac = std::asin(std::sin(dec * kDegreesToRadians) / std::cos(c.dr.latitude * kDegreesToRadians)) *
                            kRadiansToDegrees;
     const AmplitudeCheck celestial = CheckAmplitude(scratch, kSunIndex, c.about, c.dr, AmplitudeHorizon::celestial,
@@ -83,8 +81,6 @@ TEST(AmplitudeCheck, BearingOnTheHorizonAgreesWithTheAlmanacAndLibnova) {
   EXPECT_NE(CheckAmplitude(scratch, kSunIndex, noon, {40.0, 30.0}, AmplitudeHorizon::celestial, SightConditions{},
                            180.0, std::nullopt, precise).check.refusal, nullptr);
 }
-
-#endif
 
 TEST(DeviationCard, RecoversCoefficientsAndRefusesNarrowHeadings) {
   const double a = 0.5, b = 3.0, c = -2.0, d = 0.7, e = -0.4;

@@ -1,6 +1,6 @@
 // Noon: latitude from a meridian altitude by the rule of the almanac's noon form (zenith
 // distance named opposite to the bearing; same names add, contrary names subtract), and the
-// time of noon, a single noon row and a run of shots against the Sun from libnova along the
+// time of noon, a single noon row and a run of shots against the Sun placed by ERFA along the
 // ship's track.
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include "sights/meridian_latitude.h"
 #include "sights/noon_row.h"
 #include "sights/noon_run.h"
-#include "support/libnova_sun.h"
+#include "support/erfa_sun.h"
 
 namespace nocturna {
 namespace {
@@ -46,8 +46,6 @@ TEST(MeridianLatitude, NamesAndCombinesAsTheNoonFormDoes) {
   EXPECT_NE(LatitudeFromMeridianAltitude(10.0, 'S', 20.0).refusal, nullptr);  // 100 deg N
 }
 
-#if NOCTURNA_HAVE_LIBNOVA
-
 constexpr double kHoursPerDay = 24.0;
 const EphemerisChoice kPrecise{EphemerisKind::precise, 0.0};
 
@@ -65,14 +63,14 @@ struct NoonVoyage : ::testing::Test {
     DateTime low = drUtc, high = drUtc + 2.0 / kHoursPerDay;
     for (int i = 0; i < 40; ++i) {
       const DateTime mid = 0.5 * (low + high);
-      const double lha = std::remainder(reference::LibnovaSun(mid).gha - ShipAt(mid).longitude, 360.0);
+      const double lha = std::remainder(reference::ErfaSun(mid).gha - ShipAt(mid).longitude, 360.0);
       (lha < 0.0 ? low : high) = mid;
     }
     return 0.5 * (low + high);
   }
 
   double ReferenceAltitude(DateTime utc) const {
-    const reference::SunPlace sun = reference::LibnovaSun(utc);
+    const reference::SunPlace sun = reference::ErfaSun(utc);
     const DrPosition at = ShipAt(utc);
     const double lha = (sun.gha - at.longitude) * kDegreesToRadians;
     const double lat = at.latitude * kDegreesToRadians, dec = sun.declination * kDegreesToRadians;
@@ -128,8 +126,6 @@ TEST_F(NoonVoyage, RunOfShotsFindsNoonLatitudeAndLongitude) {
   EXPECT_NE(FitNoonRun(scratch, farMorning, drUtc, dr, run, kPrecise).refusal, nullptr);
   EXPECT_NE(FitNoonRun(scratch, {shots[0], shots[1]}, drUtc, dr, run, kPrecise).refusal, nullptr);
 }
-
-#endif
 
 }  // namespace
 }  // namespace nocturna

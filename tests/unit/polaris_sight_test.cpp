@@ -46,7 +46,7 @@ TEST(PolarisSight, LatitudeAndAzimuthAgreeWithErfa) {
 
 TEST(PolarisSight, RefusesAltitudesItCannotReduce) {
   const DateTime utc = EncodeDateTime(2026, 3, 15, 19, 0, 0, 0);
-  for (const double ho : {9.9, 70.1, -5.0, NAN}) {
+  for (const double ho : {9.9, 70.1, -5.0, std::nan("")}) {
     EXPECT_NE(LatitudeByPolaris(ho, utc, {30.0, 40.0}, {}).refusal, nullptr) << ho;
   }
   EXPECT_NE(LatitudeByPolaris(40.0, EncodeDateTime(2150, 1, 1, 0, 0, 0, 0), {40.0, 0.0}, {}).refusal, nullptr);
