@@ -33,7 +33,7 @@ constexpr double kSecondsPerDay = 86400.0;
 const QColor kBadCell(255, 200, 200);
 
 const char* const kHeadings[kSightColumnCount] = {
-    "Time", "Body", "Limb", "Hs", "IC", "Eye", "Temp \xB0" "C", "hPa", "Dip", "Ha", "R", "SD",
+    "Time", "Body", "Limb", "Hs", "IC", "Eye", ("Temp \xB0" "C"), "hPa", "Dip", "Ha", "R", "SD",
     "PA", "Ho", "Hc", "Zn", "Intercept", "Note"};
 const int kWidths[kSightColumnCount] = {130, 90, 42, 70, 58, 52, 52, 52, 48, 66, 48, 52,
                                         48, 66, 66, 56, 66, 200};
