@@ -11,6 +11,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/saved_file_steps.h"
+#include "platform/user_data_path.h"
 
 namespace nocturna {
 namespace {
@@ -24,16 +25,7 @@ std::string Failed(const std::string& step, const std::string& path, int error) 
 
 }  // namespace
 
-std::string DefaultSightLogPath() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/nocturna/sights.csv";
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || home[0] != '/') {
-    const passwd* user = ::getpwuid(::getuid());
-    home = user != nullptr ? user->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.local/share/nocturna/sights.csv";
-}
+std::string DefaultSightLogPath() { return UserDataFilePath("sights.csv"); }
 
 SightLogLoad LoadSightLog(const std::string& path) {
   SightLogLoad load;

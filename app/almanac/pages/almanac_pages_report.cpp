@@ -31,7 +31,7 @@ int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
   const std::string problem = CheckPassage(from, days);
   if (!problem.empty()) return Fail(problem);
   const AlmanacPassage passage =
-      ComputeAlmanacPassage(from, days, AlmanacPagesEphemeris());
+      ComputeAlmanacPassage(from, days, AlmanacPagesEphemeris(options.ephemeris));
   if (!options.chart.pdfFile.empty()) {
 #if NOCTURNA_ALMANAC_PICTURES
     const std::string error = WriteAlmanacPagesPdf(options.chart.pdfFile, passage);
