@@ -60,4 +60,12 @@ std::string SaveDut1TableFile(const std::string& path, std::string_view bytes) {
   return WriteFileAtomically(path, bytes, "the IERS table");
 }
 
+Dut1TableLoad ImportDut1TableFile(const std::string& from, const std::string& keptAt) {
+  Dut1TableLoad load = LoadDut1TableFile(from);
+  if (!load.table) return load;
+  load.problem = SaveDut1TableFile(keptAt, load.bytes);
+  if (!load.problem.empty()) load.table = nullptr;
+  return load;
+}
+
 }  // namespace nocturna

@@ -26,4 +26,9 @@ Dut1TableLoad LoadDut1TableFile(const std::string& path);
 // Returns an empty text, or what went wrong; the previous copy is then as it was.
 std::string SaveDut1TableFile(const std::string& path, std::string_view bytes);
 
+// Imports the IERS file at `from`: read and parsed, then its bytes kept at keptAt for the next
+// start. On any problem (the file refused, the copy not written) the table is null, the problem
+// says why, and the copy kept before is as it was.
+Dut1TableLoad ImportDut1TableFile(const std::string& from, const std::string& keptAt);
+
 }  // namespace nocturna

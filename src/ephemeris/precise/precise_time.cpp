@@ -33,10 +33,6 @@ double HeldDut1() {
          kIersDeltaT[std::size(kIersDeltaT) - 1];
 }
 
-Dut1TableStamp BundledStamp() {
-  return Dut1TableStamp{kBundledTable, static_cast<int>(std::floor(LastTabulatedTtJd() - kMjdZero))};
-}
-
 // DUT1 from the tables at a UTC Modified Julian Date: the imported one where it covers the
 // moment, else the bundled one, else the value of whichever ends later, held.
 void TakeTabulatedDut1(PreciseInstantOutcome& outcome, double utcMjd, double taiMinusUtc,
@@ -44,14 +40,14 @@ void TakeTabulatedDut1(PreciseInstantOutcome& outcome, double utcMjd, double tai
   PreciseInstant& instant = outcome.instant;
   const std::optional<double> importedValue = imported ? Ut1MinusTaiAt(*imported, utcMjd) : std::nullopt;
   const bool importedHeld = imported && !imported->Empty() && utcMjd > imported->LastMjd() &&
-                            imported->LastMjd() > BundledStamp().lastMjd;
+                            imported->LastMjd() > BundledDut1Table().lastMjd;
   if (importedValue || importedHeld) {
     outcome.dut1Source = importedValue ? Dut1Source::importedTable : Dut1Source::heldAfterTable;
     outcome.dut1Table = Dut1TableStamp{imported->kind, imported->LastMjd()};
     instant.dut1Seconds = importedValue.value_or(imported->ut1MinusTai.back()) + taiMinusUtc;
     return;
   }
-  outcome.dut1Table = BundledStamp();
+  outcome.dut1Table = BundledDut1Table();
   if (instant.ttJd1 + instant.ttJd2 > LastTabulatedTtJd()) {
     outcome.dut1Source = Dut1Source::heldAfterTable;
     instant.dut1Seconds = HeldDut1();
@@ -76,6 +72,10 @@ PreciseInstantOutcome BeforeLeapSeconds(double ut1, double dayFraction, std::opt
 }
 
 }  // namespace
+
+Dut1TableStamp BundledDut1Table() {
+  return Dut1TableStamp{kBundledTable, static_cast<int>(std::floor(LastTabulatedTtJd() - kMjdZero))};
+}
 
 PreciseInstantOutcome PreciseInstantOf(const CalendarDate& utcDate, double utcSeconds,
                                        std::optional<double> dut1Override, const Dut1Table* imported) {

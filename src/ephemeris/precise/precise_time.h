@@ -30,6 +30,9 @@ struct Dut1TableStamp {
   int lastMjd = 0;             // Modified Julian Date of its last day
 };
 
+// The bundled table: its kind and its last day.
+Dut1TableStamp BundledDut1Table();
+
 // The instant, or a refusal: error is then a fixed message and the instant is empty.
 struct PreciseInstantOutcome {
   PreciseInstant instant;

@@ -307,6 +307,8 @@ void TForm1::BuildMenus() {
   c.preciseEphemeris = AddItem(view, "PreciseEphemeris1", QStringLiteral("Precise ephemeris"));
   c.preciseEphemeris->setCheckable(true);
   c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+  c.dut1 = AddItem(view, "Dut1Setting1", QStringLiteral("DUT1..."));
+  c.dut1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 
   // The usual keys of a desktop program; the captions stay as they are, the menu shows the key.
   c.contents->setShortcut(QKeySequence(Qt::Key_F1));
@@ -387,6 +389,7 @@ void TForm1::Initialize() {
     observer_.ephemeris.kind = EphemerisKind::precise;
     controls_.preciseEphemeris->setChecked(true);
   }
+  TakeRememberedDut1();
   observer_.zoneDescription = ZoneDescriptionFromLongitude(home);
   ShowZoneDescription(observer_.zoneDescription);
   observer_.SetUniversalTime(CurrentUniversalTime());
