@@ -12,50 +12,14 @@
 #include <vector>
 
 #include "support/json_report.h"
+#include "support/program_run.h"
 
 namespace {
 
 using nocturna::testing::JsonDocument;
 using nocturna::testing::ReadJsonReport;
-
-struct RunResult {
-  int exitCode = -1;
-  std::string out;  // standard output
-  std::string err;  // standard error
-};
-
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
-// Runs the almanac with the arguments (single-quoted for the shell, no quotes inside).
-RunResult RunAlmanac(const std::vector<std::string>& args) {
-  // One file per test and process: CTest may run these tests side by side.
-  const std::string errPath = ::testing::TempDir() + "almanac_cli_" +
-                              ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                              "_" + std::to_string(getpid()) + ".txt";
-  std::string command = NOCTURNA_ALMANAC_BINARY;
-  for (const std::string& arg : args) command += " '" + arg + "'";
-  command += " 2>" + errPath;
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-  const int status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ReadFile(errPath);
-  std::remove(errPath.c_str());
-  return result;
-}
+using RunResult = nocturna::testing::ProgramRun;
+using nocturna::testing::RunAlmanac;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

@@ -16,10 +16,7 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using nocturna::testing::ReadFile;
 
 int Count(const std::string& text, const std::string& part) {
   int count = 0;
@@ -31,20 +28,13 @@ int Count(const std::string& text, const std::string& part) {
 
 class AlmanacPagesCliTest : public ::testing::Test {
  protected:
-  std::string Scratch(const std::string& name) const {
-    return ::testing::TempDir() + "pages_cli_" + std::to_string(getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
-  }
+  std::string Scratch(const std::string& name) const { return nocturna::testing::ScratchPath(name); }
 
   // Runs the almanac (arguments single-quoted, no quotes inside); keeps stdout and stderr.
   int Run(const std::vector<std::string>& args) {
-    const std::string errPath = Scratch("err.txt");
-    std::string command = NOCTURNA_ALMANAC_BINARY;
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    const nocturna::testing::ProgramRun run = nocturna::testing::RunCommand(command + " 2>" + errPath);
+    const nocturna::testing::ProgramRun run = nocturna::testing::RunAlmanac(args);
     out = run.out;
-    err = ReadFile(errPath);
-    std::remove(errPath.c_str());
+    err = run.err;
     return run.exitCode;
   }
 

@@ -3,7 +3,6 @@
 #include "navigation/visible_bodies.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <sstream>
@@ -12,6 +11,7 @@
 
 #include "navigation/almanac_page.h"
 #include "support/json_report.h"
+#include "support/program_run.h"
 
 namespace nocturna {
 namespace {
@@ -190,22 +190,10 @@ TEST(TableRows, CaseInsensitiveOrdinalTextOrder) {
 }
 
 // nocturna-almanac's table pages: standard output (UTF-8) and exit status.
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-};
+using CliRun = testing::ProgramRun;
 
 CliRun RunAlmanac(const std::string& args) {
-  CliRun run;
-  const std::string command = std::string(NOCTURNA_ALMANAC_BINARY) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " " + args + " 2>/dev/null");
 }
 
 std::string Utf8(const std::string& latin1) {

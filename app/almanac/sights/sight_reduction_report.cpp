@@ -1,19 +1,16 @@
 #include "sights/sight_reduction_report.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/standard_output.h"
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
+#include "platform/bounded_file_reader.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
@@ -97,11 +94,9 @@ std::string TextReport(const std::vector<SightRecord>& log, const ReduceOptions&
 int RunSightReduction(const AlmanacOptions& command) {
   const ReduceOptions options{command.position, command.reduce.run, command.ephemeris};
   const std::string& file = command.reduce.file;
-  std::ifstream in(file, std::ios::binary);
-  if (!in.is_open()) return Fail("cannot read the sight log " + file + ": " + std::strerror(errno));
-  std::ostringstream text;
-  text << in.rdbuf();
-  const SightLogParse parse = ParseSightLog(text.str());
+  const FileRead log = ReadBoundedFile(file, FileKinds::StreamsToo);
+  if (log.outcome != FileReadOutcome::Read) return Fail("cannot read the sight log: " + log.problem);
+  const SightLogParse parse = ParseSightLog(log.bytes);
   if (parse.error) return Fail(file + ": " + parse.error->Message());
   if (parse.sights.empty()) return Fail(file + ": the sight log holds no sights");
   DateTime drTime = parse.sights.front().utc;
