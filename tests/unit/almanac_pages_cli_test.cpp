@@ -124,7 +124,7 @@ TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
       {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
       {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's, the tables' or the star finder's options"},
       {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
-      {{"--almanac-pages", "--iers", "/nonexistent/finals.all"}, "--iers: cannot read /nonexistent/finals.all"},
+      {{"--almanac-pages", "--iers", "/nonexistent/finals.all"}, "--iers: cannot open /nonexistent/finals.all"},
       {{"--almanac-pages", "--dut1", "0.1", "--iers", nocturna::testing::IersExcerptPath(nocturna::testing::kFinalsExcerpt)},
        "give UT1 - UTC either with --dut1 or from --iers, not both"},
   };
