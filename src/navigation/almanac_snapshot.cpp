@@ -33,7 +33,7 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
                        const DrPosition& position, const EphemerisChoice& choice) {
   if (choice.kind == EphemerisKind::precise &&
-      ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds) == nullptr) {
+      ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds, choice.dut1Table.get()) == nullptr) {
     return;
   }
   ComputeSunEvents(events, zoneDate, position);
@@ -46,7 +46,8 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
                               const EphemerisChoice& choice) {
   double ghaAries = 0;
   const PreciseInstantOutcome precise =
-      choice.kind == EphemerisKind::precise ? PreciseInstantOf(utDate, utClock, choice.dut1Seconds)
+      choice.kind == EphemerisKind::precise ? PreciseInstantOf(utDate, utClock, choice.dut1Seconds,
+                                                                     choice.dut1Table.get())
                                             : PreciseInstantOutcome{};
   if (choice.kind == EphemerisKind::precise && precise.error == nullptr) {
     ghaAries = ComputePrecisePositions(catalog, precise.instant);

@@ -1,25 +1,12 @@
 #include "platform/sight_log_file.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "platform/atomic_file.h"
 #include "platform/bounded_file_reader.h"
+#include "platform/user_data_path.h"
 
 namespace nocturna {
 
-std::string DefaultSightLogPath() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/nocturna/sights.csv";
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || home[0] != '/') {
-    const passwd* user = ::getpwuid(::getuid());
-    home = user != nullptr ? user->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.local/share/nocturna/sights.csv";
-}
+std::string DefaultSightLogPath() { return UserDataFilePath("sights.csv"); }
 
 SightLogLoad LoadSightLog(const std::string& path) {
   SightLogLoad load;

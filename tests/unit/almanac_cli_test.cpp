@@ -200,9 +200,9 @@ TEST(AlmanacCli, PreciseEphemerisIsNamedWithItsDut1AndDeltaT) {
     const char* expected;
   } cases[] = {
       {{}, "Ephemeris   standard"},
-      {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s"},
+      {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (bundled IERS to 2023-09-12), Delta T 64.702 s"},
       {{"--precise", "--dut1", "-0.25"}, "Ephemeris   precise, DUT1 -0.250 s (given), Delta T 64.434 s"},
-      {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s\n\n"},
+      {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (bundled IERS to 2023-09-12), Delta T 64.702 s\n\n"},
   };
   for (const auto& c : cases) {
     const RunResult run = with(c.extra);

@@ -8,6 +8,7 @@
 #include "ephemeris/precise/precise_time.h"
 #include "foundations/coordinate_text.h"
 #include "foundations/number_text.h"
+#include "platform/dut1_table_file.h"
 #include "sights/sight_fields.h"
 #include "starfinder/star_finder.h"
 
@@ -120,6 +121,14 @@ std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptio
     return Expected(name, value, "UT1 - UTC in seconds from -2 to +2");
   }
   options.ephemeris.dut1Seconds = *seconds;
+  return {};
+}
+
+std::string ReadIersFile(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  if (value.empty()) return std::string(name) + " needs a file name";
+  Dut1TableLoad load = LoadDut1TableFile(std::string(value));
+  if (!load.table) return std::string(name) + ": " + load.problem;
+  options.ephemeris.dut1Table = std::move(load.table);
   return {};
 }
 

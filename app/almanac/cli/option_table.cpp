@@ -16,6 +16,8 @@ constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R:
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
 constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce);
+// The reports the precise ephemeris fills (the pages always).
+constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
 
 constexpr std::array kOptions = {
     CliOption{"--help", "", ReadSwitch, kEveryReport, S::general, "this text (also -h)"},
@@ -41,9 +43,15 @@ constexpr std::array kOptions = {
               "altitude (\"none\" for an event that falls on another day). The text's first line "
               "and the JSON's \"ephemeris\", \"dut1\", \"dut1Source\" and \"deltaT\" say which "
               "ephemeris made the numbers"},
-    CliOption{"--dut1", "SECONDS", ReadDut1, kPositionReports, S::ephemeris,
-              "with --precise: UT1 - UTC from -2 to +2 (as broadcast with radio time signals) "
-              "instead of the bundled IERS values"},
+    CliOption{"--dut1", "SECONDS", ReadDut1, kPreciseReports, S::ephemeris,
+              "with --precise or --almanac-pages: UT1 - UTC from -2 to +2 (as broadcast with "
+              "radio time signals) instead of the IERS tables"},
+    CliOption{"--iers", "FILE", ReadIersFile, kPreciseReports, S::ephemeris,
+              "with --precise or --almanac-pages: UT1 - UTC from an IERS Bulletin A or "
+              "finals2000A (finals.all) text file, read first where it covers the moment, then "
+              "the bundled table, then the later-ending table's last value held; a damaged file "
+              "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
+              "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
               Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce), S::output,
               "one JSON object with the same values unformatted, at full precision, its member "

@@ -4,6 +4,7 @@
 #include "almanacpages/page_dates.h"
 #include "cli/json_members.h"
 #include "cli/json_writer.h"
+#include "moment/ephemeris_report_text.h"
 
 namespace nocturna {
 namespace {
@@ -102,12 +103,14 @@ Json Events(const AlmanacOpening& opening) {
 // The ephemeris used, with its Delta T and DUT1 in seconds (null for the standard theory).
 Json Ephemeris(const EphemerisStatement& statement) {
   const bool precise = statement.used.kind == EphemerisKind::precise;
-  return {{"asked", EphemerisName(statement.choice.kind)},
-          {"kind", EphemerisName(statement.used.kind)},
-          {"at", IsoDate(statement.at)},
-          {"deltaTSeconds", precise ? Json(statement.used.deltaTSeconds) : Json(nullptr)},
-          {"dut1Seconds", precise ? Json(statement.used.dut1Seconds) : Json(nullptr)},
-          {"statement", StatementLine(statement)}};
+  Json ephemeris = {{"asked", EphemerisName(statement.choice.kind)},
+                    {"kind", EphemerisName(statement.used.kind)},
+                    {"at", IsoDate(statement.at)},
+                    {"deltaTSeconds", precise ? Json(statement.used.deltaTSeconds) : Json(nullptr)},
+                    {"dut1Seconds", precise ? Json(statement.used.dut1Seconds) : Json(nullptr)},
+                    {"statement", StatementLine(statement)}};
+  Dut1TableMembers(ephemeris, statement.used);
+  return ephemeris;
 }
 
 Json Opening(const AlmanacOpening& opening) {

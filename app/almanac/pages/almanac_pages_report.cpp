@@ -36,7 +36,7 @@ int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
   const BookletContents contents = options.pages.sections.value_or(dailyOnly);
   const std::string problem = CheckBooklet(from, days, contents);
   if (!problem.empty()) return Fail(problem);
-  const AlmanacBooklet booklet = *ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(),
+  const AlmanacBooklet booklet = *ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(options.ephemeris),
                                                         [](int, int) { return true; }, kThreads);
   if (!options.chart.pdfFile.empty()) {
 #if NOCTURNA_ALMANAC_PICTURES
