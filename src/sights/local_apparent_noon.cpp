@@ -22,23 +22,22 @@ double MeridianAltitude(double latitudeDegrees, double declinationDegrees) {
   return 90.0 - std::fabs(latitudeDegrees - declinationDegrees);
 }
 
-LocalApparentNoon LocalApparentNoonFor(BodyCatalog& scratch, DateTime aboutUtc, DateTime drUtc,
-                                       const DrPosition& dr, const RunMadeGood& run,
+LocalApparentNoon LocalApparentNoonFor(BodyCatalog& scratch, DateTime aboutUtc, const DeadReckoning& dr,
                                        const SightConditions& conditions, Limb limb,
                                        const EphemerisChoice& choice) {
   LocalApparentNoon noon;
-  double hours = (aboutUtc - drUtc) * kHoursPerDay;
+  double hours = (aboutUtc - dr.utc) * kHoursPerDay;
   BodyPlace sun;
   for (int i = 0; i <= kMostIterations; ++i) {
-    noon.position = MoveByRun(dr, run, hours);
-    sun = PlaceOfBody(scratch, kSunIndex, drUtc + hours / kHoursPerDay, noon.position, choice);
+    noon.position = PositionAt(dr, dr.utc + hours / kHoursPerDay);
+    sun = PlaceOfBody(scratch, kSunIndex, dr.utc + hours / kHoursPerDay, noon.position, choice);
     const double step = -SignedDegrees(sun.ghaDegrees - noon.position.longitude) / kSunHourAngleRate;
     hours += step;
     if (std::fabs(step) < kOneSecondInHours) break;
     if (i == kMostIterations) noon.refusal = "The time of noon did not settle: check the course and speed.";
   }
-  noon.utc = drUtc + hours / kHoursPerDay;
-  noon.position = MoveByRun(dr, run, hours);
+  noon.utc = dr.utc + hours / kHoursPerDay;
+  noon.position = PositionAt(dr, dr.utc + hours / kHoursPerDay);
   noon.declinationDegrees = sun.declinationDegrees;
   noon.meridianAltitudeDegrees = MeridianAltitude(noon.position.latitude, sun.declinationDegrees);
   noon.bearing = noon.position.latitude >= sun.declinationDegrees ? 'S' : 'N';

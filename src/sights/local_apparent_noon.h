@@ -7,6 +7,7 @@
 #include "foundations/dr_position.h"
 #include "navigation/body_catalog.h"
 #include "sights/sight_corrections.h"
+#include "sights/dead_reckoning.h"
 #include "sights/sight_record.h"
 
 namespace nocturna {
@@ -22,11 +23,10 @@ struct LocalApparentNoon {
 };
 
 // The UTC moment nearest `aboutUtc` when the Sun's GHA equals the ship's longitude, the ship
-// having been at `dr` at drUtc and moving by `run`: iterated until it moves less than a
+// carried along the dead reckoning `dr`: iterated until it moves less than a
 // second. The Sun's meridian altitude comes from the DR at that moment, and the sextant
 // altitude to preset from it for the limb and conditions.
-LocalApparentNoon LocalApparentNoonFor(BodyCatalog& scratch, DateTime aboutUtc, DateTime drUtc,
-                                       const DrPosition& dr, const RunMadeGood& run,
+LocalApparentNoon LocalApparentNoonFor(BodyCatalog& scratch, DateTime aboutUtc, const DeadReckoning& dr,
                                        const SightConditions& conditions, Limb limb,
                                        const EphemerisChoice& choice);
 

@@ -18,16 +18,16 @@ constexpr double kMaximumBeyondRunHours = 0.25;
 
 // The meridian altitude the ship and the Sun would give at `utc`: what the run's altitudes
 // are corrected by, so that only the hour angle moves them.
-double MeridianAltitudeAt(BodyCatalog& scratch, DateTime utc, DateTime drUtc, const DrPosition& dr,
-                          const RunMadeGood& run, const EphemerisChoice& choice) {
-  const DrPosition at = MoveByRun(dr, run, (utc - drUtc) * kHoursPerDay);
+double MeridianAltitudeAt(BodyCatalog& scratch, DateTime utc, const DeadReckoning& dr,
+                          const EphemerisChoice& choice) {
+  const DrPosition at = PositionAt(dr, utc);
   return MeridianAltitude(at.latitude, PlaceOfBody(scratch, kSunIndex, utc, at, choice).declinationDegrees);
 }
 
 }  // namespace
 
-NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots, DateTime drUtc,
-                   const DrPosition& dr, const RunMadeGood& run, const EphemerisChoice& choice) {
+NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots, const DeadReckoning& dr,
+                   const EphemerisChoice& choice) {
   NoonRun result;
   if (static_cast<int>(shots.size()) < kFewestShots) {
     result.refusal = "A noon run needs at least three shots.";
@@ -36,14 +36,14 @@ NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots
   const auto [first, last] = std::minmax_element(
       shots.begin(), shots.end(), [](const TimedAltitude& a, const TimedAltitude& b) { return a.utc < b.utc; });
   const DateTime middle = 0.5 * (first->utc + last->utc);
-  const double middleMeridian = MeridianAltitudeAt(scratch, middle, drUtc, dr, run, choice);
+  const double middleMeridian = MeridianAltitudeAt(scratch, middle, dr, choice);
   std::vector<std::vector<double>> rows;
   std::vector<double> values;
   for (const TimedAltitude& shot : shots) {
     const double hours = (shot.utc - middle) * kHoursPerDay;
     rows.push_back({1.0, hours, hours * hours});
     values.push_back(shot.observedAltitudeDegrees -
-                     (MeridianAltitudeAt(scratch, shot.utc, drUtc, dr, run, choice) - middleMeridian));
+                     (MeridianAltitudeAt(scratch, shot.utc, dr, choice) - middleMeridian));
   }
   const auto fit = SolveLeastSquares(rows, values);
   const double halfSpanHours = 0.5 * (last->utc - first->utc) * kHoursPerDay;
@@ -64,7 +64,7 @@ NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots
   }
   result.rmsResidualMinutes = 60.0 * std::sqrt(squares / static_cast<double>(rows.size()));
   result.noonUtc = middle + peakHours / kHoursPerDay;
-  const DrPosition atNoon = MoveByRun(dr, run, (result.noonUtc - drUtc) * kHoursPerDay);
+  const DrPosition atNoon = PositionAt(dr, result.noonUtc);
   const BodyPlace sun = PlaceOfBody(scratch, kSunIndex, result.noonUtc, atNoon, choice);
   const double peakAtMiddle = (*fit)[0] - (*fit)[1] * (*fit)[1] / (4.0 * (*fit)[2]);
   result.maximumAltitudeDegrees =

@@ -7,6 +7,7 @@
 #include "foundations/dr_position.h"
 #include "navigation/body_catalog.h"
 #include "sights/meridian_latitude.h"
+#include "sights/dead_reckoning.h"
 #include "sights/sight_record.h"
 
 namespace nocturna {
@@ -26,10 +27,10 @@ struct NoonRun {
 };
 
 // The run fitted by a parabola in time after each altitude is brought to the latitude and
-// declination of the run's middle moment (the ship moving by `run` from `dr` at drUtc, the
+// declination of the run's middle moment (the ship carried along the dead reckoning `dr`, the
 // Sun's declination changing), so that the maximum falls at the meridian passage. Needs at
 // least three shots spread around a maximum.
-NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots, DateTime drUtc,
-                   const DrPosition& dr, const RunMadeGood& run, const EphemerisChoice& choice);
+NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots, const DeadReckoning& dr,
+                   const EphemerisChoice& choice);
 
 }  // namespace nocturna

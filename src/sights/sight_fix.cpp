@@ -55,6 +55,41 @@ double WidestCrossing(const std::vector<LineAtEstimate>& lines) {
   return widest;
 }
 
+// The normal matrix of the lines' east and north unknowns.
+struct NormalMatrix {
+  double ee, en, nn;
+};
+
+// Each line's residual at the fix, and the error ellipse from them (or from an assumed sight
+// error when two lines leave no freedom).
+void AddResidualsAndEllipse(const std::vector<FixLine>& lines, const DeadReckoning& estimate,
+                            const NormalMatrix& normal, SightFix& fix) {
+  double squares = 0.0;
+  fix.residualsMiles.clear();
+  for (const FixLine& line : lines) {
+    const double residual = LineAt(line, estimate).interceptMiles;
+    fix.residualsMiles.push_back(residual);
+    squares += residual * residual;
+  }
+  const std::size_t freedom = lines.size() - 2;
+  fix.ellipseFromResiduals = freedom > 0;
+  const double variance = fix.ellipseFromResiduals
+                              ? squares / static_cast<double>(freedom)
+                              : kAssumedSightErrorMiles * kAssumedSightErrorMiles;
+  // Covariance = variance * inverse of the normal matrix; its eigenvalues are the squared
+  // semi-axes.
+  const double det = normal.ee * normal.nn - normal.en * normal.en;
+  const double cee = variance * normal.nn / det, cnn = variance * normal.ee / det,
+               cen = -variance * normal.en / det;
+  const double mean = 0.5 * (cee + cnn);
+  const double half = std::hypot(0.5 * (cee - cnn), cen);
+  fix.semiMajorMiles = std::sqrt(mean + half);
+  fix.semiMinorMiles = std::sqrt(std::max(0.0, mean - half));
+  // The major axis's angle from east, counter-clockwise, turned into a true direction.
+  const double fromEast = 0.5 * RadToDeg(std::atan2(2.0 * cen, cee - cnn));
+  fix.majorAxisDegrees = std::fmod(90.0 - fromEast + 360.0, 180.0);
+}
+
 }  // namespace
 
 SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr, DateTime utc) {
@@ -103,29 +138,7 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr
   fix.found = true;
   fix.poorGeometry = fix.widestCrossingDegrees < kPoorCrossingDegrees;
 
-  double squares = 0.0;
-  fix.residualsMiles.clear();
-  for (const FixLine& line : lines) {
-    const double residual = LineAt(line, estimate).interceptMiles;
-    fix.residualsMiles.push_back(residual);
-    squares += residual * residual;
-  }
-  const std::size_t freedom = lines.size() - 2;
-  fix.ellipseFromResiduals = freedom > 0;
-  const double variance = fix.ellipseFromResiduals
-                              ? squares / static_cast<double>(freedom)
-                              : kAssumedSightErrorMiles * kAssumedSightErrorMiles;
-  // Covariance = variance * inverse of the normal matrix; its eigenvalues are the squared
-  // semi-axes.
-  const double det = nee * nnn - nen * nen;
-  const double cee = variance * nnn / det, cnn = variance * nee / det, cen = -variance * nen / det;
-  const double mean = 0.5 * (cee + cnn);
-  const double half = std::hypot(0.5 * (cee - cnn), cen);
-  fix.semiMajorMiles = std::sqrt(mean + half);
-  fix.semiMinorMiles = std::sqrt(std::max(0.0, mean - half));
-  // The major axis's angle from east, counter-clockwise, turned into a true direction.
-  const double fromEast = 0.5 * RadToDeg(std::atan2(2.0 * cen, cee - cnn));
-  fix.majorAxisDegrees = std::fmod(90.0 - fromEast + 360.0, 180.0);
+  AddResidualsAndEllipse(lines, estimate, {nee, nen, nnn}, fix);
   return fix;
 }
 

@@ -52,11 +52,10 @@ const EphemerisChoice kPrecise{EphemerisKind::precise, 0.0};
 // A ship at 40 N 30 W at 13:00 UTC on 2026 June 21, steering 045 at 20 knots.
 struct NoonVoyage : ::testing::Test {
   const DateTime drUtc = EncodeDateTime(2026, 6, 21, 13, 0, 0);
-  const DrPosition dr{40.0, 30.0};
-  const RunMadeGood run{45.0, 20.0};
+  const DeadReckoning dr{{40.0, 30.0}, drUtc, 45.0, 20.0};
   BodyCatalog scratch = BuildCatalog();
 
-  DrPosition ShipAt(DateTime utc) const { return MoveByRun(dr, run, (utc - drUtc) * kHoursPerDay); }
+  DrPosition ShipAt(DateTime utc) const { return PositionAt(dr, utc); }
 
   // The reference's local apparent noon: the Sun's GHA equal to the ship's longitude.
   DateTime ReferenceNoon() const {
@@ -82,7 +81,7 @@ struct NoonVoyage : ::testing::Test {
 TEST_F(NoonVoyage, NoonOfTheMovingShipMatchesTheReference) {
   const DateTime truth = ReferenceNoon();
   const LocalApparentNoon noon =
-      LocalApparentNoonFor(scratch, drUtc, drUtc, dr, run, SightConditions{}, Limb::lower, kPrecise);
+      LocalApparentNoonFor(scratch, drUtc, dr, SightConditions{}, Limb::lower, kPrecise);
   ASSERT_EQ(noon.refusal, nullptr);
   EXPECT_NEAR((noon.utc - truth) * 86400.0, 0.0, 2.0);
   EXPECT_NEAR(60.0 * (noon.meridianAltitudeDegrees - ReferenceAltitude(truth)), 0.0, 0.1);
@@ -111,7 +110,7 @@ TEST_F(NoonVoyage, RunOfShotsFindsNoonLatitudeAndLongitude) {
     const double noiseMinutes = ((k + 30) % 3 - 1) * 0.2;  // a sextant's scatter
     shots.push_back({at, ReferenceAltitude(at) + noiseMinutes / 60.0});
   }
-  const NoonRun fit = FitNoonRun(scratch, shots, drUtc, dr, run, kPrecise);
+  const NoonRun fit = FitNoonRun(scratch, shots, dr, kPrecise);
   ASSERT_EQ(fit.refusal, nullptr);
   EXPECT_NEAR((fit.noonUtc - truth) * 86400.0, 0.0, 30.0);
   EXPECT_NEAR(60.0 * (fit.latitude.latitudeDegrees - ShipAt(truth).latitude), 0.0, 0.1);
@@ -123,8 +122,8 @@ TEST_F(NoonVoyage, RunOfShotsFindsNoonLatitudeAndLongitude) {
     const DateTime at = truth - (90.0 - 5.0 * k) / 1440.0;
     farMorning.push_back({at, ReferenceAltitude(at)});
   }
-  EXPECT_NE(FitNoonRun(scratch, farMorning, drUtc, dr, run, kPrecise).refusal, nullptr);
-  EXPECT_NE(FitNoonRun(scratch, {shots[0], shots[1]}, drUtc, dr, run, kPrecise).refusal, nullptr);
+  EXPECT_NE(FitNoonRun(scratch, farMorning, dr, kPrecise).refusal, nullptr);
+  EXPECT_NE(FitNoonRun(scratch, {shots[0], shots[1]}, dr, kPrecise).refusal, nullptr);
 }
 
 }  // namespace
