@@ -79,7 +79,10 @@ TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
       << summary->text().toStdString() << ": every section, with the index";
   UntickTables();
   EXPECT_TRUE(summary->text().contains(QStringLiteral("3 opening(s), 7 pages"))) << summary->text().toStdString();
-  EXPECT_TRUE(summary->text().contains(QStringLiteral("Precise ephemeris"))) << summary->text().toStdString();
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("Precise, 0h UTC 2026-12-15: Delta T")))
+      << summary->text().toStdString();
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("(bundled IERS to 2023-09-12, held)")))
+      << summary->text().toStdString() << ": the DUT1's source and date";
   days->setValue(4);
   EXPECT_TRUE(summary->text().contains(QStringLiteral("2 opening(s), 5 pages"))) << summary->text().toStdString();
   from->setDate(QDate(2099, 12, 30));

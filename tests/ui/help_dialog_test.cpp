@@ -212,7 +212,7 @@ namespace {
 TEST(HelpDialog, SightReductionHeadingIsFoundByTyping) {
   ShownHelp help;
   QLineEdit* typed = help.list->lineEdit();
-  for (const QString heading : {QStringLiteral("Sight reduction"), QStringLiteral("DUT1 Setting")}) {
+  for (const QString& heading : {QStringLiteral("Sight reduction"), QStringLiteral("DUT1 Setting")}) {
     typed->selectAll();
     QTest::keyClicks(typed, heading);
     const QTextBlock block = help.edit->document()->findBlock(help.SelectionStart());

@@ -36,8 +36,9 @@ TEST(IncrementTables, MatchThePrintedAlmanac) {
 // The Nautical Almanac's dip table (metres, critical): from each height the dip printed below it.
 TEST(AltitudeCorrectionTables, DipFollowsThePrintedCriticalTable) {
   const ValueTable dip = AltitudeCorrectionTables()[3];
-  for (const auto& [height, minutes] : std::vector<std::pair<int, int>>{
+  for (const auto& [height, printedMinutes] : std::vector<std::pair<int, int>>{
            {24, 28}, {26, 29}, {30, 31}, {43, 37}, {79, 50}, {106, 58}, {200, 79}}) {
+    const int minutes = printedMinutes;  // a copy the lambda can capture (clang 14)
     const auto row = std::find_if(dip.rows.begin(), dip.rows.end(),
                                   [&](const std::vector<long>& r) { return r[1] == -minutes; });
     ASSERT_NE(row, dip.rows.end()) << minutes;
