@@ -83,11 +83,20 @@ void DrawTextInside(QPainter& painter, QPointF at, const QString& text, const QR
 }
 
 double GridStep(double halfHeightMiles) {
-  // Grid every 1, 2, 5, 10, 20, 30 or 60 minutes, whichever gives 4 to 12 lines down the sheet.
+  // Grid every 1, 2, 5, 10, 20, 30 minutes or 1, 2, 5, 10, 20 degrees, whichever gives 4 to 12
+  // lines down the sheet: lines left out of a fix may lie hundreds of miles off.
   double step = 1.0;
-  for (double candidate : {1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0})
+  for (double candidate : {1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0, 120.0, 300.0, 600.0, 1200.0})
     if (2.0 * halfHeightMiles / candidate >= 4.0) step = candidate;
   return step;
+}
+
+// The meridians' step (minutes): the parallels' step or more, at most 8 labels across the foot.
+double MeridianStep(double halfWidthMinutes, double parallelStep) {
+  constexpr int kMostLabels = 8;
+  for (double candidate : {1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0, 120.0, 300.0, 600.0, 1200.0, 2400.0, 3600.0})
+    if (candidate >= parallelStep && 2.0 * halfWidthMinutes / candidate <= kMostLabels) return candidate;
+  return 3600.0;
 }
 
 void DrawScales(QPainter& painter, const SheetProjection& sheet, const QRectF& plot,
@@ -107,15 +116,17 @@ void DrawScales(QPainter& painter, const SheetProjection& sheet, const QRectF& p
     DrawTextInside(painter, QPointF(plot.right() + 9, y + 4), FromLatin1(FormatLatitude(m / 60.0)), labels);
   }
   const double halfWidthMinutes = (plot.width() / 2.0) / sheet.pixelsPerLongitudeMinute;
-  const double firstLon = std::floor((c.longitude * 60.0 - halfWidthMinutes) / step) * step;
+  // Meridians at least as far apart as the parallels, and few enough that their labels fit.
+  const double lonStep = MeridianStep(halfWidthMinutes, step);
+  const double firstLon = std::floor((c.longitude * 60.0 - halfWidthMinutes) / lonStep) * lonStep;
   const QRectF foot(plot.left(), plot.bottom(), plot.width(), kFootHeight);
-  for (double m = firstLon; m <= c.longitude * 60.0 + halfWidthMinutes; m += step) {
+  for (double m = firstLon; m <= c.longitude * 60.0 + halfWidthMinutes; m += lonStep) {
     const double x = sheet.At({c.latitude, m / 60.0}).x();
     if (x < plot.left() || x > plot.right()) continue;
     painter.setPen(grid);
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     painter.setPen(Qt::black);
-    DrawTextInside(painter, QPointF(x - 28, plot.bottom() + 13), FromLatin1(FormatLongitude(m / 60.0)), foot);
+    DrawTextInside(painter, QPointF(x - 28, plot.bottom() + 13), FromLatin1(FormatLongitude(std::remainder(m / 60.0, 360.0))), foot);
   }
   // The latitude scale in minutes on the right, the miles of this sheet.
   painter.setPen(QPen(Qt::black, 0.8));
