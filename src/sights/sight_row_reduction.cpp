@@ -1,6 +1,7 @@
 #include "sights/sight_row_reduction.h"
 
 #include "foundations/printf_text.h"
+#include "sights/sight_row_kinds.h"
 
 namespace nocturna {
 namespace {
@@ -27,10 +28,13 @@ void RowReduction::Add(std::string key, std::string label, double value, std::st
   steps.push_back({std::move(key), std::move(label), value, std::move(text)});
 }
 
-RowReduction ReduceRowOfKind(const SightRecord& row, [[maybe_unused]] const SightLine& line,
-                             [[maybe_unused]] RowContext& context) {
+RowReduction ReduceRowOfKind(const SightRecord& row, const SightLine& line, RowContext& context) {
   switch (row.kind) {
     case SightKind::altitude: return RowReduction{};
+    case SightKind::noon: return ReduceNoonRow(row, line, context);
+    case SightKind::polaris: return ReducePolarisRow(row, line, context);
+    case SightKind::azimuth: return ReduceAzimuthRow(row, context);
+    case SightKind::amplitude: return ReduceAmplitudeRow(row, context);
     default: return NotReducedYet(row.kind);
   }
 }
