@@ -41,7 +41,9 @@ RowReduction ReduceRowOfKind(const SightRecord& row, const SightLine& line, RowC
 
 std::string RowStepsText(const RowReduction& row) {
   std::string text;
-  for (const RowStep& step : row.steps) text += (text.empty() ? "" : ", ") + step.label + " " + step.text;
+  // A step without a label continues the one before it ("DR 30N" then " 040W").
+  for (const RowStep& step : row.steps)
+    text += step.label.empty() ? " " + step.text : (text.empty() ? "" : ", ") + step.label + " " + step.text;
   return text;
 }
 

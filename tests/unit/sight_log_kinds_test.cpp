@@ -98,6 +98,31 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   EXPECT_EQ(reduced.lines.size(), 2u);
 }
 
+// Azimuths of the Sun on eight headings with a known deviation give the card back: coefficients
+// to 0.1 deg (synthetic checks, the Sun placed by ERFA).
+TEST(SightLogKinds, ChecksOnEightHeadingsGiveTheDeviationCard) {
+  const double a = 1.0, b = 3.0, c = -2.0, d = 0.5, e = -0.4;
+  std::vector<SightRecord> log;
+  for (int k = 0; k < 8; ++k) {
+    const double heading = 45.0 * k, h = heading * kDegreesToRadians;
+    const DateTime at = kMorning + 3.0 * k / 1440.0;
+    const double deviation = a + b * std::sin(h) + c * std::cos(h) + d * std::sin(2 * h) + e * std::cos(2 * h);
+    log.push_back(Row(SightKind::azimuth, "Sun", at, 0.0));
+    log.back().headingDegrees = heading;
+    log.back().variationDegrees = 4.0;
+    log.back().bearingDegrees = ReferenceSun(at).znDegrees - 4.0 - deviation;
+  }
+  const SightLogReduction reduced = ReduceSightLog(log, DeadReckoning{kShip, kMorning, 0.0, 0.0}, kMorning, kPrecise);
+  ASSERT_TRUE(reduced.deviationCard.has_value());
+  const DeviationCard& card = reduced.deviationCard->card;
+  ASSERT_EQ(card.refusal, nullptr);
+  const double fitted[] = {card.a, card.b, card.c, card.d, card.e}, truth[] = {a, b, c, d, e};
+  for (int i = 0; i < 5; ++i) EXPECT_NEAR(fitted[i], truth[i], 0.1) << i;
+  log.resize(4);  // headings 0 to 135 only
+  EXPECT_NE(ReduceSightLog(log, DeadReckoning{kShip, kMorning, 0.0, 0.0}, kMorning, kPrecise).deviationCard->card.refusal,
+            nullptr);
+}
+
 // What each kind cannot reduce is named in its note and gives no number.
 TEST(SightLogKinds, RowsThatCannotGiveTheirResultSayWhy) {
   const DateTime evening = EncodeDateTime(2026, 3, 20, 23, 0, 0, 0);
