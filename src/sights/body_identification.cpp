@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "navigation/almanac_snapshot.h"
 #include "sights/body_place.h"
 #include "sights/sight_line.h"
 
@@ -24,7 +25,10 @@ Identification IdentifyBody(BodyCatalog& scratch, DateTime utc, const DrPosition
                             double observedAltitudeDegrees, double trueBearingDegrees,
                             const EphemerisChoice& choice) {
   Identification found;
-  PlaceOfBody(scratch, kSunIndex, utc, dr, choice);
+  CalendarDate date;
+  ClockTime clock;
+  SplitUtc(utc, date, clock);
+  ComputeMomentPositions(scratch, date, clock, dr, choice);
   for (int body = kFirstStarIndex; body < kBodyCount; ++body) {
     const AltitudeAzimuth seen =
         ComputedAltitudeAzimuth(scratch.gha[body], scratch.entries[body].declination, dr);
