@@ -35,6 +35,7 @@ RowReduction ReduceRowOfKind(const SightRecord& row, const SightLine& line, RowC
     case SightKind::polaris: return ReducePolarisRow(row, line, context);
     case SightKind::azimuth: return ReduceAzimuthRow(row, context);
     case SightKind::amplitude: return ReduceAmplitudeRow(row, context);
+    case SightKind::identify: return ReduceIdentifyRow(row, context);
     default: return NotReducedYet(row.kind);
   }
 }

@@ -399,6 +399,34 @@ TEST(AlmanacCli, ReducesASightLogToAFix) {
   EXPECT_EQ(preciseReport["ephemeris"], "precise");
 }
 
+// A log of several kinds: the text lists each row's steps, the JSON gives them by name, and a
+// row that cannot give its result says why in both.
+TEST(AlmanacCli, ReduceShowsEveryKindsStepsInTextAndJson) {
+  const std::string log = ::testing::TempDir() + "kinds_" + std::to_string(getpid()) + ".csv";
+  if (FILE* file = std::fopen(log.c_str(), "wb")) {
+    std::fputs("utc,kind,body,limb,hs,ic,eye,bearing,variation\n"
+               "2026-03-20 23:00:00,,Polaris,,30 10.0,0,3,,\n"
+               "2026-03-20 09:00:00,azimuth,Sun,,,,,101.5,6.5W\n"
+               "2026-03-20 09:05:00,azimuth,Sun,,,,,,\n", file);
+    std::fclose(file);
+  }
+  const RunResult text = RunAlmanac({"--reduce", log, "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"Latitudes, compass checks and other rows", "polaris   Polaris: Ho ",
+                               "a0 ", "Lat by a0 a1 a2 ", "azimuth   Sun: Zn 091.", "Var 6.5\xC2\xB0 W, Dev ",
+                               "needs the body's bearing"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+  const RunResult json = RunAlmanac({"--reduce", log, "--lat", "30N", "--lon", "40W", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  JsonDocument sights = ReadJsonReport(json.out)["sights"];
+  EXPECT_EQ(sights[0]["kind"], "polaris");
+  EXPECT_NEAR(sights[0]["steps"]["latitude"].get<double>(), 29.95, 0.1);
+  EXPECT_NEAR(sights[1]["steps"]["variation"].get<double>(), -6.5, 1e-9);
+  EXPECT_EQ(sights[2]["steps"].size(), 1u);  // the true azimuth only
+  EXPECT_NE(sights[2]["note"].get<std::string>().find("bearing"), std::string::npos);
+  std::remove(log.c_str());
+}
+
 TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
   const std::string bad = ::testing::TempDir() + "bad_sights_" + std::to_string(getpid()) + ".csv";
   if (FILE* file = std::fopen(bad.c_str(), "wb")) {

@@ -68,12 +68,14 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
       Row(SightKind::azimuth, "Sun", kMorning, 0.0),
       Row(SightKind::amplitude, "Sun", setting, 0.0),
       Row(SightKind::azimuth, "Polaris", evening, 0.0),
+      Row(SightKind::identify, "?", kMorning, SextantFor(ReferenceSun(kMorning).hcDegrees + 0.3, 0.147)),
   };
   log[2].bearingDegrees = morningZn - 3.0;  // the compass reads 3 deg low: 3 E
   log[2].variationDegrees = -5.0;           // 5 W: deviation 8 E
   log[3].bearingDegrees = settingZn + 2.0;  // 2 W
   log[3].limb = Limb::lower;                // the centre on the celestial horizon
   log[4].bearingDegrees = polaris.znDegrees + 1.0;
+  log[5].bearingDegrees = morningZn + 4.0;  // the morning Sun, 0.3 deg high and 4 deg off in bearing
   for (int k : {-3, -2, -1, 1, 2, 3}) {  // with the first, a run every four minutes around noon
     const DateTime at = noon + 4.0 * k / 1440.0;
     log.push_back(Row(SightKind::noon, "Sun", at, SextantFor(ReferenceSun(at).hcDegrees, 0.147)));
@@ -88,6 +90,7 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   EXPECT_NEAR(StepOf(reduced.rows[2], "deviation"), 8.0, 0.1);
   EXPECT_NEAR(StepOf(reduced.rows[3], "compassError"), -2.0, 0.1);
   EXPECT_NEAR(StepOf(reduced.rows[4], "compassError"), -1.0, 0.1);
+  EXPECT_EQ(reduced.rows[5].result, "The body was Sun.");
   ASSERT_EQ(reduced.noonRuns.size(), 1u);
   EXPECT_EQ(reduced.noonRuns[0].rows.size(), 7u);
   const RowReduction& run = reduced.noonRunSteps[0];
