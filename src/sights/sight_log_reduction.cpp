@@ -142,6 +142,9 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     result.lineNotes.push_back(LineProblem(result.lines.back(), dr, fixTime));
   }
   FixFromUsableLines(result, dr, fixTime);
+  result.runs = AnalyseRuns(result.groups, result.shots);
+  if (result.fix.found)
+    result.observerBiases = ObserverBiases(log, result.groups, result.fixLines, result.fix.residualsMiles);
   for (std::size_t g = 0; g < result.groups.size(); ++g) {
     const ShotAverage& group = result.groups[g];
     for (std::size_t k = 0; k < group.shots.size(); ++k) {

@@ -126,6 +126,35 @@ TEST(SightLogKinds, ChecksOnEightHeadingsGiveTheDeviationCard) {
             nullptr);
 }
 
+// A run of the morning Sun judged against its own curve: the shots made from ERFA's altitudes
+// scatter by nothing and leave no slope however the altitude bends, a shot 3' off is named;
+// the observers' biases come from the fix's residuals.
+TEST(SightLogKinds, ARunIsJudgedAgainstTheBodysOwnCurve) {
+  std::vector<SightRecord> log;
+  for (int k = 0; k < 7; ++k) {
+    const DateTime at = kMorning + 1.5 * k / 1440.0;
+    log.push_back(Row(SightKind::altitude, "Sun", at, SextantFor(ReferenceSun(at).hcDegrees + (k == 4 ? 0.05 : 0.0), 0.147)));
+  }
+  const SightLogReduction reduced = ReduceSightLog(log, DeadReckoning{kShip, kMorning, 0.0, 0.0}, kMorning, kPrecise);
+  ASSERT_EQ(reduced.runs.size(), 1u);
+  const RunAnalysis& run = reduced.runs[0];
+  EXPECT_LT(run.scatterMinutes, 0.05);
+  EXPECT_NEAR(run.slopeMinutesPerMinute, 0.0, 0.01);
+  EXPECT_EQ(run.outliers, std::vector<std::size_t>{4});
+
+  std::vector<SightRecord> observed(5);
+  std::vector<ShotAverage> groups(5);
+  for (std::size_t g = 0; g < 5; ++g) {
+    observed[g].observer = g < 3 ? "Ann" : "Bo";
+    groups[g].shots = {g};
+  }
+  const std::vector<ObserverBias> biases = ObserverBiases(observed, groups, {0, 1, 2, 3, 4}, {1.0, 1.2, 0.8, -0.5, 0.5});
+  ASSERT_EQ(biases.size(), 1u);  // Bo has too few lines to say
+  EXPECT_EQ(biases[0].observer, "Ann");
+  EXPECT_NEAR(biases[0].biasMinutes, 1.0, 1e-12);
+  EXPECT_NEAR(biases[0].uncertaintyMinutes, 0.2 / std::sqrt(3.0), 1e-12);
+}
+
 // What each kind cannot reduce is named in its note and gives no number.
 TEST(SightLogKinds, RowsThatCannotGiveTheirResultSayWhy) {
   const DateTime evening = EncodeDateTime(2026, 3, 20, 23, 0, 0, 0);

@@ -79,6 +79,27 @@ Json DeviationCardJson(const SightLogReduction& reduction) {
   return object;
 }
 
+Json RunsJson(const SightLogReduction& reduction) {
+  Json runs = Json::array();
+  for (const RunAnalysis& run : reduction.runs) {
+    Json rows = Json::array(), outliers = Json::array();
+    for (std::size_t row : run.rows) rows.push_back(row + 1);
+    for (std::size_t row : run.outliers) outliers.push_back(row + 1);
+    runs.push_back({{"sights", std::move(rows)}, {"residuals", run.residualsMinutes},
+                    {"scatter", run.scatterMinutes}, {"slopeMinutesPerMinute", run.slopeMinutesPerMinute},
+                    {"outliers", std::move(outliers)}});
+  }
+  return runs;
+}
+
+Json ObserverBiasesJson(const SightLogReduction& reduction) {
+  Json biases = Json::array();
+  for (const ObserverBias& bias : reduction.observerBiases)
+    biases.push_back({{"observer", bias.observer}, {"lines", bias.lines}, {"bias", bias.biasMinutes},
+                      {"uncertainty", bias.uncertaintyMinutes}});
+  return biases;
+}
+
 Json LinesJson(const SightLogReduction& reduction) {
   Json lines = Json::array();
   for (std::size_t g = 0; g < reduction.groups.size(); ++g) {
@@ -138,6 +159,8 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"sights", SightsJson(log, reduction)},
       {"noonRuns", NoonRunsJson(reduction)},
       {"deviationCard", DeviationCardJson(reduction)},
+      {"runs", RunsJson(reduction)},
+      {"observerBiases", ObserverBiasesJson(reduction)},
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
   };
