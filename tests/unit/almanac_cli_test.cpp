@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "foundations/date_time.h"
+#include "support/erfa_sun.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
 
@@ -425,6 +427,27 @@ TEST(AlmanacCli, ReduceShowsEveryKindsStepsInTextAndJson) {
   EXPECT_EQ(sights[2]["steps"].size(), 1u);  // the true azimuth only
   EXPECT_NE(sights[2]["note"].get<std::string>().find("bearing"), std::string::npos);
   std::remove(log.c_str());
+}
+
+// --noon for a ship lying at 30 N 40 W on the equinox: the Sun's meridian passage by ERFA to a
+// second, the meridian altitude 90 - |lat - dec| to 0.1', and the text says the same.
+TEST(AlmanacCli, NoonGivesTheMeridianPassageAndTheAltitudeToPreset) {
+  const RunResult json = RunAlmanac({"--noon", "--date", "2026-03-20", "--lat", "30N", "--lon", "40W", "--precise",
+                                     "--dut1", "0", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  JsonDocument noon = ReadJsonReport(json.out)["noon"];
+  nocturna::DateTime low = nocturna::EncodeDateTime(2026, 3, 20, 14, 0, 0), high = nocturna::EncodeDateTime(2026, 3, 20, 16, 0, 0);
+  for (int i = 0; i < 40; ++i) {
+    const nocturna::DateTime mid = 0.5 * (low + high);
+    (std::remainder(nocturna::reference::ErfaSun(mid).gha - 40.0, 360.0) < 0.0 ? low : high) = mid;
+  }
+  EXPECT_NEAR((noon["noonUtc"].get<double>() - low) * 86400.0, 0.0, 1.0);
+  const double declination = nocturna::reference::ErfaSun(low).declination;
+  EXPECT_NEAR(60.0 * (noon["meridianAltitude"].get<double>() - (90.0 - std::fabs(30.0 - declination))), 0.0, 0.1);
+  const RunResult text = RunAlmanac({"--noon", "--date", "2026-03-20", "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"Local apparent noon", "LAN  2026-03-20 14:47:", "bearing S", "preset Hs (lower limb)"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
 }
 
 TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
