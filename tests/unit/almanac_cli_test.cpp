@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "foundations/date_time.h"
+#include "sights/sight_line.h"
 #include "support/erfa_sun.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
@@ -448,6 +449,21 @@ TEST(AlmanacCli, NoonGivesTheMeridianPassageAndTheAltitudeToPreset) {
   ASSERT_EQ(text.exitCode, 0) << text.err;
   for (const char* expected : {"Local apparent noon", "LAN  2026-03-20 14:47:", "bearing S", "preset Hs (lower limb)"})
     EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+}
+
+// --identify names the morning Sun (placed by ERFA) from an altitude 0.3 deg high and a bearing
+// 4 deg off; without a bearing it is refused.
+TEST(AlmanacCli, IdentifyNamesTheBodyFromAltitudeAndBearing) {
+  const nocturna::reference::SunPlace sun = nocturna::reference::ErfaSun(nocturna::EncodeDateTime(2026, 3, 20, 9, 0, 0));
+  const nocturna::AltitudeAzimuth seen = nocturna::ComputedAltitudeAzimuth(sun.gha, sun.declination, {30.0, 40.0});
+  const RunResult run = RunAlmanac({"--identify", std::to_string(seen.hcDegrees + 0.3), "--bearing",
+                                    std::to_string(seen.znDegrees + 4.0), "--date", "2026-03-20", "--time", "09:00:00",
+                                    "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("The body was Sun."), std::string::npos) << run.out;
+  const RunResult refused = RunAlmanac({"--identify", "30", "--lat", "30N", "--lon", "40W"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("--bearing"), std::string::npos) << refused.err;
 }
 
 TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {

@@ -12,18 +12,18 @@ using R = AlmanacReport;
 using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
-                                           R::pages, R::reduce, R::nmeaReplay, R::noon);
+                                           R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify);
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
-constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon);
+constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon, R::identify);
 // The reports the precise ephemeris fills (the pages always).
 constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
 
 constexpr std::array kOptions = {
     CliOption{"--help", "", ReadSwitch, kEveryReport, S::general, "this text (also -h)"},
-    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports | Reports(R::noon), S::moment,
+    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT date (default: today's UT date)"},
-    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports | Reports(R::noon), S::moment,
+    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT time (default: now from the system's UTC clock, or 00:00:00 when --date is "
               "given without --time)"},
     CliOption{"--zone-date", "YYYY-MM-DD", ReadMomentDate, kMomentReports, S::moment,
@@ -53,7 +53,7 @@ constexpr std::array kOptions = {
               "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
-              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon), S::output,
+              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify), S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
@@ -122,10 +122,10 @@ constexpr std::array kOptions = {
               "the magnitude limit, this or brighter, -5 to 6 (default 2.5)"},
     CliOption{"--count", "N", ReadSetSize, Reports(R::starFinder), S::starFinder,
               "bodies in the set, 3 to 6 (default 3)"},
-    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder, R::noon), S::starFinder,
+    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "index correction, minutes of arc added to the sextant reading, -60 to +60 "
               "(default 0)"},
-    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon), S::starFinder,
+    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "height of eye in metres, 0 to 100 (default 0)"},
     CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "true course, 0 to less than 360 degrees (default 0): the finder carries the DR "
@@ -181,6 +181,14 @@ constexpr std::array kOptions = {
               "default the local mean noon of --date), the DR then, the Sun's declination, its "
               "meridian altitude Ho with the side it bears, and the sextant altitude to preset for "
               "the lower limb with --ic and --eye"},
+    CliOption{"--identify", "HS", ReadIdentifyAltitude, Reports(R::identify), S::reduce,
+              "name an unknown body from its sextant altitude (corrected with --ic and --eye) and "
+              "its rough true bearing --bearing at --date and --time (UT, default now) from the DR: "
+              "the stars, planets, Sun and Moon near that altitude and bearing, nearest first, each "
+              "with its Hc, Zn and distance on the sky, and the body named, or both when two fit "
+              "almost equally well"},
+    CliOption{"--bearing", "DEG", ReadIdentifyBearing, Reports(R::identify), S::reduce,
+              "with --identify: the body's rough true bearing, 0 to 360"},
 };
 
 // Most particular first: the first whose option is given is the run's report.
@@ -188,6 +196,7 @@ constexpr std::array kReportChoices = {
     ReportChoice{R::nmeaReplay, "the NMEA replay", {"--nmea-replay", ""}},
     ReportChoice{R::reduce, "the sight reduction", {"--reduce", ""}},
     ReportChoice{R::noon, "the noon sight", {"--noon", ""}},
+    ReportChoice{R::identify, "the unknown body", {"--identify", ""}},
     ReportChoice{R::pages, "the almanac pages", {"--almanac-pages", ""}},
     ReportChoice{R::starFinder, "the star finder", {"--star-finder", ""}},
     ReportChoice{R::tables, "the tables", {"--visible-bodies", "--almanac-page"}},

@@ -1,5 +1,6 @@
 #pragma once
-// --noon: local apparent noon for the DR under way, and the Sun's altitude to preset.
+// The reports of single observations: --noon, local apparent noon for the DR under way and the
+// Sun's altitude to preset; --identify, an unknown body named.
 #include "cli/almanac_options.h"
 #include "platform/system_clock.h"
 
@@ -9,5 +10,9 @@ namespace nocturna {
 // its meridian altitude and the sextant altitude to preset for the lower limb. The DR holds at
 // --date and --time (default: today's UT date, at the local mean noon of the DR longitude).
 int RunNoonReport(const AlmanacOptions& command, const UtcCalendar& now);
+
+// --identify: the bodies near the observed altitude and bearing at --date and --time (default
+// now) from the DR, nearest first, and the one named; as text, or JSON with --json.
+int RunIdentifyReport(const AlmanacOptions& command, const UtcCalendar& now);
 
 }  // namespace nocturna
