@@ -69,6 +69,7 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
       Row(SightKind::amplitude, "Sun", setting, 0.0),
       Row(SightKind::azimuth, "Polaris", evening, 0.0),
       Row(SightKind::identify, "?", kMorning, SextantFor(ReferenceSun(kMorning).hcDegrees + 0.3, 0.147)),
+      Row(SightKind::identify, "?", evening, SextantFor(polaris.hcDegrees - 0.3, 0.0)),
   };
   log[2].bearingDegrees = morningZn - 3.0;  // the compass reads 3 deg low: 3 E
   log[2].variationDegrees = -5.0;           // 5 W: deviation 8 E
@@ -76,6 +77,7 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   log[3].limb = Limb::lower;                // the centre on the celestial horizon
   log[4].bearingDegrees = polaris.znDegrees + 1.0;
   log[5].bearingDegrees = morningZn + 4.0;  // the morning Sun, 0.3 deg high and 4 deg off in bearing
+  log[6].bearingDegrees = polaris.znDegrees - 4.0;
   for (int k : {-3, -2, -1, 1, 2, 3}) {  // with the first, a run every four minutes around noon
     const DateTime at = noon + 4.0 * k / 1440.0;
     log.push_back(Row(SightKind::noon, "Sun", at, SextantFor(ReferenceSun(at).hcDegrees, 0.147)));
@@ -91,6 +93,7 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   EXPECT_NEAR(StepOf(reduced.rows[3], "compassError"), -2.0, 0.1);
   EXPECT_NEAR(StepOf(reduced.rows[4], "compassError"), -1.0, 0.1);
   EXPECT_EQ(reduced.rows[5].result, "The body was Sun.");
+  EXPECT_EQ(reduced.rows[6].result, "The body was Polaris.");
   ASSERT_EQ(reduced.noonRuns.size(), 1u);
   EXPECT_EQ(reduced.noonRuns[0].rows.size(), 7u);
   const RowReduction& run = reduced.noonRunSteps[0];
