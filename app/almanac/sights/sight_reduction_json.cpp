@@ -42,6 +42,7 @@ Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& re
     const RowReduction& row = reduction.rows[i];
     Json sight = {{"kind", SightKindName(log[i].kind)}, {"body", log[i].body}, {"limb", FormatLimb(log[i].limb)},
                   {"utc", FormatUtcMoment(log[i].utc)}};
+    if (!log[i].observer.empty()) sight["observer"] = log[i].observer;
     if (KindIsAltitudeSight(log[i].kind)) CorrectionMembers(sight, reduction.shots[i]);
     if (log[i].kind != SightKind::altitude) {
       sight["steps"] = StepsJson(row);
