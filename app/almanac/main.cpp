@@ -26,6 +26,8 @@
 #include "moment/sun_moon_report.h"
 #include "moment/visible_bodies_report.h"
 #include "moment/visible_report.h"
+#include "network/network_fixes_options.h"
+#include "network/network_fixes_report.h"
 
 namespace nocturna {
 
@@ -98,6 +100,7 @@ int WritePictures([[maybe_unused]] const AlmanacOptions& options,
 
 int Run(const std::vector<std::string>& args) {
   if (WantsNmeaReplay(args)) return RunNmeaReplay(args);
+  if (WantsNetworkFixes(args)) return RunNetworkFixes(args);
   if (WantsSightReduction(args)) return RunSightReduction(args);
   const OptionsOutcome parsed = ParseAlmanacOptions(args);
   if (!parsed.error.empty()) return Fail(parsed.error);
