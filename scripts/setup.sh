@@ -9,6 +9,7 @@ packages=(
   xvfb xauth poppler-utils
   libnova-dev liberfa-dev
   clang libclang-rt-14-dev
+  gpsd gpsd-tools gpsd-clients python3-gps gpsbabel
 )
 missing=()
 for p in "${packages[@]}"; do
