@@ -15,7 +15,9 @@
 
 #include "navigation/body_catalog.h"
 #include "platform/ephemeris_setting.h"
+#include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
+#include "platform/setting_value.h"
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
 #include "ui/main_window/application_look.h"
@@ -124,6 +126,24 @@ int main(int argc, char** argv) {
   services.savePreciseEphemeris = [&presenter](bool precise) {
     for (const nocturna::Message& message :
          nocturna::SavePreciseEphemerisSetting(nocturna::DefaultHivePath(), precise)) {
+      presenter.Show(message);
+    }
+  };
+  services.readGpsSource = [] { return nocturna::ReadGpsSourceSetting(nocturna::DefaultHivePath()); };
+  services.readFixOut = [] { return nocturna::ReadFixOutSetting(nocturna::DefaultHivePath()); };
+  services.saveGpsSource = [&presenter](const nocturna::GpsSourceSetting& source,
+                                        const nocturna::FixOutSetting& fixOut) {
+    for (const nocturna::Message& message : nocturna::SaveGpsSourceSetting(nocturna::DefaultHivePath(), source)) {
+      presenter.Show(message);
+    }
+    for (const nocturna::Message& message : nocturna::SaveFixOutSetting(nocturna::DefaultHivePath(), fixOut)) {
+      presenter.Show(message);
+    }
+  };
+  services.readNightVision = [] { return nocturna::ReadSettingSwitch(nocturna::DefaultHivePath(), "nightvision"); };
+  services.saveNightVision = [&presenter](bool on) {
+    for (const nocturna::Message& message :
+         nocturna::SaveSettingSwitch(nocturna::DefaultHivePath(), "nightvision", on, "the night vision choice")) {
       presenter.Show(message);
     }
   };

@@ -6,6 +6,7 @@ namespace nocturna {
 namespace {
 
 constexpr char kGpsSourceValue[] = "gpssource";
+constexpr char kFixOutValue[] = "fixout";
 
 struct SourceWord {
   GpsSourceKind kind;
@@ -17,6 +18,20 @@ constexpr SourceWord kSourceWords[] = {
     {GpsSourceKind::NmeaTcp, "tcp"},
     {GpsSourceKind::NmeaUdp, "udp"},
 };
+
+// The string value of that name, without the terminating zeros the registry may keep.
+std::optional<std::string> ReadSettingText(const std::string& hivePath, const char* name) {
+  const std::optional<HiveValue> value = ReadSettingValue(hivePath, name);
+  if (!value || value->type != HiveValueType::String) return std::nullopt;
+  std::string text(value->data.begin(), value->data.end());
+  while (!text.empty() && text.back() == '\0') text.pop_back();
+  return text;
+}
+
+std::vector<Message> SaveSettingText(const std::string& hivePath, const char* name, const std::string& text,
+                                     const std::string& what, const HiveFileOps& ops) {
+  return SaveSettingValue(hivePath, HiveValue{name, HiveValueType::String, {text.begin(), text.end()}}, what, ops);
+}
 
 }  // namespace
 
@@ -46,19 +61,45 @@ std::optional<GpsSourceSetting> ParseGpsSourceText(std::string_view text) {
   return std::nullopt;
 }
 
+std::string FixOutText(const FixOutSetting& setting) {
+  switch (setting.kind) {
+    case FixOutKind::TcpServer: return "tcp " + std::to_string(setting.endpoint.port);
+    case FixOutKind::Udp: return "udp " + HostPortText(setting.endpoint);
+    case FixOutKind::Off: break;
+  }
+  return "off";
+}
+
+std::optional<FixOutSetting> ParseFixOutText(std::string_view text) {
+  if (text == "off") return FixOutSetting{};
+  if (text.substr(0, 4) == "tcp ") {
+    const HostPortParse parsed = ParseHostPort(":" + std::string(text.substr(4)), "", kNmeaDefaultPort);
+    if (parsed.endpoint) return FixOutSetting{FixOutKind::TcpServer, *parsed.endpoint};
+  } else if (text.substr(0, 4) == "udp " && text.size() > 4) {
+    const HostPortParse parsed = ParseHostPort(text.substr(4), "127.0.0.1", kNmeaDefaultPort);
+    if (parsed.endpoint) return FixOutSetting{FixOutKind::Udp, *parsed.endpoint};
+  }
+  return std::nullopt;
+}
+
 GpsSourceSetting ReadGpsSourceSetting(const std::string& hivePath) {
-  const std::optional<HiveValue> value = ReadSettingValue(hivePath, kGpsSourceValue);
-  if (!value || value->type != HiveValueType::String) return {};
-  std::string text(value->data.begin(), value->data.end());
-  while (!text.empty() && text.back() == '\0') text.pop_back();
-  return ParseGpsSourceText(text).value_or(GpsSourceSetting{});
+  const std::optional<std::string> text = ReadSettingText(hivePath, kGpsSourceValue);
+  return text ? ParseGpsSourceText(*text).value_or(GpsSourceSetting{}) : GpsSourceSetting{};
 }
 
 std::vector<Message> SaveGpsSourceSetting(const std::string& hivePath, const GpsSourceSetting& setting,
                                           const HiveFileOps& ops) {
-  const std::string text = GpsSourceText(setting);
-  return SaveSettingValue(hivePath, HiveValue{kGpsSourceValue, HiveValueType::String, {text.begin(), text.end()}},
-                          "the GPS source", ops);
+  return SaveSettingText(hivePath, kGpsSourceValue, GpsSourceText(setting), "the GPS source", ops);
+}
+
+FixOutSetting ReadFixOutSetting(const std::string& hivePath) {
+  const std::optional<std::string> text = ReadSettingText(hivePath, kFixOutValue);
+  return text ? ParseFixOutText(*text).value_or(FixOutSetting{}) : FixOutSetting{};
+}
+
+std::vector<Message> SaveFixOutSetting(const std::string& hivePath, const FixOutSetting& setting,
+                                       const HiveFileOps& ops) {
+  return SaveSettingText(hivePath, kFixOutValue, FixOutText(setting), "the fix output", ops);
 }
 
 }  // namespace nocturna

@@ -18,6 +18,7 @@
 
 #include "foundations/text_forms.h"
 #include "gps/gps_controller.h"
+#include "ui/gps_settings/network_fix_out.h"
 #include "ui/chart_drawing/decorations.h"
 #include "ui/main_window/section_typing.h"
 #include "ui/chart_drawing/sky_paint_box.h"
@@ -126,6 +127,8 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectEphemeris();
   ConnectPicking();
   ConnectGps();
+  ConnectGpsSettings();
+  ConnectNightVision();
   ConnectHelp();
   ConnectSights();
   Initialize();

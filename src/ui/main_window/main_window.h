@@ -18,6 +18,8 @@
 //   star_finder/main_window_star_finder.cpp  Action > Star Finder...: the finder and its rings
 //   almanac_pages/main_window_almanac_pages.cpp  File > Print Almanac Pages...
 //   help/main_window_help.cpp              the help topics dialog and the about box
+//   gps_settings/main_window_gps_settings.cpp  Action > GPS Settings...: the GPS source, the fix out
+//   main_window/main_window_night_vision.cpp   View > Night vision
 // Beside them in main_window/: the typed date and time (section_typing), the position fields
 // (field_entry), the clock, the message boxes and the look; chart_drawing/ paints the chart.
 #include <QMainWindow>
@@ -31,6 +33,7 @@
 #include "chart/observer_state.h"
 #include "gps/gps_window.h"
 #include "navigation/body_catalog.h"
+#include "platform/gps_source_setting.h"
 #include "platform/message_presenter.h"
 #include "ui/main_window/current_universal_time.h"
 #include "ui/main_window/main_window_services.h"
@@ -51,6 +54,7 @@ class QWidget;
 namespace nocturna {
 
 class GpsController;
+class NetworkFixOut;
 struct PositionFieldReading;
 class SkyPaintBox;
 
@@ -252,6 +256,19 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ProcessPendingEvents() override;
   MessagePresenter& Presenter() override { return *presenter_; }
 
+  // Action > "GPS Settings..." (Ctrl+G): the GPS source for the next start and the fix out,
+  // remembered; SendCelestialFix gives plotters a new fix (degrees, north and WEST positive;
+  // UTC days since 1899-12-30).
+  void ConnectGpsSettings();
+  void GpsSettings1Click();
+  void StartFixOut(const FixOutSetting& setting);
+  void SendCelestialFix(const DrPosition& position, DateTime utc);
+  // View > "Night vision" (Ctrl+N): every window dark red on black, remembered.
+  void ConnectNightVision();
+  void NightVision1Click(bool on);
+  // The menu of that title on the menu bar (added when there is none).
+  QMenu* MenuTitled(const QString& title) const;
+
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
   void FormPaint();
@@ -294,6 +311,8 @@ class TForm1 : public QMainWindow, public GpsWindow {
   MessagePresenter* const presenter_;  // services_.presenter
   ObserverState observer_;
   std::unique_ptr<GpsController> gps_;  // after the clock it reads: destroyed first
+  std::unique_ptr<NetworkFixOut> fixOut_;
+  FixOutSetting fixOutSetting_;
   MainWindowControls controls_;
   TableWindows tables_;  // the list's and the almanac's settings for the whole run
   QTimer* timer1_ = nullptr;  // the animation's tick, "Timer1"

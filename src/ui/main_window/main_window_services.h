@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "foundations/dr_position.h"
+#include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
 #include "ui/main_window/current_universal_time.h"
 
@@ -38,6 +39,13 @@ struct MainWindowServices {
   // unset: the window then starts with the standard ephemeris and keeps a choice for the run.
   std::function<bool()> readPreciseEphemeris;
   std::function<void(bool)> savePreciseEphemeris;
+  // The remembered GPS source and fix out, and their saving; night vision likewise. May be left
+  // unset: the serial port, no fix out and the day look then hold, and a choice lasts the run.
+  std::function<GpsSourceSetting()> readGpsSource;
+  std::function<FixOutSetting()> readFixOut;
+  std::function<void(const GpsSourceSetting&, const FixOutSetting&)> saveGpsSource;
+  std::function<bool()> readNightVision;
+  std::function<void(bool)> saveNightVision;
 };
 
 // The name of the first member left unset, or nullptr when every one is set.

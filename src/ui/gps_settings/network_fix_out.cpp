@@ -1,0 +1,27 @@
+#include "ui/gps_settings/network_fix_out.h"
+
+#include <QSocketNotifier>
+
+#include "navigation/nmea_waypoint.h"
+
+namespace nocturna {
+
+NetworkFixOut::NetworkFixOut(QObject* parent) : QObject(parent) {}
+
+NetworkFixOut::~NetworkFixOut() = default;
+
+std::string NetworkFixOut::Start(const FixOutSetting& setting) {
+  connecting_.reset();  // before its socket closes
+  std::string problem = broadcaster_.Start(setting);
+  if (broadcaster_.ListenFd() >= 0) {
+    connecting_ = std::make_unique<QSocketNotifier>(broadcaster_.ListenFd(), QSocketNotifier::Read);
+    connect(connecting_.get(), &QSocketNotifier::activated, this, [this] { broadcaster_.AcceptPlotters(); });
+  }
+  return problem;
+}
+
+void NetworkFixOut::SendFix(const DrPosition& position, DateTime utc) {
+  broadcaster_.Send(WaypointSentence(position, utc));
+}
+
+}  // namespace nocturna

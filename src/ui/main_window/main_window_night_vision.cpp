@@ -1,0 +1,30 @@
+// View > "Night vision" (Ctrl+N): the whole program dark red on black for the watch on deck,
+// remembered beside the home position.
+#include <QAction>
+#include <QMenu>
+
+#include "ui/chart_drawing/sky_paint_box.h"
+#include "ui/main_window/application_look.h"
+#include "ui/main_window/main_window.h"
+
+namespace nocturna {
+
+void TForm1::ConnectNightVision() {
+  QAction* item = MenuTitled(QStringLiteral("View"))->addAction(QStringLiteral("Night vision"));
+  item->setObjectName(QStringLiteral("NightVision1"));
+  item->setCheckable(true);
+  item->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+  const bool remembered = services_.readNightVision && services_.readNightVision();
+  item->setChecked(remembered);
+  SetNightVision(remembered);
+  connect(item, &QAction::toggled, this, &TForm1::NightVision1Click);
+}
+
+void TForm1::NightVision1Click(bool on) {
+  if (on == NightVisionOn()) return;
+  SetNightVision(on);
+  if (services_.saveNightVision) services_.saveNightVision(on);
+  if (isVisible()) PaintChartNow();
+}
+
+}  // namespace nocturna
