@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QToolTip>
+#include <algorithm>
 
 namespace nocturna {
 
@@ -86,6 +87,18 @@ void TurnToNightVision(QImage& picture) {
       line[x] = qRgb(darkness * kNightRed / 255, 0, 0);
     }
   }
+}
+
+QImage NightVisionArtwork(const QImage& artwork) {
+  QImage red = artwork.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < red.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(red.scanLine(y));
+    for (int x = 0; x < red.width(); ++x) {
+      const int brightness = std::max({qRed(line[x]), qGreen(line[x]), qBlue(line[x])});
+      line[x] = qRgba(brightness * kNightRed / 255, 0, 0, qAlpha(line[x]));
+    }
+  }
+  return red;
 }
 
 void InstallFontSubstitutes() {

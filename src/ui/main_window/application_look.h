@@ -21,5 +21,7 @@ void SetNightVision(bool on);
 bool NightVisionOn();
 // A picture drawn black on white turned to dark red on black: the darker, the redder.
 void TurnToNightVision(QImage& picture);
+// Artwork on a transparent ground in dark red: the brighter, the redder; transparency kept.
+QImage NightVisionArtwork(const QImage& artwork);
 
 }  // namespace nocturna
