@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QToolTip>
@@ -12,19 +14,29 @@ namespace nocturna {
 
 namespace {
 
-// Hints wait one second before they show.
-class HintDelayStyle : public QProxyStyle {
+bool nightVision = false;
+
+// Hints wait one second before they show; at night the style's own icons (the message boxes')
+// are dark red.
+class ApplicationStyle : public QProxyStyle {
  public:
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == QStyle::SH_ToolTip_WakeUpDelay) return 1000;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    const QIcon day = QProxyStyle::standardIcon(icon, option, widget);
+    if (!nightVision || day.isNull()) return day;
+    QIcon night;
+    for (const QSize size : day.availableSizes()) night.addPixmap(QPixmap::fromImage(NightVisionArtwork(day.pixmap(size).toImage())));
+    if (night.isNull()) night.addPixmap(QPixmap::fromImage(NightVisionArtwork(day.pixmap(64).toImage())));
+    return night;
+  }
 };
 
 // The brightest red of night vision: enough to read by, too dim to spoil dark-adapted eyes.
 constexpr int kNightRed = 170;
-bool nightVision = false;
 
 // Every widget's colours (the style sheet also overrides the palettes set on single widgets,
 // such as the GPS toggle's caption colour).
@@ -66,6 +78,7 @@ QPalette NightPalette() {
 void SetNightVision(bool on) {
   auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
   if (application == nullptr || on == nightVision) return;
+  if (dynamic_cast<ApplicationStyle*>(QApplication::style()) == nullptr) application->setStyle(new ApplicationStyle);
   static const QPalette dayPalette = QApplication::palette();
   static const QPalette dayHints = QToolTip::palette();
   nightVision = on;
@@ -113,7 +126,7 @@ void InstallFontSubstitutes() {
 void InstallApplicationLook(QApplication& application) {
   InstallFontSubstitutes();
   QApplication::setApplicationName(QStringLiteral("Nocturna"));
-  application.setStyle(new HintDelayStyle);
+  application.setStyle(new ApplicationStyle);
   QPalette hints = QToolTip::palette();
   hints.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
   hints.setColor(QPalette::ToolTipText, Qt::black);
