@@ -144,6 +144,14 @@ Receiver check:
                       position, ZD), then the counts of bursts, fixes and
                       rejected bursts; takes no other option but --burst
   --burst N           bytes per read, 1 to 1048576 (default 500)
+  --gpsd HOST:PORT    the first fixes from gpsd (default port 2947), read as
+                      its receiver's NMEA sentences through the same step,
+                      printed as --nmea-replay prints them
+  --nmea-tcp HOST:PORT
+                      the same from NMEA 0183 over TCP (port 10110 usually)
+  --nmea-udp PORT     the same from NMEA 0183 datagrams on this machine's port
+  --fixes N           fixes to print, 1 to 1000000 (default 1)
+  --timeout SECONDS   give up, exit 1, when they have not come (default 30)
 
 Sight reduction:
   --reduce SIGHTS.csv reduce a sight log to lines of position and a fix: each
@@ -166,6 +174,7 @@ Sight reduction:
                       position is moved to the fix time along them
   --precise           the precise ephemeris instead of the standard one
   --dut1 SECONDS      UT1 - UTC for the precise ephemeris, -1 to 1
+  --gpx FILE          also write the fix, the lines, the DR and the run as GPX
   With --json the same values unformatted: degrees, corrections in minutes of
   arc, intercepts (toward positive), residuals and ellipse in nautical miles,
   longitudeWest west positive.

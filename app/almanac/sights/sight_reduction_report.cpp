@@ -1,6 +1,6 @@
 // nocturna-almanac --reduce SIGHTS.csv --lat LAT --lon LON [--dr-time "YYYY-MM-DD HH:MM:SS"]
-// [--course DEG --speed KN] [--precise] [--json]: a sight log reduced to lines of position
-// and a fix, every correction shown.
+// [--course DEG --speed KN] [--precise] [--json] [--gpx FILE]: a sight log reduced to lines of
+// position and a fix, every correction shown; --gpx also writes them for a chart plotter.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +15,7 @@
 #include "foundations/text_forms.h"
 #include "foundations/windows1252.h"
 #include "cli/json_writer.h"
+#include "platform/gpx_export.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_log_csv.h"
@@ -37,6 +38,7 @@ struct ReduceOptions {
   RunMadeGood run;
   EphemerisChoice ephemeris;
   bool json = false;
+  std::string gpxFile;  // --gpx: where the fix, the lines, the DR and the run go as GPX
   std::string error;
 };
 
@@ -82,6 +84,9 @@ std::string ReadOption(const std::string& name, const std::optional<std::string>
     if (!dut1 || std::abs(*dut1) > kLargestDut1Seconds)
       return "--dut1 '" + *value + "': expected UT1 - UTC in seconds from -1 to 1";
     options.ephemeris.dut1Seconds = *dut1;
+  } else if (name == "--gpx") {
+    if (value->empty()) return "--gpx needs a file to write";
+    options.gpxFile = *value;
   }
   return {};
 }
@@ -95,11 +100,11 @@ ReduceOptions ParseReduceOptions(const std::vector<std::string>& args) {
     } else if (name == "--precise" && args[i] == name) {
       options.ephemeris.kind = EphemerisKind::precise;
     } else if (name == "--reduce" || name == "--lat" || name == "--lon" || name == "--dr-time" ||
-               name == "--course" || name == "--speed" || name == "--dut1") {
+               name == "--course" || name == "--speed" || name == "--dut1" || name == "--gpx") {
       options.error = ReadOption(name, OptionValue(args, i, name), options);
     } else {
       options.error = "--reduce takes --lat, --lon, --dr-time, --course, --speed, --precise, "
-                      "--dut1 and --json beside it, not " + args[i];
+                      "--dut1, --json and --gpx beside it, not " + args[i];
     }
   }
   if (options.error.empty() && (!options.latitude || !options.longitude))
@@ -288,6 +293,13 @@ int RunSightReduction(const std::vector<std::string>& args) {
   if (options.drTime) drTime = *options.drTime;
   const SightLogReduction reduction =
       ReduceSightLog(parse.sights, *options.position, drTime, options.run, options.ephemeris);
+  if (!options.gpxFile.empty()) {
+    const std::string problem = WriteGpxFile(options.gpxFile, GpxSights{&reduction, *options.position, drTime});
+    if (!problem.empty()) {
+      std::fprintf(stderr, "nocturna-almanac: %s\n", problem.c_str());
+      return 1;
+    }
+  }
   const std::string page = options.json ? JsonReport(parse.sights, options, drTime, reduction)
                                         : TextReport(parse.sights, options, drTime, reduction);
   const std::string utf8 = Windows1252ToUtf8(page);
