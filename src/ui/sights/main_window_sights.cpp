@@ -41,6 +41,8 @@ void TForm1::SightsButtonClick() {
                      observer_.ephemeris,
                      std::move(services), this);
   ShowTableWindow(sights);
+  // The fix the sights give goes to the chart plotters, when the fix out is on.
+  if (const SightFix& fix = sights.Reduction().fix; fix.found) SendCelestialFix(fix.position, fix.utc);
 }
 
 }  // namespace nocturna
