@@ -93,24 +93,9 @@ bool ReadStartOptions(const QApplication& application, StartOptions& options) {
   return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (!CheckBeforeTheDisplay(argc, argv)) return 1;
-  // The one catalog and the day's events record live for the whole run, built before any window.
-  nocturna::BodyCatalog catalog = nocturna::BuildCatalog();
-  nocturna::SunEventsRecord events{};
-
-  QApplication application(argc, argv);
-  nocturna::InstallApplicationLook(application);
-  // The desktop entry and the themed icon that the installation puts in place.
-  QGuiApplication::setDesktopFileName(QStringLiteral("nocturna"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nocturna")));
-  StartOptions options;
-  if (!ReadStartOptions(application, options)) return 2;
-  // The program's services, each the real one; tests give the window their own.
-  nocturna::QtMessagePresenter presenter;
-  nocturna::PosixSystemClock systemClock;
+// The program's services, each the real one; tests give the window their own.
+nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presenter,
+                                          nocturna::PosixSystemClock& systemClock) {
   nocturna::MainWindowServices services;
   services.presenter = &presenter;
   services.clock = [] { return nocturna::CurrentUniversalTime(); };
@@ -150,6 +135,27 @@ int main(int argc, char** argv) {
   services.printDialog = nocturna::ChooseChartPrinterInDialog;
   services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };
   services.systemClock = &systemClock;
+  return services;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!CheckBeforeTheDisplay(argc, argv)) return 1;
+  // The one catalog and the day's events record live for the whole run, built before any window.
+  nocturna::BodyCatalog catalog = nocturna::BuildCatalog();
+  nocturna::SunEventsRecord events{};
+
+  QApplication application(argc, argv);
+  nocturna::InstallApplicationLook(application);
+  // The desktop entry and the themed icon that the installation puts in place.
+  QGuiApplication::setDesktopFileName(QStringLiteral("nocturna"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("nocturna")));
+  StartOptions options;
+  if (!ReadStartOptions(application, options)) return 2;
+  nocturna::QtMessagePresenter presenter;
+  nocturna::PosixSystemClock systemClock;
+  const nocturna::MainWindowServices services = RealServices(presenter, systemClock);
   try {
     nocturna::TForm1 window(catalog, events, services);
     presenter.SetParent(&window);  // from here on; a box while the window is built stands alone

@@ -110,19 +110,11 @@ double NewMoonBeforeOpening(double elongationAtStart, BodyCatalog& catalog, Date
   return -24.0 * kLongestLunation;
 }
 
-}  // namespace
+constexpr int kMiddle = 24;      // the sample of 0h of the middle day
+constexpr int kMiddleNoon = 36;  // the sample of 12h of the middle day
 
-AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const EphemerisChoice& choice) {
-  const DateTime start = EncodeDateTime(firstDay.year, firstDay.month, firstDay.day, 0, 0, 0);
-  BodyCatalog catalog = BuildCatalog();
-  std::vector<Sample> samples;
-  samples.reserve(kSampleCount);
-  for (int h = 0; h < kSampleCount; ++h) samples.push_back(TakeSample(catalog, start + h / 24.0, choice));
-
-  AlmanacOpening opening;
-  opening.ephemeris = EphemerisStatementAt(choice, firstDay);
-  constexpr int kMiddle = 24;        // 0h of the middle day
-  constexpr int kMiddleNoon = 36;    // 12h of the middle day
+// The hourly columns: GHA and declination of every body, the Moon's v, d and HP.
+void FillHours(AlmanacOpening& opening, const std::vector<Sample>& samples) {
   for (int h = 0; h < kOpeningHours; ++h) {
     const Sample& s = samples[h];
     const Sample& next = samples[h + 1];
@@ -138,7 +130,12 @@ AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const Ephemer
     moon.d = RoundSignedAngle(next.moonDeclination - s.moonDeclination);
     moon.horizontalParallax = RoundSignedAngle(s.moonParallax);
   }
+}
 
+// The figures printed once for the three days, taken over the middle day: the planets' v, d,
+// magnitude, SHA and meridian passage, Aries' passage and the Sun's d and semi-diameter.
+void FillMiddleDayFigures(AlmanacOpening& opening, const std::vector<Sample>& samples,
+                          const BodyCatalog& catalog) {
   const Sample& middle = samples[kMiddle];
   const Sample& middleEnd = samples[kMiddle + 24];
   const auto ariesPassage = CrossingHour(kMiddle, 0.0, [&](int h) { return samples[h].ghaAries; });
@@ -156,14 +153,21 @@ AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const Ephemer
   opening.sun.d = RoundSignedAngle((middleEnd.sunDeclination - middle.sunDeclination) / 24.0);
   opening.sun.semiDiameter =
       RoundArcMinutes(SunSemiDiameterMinutes(samples[kMiddleNoon].sunRadiusVector));
+}
 
-  // The stars of the middle day: the catalog at its 0h.
+// The stars of the middle day: the catalog at its 0h.
+void FillStars(AlmanacOpening& opening, BodyCatalog& catalog, DateTime start,
+               const EphemerisChoice& choice) {
   TakeSample(catalog, start + 1.0, choice);
   for (int star = 0; star < kPageStarCount; ++star) {
     const CelestialBody& entry = catalog.entries[kFirstStarIndex + star];
     opening.stars[star] = {entry.name, RoundHourAngle(entry.sha), RoundSignedAngle(entry.declination)};
   }
+}
 
+// Each day's Sun and Moon block: equation of time, meridian passages, the Moon's age and phase.
+void FillDays(AlmanacOpening& opening, const std::vector<Sample>& samples, BodyCatalog& catalog,
+              DateTime start, const CalendarDate& firstDay, const EphemerisChoice& choice) {
   std::optional<double> newMoonBefore;  // searched only when the opening holds no new moon
   for (int day = 0; day < kOpeningDays; ++day) {
     OpeningDay& page = opening.days[day];
@@ -188,6 +192,23 @@ AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const Ephemer
     page.moonPhase = static_cast<int>(std::lround(samples[noon].moonIlluminated * 100.0));
     page.moonSemiDiameter = RoundSignedAngle(samples[noon].moonSemiDiameter);
   }
+}
+
+}  // namespace
+
+AlmanacOpening ComputeAlmanacOpening(const CalendarDate& firstDay, const EphemerisChoice& choice) {
+  const DateTime start = EncodeDateTime(firstDay.year, firstDay.month, firstDay.day, 0, 0, 0);
+  BodyCatalog catalog = BuildCatalog();
+  std::vector<Sample> samples;
+  samples.reserve(kSampleCount);
+  for (int h = 0; h < kSampleCount; ++h) samples.push_back(TakeSample(catalog, start + h / 24.0, choice));
+
+  AlmanacOpening opening;
+  opening.ephemeris = EphemerisStatementAt(choice, firstDay);
+  FillHours(opening, samples);
+  FillMiddleDayFigures(opening, samples, catalog);
+  FillStars(opening, catalog, start, choice);
+  FillDays(opening, samples, catalog, start, firstDay, choice);
   for (int day = 0; day <= kOpeningDays; ++day) {
     opening.events[day] = ComputeDayEvents(DateAfter(firstDay, day), choice);
   }

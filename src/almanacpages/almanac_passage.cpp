@@ -9,7 +9,8 @@ std::string CheckPassage(const CalendarDate& from, int days) {
     return "the passage must have " + std::to_string(kMinPassageDays) + " to " +
            std::to_string(kMaxPassageDays) + " days, not " + std::to_string(days);
   }
-  const CalendarDate last = DateAfter(from, days - 1);
+  // The last opening is printed whole, so its last day must lie in the years too.
+  const CalendarDate last = DateAfter(from, OpeningCount(days) * kOpeningDays - 1);
   if (from.year < kFirstPassageYear || last.year > kLastPassageYear) {
     return "the passage must lie in the years " + std::to_string(kFirstPassageYear) + " to " +
            std::to_string(kLastPassageYear);

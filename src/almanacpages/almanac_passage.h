@@ -23,7 +23,7 @@ struct AlmanacPassage {
 };
 
 // Empty when the passage can be computed, else the reason: a day count outside 1..366 or a
-// passage that leaves the years 1901..2099.
+// passage whose openings, the last completed to three days, leave the years 1901..2099.
 std::string CheckPassage(const CalendarDate& from, int days);
 
 // The number of openings of a passage of `days` days.

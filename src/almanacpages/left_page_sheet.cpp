@@ -34,6 +34,26 @@ std::string Passage(const std::optional<int>& minutes) {
   return minutes ? FormatHourMinute(*minutes) : "-- --";
 }
 
+// The right-hand part of one row: the stars, then the planets' SHA and meridian passage on the
+// middle day under them.
+void PutStarsRow(SheetWriter& sheet, const AlmanacOpening& opening, int row) {
+  if (row < kPageStarCount) {
+    const StarPlace& star = opening.stars[row];
+    sheet.Put(kStarName, star.name).Put(kStarSha, FormatHourAngle(star.sha))
+        .Put(kStarDeclination, FormatDeclination(star.declination));
+    if (row % kStarsPerGroup == 0) sheet.RuleAbove(kHourlyEnd + 1, kColumns, row == 0);
+  }
+  const int planetRow = row - kPageStarCount - 3;
+  if (planetRow == -1) {
+    sheet.Put(kStarSha + 2, "SHA").Put(kStarDeclination - 1, "Mer.Pass.").RuleAbove(kHourlyEnd + 1, kColumns, true);
+  }
+  if (planetRow >= 0 && planetRow < kPagePlanetCount) {
+    const PlanetColumn& planet = opening.planets[planetRow];
+    sheet.Put(kStarName, planet.name).Put(kStarSha, FormatHourAngle(planet.sha))
+        .Put(kStarDeclination + 2, Passage(planet.meridianPassage));
+  }
+}
+
 }  // namespace
 
 Sheet LeftPageSheet(const AlmanacOpening& opening, const std::string& statement) {
@@ -62,23 +82,7 @@ Sheet LeftPageSheet(const AlmanacOpening& opening, const std::string& statement)
       sheet.Put(PlanetStart(p), FormatHourAngle(place.gha)).Put(PlanetStart(p) + 9, FormatDeclination(place.declination));
     }
     if (h % 6 == 0) sheet.RuleAbove(0, kHourlyEnd, h % 24 == 0);
-    const int row = h;
-    if (row < kPageStarCount) {
-      const StarPlace& star = opening.stars[row];
-      sheet.Put(kStarName, star.name).Put(kStarSha, FormatHourAngle(star.sha))
-          .Put(kStarDeclination, FormatDeclination(star.declination));
-      if (row % kStarsPerGroup == 0) sheet.RuleAbove(kHourlyEnd + 1, kColumns, row == 0);
-    }
-    // Under the stars, the planets' SHA and meridian passage on the middle day.
-    const int planetRow = row - kPageStarCount - 3;
-    if (planetRow == -1) {
-      sheet.Put(kStarSha + 2, "SHA").Put(kStarDeclination - 1, "Mer.Pass.").RuleAbove(kHourlyEnd + 1, kColumns, true);
-    }
-    if (planetRow >= 0 && planetRow < kPagePlanetCount) {
-      const PlanetColumn& planet = opening.planets[planetRow];
-      sheet.Put(kStarName, planet.name).Put(kStarSha, FormatHourAngle(planet.sha))
-          .Put(kStarDeclination + 2, Passage(planet.meridianPassage));
-    }
+    PutStarsRow(sheet, opening, h);
   }
   const int ariesPassage = opening.ariesMeridianPassage;
   const int footer = sheet.NextLine();

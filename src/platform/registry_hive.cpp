@@ -101,6 +101,34 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
   }
 }
 
+// A "value NAME TYPE LENGTH [HEX]" line's fields after the name, read into `value`; the
+// problem, or nullptr when the line is sound.
+const char* ParseValueFields(const std::vector<std::string_view>& f, HiveValue& value) {
+  value.name = std::string(f[1]);
+  bool known = false;
+  for (const TypeWord& entry : kTypeWords) {
+    if (entry.word == f[2]) {
+      value.type = entry.type;
+      known = true;
+    }
+  }
+  if (!known) return "an unknown value type";
+  const long length = ParseCount(f[3], kHiveMaxValueBytes);
+  if (length < 0) return "a malformed value length";
+  const std::string_view hex = f.size() == 5 ? f[4] : std::string_view{};
+  if (f.size() > 5 || (length == 0) != (f.size() == 4) ||
+      hex.size() != 2 * static_cast<std::size_t>(length)) {
+    return "the value's data does not match its length";
+  }
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    const int high = HexValue(hex[i]);
+    const int low = HexValue(hex[i + 1]);
+    if (high < 0 || low < 0) return "the value's data is not hexadecimal";
+    value.data.push_back(static_cast<std::uint8_t>(high * 16 + low));
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 const HiveKey* FindHiveKey(const Hive& hive, std::string_view path) {
@@ -211,37 +239,11 @@ HiveParse ParseHive(std::string_view text) {
     if (!ValidName(f[1])) return refuse(lineNumber, "a malformed value name");
     if (FindHiveValue(*key, f[1]) != nullptr) return refuse(lineNumber, "a repeated value");
     HiveValue value;
-    value.name = std::string(f[1]);
-    bool known = false;
-    for (const TypeWord& entry : kTypeWords) {
-      if (entry.word == f[2]) {
-        value.type = entry.type;
-        known = true;
-      }
-    }
-    if (!known) return refuse(lineNumber, "an unknown value type");
-    const long length = ParseCount(f[3], kHiveMaxValueBytes);
-    if (length < 0) return refuse(lineNumber, "a malformed value length");
-    const std::string_view hex = f.size() == 5 ? f[4] : std::string_view{};
-    if (f.size() > 5 || (length == 0) != (f.size() == 4) ||
-        hex.size() != 2 * static_cast<std::size_t>(length)) {
-      return refuse(lineNumber, "the value's data does not match its length");
-    }
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-      const int high = HexValue(hex[i]);
-      const int low = HexValue(hex[i + 1]);
-      if (high < 0 || low < 0) return refuse(lineNumber, "the value's data is not hexadecimal");
-      value.data.push_back(static_cast<std::uint8_t>(high * 16 + low));
-    }
+    if (const char* problem = ParseValueFields(f, value)) return refuse(lineNumber, problem);
     key->values.push_back(std::move(value));
   }
   result.ok = true;
   return result;
-}
-
-bool IsHiveTextStart(std::string_view bytes) {
-  const std::size_t n = std::min(bytes.size(), kMagic.size());
-  return bytes.substr(0, n) == kMagic.substr(0, n);
 }
 
 }  // namespace nocturna

@@ -54,8 +54,4 @@ struct HiveParse {
 // Reads the file's text; anything but a well-formed hive of this version is refused.
 HiveParse ParseHive(std::string_view text);
 
-// True when bytes could be the start of a hive's text (the empty text too): how a temporary
-// file that a save left behind is told from someone else's file.
-bool IsHiveTextStart(std::string_view bytes);
-
 }  // namespace nocturna

@@ -5,15 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-
-#include "platform/saved_file_steps.h"
 
 namespace nocturna {
 
@@ -23,38 +17,6 @@ std::string SystemReason(int error) { return std::strerror(error); }
 
 std::string Failed(const std::string& step, const std::string& path, int error) {
   return step + " " + path + ": " + SystemReason(error);
-}
-
-// A save's temporary file is the target's name, a dot and mkstemp's six letters or digits.
-bool IsTemporaryName(const std::string& name, const std::string& targetName) {
-  constexpr std::size_t kRandomLetters = 6;
-  if (name.size() != targetName.size() + 1 + kRandomLetters || name.compare(0, targetName.size(), targetName) != 0 ||
-      name[targetName.size()] != '.') {
-    return false;
-  }
-  return std::all_of(name.end() - kRandomLetters, name.end(),
-                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
-}
-
-// Removes the temporary files that earlier saves, killed before their rename, left beside
-// target: regular files of the temporary naming that are empty or begin as a hive does.
-void RemoveOrphanTemporaries(const std::string& target) {
-  const std::string folder = ParentFolder(target);
-  const std::string targetName = target.substr(target.rfind('/') + 1);
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (!IsTemporaryName(name, targetName)) continue;
-    const std::string path = entry.path().string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) continue;
-    struct stat info{};
-    char start[32];
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    const ssize_t got = regular ? ::read(fd, start, sizeof start) : -1;
-    ::close(fd);
-    if (got >= 0 && IsHiveTextStart(std::string_view(start, static_cast<std::size_t>(got)))) ::unlink(path.c_str());
-  }
 }
 
 }  // namespace
@@ -127,59 +89,13 @@ HiveLoad LoadHive(const std::string& path) {
 
 HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamaged,
                   const HiveFileOps& ops) {
-  HiveSave save;
   const std::string text = SerializeHive(hive);
   if (text.empty()) {
+    HiveSave save;
     save.problem = "a key, a value name or a value cannot be kept in the settings file";
     return save;
   }
-  const std::string target = FileBehindLink(path);
-  const std::string folder = ParentFolder(target);
-  if (!MakeFolders(folder, save.problem)) return save;
-  if (setAsideDamaged && !SetAside(target, save.damagedCopy, save.problem)) return save;
-  RemoveOrphanTemporaries(target);
-
-  std::string temporary = target + ".XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) {
-    save.problem = Failed("cannot create a file in", folder, errno);
-    return save;
-  }
-  auto fsyncCall = ops.fsync != nullptr ? ops.fsync : ::fsync;
-  const char* step = nullptr;
-  int error = 0;
-  if (!WriteAll(fd, text)) {
-    step = "cannot write";
-    error = errno;
-  } else if (fsyncCall(fd) != 0) {
-    step = "cannot flush to the disk";
-    error = errno;
-  }
-  if (::close(fd) != 0 && step == nullptr) {
-    step = "cannot write";
-    error = errno;
-  }
-  if (step != nullptr) {
-    ::unlink(temporary.c_str());
-    save.problem = Failed(step, temporary, error);
-    return save;
-  }
-  auto renameCall = ops.rename != nullptr ? ops.rename : ::rename;
-  if (renameCall(temporary.c_str(), target.c_str()) != 0) {
-    error = errno;
-    ::unlink(temporary.c_str());
-    save.problem = Failed("cannot replace", target, error);
-    return save;
-  }
-  // The rename is done; flushing the folder makes the new name last through a power cut.
-  // Should that flush fail, either the old or the new file survives, each whole.
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folderFd >= 0) {
-    fsyncCall(folderFd);
-    ::close(folderFd);
-  }
-  save.ok = true;
-  return save;
+  return SaveUserFile(path, text, "the settings file", setAsideDamaged, ops);
 }
 
 }  // namespace nocturna

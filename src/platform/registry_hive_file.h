@@ -4,6 +4,7 @@
 // previous file whole.
 #include <string>
 
+#include "platform/atomic_file.h"
 #include "platform/registry_hive.h"
 
 namespace nocturna {
@@ -29,22 +30,14 @@ struct HiveLoad {
 HiveLoad LoadHive(const std::string& path);
 
 // The system calls a save makes that a test may make fail; the defaults are the system's.
-struct HiveFileOps {
-  int (*rename)(const char* from, const char* to) = nullptr;  // null: ::rename
-  int (*fsync)(int fd) = nullptr;                             // null: ::fsync
-};
+using HiveFileOps = WriteCalls;
+using HiveSave = UserFileSave;
 
-struct HiveSave {
-  bool ok = false;
-  std::string problem;     // which step failed and the system's reason, when not ok
-  std::string damagedCopy; // where the damaged file was kept, when one was set aside
-};
-
-// Writes the hive to a temporary file in the same folder (created when missing), flushes it to
-// the disk, renames it over path and flushes the folder. With setAsideDamaged the file now at
-// path is first kept under path + ".damaged" (".damaged-2", ... when that is taken). On any
-// failure the file at path is as it was and no temporary file is left. Temporary files that
-// earlier saves left behind (killed before their rename) are removed.
+// Writes the hive through the one atomic writer (see SaveUserFile): a temporary file in the same
+// folder (created when missing), flushed, renamed over path, the folder flushed. With
+// setAsideDamaged what is now at path is first kept under path + ".damaged" (".damaged-2", ...
+// when that is taken). On any failure the file at path is as it was and no temporary file is
+// left. Temporary files that earlier saves left behind (killed before their rename) are removed.
 HiveSave SaveHive(const std::string& path, const Hive& hive, bool setAsideDamaged,
                   const HiveFileOps& ops = {});
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomic_file.h"
 #include "sights/sight_log_csv.h"
 
 namespace nocturna {
@@ -17,7 +18,7 @@ enum class SightLogFileState {
   Absent,      // no file yet
   Loaded,      // read and valid
   Damaged,     // there, but not a valid sight log (problem says why, with its line and column)
-  Unreadable,  // there, but the system refused to read it, or not a regular file
+  Unreadable,  // there, but a folder, not a regular file, or the system refused to read it
 };
 
 struct SightLogLoad {
@@ -28,15 +29,12 @@ struct SightLogLoad {
 
 SightLogLoad LoadSightLog(const std::string& path);
 
-struct SightLogSave {
-  bool ok = false;
-  std::string problem;      // which step failed and the system's reason
-  std::string damagedCopy;  // where a damaged file was kept, when one was set aside
-};
+using SightLogSave = UserFileSave;
 
-// Writes the sights in the log's CSV form. With setAsideDamaged the file now at path is first
-// kept under path + ".damaged" (".damaged-2", ... when taken). On failure the file at path is
-// as it was and no temporary file is left.
+// Writes the sights in the log's CSV form through the one atomic writer (see SaveUserFile). With
+// setAsideDamaged what is now at path (a damaged log, a folder, a pipe, a symbolic link) is first
+// kept under path + ".damaged" (".damaged-2", ... when taken) and never written into. On failure
+// the file at path is as it was and no temporary file is left.
 SightLogSave SaveSightLog(const std::string& path, const std::vector<SightRecord>& sights,
                           bool setAsideDamaged);
 

@@ -1,54 +1,14 @@
 #include "sights/sight_fields.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
+#include "foundations/calendar_text.h"
 #include "foundations/printf_text.h"
 
 namespace nocturna {
-namespace {
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
-  return text;
-}
-
-// Exactly `width` digits at `at`, as a number.
-std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t width) {
-  if (at + width > text.size()) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = at; i < at + width; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-}  // namespace
-
-std::optional<double> ParseDecimal(std::string_view text) {
-  text = Trim(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  double value = 0.0;
-  const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                             std::chars_format::fixed);
-  if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
-}
-
 std::optional<double> ParseSextantAltitude(std::string_view text) {
-  text = Trim(text);
+  text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     negative = text.front() == '-';
@@ -67,7 +27,7 @@ std::optional<double> ParseSextantAltitude(std::string_view text) {
     if (!decimal || *decimal < 0.0) return std::nullopt;
     degrees = *decimal;
   } else {
-    std::string_view minutesText = Trim(text.substr(minutesStart));
+    std::string_view minutesText = TrimBlanks(text.substr(minutesStart));
     if (!minutesText.empty() && minutesText.back() == '\'') minutesText.remove_suffix(1);
     const auto whole = ParseDecimal(text.substr(0, degreesEnd));
     const auto minutes = ParseDecimal(minutesText);
@@ -82,26 +42,18 @@ std::optional<double> ParseSextantAltitude(std::string_view text) {
 }
 
 std::optional<DateTime> ParseUtcMoment(std::string_view text) {
-  text = Trim(text);
-  if (text.size() != 16 && text.size() != 19) return std::nullopt;
-  if (text[4] != '-' || text[7] != '-' || (text[10] != ' ' && text[10] != 'T') || text[13] != ':')
-    return std::nullopt;
-  const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2);
-  std::optional<int> second = 0;
-  if (text.size() == 19) second = text[16] == ':' ? Digits(text, 17, 2) : std::nullopt;
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  if (*year < 1901 || *year > 2099 || *month < 1 || *month > 12 || *day < 1 ||
-      *day > DaysInMonth(*year, *month) || *hour > 23 || *minute > 59 || *second > 59)
-    return std::nullopt;
-  return EncodeDateTime(*year, *month, *day, *hour, *minute, *second);
+  const auto moment = ParseDateAndTime(TrimBlanks(text));
+  if (!moment) return std::nullopt;
+  const DateFields& d = moment->date;
+  const TimeFields& t = moment->time;
+  return EncodeDateTime(d.year, d.month, d.day, t.hour, t.minute, t.second);
 }
 
 namespace {
 
 // The number before a unit word, and whether the text ended with that word.
 bool TakeSuffix(std::string_view& text, std::string_view word) {
-  text = Trim(text);
+  text = TrimBlanks(text);
   if (text.size() < word.size()) return false;
   std::string_view tail = text.substr(text.size() - word.size());
   for (std::size_t i = 0; i < word.size(); ++i) {
@@ -141,7 +93,7 @@ std::optional<double> ParseHeightOfEye(std::string_view text, bool feetByDefault
 }
 
 std::optional<Limb> ParseLimb(std::string_view text) {
-  text = Trim(text);
+  text = TrimBlanks(text);
   if (text.empty()) return Limb::centre;
   if (text == "L" || text == "l") return Limb::lower;
   if (text == "U" || text == "u") return Limb::upper;

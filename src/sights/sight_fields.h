@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "foundations/date_time.h"
+#include "foundations/number_text.h"
 #include "sights/sight_corrections.h"
 
 namespace nocturna {
@@ -19,9 +20,6 @@ inline constexpr double kLowestTemperature = -60.0;      // degC
 inline constexpr double kHighestTemperature = 60.0;      // degC
 inline constexpr double kLowestPressure = 850.0;         // hPa
 inline constexpr double kHighestPressure = 1100.0;       // hPa
-
-// A decimal number (optional sign, digits, optional fraction), nothing else.
-std::optional<double> ParseDecimal(std::string_view text);
 
 // A sextant altitude in degrees from degrees and minutes ("34°12.3'" with the degree sign in
 // UTF-8 or Windows-1252, "34 12.3") or decimal degrees ("34.205"); minutes below 60; within

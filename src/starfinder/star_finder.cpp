@@ -126,8 +126,8 @@ std::string StarFinderSettingsError(const StarFinderSettings& settings) {
 }
 
 std::string DeadReckoningError(const DeadReckoning& dr) {
-  if (!(dr.courseDegrees >= 0 && dr.courseDegrees <= 360)) {
-    return "The course must be from 0 to 360 degrees.";
+  if (!(dr.courseDegrees >= 0 && dr.courseDegrees < 360)) {
+    return "The course must be from 0 to 360 degrees, less than 360.";
   }
   if (!(dr.speedKnots >= 0 && dr.speedKnots <= kMostFinderSpeed)) {
     return PrintfText("The speed must be from 0 to %.0f knots.", kMostFinderSpeed);

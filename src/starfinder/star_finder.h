@@ -42,8 +42,8 @@ inline constexpr double kMostFinderSpeed = 60;
 // A plain message for the first unusable setting, or empty when all can be used.
 std::string StarFinderSettingsError(const StarFinderSettings& settings);
 
-// A plain message when the DR's course (0..360 degrees) or speed (0..kMostFinderSpeed knots)
-// cannot be used, or empty.
+// A plain message when the DR's course (0 to less than 360 degrees) or speed
+// (0..kMostFinderSpeed knots) cannot be used, or empty.
 std::string DeadReckoningError(const DeadReckoning& dr);
 
 struct FinderBody {

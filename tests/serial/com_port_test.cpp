@@ -8,7 +8,7 @@
 #include <future>
 #include <stdexcept>
 
-#include "serial_test_support.h"
+#include "support/serial_test_support.h"
 
 namespace nocturna {
 namespace {

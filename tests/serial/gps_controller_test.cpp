@@ -8,40 +8,28 @@
 
 #include "gps/gps_port.h"
 #include "platform/system_clock.h"
-#include "serial_test_support.h"
+#include "support/serial_test_support.h"
 
 namespace nocturna {
 namespace {
 
 using testing::FakeGpsWindow;
+using testing::kGpsNotFound;
+using testing::kGpsOpenFailed;
+using testing::kGpsPoorCoverage;
+using testing::NoClock;
 using testing::PortMap;
 using testing::PtyReceiver;
+using testing::Sentence;
 using testing::WaitUntil;
 using namespace std::chrono_literals;
 
-const std::string kOpenFailed = "Could not open GPS\n\rPlease retry";
-const std::string kNotFound = "Could not find a GPS\n\rPlease check to see if a GPS is attached!";
-const std::string kPoorCoverage = "GPS coverage is poor, Please Wait";
-
-// The textbook sentence, with its checksum fitted to the talker; a receiver burst around it.
-std::string Sentence(const std::string& body) {
-  unsigned sum = 0;
-  for (const char c : body) sum ^= static_cast<unsigned char>(c);
-  char checksum[4];
-  std::snprintf(checksum, sizeof checksum, "*%02X", sum);
-  return "$" + body + checksum + "\r\n";
-}
+// A receiver's burst around the textbook sentence, under the talker's name.
 std::string Burst(const std::string& talker, char status) {
   return Sentence(talker + "GGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,") +
          Sentence(talker + "RMC,123519," + status + ",4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W") +
          Sentence(talker + "GSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1");
 }
-
-class NoClock : public SystemClock {
- public:
-  UtcCalendar ReadUtc() const override { return {}; }
-  bool SetUtc(const UtcCalendar&) override { return false; }
-};
 
 class GpsControllerTest : public ::testing::Test {
  protected:
@@ -108,7 +96,7 @@ TEST_F(GpsControllerTest, TenBurstsWithoutAFixTellTheUserOnce) {
   ASSERT_TRUE(WaitUntil([&] { return controller.PoorFixCount() >= 5; }));
   controller.SpeedGPSClick(false);
   EXPECT_EQ(window.Texts(),
-            (std::vector<std::string>{"GPS is open on COM1\n\rAcquiring Satellites - Please Wait", kPoorCoverage}));
+            (std::vector<std::string>{"GPS is open on COM1\n\rAcquiring Satellites - Please Wait", kGpsPoorCoverage}));
   EXPECT_TRUE(window.fixes.empty());
 }
 
@@ -131,7 +119,7 @@ TEST_F(GpsControllerTest, NoPortGivesBothMessagesAndASecondClickStopsCleanly) {
   controller.SpeedGPSClick(true);
   ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
-  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kGpsNotFound, kGpsOpenFailed}));
   EXPECT_EQ(window.presenter.shown[1].kind, MessageKind::Error);
   EXPECT_EQ(window.caption, "GPS Off");
   EXPECT_EQ(window.captionColour.red, 255);
@@ -150,7 +138,7 @@ TEST_F(GpsControllerTest, PortsWithoutNmeaTextAreNotAReceiver) {
   controller.SpeedGPSClick(true);
   ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
-  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kGpsNotFound, kGpsOpenFailed}));
 }
 
 // Stopping ends the reader within a second whether the receiver talks, is silent or has

@@ -6,7 +6,7 @@
 #include "gps/gps_controller.h"
 #include "gps/gps_port.h"
 #include "platform/system_clock.h"
-#include "serial_test_support.h"
+#include "support/serial_test_support.h"
 
 namespace nocturna {
 namespace {

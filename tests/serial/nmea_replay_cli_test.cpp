@@ -20,7 +20,7 @@ ProgramRun Almanac(const std::string& arguments) {
   return nocturna::testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " " + arguments + " 2>&1");
 }
 
-const std::string kLogs = std::string(NOCTURNA_SHARED_DIR) + "/nmea/";
+const std::string kLogs = std::string(NOCTURNA_TEST_DATA_DIR) + "/nmea/";
 
 TEST(NmeaReplayCliTest, PrintsEachFixAndTheCounts) {
   const ProgramRun run = Almanac("--nmea-replay " + kLogs + "neo-m8n.log");

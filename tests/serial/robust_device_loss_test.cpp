@@ -9,35 +9,22 @@
 #include "gps/gps_controller.h"
 #include "gps/gps_port.h"
 #include "platform/system_clock.h"
-#include "serial_test_support.h"
+#include "support/serial_test_support.h"
 
 namespace nocturna {
 namespace {
 
 using testing::FakeGpsWindow;
+using testing::kGpsNotFound;
+using testing::kGpsOpenFailed;
+using testing::kGpsOpened;
+using testing::kGpsPoorCoverage;
+using testing::NoClock;
 using testing::PortMap;
 using testing::PtyReceiver;
+using testing::Sentence;
 using testing::WaitUntil;
 using namespace std::chrono_literals;
-
-const std::string kOpened = "GPS is open on COM1\n\rAcquiring Satellites - Please Wait";
-const std::string kPoorCoverage = "GPS coverage is poor, Please Wait";
-const std::string kNotFound = "Could not find a GPS\n\rPlease check to see if a GPS is attached!";
-const std::string kOpenFailed = "Could not open GPS\n\rPlease retry";
-
-std::string Sentence(const std::string& body) {
-  unsigned sum = 0;
-  for (const char c : body) sum ^= static_cast<unsigned char>(c);
-  char checksum[4];
-  std::snprintf(checksum, sizeof checksum, "*%02X", sum);
-  return "$" + body + checksum + "\r\n";
-}
-
-class NoClock : public SystemClock {
- public:
-  UtcCalendar ReadUtc() const override { return {}; }
-  bool SetUtc(const UtcCalendar&) override { return false; }
-};
 
 TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   // 48°07.038'N 11°31.000'E; the position is kept north and WEST positive.
@@ -60,7 +47,7 @@ TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   receiver.HangUp();
   // Failed reads count as bursts without a fix: ten of them, a second apart, bring the message.
   EXPECT_TRUE(WaitUntil([&] { return window.presenter.shown.size() >= 2; }, 2 * testing::kGenerousBound));
-  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kOpened, kPoorCoverage}));
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kGpsOpened, kGpsPoorCoverage}));
   for (const testing::AppliedFix& fix : window.fixes) {
     EXPECT_NEAR(fix.position.latitude, good.latitude, 1e-9);
     EXPECT_NEAR(fix.position.longitude, good.longitude, 1e-9);
@@ -77,7 +64,7 @@ TEST(RobustDeviceLoss, ACutSentenceIsNoFixAndTheUserIsToldOnce) {
   controller.SpeedGPSClick(true);
   ASSERT_TRUE(testing::WaitForSearch(controller));
   EXPECT_FALSE(controller.IsOn());
-  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kNotFound, kOpenFailed}));
+  EXPECT_EQ(window.Texts(), (std::vector<std::string>{kGpsNotFound, kGpsOpenFailed}));
   controller.SpeedGPSClick(false);
 }
 

@@ -76,7 +76,9 @@ TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
   EXPECT_FALSE(print->isEnabled());
   EXPECT_TRUE(summary->text().startsWith(QStringLiteral("Not a passage"))) << summary->text().toStdString();
   EXPECT_TRUE(form->Sheets().empty());
-  days->setValue(2);
+  days->setValue(2);  // its opening's third day, 1 January 2100, is past the years too
+  EXPECT_FALSE(print->isEnabled());
+  from->setDate(QDate(2099, 12, 29));
   EXPECT_TRUE(print->isEnabled());
   EXPECT_EQ(form->Sheets().size(), 3u);
 }
@@ -95,7 +97,9 @@ TEST_F(AlmanacPagesFormTest, AFileThatCannotBeWrittenIsTold) {
   QTest::mouseClick(print, Qt::LeftButton);
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(presenter.shown[0].text, "The almanac pages could not be written to /nonexistent-folder/pages.pdf.");
+  EXPECT_EQ(presenter.shown[0].text,
+            "The almanac pages could not be printed: cannot write the PDF /nonexistent-folder/pages.pdf: "
+            "No such file or directory.");
 }
 
 TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDate) {

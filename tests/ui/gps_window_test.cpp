@@ -20,7 +20,7 @@
 #include "foundations/date_time.h"
 #include "gps/gps_controller.h"
 #include "platform/system_clock.h"
-#include "serial/serial_test_support.h"
+#include "support/serial_test_support.h"
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"

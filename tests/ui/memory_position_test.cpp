@@ -13,6 +13,7 @@
 
 #include "memory_window_fixture.h"
 #include "platform/home_position.h"
+#include "support/file_text.h"
 
 namespace nocturna::testing {
 namespace {
@@ -21,12 +22,7 @@ QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
 std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadFile;
 
 class MemoryPositionTest : public MemoryWindowTest {
  protected:
@@ -66,7 +62,7 @@ TEST_F(MemoryPositionTest, SaveThenHomeReturnsTheSavedDoublesAndTheirZone) {
   const HomePositionRead stored = ReadHomePosition(HivePath());
   ASSERT_TRUE(stored.found);
   EXPECT_EQ(*stored.longitude, -70.5);
-  EXPECT_NE(FileText(HivePath()).find("value lon binary 8 0000000000a051c0\n"), std::string::npos);
+  EXPECT_NE(ReadFile(HivePath()).find("value lon binary 8 0000000000a051c0\n"), std::string::npos);
 
   Type("Latitude", "Latitude 10\xB0" "00.0'N");
   Type("Longitude", "Longitude 020\xB0" "00.0'W");
@@ -160,13 +156,13 @@ TEST_F(MemoryPositionTest, CreationReadsTheKeyWithItsGapsAndSurvivesADamagedFile
   EXPECT_EQ(State().drPosition.longitude, 75.0);
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_NE(presenter.shown[0].text.find("damaged"), std::string::npos);
-  EXPECT_EQ(FileText(HivePath()), junk);
+  EXPECT_EQ(ReadFile(HivePath()), junk);
 
   // Saving keeps the damaged file aside and says where.
   Save();
   ASSERT_EQ(presenter.shown.size(), 2u);
   EXPECT_EQ(presenter.shown[1].kind, MessageKind::Information);
-  EXPECT_EQ(FileText(HivePath() + ".damaged"), junk);
+  EXPECT_EQ(ReadFile(HivePath() + ".damaged"), junk);
   EXPECT_EQ(ReadHomePosition(HivePath()).latitude, 42.0);
 }
 
@@ -176,7 +172,7 @@ TEST_F(MemoryPositionTest, AFailedSaveIsReportedAndKeepsThePreviousPosition) {
   Open();
   Type("Longitude", "Longitude 070\xB0" "30.0'E");
   Save();
-  const std::string before = FileText(HivePath());
+  const std::string before = ReadFile(HivePath());
   Type("Longitude", "Longitude 100\xB0" "00.0'W");
 
   rlimit old{};
@@ -192,7 +188,7 @@ TEST_F(MemoryPositionTest, AFailedSaveIsReportedAndKeepsThePreviousPosition) {
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
   EXPECT_NE(presenter.shown[0].text.find("not saved"), std::string::npos);
-  EXPECT_EQ(FileText(HivePath()), before);
+  EXPECT_EQ(ReadFile(HivePath()), before);
   Home();
   Settle();
   EXPECT_EQ(State().drPosition.longitude, -70.5);

@@ -19,6 +19,7 @@
 
 #include "memory_window_fixture.h"
 #include "platform/home_position.h"
+#include "support/file_text.h"
 #include "ui/help/help_dialog.h"
 #include "ui/help/help_topics.h"
 
@@ -27,12 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadFile;
 
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
@@ -114,7 +110,7 @@ TEST_F(RobustSettingsTest, AnUnusableSettingsPlaceIsReportedAtOpeningAndSavingAn
     ASSERT_EQ(presenter.shown.size(), 2u);
     EXPECT_EQ(presenter.shown[1].kind, MessageKind::Error);
     EXPECT_NE(presenter.shown[1].text.find("not saved"), std::string::npos) << presenter.shown[1].text;
-    EXPECT_EQ(FileText(keptPath), "someone else's data");
+    EXPECT_EQ(ReadFile(keptPath), "someone else's data");
     EXPECT_EQ(State().drPosition.longitude, -10.0) << "the window keeps working";
 
     form->close();
@@ -149,10 +145,10 @@ TEST_F(RobustSettingsTest, ARandomOrTruncatedSettingsFileIsReportedKeptAndSetAsi
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
     EXPECT_NE(presenter.shown[0].text.find("damaged"), std::string::npos) << presenter.shown[0].text;
-    EXPECT_EQ(FileText(HivePath()), c.bytes);
+    EXPECT_EQ(ReadFile(HivePath()), c.bytes);
 
     Save();
-    EXPECT_EQ(FileText(HivePath() + ".damaged"), c.bytes);
+    EXPECT_EQ(ReadFile(HivePath() + ".damaged"), c.bytes);
     const HomePositionRead read = ReadHomePosition(HivePath());
     EXPECT_TRUE(read.found);
     EXPECT_EQ(read.latitude, 42.0);
@@ -184,7 +180,7 @@ TEST_F(RobustSettingsTest, AReadOnlySettingsFolderKeepsTheSavedPosition) {
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].kind, MessageKind::Error);
   EXPECT_NE(presenter.shown[0].text.find("not saved"), std::string::npos) << presenter.shown[0].text;
-  EXPECT_EQ(FileText(HivePath()), saved);
+  EXPECT_EQ(ReadFile(HivePath()), saved);
 }
 
 // Any bytes as the help document: the dialog opens over whatever text they make, without a

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -15,7 +16,11 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/sight_log_file.h"
 #include "sights/sight_fields.h"
@@ -73,7 +78,8 @@ TEST_F(SightsWindowTest, ShowsEveryCorrectionAndTheFix) {
   form->findChild<QLineEdit*>(QStringLiteral("WatchErrorEdit"))->setText(QStringLiteral("30"));
   form->findChild<QComboBox*>(QStringLiteral("TimeBasisBox"))->setCurrentIndex(1);
   EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-09 16:40:30");
-  EXPECT_NEAR(form->Sights()[0].utc, form->Reduction().shots[0].utc, 1e-9);
+  // 16:40:30 by a watch 30 s fast in zone +2 is 18:40:00 UTC.
+  EXPECT_NEAR((form->Sights()[0].utc - EncodeDateTime(2026, 12, 9, 18, 40, 0)) * 86400.0, 0.0, 1e-3);
   EXPECT_EQ(Cell(*form, 0, kInterceptColumn), "20.9 T");
 }
 
@@ -129,6 +135,43 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
   form->SaveAsButtonClick();
   EXPECT_EQ(form->LogPath(), chosenFile);
   EXPECT_EQ(LoadSightLog(chosenFile).state, SightLogFileState::Loaded);
+}
+
+// Whatever stands at the log's path and cannot be read (a folder, a pipe, a link to a file that
+// is no sight log) is kept aside as the window promised; the save makes a new log and never
+// writes into the file a link names.
+TEST_F(SightsWindowTest, WhatCannotBeReadIsKeptAsideAsPromised) {
+  const std::string linked = (folder.path() + "/notes.txt").toStdString();
+  const struct {
+    const char* kind;
+    std::function<void()> make;
+  } cases[] = {
+      {"folder", [&] { ::mkdir(path.c_str(), 0700); }},
+      {"pipe", [&] { ::mkfifo(path.c_str(), 0600); }},
+      {"link", [&] { ::symlink(linked.c_str(), path.c_str()); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    QFile::remove(QString::fromStdString(path));
+    QFile notes(QString::fromStdString(linked));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    notes.write("my notes\n");
+    notes.close();
+    c.make();
+    presenter.shown.clear();
+    const auto form = Open();
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_NE(presenter.shown[0].text.find("keeps it aside under the name .damaged"), std::string::npos);
+    form->AddButtonClick();
+    form->SaveButtonClick();
+    EXPECT_EQ(presenter.shown.back().text, "The damaged sight log was kept as " + path + ".damaged.");
+    EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+    QFile kept(QString::fromStdString(linked));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("my notes\n"));
+    QDir(QString::fromStdString(path + ".damaged")).removeRecursively();
+    QFile::remove(QString::fromStdString(path + ".damaged"));
+  }
 }
 
 TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {

@@ -11,46 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "support/json_report.h"
+#include "support/program_run.h"
+
 namespace {
 
-struct RunResult {
-  int exitCode = -1;
-  std::string out;  // standard output
-  std::string err;  // standard error
-};
-
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-  }
-  return text;
-}
-
-// Runs the almanac with the arguments (single-quoted for the shell, no quotes inside).
-RunResult RunAlmanac(const std::vector<std::string>& args) {
-  // One file per test and process: CTest may run these tests side by side.
-  const std::string errPath = ::testing::TempDir() + "almanac_cli_" +
-                              ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                              "_" + std::to_string(getpid()) + ".txt";
-  std::string command = NOCTURNA_ALMANAC_BINARY;
-  for (const std::string& arg : args) command += " '" + arg + "'";
-  command += " 2>" + errPath;
-  RunResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-  const int status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ReadFile(errPath);
-  std::remove(errPath.c_str());
-  return result;
-}
+using nocturna::testing::JsonDocument;
+using nocturna::testing::ReadJsonReport;
+using RunResult = nocturna::testing::ProgramRun;
+using nocturna::testing::RunAlmanac;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -67,11 +36,12 @@ std::string LineStartingWith(const std::string& text, const std::string& prefix)
   return {};
 }
 
-// The number after "key": in the first object member of that name, or NaN.
-double JsonNumber(const std::string& json, const std::string& key, std::size_t from = 0) {
-  const std::size_t at = json.find("\"" + key + "\":", from);
-  if (at == std::string::npos) return std::nan("");
-  return std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+// The member of `array` whose `key` is `value`; null when there is none.
+JsonDocument Find(const JsonDocument& array, const char* key, const std::string& value) {
+  for (const JsonDocument& element : array) {
+    if (element.value(key, "") == value) return element;
+  }
+  return nullptr;
 }
 
 TEST(AlmanacCli, PrintsThePageInUtf8) {
@@ -128,56 +98,43 @@ TEST(AlmanacCli, ZoneTimeAndUniversalTimeGiveTheSameMoment) {
 TEST(AlmanacCli, JsonCarriesFullPrecisionValues) {
   const RunResult run = RunAlmanac({"--date", "2015-06-02", "--time", "01:00:00", "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::string& json = run.out;
-  ASSERT_FALSE(json.empty());
-  EXPECT_EQ(json.front(), '{');
-  EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+  JsonDocument json = ReadJsonReport(run.out);
   // Independent figures (IAU 2006/2000A precession-nutation, VSOP87-based Earth, Moon98)
   // for 2015-06-02 01:00 UT, degrees.
-  struct Expected {
-    const char* object;
-    const char* key;
+  const struct {
+    const char* pointer;
     double value;
     double tolerance;
+  } expected[] = {
+      {"/ghaAries", 265.18949, 0.001},       {"/sun/gha", 195.53394, 0.002},
+      {"/sun/declination", 22.11784, 0.002}, {"/sun/semiDiameter", 15.772, 0.002},
+      {"/moon/gha", 22.94564, 0.025},        {"/moon/declination", -16.74100, 0.025},
   };
-  const Expected expected[] = {
-      {"", "ghaAries", 265.18949, 0.001},
-      {"\"sun\":", "gha", 195.53394, 0.002},
-      {"\"sun\":", "declination", 22.11784, 0.002},
-      {"\"sun\":", "semiDiameter", 15.772, 0.002},
-      {"\"moon\":", "gha", 22.94564, 0.025},
-      {"\"moon\":", "declination", -16.74100, 0.025},
-  };
-  for (const Expected& e : expected) {
-    const std::size_t from = json.find(e.object);
-    ASSERT_NE(from, std::string::npos) << e.object;
-    const double actual = JsonNumber(json, e.key, from);
-    EXPECT_NEAR(actual, e.value, e.tolerance)
-        << e.object << e.key << " expected " << e.value << " got " << actual;
+  for (const auto& e : expected) {
+    EXPECT_NEAR(json.value(JsonDocument::json_pointer(e.pointer), 0.0), e.value, e.tolerance) << e.pointer;
   }
-  EXPECT_NE(json.find("\"zoneDate\":\"2015-06-01\",\"zoneTime\":\"20:00:00\",\"zoneDescription\":5"),
-            std::string::npos);
-  EXPECT_NE(json.find("\"name\":\"Al Na'ir\""), std::string::npos);
-  EXPECT_NE(json.find("\"amplitudeText\":\"31.2\xC2\xB0N\""), std::string::npos);
-  std::size_t stars = 0;
-  for (std::size_t at = json.find("\"stars\":"); (at = json.find("\"magnitude\"", at + 1)) <
-                                                 json.find("\"aboveHorizon\":");) {
-    ++stars;
-  }
-  EXPECT_EQ(stars, 57u);
+  EXPECT_EQ(json["zoneDate"], "2015-06-01");
+  EXPECT_EQ(json["zoneTime"], "20:00:00");
+  EXPECT_EQ(json["zoneDescription"], 5);
+  EXPECT_FALSE(Find(json["stars"], "name", "Al Na'ir").is_null());
+  EXPECT_EQ(json["sun"]["amplitudeText"], "31.2\xC2\xB0N");
+  ASSERT_EQ(json["stars"].size(), 57u);
+  for (JsonDocument star : json["stars"]) EXPECT_TRUE(star["magnitude"].is_number()) << star["name"];
   // Full precision: the Sun's GHA carries more digits than any text form shows.
-  const std::size_t sunGha = json.find("\"gha\":", json.find("\"sun\":"));
-  const std::size_t end = json.find(',', sunGha);
-  EXPECT_GT(end - sunGha, std::string("\"gha\":195.534").size());
+  const double sunGha = json["sun"]["gha"];
+  EXPECT_NE(sunGha, std::round(sunGha * 1000.0) / 1000.0);
 }
 
 TEST(AlmanacCli, EventsWithoutTimesAreNullInJson) {
   const RunResult run =
       RunAlmanac({"--date", "2015-06-21", "--time", "12:00:00", "--lat", "78N", "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.out.find("{\"event\":\"sunrise\",\"ut\":null,\"zoneTime\":\"CP\"}"),
-            std::string::npos);
-  EXPECT_NE(run.out.find("\"amplitude\":null,\"amplitudeText\":\"CP\""), std::string::npos);
+  JsonDocument json = ReadJsonReport(run.out);
+  JsonDocument sunrise = Find(json["events"], "event", "sunrise");
+  EXPECT_TRUE(sunrise["ut"].is_null());
+  EXPECT_EQ(sunrise["zoneTime"], "CP");
+  EXPECT_TRUE(json["sun"]["amplitude"].is_null());
+  EXPECT_EQ(json["sun"]["amplitudeText"], "CP");
 }
 
 TEST(AlmanacCli, RealNegativeEventTimesAreNumbersInJson) {
@@ -186,9 +143,12 @@ TEST(AlmanacCli, RealNegativeEventTimesAreNumbersInJson) {
   const RunResult run = RunAlmanac(
       {"--date", "2015-06-21", "--time", "12:00:00", "--lat", "30N", "--lon", "150E", "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::size_t at = run.out.find("{\"event\":\"pvcMorning\",\"ut\":-0.7");
-  ASSERT_NE(at, std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("\"zoneTime\":\"0916\"}", at), std::string::npos);
+  JsonDocument json = ReadJsonReport(run.out);
+  JsonDocument pvc = Find(json["events"], "event", "pvcMorning");
+  ASSERT_TRUE(pvc["ut"].is_number()) << pvc;
+  EXPECT_GT(pvc["ut"].get<double>(), -0.8);
+  EXPECT_LE(pvc["ut"].get<double>(), -0.7);
+  EXPECT_EQ(pvc["zoneTime"], "0916");
 }
 
 TEST(AlmanacCli, PositionFormsAgree) {
@@ -242,9 +202,6 @@ TEST(AlmanacCli, PreciseEphemerisIsNamedWithItsDut1AndDeltaT) {
       {{}, "Ephemeris   standard"},
       {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s"},
       {{"--precise", "--dut1", "-0.25"}, "Ephemeris   precise, DUT1 -0.250 s (given), Delta T 64.434 s"},
-      {{"--precise", "--json"}, "{\"ephemeris\":\"precise\",\"dut1\":-0.51"},
-      {{"--json"}, "{\"ephemeris\":\"standard\",\"dut1\":null,\"dut1Source\":null,\"deltaT\":null,"},
-      {{"--precise", "--visible-bodies", "--json"}, "},\"ephemeris\":\"precise\",\"dut1\":-0.51"},
       {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s\n\n"},
   };
   for (const auto& c : cases) {
@@ -252,6 +209,20 @@ TEST(AlmanacCli, PreciseEphemerisIsNamedWithItsDut1AndDeltaT) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.expected << " in:\n" << run.out.substr(0, 300);
   }
+  // The JSON names the ephemeris after the values it made; the standard one has no DUT1 or Delta T.
+  for (const std::vector<std::string>& extra :
+       {std::vector<std::string>{"--precise", "--json"}, {"--precise", "--visible-bodies", "--json"}}) {
+    JsonDocument json = ReadJsonReport(with(extra).out);
+    EXPECT_EQ(json["ephemeris"], "precise");
+    EXPECT_NEAR(json["dut1"].get<double>(), -0.518, 0.0005);
+    EXPECT_EQ(json["dut1Source"], "iers");
+    EXPECT_NEAR(json["deltaT"].get<double>(), 64.702, 0.0005);
+  }
+  JsonDocument tables = ReadJsonReport(with({"--precise", "--visible-bodies", "--json"}).out);
+  EXPECT_EQ(std::next(tables.begin(), 2).key(), "ephemeris") << "after units and visibleBodies";
+  JsonDocument standardJson = ReadJsonReport(with({"--json"}).out);
+  EXPECT_EQ(standardJson["ephemeris"], "standard");
+  for (const char* key : {"dut1", "dut1Source", "deltaT"}) EXPECT_TRUE(standardJson[key].is_null()) << key;
   // The precise page differs from the standard one (Saturn's 1.6' and more), but only in values.
   const RunResult standard = with({});
   const RunResult precise = with({"--precise"});
@@ -266,10 +237,10 @@ TEST(AlmanacCli, RefusesMalformedArgumentsNamingThem) {
     const char* named;
   };
   const Case cases[] = {
-      {{"--lat", "42.5"}, "--lat '42.5': no hemisphere letter"},
-      {{"--lat", "-42.5"}, "--lat '-42.5': no hemisphere letter"},
-      {{"--lon", "75.5"}, "--lon '75.5': no hemisphere letter"},
-      {{"--lon", "+75"}, "--lon '+75': no hemisphere letter"},
+      {{"--lat", "-90.5"}, "--lat '-90.5'"},
+      {{"--lat", "42.5.5"}, "--lat '42.5.5'"},
+      {{"--lon", "+180.5"}, "--lon '+180.5'"},
+      {{"--lon", "+-75"}, "--lon '+-75'"},
       {{"--lon", "-75W"}, "--lon '-75W'"},
       {{"--lat", "42E"}, "--lat '42E'"},
       {{"--lon", "75N"}, "--lon '75N'"},
@@ -364,26 +335,28 @@ TEST(AlmanacCli, StarFinderTextAndJsonShowTheSameSet) {
   ASSERT_EQ(json.exitCode, 0) << json.err;
   EXPECT_NE(text.out.find("Evening twilight"), std::string::npos) << text.out;
   EXPECT_EQ(text.out.find("Morning twilight"), std::string::npos) << text.out;
-  EXPECT_NE(json.out.find("\"twilight\":\"evening\""), std::string::npos);
-  const double dop = JsonNumber(json.out, "dop");
+  JsonDocument finder = ReadJsonReport(json.out);
+  ASSERT_EQ(finder["starFinder"]["twilights"].size(), 1u);
+  JsonDocument& evening = finder["starFinder"]["twilights"][0];
+  EXPECT_EQ(evening["twilight"], "evening");
+  const double dop = evening["dop"];
   EXPECT_GT(dop, 0.99);  // four bodies can do no better than 2/sqrt(4)
   char setLine[64];
   std::snprintf(setLine, sizeof setLine, "Best set of 4: HDOP %.2f", dop);
   EXPECT_NE(text.out.find(setLine), std::string::npos) << text.out;
   // Each body once in each, in the same order, with its order number; Hs above Hc by dip and
   // refraction.
-  std::size_t at = json.out.find("\"bodies\":");
+  ASSERT_EQ(evening["bodies"].size(), 4u);
   std::size_t lastInText = 0;
-  for (int order = 1; order <= 4; ++order) {
-    at = json.out.find("\"name\":\"", at) + 8;
-    const std::string name = json.out.substr(at, json.out.find('"', at) - at);
+  int order = 0;
+  for (JsonDocument body : evening["bodies"]) {
+    const std::string name = body["name"];
     const std::size_t inText = text.out.find("  " + name + " ");
     EXPECT_GT(inText, lastInText) << name;
     lastInText = inText;
-    EXPECT_EQ(JsonNumber(json.out, "order", at), order) << name;
-    EXPECT_GT(JsonNumber(json.out, "hs", at) - JsonNumber(json.out, "hc", at), 6.1 / 60) << name;
+    EXPECT_EQ(body["order"], ++order) << name;
+    EXPECT_GT(body["hs"].get<double>() - body["hc"].get<double>(), 6.1 / 60) << name;
   }
-  EXPECT_EQ(json.out.find("\"name\":", at), std::string::npos) << "more than four bodies";
 }
 
 }  // namespace
@@ -404,20 +377,21 @@ TEST(AlmanacCli, ReducesASightLogToAFix) {
   const RunResult json = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon",
                                      "023W30.0", "--json"});
   ASSERT_EQ(json.exitCode, 0) << json.err;
-  const std::size_t fix = json.out.find("\"fix\"");
-  ASSERT_NE(fix, std::string::npos);
-  EXPECT_NEAR(JsonNumber(json.out, "latitude", fix), 38.5, 0.1 / 60.0);
-  EXPECT_NEAR(JsonNumber(json.out, "longitudeWest", fix), 24.25, 0.15 / 60.0);
+  JsonDocument fix = ReadJsonReport(json.out)["fix"];
+  ASSERT_EQ(fix["found"], true) << json.out;
+  EXPECT_NEAR(fix["latitude"].get<double>(), 38.5, 0.1 / 60.0);
+  EXPECT_NEAR(fix["longitudeWest"].get<double>(), 24.25, 0.15 / 60.0);
   // The log's altitudes came from the standard theory, whose stars stand about 1' from the
   // precise places in 2026: the precise fix moves by that much, no more.
   const RunResult precise = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon",
                                         "023W30.0", "--json", "--precise"});
   ASSERT_EQ(precise.exitCode, 0) << precise.err;
-  const std::size_t preciseFix = precise.out.find("\"fix\"");
-  ASSERT_NE(preciseFix, std::string::npos);
-  EXPECT_NEAR(JsonNumber(precise.out, "latitude", preciseFix), 38.5, 2.0 / 60.0);
-  EXPECT_NEAR(JsonNumber(precise.out, "longitudeWest", preciseFix), 24.25, 2.0 / 60.0);
-  EXPECT_NE(precise.out.find("\"ephemeris\":\"precise\""), std::string::npos);
+  JsonDocument preciseReport = ReadJsonReport(precise.out);
+  JsonDocument preciseFix = preciseReport["fix"];
+  ASSERT_EQ(preciseFix["found"], true) << precise.out;
+  EXPECT_NEAR(preciseFix["latitude"].get<double>(), 38.5, 2.0 / 60.0);
+  EXPECT_NEAR(preciseFix["longitudeWest"].get<double>(), 24.25, 2.0 / 60.0);
+  EXPECT_EQ(preciseReport["ephemeris"], "precise");
 }
 
 TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
@@ -431,7 +405,7 @@ TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
   const Case cases[] = {
       {{"--reduce", bad, "--lat", "39N", "--lon", "23W"}, "line 3 (sight 2), column hs: \"7 72.0\""},
       {{"--reduce", kEveningStars, "--lat", "39N"}, "--lat and --lon"},
-      {{"--reduce", kEveningStars, "--lat", "39", "--lon", "23W"}, "--lat '39'"},
+      {{"--reduce", kEveningStars, "--lat", "39x", "--lon", "23W"}, "--lat '39x'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--speed", "-3"}, "--speed '-3'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--dr-time", "19:00"}, "--dr-time '19:00'"},
       {{"--reduce", kEveningStars, "--lat", "39N", "--lon", "23W", "--chart", "x.png"}, "not --chart"},

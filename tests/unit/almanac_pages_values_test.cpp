@@ -69,8 +69,11 @@ TEST(AlmanacPagesValues, PassagesAreCheckedAndCounted) {
       {{12, 10, 2026}, 1, true, 1},    {{12, 10, 2026}, 3, true, 1},
       {{12, 10, 2026}, 4, true, 2},    {{1, 1, 2028}, 366, true, 122},
       {{12, 10, 2026}, 0, false, 0},   {{12, 10, 2026}, 367, false, 0},
-      {{12, 10, 2026}, -5, false, 0},  {{12, 31, 2099}, 1, true, 1},
+      {{12, 10, 2026}, -5, false, 0},  {{12, 29, 2099}, 3, true, 1},
       {{12, 30, 2099}, 3, false, 0},   {{12, 31, 1900}, 1, false, 0},
+      // The last opening is printed whole: a passage of one day from 2099-12-31 would print
+      // 1 and 2 January 2100.
+      {{12, 31, 2099}, 1, false, 0},   {{12, 30, 2099}, 1, false, 0},
   };
   for (const Case& c : cases) {
     const std::string error = CheckPassage(c.from, c.days);
@@ -137,13 +140,19 @@ TEST_F(AlmanacOpeningTest, HourlyStepsAgreeWithVAndD) {
 }
 
 // Equation of time and the Sun's meridian passage against an independent computation (ERFA:
-// eraEpv00 Sun with light time and aberration, eraPnm06a, eraGst06a): -14m08.6s on 10 February
-// 2026 at 12h, -1m34.2s on 20 June 2026; the semi-diameters as the almanacs print them.
+// eraEpv00 Sun with aberration, eraPnm06a, eraGst06, UT1 = UTC + 0.1 s): -14m09.6s at 0h and
+// -14m10.1s at 12h on 10 February 2026, -1m29.2s and -1m35.8s on 20 June 2026; and against
+// Meeus, Astronomical Algorithms (2nd ed., chapter 28), +13m42.6s on 1992 October 13 at 0h.
+// The page prints whole seconds, so within a second; the semi-diameters as the almanacs print them.
 TEST_F(AlmanacOpeningTest, EquationOfTimeAndSunPassageAsComputedIndependently) {
-  EXPECT_NEAR(february->days[0].equationOfTime12h, -849, 10);
-  EXPECT_NEAR(february->days[0].sunMeridianPassage, 12 * 60 + 14, 1);
-  EXPECT_NEAR(june->days[0].equationOfTime12h, -94, 10);
-  EXPECT_NEAR(june->days[0].sunMeridianPassage, 12 * 60 + 2, 1);
+  EXPECT_NEAR(february->days[0].equationOfTime00h, -849.6, 1);
+  EXPECT_NEAR(february->days[0].equationOfTime12h, -850.1, 1);
+  EXPECT_EQ(february->days[0].sunMeridianPassage, 12 * 60 + 14);
+  EXPECT_NEAR(june->days[0].equationOfTime00h, -89.2, 1);
+  EXPECT_NEAR(june->days[0].equationOfTime12h, -95.8, 1);
+  EXPECT_EQ(june->days[0].sunMeridianPassage, 12 * 60 + 2);
+  const AlmanacOpening meeus = ComputeAlmanacOpening({10, 13, 1992}, AlmanacPagesEphemeris());
+  EXPECT_NEAR(meeus.days[0].equationOfTime00h, 13 * 60 + 42.6, 1);
   EXPECT_NEAR(june->sun.semiDiameter, 158, 1);      // 15.8' in June
   EXPECT_NEAR(february->sun.semiDiameter, 162, 1);  // 16.2' in February
 }

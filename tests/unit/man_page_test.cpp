@@ -14,24 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "support/program_run.h"
+
 namespace {
 
-struct Outcome {
-  int exitCode = -1;
-  std::string output;  // what the command line sends to the pipe
-};
-
-Outcome RunShell(const std::string& command) {
-  Outcome outcome;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.output.append(buffer, n);
-  const int status = pclose(pipe);
-  outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
-}
+using Outcome = nocturna::testing::ProgramRun;
+using nocturna::testing::RunCommand;
 
 // The page's lines with the roff escapes that matter here undone: \- is a hyphen, \e a
 // backslash, font changes vanish.
@@ -69,10 +57,10 @@ TEST(ManPage, HasTheSectionsOfAManualPage) {
 }
 
 TEST(ManPage, EveryOptionOfHelpHasAnEntry) {
-  const Outcome help = RunShell(std::string(NOCTURNA_ALMANAC_BINARY) + " --help 2>&1");
-  ASSERT_EQ(help.exitCode, 0) << help.output;
-  const std::set<std::string> listed = LongOptions(help.output);
-  ASSERT_GE(listed.size(), 20u) << help.output;
+  const Outcome help = RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " --help 2>&1");
+  ASSERT_EQ(help.exitCode, 0) << help.out;
+  const std::set<std::string> listed = LongOptions(help.out);
+  ASSERT_GE(listed.size(), 20u) << help.out;
   // An entry is the tag line after .TP.
   std::string tags;
   const std::vector<std::string> lines = ManPageLines();
@@ -112,15 +100,15 @@ TEST(ManPage, EveryExampleRuns) {
     }
     if (command.rfind("nocturna-almanac ", 0) == 0) {
       ++examples;
-      const Outcome run = RunShell("cd " + std::string(folder) + " && " + NOCTURNA_ALMANAC_BINARY +
+      const Outcome run = RunCommand("cd " + std::string(folder) + " && " + NOCTURNA_ALMANAC_BINARY +
                                    command.substr(command.find(' ')) + " 2>&1 >/dev/null");
-      const bool withoutPictures = run.output.find("need the window library") != std::string::npos;
-      EXPECT_TRUE(run.exitCode == 0 || withoutPictures) << command << "\nexit " << run.exitCode << ": " << run.output;
+      const bool withoutPictures = run.out.find("need the window library") != std::string::npos;
+      EXPECT_TRUE(run.exitCode == 0 || withoutPictures) << command << "\nexit " << run.exitCode << ": " << run.out;
     }
     command.clear();
   }
   EXPECT_GE(examples, 5);
-  RunShell(std::string("rm -rf ") + folder);
+  RunCommand(std::string("rm -rf ") + folder);
 }
 
 }  // namespace

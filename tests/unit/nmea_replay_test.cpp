@@ -11,17 +11,14 @@
 #include <regex>
 #include <sstream>
 
+#include "support/file_text.h"
+
 namespace nocturna {
 namespace {
 
-const std::filesystem::path kLogs = std::filesystem::path(NOCTURNA_SHARED_DIR) / "nmea";
+const std::filesystem::path kLogs = std::filesystem::path(NOCTURNA_TEST_DATA_DIR) / "nmea";
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using testing::ReadFile;
 
 // hhmmss -> positions (latitude north, longitude EAST positive) of the decoder's TPV reports.
 std::multimap<int, std::pair<double, double>> DecoderFixes(const std::filesystem::path& chk) {

@@ -11,40 +11,22 @@
 #include <string>
 #include <vector>
 
+#include "support/program_run.h"
+
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-    std::fclose(file);
-  }
-  return text;
-}
+using nocturna::testing::ReadFile;
 
 class PrintCliTest : public ::testing::Test {
  protected:
-  // A file name in the test's own scratch space (tests may run side by side).
-  std::string Scratch(const std::string& name) const {
-    return ::testing::TempDir() + "print_cli_" + std::to_string(getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
-  }
+  std::string Scratch(const std::string& name) const { return nocturna::testing::ScratchPath(name); }
 
   // Runs the almanac (arguments single-quoted, no quotes inside); keeps stdout and stderr.
   int Run(const std::vector<std::string>& args) {
-    const std::string outPath = Scratch("out.txt");
-    const std::string errPath = Scratch("err.txt");
-    std::string command = NOCTURNA_ALMANAC_BINARY;
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >" + outPath + " 2>" + errPath;
-    const int status = std::system(command.c_str());
-    out = ReadFile(outPath);
-    err = ReadFile(errPath);
-    std::remove(outPath.c_str());
-    std::remove(errPath.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const nocturna::testing::ProgramRun run = nocturna::testing::RunAlmanac(args);
+    out = run.out;
+    err = run.err;
+    return run.exitCode;
   }
 
   void SkipWithoutPictures() {

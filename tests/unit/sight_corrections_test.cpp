@@ -55,18 +55,20 @@ TEST(SightCorrections, MoonLimbsMatchTheAlmanacsWorkedMethod) {
   }
 }
 
-// Every step of a form: Ha = Hs + IC - dip, then Ho; cautions at low altitude.
+// Every step of a form, worked by hand with the almanac's formulas for a Sun lower limb at Hs
+// 34 30.0', IC -1.5', eye 4 m, 25 C, 1020 hPa: dip 3.52', Ha 34 24.98', refraction
+// 1.452' x 0.9584 = 1.392', SD 16.2', parallax 0.15' cos 34.6 = 0.123', Ho 34 39.91';
+// cautions at low altitude.
 TEST(SightCorrections, SightFormStepsAndCautions) {
   const SightConditions conditions{-1.5, 4.0, 25.0, 1020.0};
   const BodyDisc sun{Limb::lower, 16.2, 0.15, false};
   const AltitudeCorrections c = CorrectSextantAltitude(34.5, conditions, sun);
   EXPECT_NEAR(c.dipMinutes, 3.52, 1e-9);
-  EXPECT_NEAR(c.apparentAltitudeDegrees, 34.5 + (-1.5 - 3.52) / 60.0, 1e-12);
+  EXPECT_NEAR(c.apparentAltitudeDegrees * 60.0, 34 * 60 + 24.98, 1e-6);
+  EXPECT_NEAR(c.refractionMinutes, 1.392, 1e-3);
   EXPECT_NEAR(c.semiDiameterMinutes, 16.2, 1e-12);
-  EXPECT_NEAR(c.observedAltitudeDegrees,
-              c.apparentAltitudeDegrees +
-                  (-c.refractionMinutes + c.semiDiameterMinutes + c.parallaxMinutes) / 60.0,
-              1e-12);
+  EXPECT_NEAR(c.parallaxMinutes, 0.123, 1e-3);
+  EXPECT_NEAR(c.observedAltitudeDegrees * 60.0, 34 * 60 + 39.912, 1e-3);
   EXPECT_EQ(c.caution, AltitudeCaution::none);
   EXPECT_EQ(CorrectSextantAltitude(4.0, {}, {}).caution, AltitudeCaution::lowAltitude);
   EXPECT_EQ(CorrectSextantAltitude(-2.0, {}, {}).caution, AltitudeCaution::belowHorizon);

@@ -9,16 +9,12 @@
 
 #include "platform/sight_log_file.h"
 #include "sights/sight_fields.h"
+#include "support/file_text.h"
 
 namespace nocturna {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadFile;
 
 class SightLogFileTest : public ::testing::Test {
  protected:
@@ -64,11 +60,11 @@ TEST_F(SightLogFileTest, DamagedLogIsReportedAndKeptAside) {
   const SightLogLoad load = LoadSightLog(path_);
   EXPECT_EQ(load.state, SightLogFileState::Damaged);
   EXPECT_NE(load.problem.find("line 2 (sight 1), column hs"), std::string::npos) << load.problem;
-  const std::string damaged = ReadAll(path_);
+  const std::string damaged = ReadFile(path_);
   const SightLogSave save = SaveSightLog(path_, {}, true);
   ASSERT_TRUE(save.ok) << save.problem;
   EXPECT_EQ(save.damagedCopy, path_ + ".damaged");
-  EXPECT_EQ(ReadAll(save.damagedCopy), damaged);
+  EXPECT_EQ(ReadFile(save.damagedCopy), damaged);
   EXPECT_EQ(SaveSightLog(path_, {}, true).damagedCopy, path_ + ".damaged-2");
   EXPECT_EQ(LoadSightLog(folder_).state, SightLogFileState::Unreadable);
 }

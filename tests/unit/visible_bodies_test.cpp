@@ -3,7 +3,6 @@
 #include "navigation/visible_bodies.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <sstream>
@@ -11,6 +10,8 @@
 #include <vector>
 
 #include "navigation/almanac_page.h"
+#include "support/json_report.h"
+#include "support/program_run.h"
 
 namespace nocturna {
 namespace {
@@ -189,22 +190,10 @@ TEST(TableRows, CaseInsensitiveOrdinalTextOrder) {
 }
 
 // nocturna-almanac's table pages: standard output (UTF-8) and exit status.
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-};
+using CliRun = testing::ProgramRun;
 
 CliRun RunAlmanac(const std::string& args) {
-  CliRun run;
-  const std::string command = std::string(NOCTURNA_ALMANAC_BINARY) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " " + args + " 2>/dev/null");
 }
 
 std::string Utf8(const std::string& latin1) {
@@ -265,14 +254,16 @@ TEST(TablePagesCli, PrintTheRowsTheWindowsShowForTheMoment) {
   VisibleBodiesList decimal = BuildVisibleBodiesList(snapshot.catalog, snapshot.moment, 5,
                                                      snapshot.position, false, sortColumn);
   SortTableRows(decimal.rows, 3);
-  EXPECT_EQ(json.out.rfind("{\"visibleBodies\":{\"lightState\":\"Night Time\"", 0), 0u);
-  EXPECT_NE(json.out.find("\"degreesAndMinutes\":false,\"sortColumn\":3"), std::string::npos);
-  std::size_t at = 0;
-  for (const TableRow& row : decimal.rows) {
-    const std::string texts = "\"texts\":[\"" + row.cells[0] + "\",\"" + Utf8(row.cells[1]) +
-                              "\",\"" + Utf8(row.cells[2]) + "\",\"" + row.cells[3] + "\"]";
-    at = json.out.find(texts, at);
-    ASSERT_NE(at, std::string::npos) << texts;
+  testing::JsonDocument document = testing::ReadJsonReport(json.out);
+  testing::JsonDocument& visible = document["visibleBodies"];
+  EXPECT_EQ(visible["lightState"], "Night Time");
+  EXPECT_EQ(visible["degreesAndMinutes"], false);
+  EXPECT_EQ(visible["sortColumn"], 3);
+  ASSERT_EQ(visible["rows"].size(), decimal.rows.size());
+  for (std::size_t i = 0; i < decimal.rows.size(); ++i) {
+    const auto& cells = decimal.rows[i].cells;
+    EXPECT_EQ(visible["rows"][i]["texts"], testing::JsonDocument({Utf8(cells[0]), Utf8(cells[1]),
+                                                                   Utf8(cells[2]), Utf8(cells[3])}));
   }
 }
 

@@ -1,20 +1,21 @@
 #pragma once
 // The command line of nocturna-almanac: what it asks for, read and checked.
+#include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
+#include "foundations/calendar_text.h"
+#include "foundations/date_time.h"
 #include "foundations/dr_position.h"
+#include "navigation/nmea_replay.h"
+#include "platform/gps_source_setting.h"
+#include "sights/sight_record.h"
 #include "star_finder/star_finder_options.h"
 
 namespace nocturna {
-
-// The years the theories are good for; dates outside are refused.
-inline constexpr int kFirstAlmanacYear = 1901;
-inline constexpr int kLastAlmanacYear = 2099;
 
 // Zone descriptions run from -12 to +12 hours (west positive: UT = ZT + ZD).
 inline constexpr int kMaxZoneDescription = 12;
@@ -22,6 +23,9 @@ inline constexpr int kMaxZoneDescription = 12;
 // The chart image's sides, in pixels.
 inline constexpr int kMinChartSide = 200;
 inline constexpr int kMaxChartSide = 8000;
+
+// What one run prints or writes; the options that name a report choose it.
+enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, networkFixes };
 
 // The chart as pictures (--chart, --pdf) and how the sky is drawn on them.
 struct ChartPictureOptions {
@@ -53,7 +57,29 @@ struct PassagePagesOptions {
   std::optional<int> days;           // --days, 1..366 (default 9)
 };
 
+// A sight log reduced to a fix (--reduce): the DR is --lat and --lon.
+struct SightReductionOptions {
+  std::string file;               // --reduce
+  std::optional<DateTime> drTime; // --dr-time, UTC
+  RunMadeGood run;                // --course, --speed
+  std::string gpxFile;            // --gpx: the fix, the lines, the DR and the run as GPX
+};
+
+// A receiver's log replayed (--nmea-replay).
+struct NmeaReplayOptions {
+  std::string file;                       // --nmea-replay
+  std::size_t burst = kDefaultReplayBurst; // --burst, bytes per read
+};
+
+// The first fixes of a network position source (--gpsd, --nmea-tcp, --nmea-udp).
+struct NetworkFixesOptions {
+  GpsSourceSetting source;
+  long fixes = 1;           // --fixes
+  int timeoutSeconds = 30;  // --timeout, for all of them
+};
+
 struct AlmanacOptions {
+  AlmanacReport report = AlmanacReport::moment;
   bool help = false;
   bool json = false;                     // --json
   std::optional<CalendarDate> utDate;    // --date, UT
@@ -67,6 +93,9 @@ struct AlmanacOptions {
   StarFinderOptions finder;   // --star-finder and its settings
   EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
   PassagePagesOptions pages;  // --almanac-pages and its passage
+  SightReductionOptions reduce;
+  NmeaReplayOptions replay;
+  NetworkFixesOptions network;
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).
@@ -75,23 +104,12 @@ struct OptionsOutcome {
   std::string error;
 };
 
-// args excludes the program name. Options may be written "--name value" or "--name=value".
+// args excludes the program name. Options may be written "--name value" or "--name=value";
+// each may be given once, and only with the report it belongs to.
 OptionsOutcome ParseAlmanacOptions(const std::vector<std::string>& args);
 
-// A coordinate as degrees and minutes with the hemisphere letter between them ("42N07.5",
-// "075W30.0") or as decimal degrees followed by the letter ("42.125N", "75.5W"); letters in
-// either case. Returns degrees, positive for positiveLetter, or nothing when the text is
-// malformed, lacks a letter, or exceeds maxDegrees.
-std::optional<double> ParseCoordinate(std::string_view text, char positiveLetter,
-                                      char negativeLetter, double maxDegrees);
-
-// "YYYY-MM-DD" of a real calendar day in kFirstAlmanacYear..kLastAlmanacYear.
-std::optional<CalendarDate> ParseIsoDate(std::string_view text);
-
-// A whole number of hours from -12 to +12, with or without a sign.
-std::optional<int> ParseZoneDescription(std::string_view text);
-
-// "HH:MM:SS" or "HH:MM", 00:00:00..23:59:59.
-std::optional<ClockTime> ParseClockTime(std::string_view text);
+// The calendar's fields in the ephemeris' types.
+CalendarDate ToCalendarDate(const DateFields& date);
+ClockTime ToClockTime(const TimeFields& time);
 
 }  // namespace nocturna

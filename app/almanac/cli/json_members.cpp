@@ -12,49 +12,33 @@ std::string IsoTime(const ClockTime& clock) {
   return PrintfText("%02d:%02d:%02d", clock.hour, clock.minute, clock.second);
 }
 
-void PlaceMembers(JsonWriter& json, const BodyCatalog& catalog, int k) {
-  json.Key("sha");
-  json.Number(catalog.entries[k].sha);
-  json.Key("gha");
-  json.Number(catalog.gha[k]);
-  json.Key("declination");
-  json.Number(catalog.entries[k].declination);
+void PlaceMembers(Json& object, const BodyCatalog& catalog, int k) {
+  object["sha"] = catalog.entries[k].sha;
+  object["gha"] = catalog.gha[k];
+  object["declination"] = catalog.entries[k].declination;
 }
 
-void HcZnMembers(JsonWriter& json, const BodyCatalog& catalog, int k) {
-  json.Key("hc");
-  json.Number(catalog.hc[k]);
-  json.Key("zn");
-  json.Number(catalog.zn[k]);
+void HcZnMembers(Json& object, const BodyCatalog& catalog, int k) {
+  object["hc"] = catalog.hc[k];
+  object["zn"] = catalog.zn[k];
 }
 
-void MagnitudeMember(JsonWriter& json, const BodyCatalog& catalog, int k) {
-  json.Key("magnitude");
-  if (k == kSunIndex || k == kMoonIndex) {
-    json.Null();
-  } else {
-    json.Number(catalog.entries[k].magnitude);
-  }
+void MagnitudeMember(Json& object, const BodyCatalog& catalog, int k) {
+  const bool listedEmpty = k == kSunIndex || k == kMoonIndex;
+  object["magnitude"] = listedEmpty ? Json(nullptr) : Json(catalog.entries[k].magnitude);
 }
 
-void TableRowsMember(JsonWriter& json, const char* key, const BodyCatalog& catalog,
-                     const std::vector<TableRow>& rows, BodyMembers values) {
-  json.Key(key);
-  json.BeginArray();
+Json TableRowsJson(const BodyCatalog& catalog, const std::vector<TableRow>& rows, BodyMembers values) {
+  Json array = Json::array();
   for (const TableRow& row : rows) {
     const int k = row.catalogIndex;
-    json.BeginObject();
-    json.Key("index");
-    json.Integer(k);
-    json.Key("name");
-    json.String(row.cells[0]);
-    values(json, catalog, k);
-    MagnitudeMember(json, catalog, k);
-    json.Key("texts");
-    json.StringArray(row.cells);
-    json.EndObject();
+    Json object = {{"index", k}, {"name", row.cells[0]}};
+    values(object, catalog, k);
+    MagnitudeMember(object, catalog, k);
+    object["texts"] = row.cells;
+    array.push_back(std::move(object));
   }
-  json.EndArray();
+  return array;
 }
 
 }  // namespace nocturna

@@ -17,17 +17,15 @@ std::string IsoDate(const CalendarDate& date);
 std::string IsoTime(const ClockTime& clock);
 
 // "sha", "gha" and "declination", degrees.
-void PlaceMembers(JsonWriter& json, const BodyCatalog& catalog, int k);
+void PlaceMembers(Json& object, const BodyCatalog& catalog, int k);
 // "hc" and "zn", degrees, for the catalog's moment and DR position.
-void HcZnMembers(JsonWriter& json, const BodyCatalog& catalog, int k);
+void HcZnMembers(Json& object, const BodyCatalog& catalog, int k);
 // "magnitude"; null for the Sun and the Moon, whose magnitude the lists leave empty.
-void MagnitudeMember(JsonWriter& json, const BodyCatalog& catalog, int k);
+void MagnitudeMember(Json& object, const BodyCatalog& catalog, int k);
 
-// The member `key`: an array with an object per row, in the rows' order: "index" in the
-// catalog, "name" as the row shows it, the body's values as `values` writes them, "magnitude"
-// and the row's "texts".
-using BodyMembers = void (*)(JsonWriter& json, const BodyCatalog& catalog, int k);
-void TableRowsMember(JsonWriter& json, const char* key, const BodyCatalog& catalog,
-                     const std::vector<TableRow>& rows, BodyMembers values);
+// An array with an object per row, in the rows' order: "index" in the catalog, "name" as the
+// row shows it, the body's values as `values` adds them, "magnitude" and the row's "texts".
+using BodyMembers = void (*)(Json& object, const BodyCatalog& catalog, int k);
+Json TableRowsJson(const BodyCatalog& catalog, const std::vector<TableRow>& rows, BodyMembers values);
 
 }  // namespace nocturna

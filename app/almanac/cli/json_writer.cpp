@@ -1,85 +1,32 @@
 #include "cli/json_writer.h"
 
-#include <cmath>
-#include <cstdio>
+#include "foundations/windows1252.h"
 
 namespace nocturna {
+namespace {
 
-void JsonWriter::BeforeValue() {
-  if (needComma_) text_ += ',';
-  needComma_ = true;
-}
-
-void JsonWriter::BeginObject() {
-  BeforeValue();
-  text_ += '{';
-  needComma_ = false;
-}
-
-void JsonWriter::EndObject() {
-  text_ += '}';
-  needComma_ = true;
-}
-
-void JsonWriter::BeginArray() {
-  BeforeValue();
-  text_ += '[';
-  needComma_ = false;
-}
-
-void JsonWriter::EndArray() {
-  text_ += ']';
-  needComma_ = true;
-}
-
-void JsonWriter::Key(std::string_view name) {
-  String(name);
-  text_ += ':';
-  needComma_ = false;
-}
-
-void JsonWriter::Number(double value) {
-  if (!std::isfinite(value)) {
-    Null();
-    return;
+// The value with its texts, member names included, turned from Windows-1252 into UTF-8.
+Json InUnicode(const Json& value) {
+  if (value.is_string()) return Windows1252ToUtf8(value.get_ref<const std::string&>());
+  if (value.is_array()) {
+    Json array = Json::array();
+    for (const Json& element : value) array.push_back(InUnicode(element));
+    return array;
   }
-  BeforeValue();
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.17g", value);
-  text_ += buffer;
-}
-
-void JsonWriter::Integer(long value) {
-  BeforeValue();
-  text_ += std::to_string(value);
-}
-
-void JsonWriter::String(std::string_view value) {
-  BeforeValue();
-  text_ += '"';
-  for (char c : value) {
-    if (c == '"' || c == '\\') {
-      text_ += '\\';
-      text_ += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-      text_ += escape;
-    } else {
-      text_ += c;
-    }
+  if (value.is_object()) {
+    Json object = Json::object();
+    for (const auto& member : value.items()) object[Windows1252ToUtf8(member.key())] = InUnicode(member.value());
+    return object;
   }
-  text_ += '"';
+  return value;
 }
 
-void JsonWriter::Boolean(bool value) {
-  BeforeValue();
-  text_ += value ? "true" : "false";
-}
+}  // namespace
 
-void JsonWriter::Null() {
-  BeforeValue();
-  text_ += "null";
+std::string JsonDocumentText(const Json& document) {
+  constexpr int kOneLine = -1;
+  constexpr bool kEscapeBeyondAscii = true;
+  return InUnicode(document).dump(kOneLine, ' ', kEscapeBeyondAscii) + "\n";
 }
 
 }  // namespace nocturna

@@ -1,38 +1,25 @@
 #pragma once
-// A small writer of JSON text: objects, arrays, strings, full-precision numbers, null.
+// The reports' JSON: each document is built as an nlohmann::ordered_json, whose members keep the
+// order they are added in, and written out by JsonDocumentText alone.
+#include <optional>
 #include <string>
-#include <string_view>
+
+#include <nlohmann/json.hpp>
 
 namespace nocturna {
 
-class JsonWriter {
- public:
-  void BeginObject();
-  void EndObject();
-  void BeginArray();
-  void EndArray();
-  // The member name of the next value inside an object.
-  void Key(std::string_view name);
-  // A number with all 17 significant digits; null when it is not finite.
-  void Number(double value);
-  void Integer(long value);
-  // A Windows-1252 text, escaped for JSON (bytes above 0x7F pass unchanged).
-  void String(std::string_view text);
-  void Boolean(bool value);
-  void Null();
-  // An array of the texts, in order, each as String writes it.
-  template <typename Texts>
-  void StringArray(const Texts& texts) {
-    BeginArray();
-    for (const auto& text : texts) String(text);
-    EndArray();
-  }
-  const std::string& Text() const { return text_; }
+using Json = nlohmann::ordered_json;
 
- private:
-  void BeforeValue();
-  std::string text_;
-  bool needComma_ = false;
-};
+// The value, or null when there is none.
+template <typename T>
+Json ValueOrNull(const std::optional<T>& value) {
+  return value ? Json(*value) : Json(nullptr);
+}
+
+// The document as one line ending in a newline. Its texts are the program's Windows-1252 and are
+// written as Unicode with every character beyond ASCII escaped ("\u00b0" for the degree sign), so
+// the line reads the same through any output encoding. A number has the digits that read back
+// as the same double; one that is not finite is written null.
+std::string JsonDocumentText(const Json& document);
 
 }  // namespace nocturna

@@ -1,8 +1,5 @@
 #include "moment/almanac_page_report.h"
 
-#include <array>
-#include <string_view>
-
 #include "cli/json_members.h"
 #include "navigation/almanac_page.h"
 #include "cli/report_lines.h"
@@ -33,29 +30,17 @@ std::string AlmanacPageReport(const AlmanacSnapshot& snapshot, const TablePageOp
   return text;
 }
 
-void AlmanacPageJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
-                     const TablePageOptions& options) {
+Json AlmanacPageJson(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
   const AlmanacPage page = AlmanacPageFor(snapshot, options);
-  json.Key("almanacPage");
-  json.BeginObject();
-  json.Key("mode");
-  json.String(page.angleHeading);
-  json.Key("ghaAries");
-  json.Number(snapshot.catalog.gha[kAriesIndex]);
-  json.Key("headingLines");
-  json.StringArray(
-      std::array<std::string_view, 3>{page.dateLine, page.positionLine, page.ghaAriesLine});
-  json.Key("sortColumn");  // null: the stars in catalog order
-  if (options.sortColumn) {
-    json.Integer(*options.sortColumn);
-  } else {
-    json.Null();
-  }
-  json.Key("columns");
-  json.StringArray(std::array{"Stars", page.angleHeading.c_str(), "Declination", "Mag"});
-  TableRowsMember(json, "stars", snapshot.catalog, page.stars, PlaceMembers);
-  TableRowsMember(json, "planets", snapshot.catalog, page.planets, PlaceMembers);
-  json.EndObject();
+  return {
+      {"mode", page.angleHeading},
+      {"ghaAries", snapshot.catalog.gha[kAriesIndex]},
+      {"headingLines", {page.dateLine, page.positionLine, page.ghaAriesLine}},
+      {"sortColumn", ValueOrNull(options.sortColumn)},  // null: the stars in catalog order
+      {"columns", {"Stars", page.angleHeading, "Declination", "Mag"}},
+      {"stars", TableRowsJson(snapshot.catalog, page.stars, PlaceMembers)},
+      {"planets", TableRowsJson(snapshot.catalog, page.planets, PlaceMembers)},
+  };
 }
 
 }  // namespace nocturna

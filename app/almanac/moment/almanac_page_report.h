@@ -16,9 +16,8 @@ AlmanacPage AlmanacPageFor(const AlmanacSnapshot& snapshot, const TablePageOptio
 // in catalog order or sorted by --sort, the planets in catalog order.
 std::string AlmanacPageReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
-// The same page as the member "almanacPage" of a JSON object: the row texts and the
+// The same page as the JSON member "almanacPage" holds it: the row texts and the
 // unformatted values (degrees).
-void AlmanacPageJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
-                     const TablePageOptions& options);
+Json AlmanacPageJson(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
 }  // namespace nocturna

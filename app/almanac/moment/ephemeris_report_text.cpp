@@ -1,5 +1,6 @@
 #include "moment/ephemeris_report_text.h"
 
+#include "almanacpages/page_ephemeris.h"
 #include "foundations/printf_text.h"
 
 namespace nocturna {
@@ -33,28 +34,12 @@ std::string EphemerisText(const EphemerisReport& report) {
                     SourceName(report.dut1Source), report.deltaTSeconds);
 }
 
-void EphemerisMembers(JsonWriter& json, const EphemerisReport& report) {
+void EphemerisMembers(Json& object, const EphemerisReport& report) {
   const bool precise = report.kind == EphemerisKind::precise;
-  json.Key("ephemeris");
-  json.String(precise ? "precise" : "standard");
-  json.Key("dut1");
-  if (precise) {
-    json.Number(report.dut1Seconds);
-  } else {
-    json.Null();
-  }
-  json.Key("dut1Source");
-  if (precise) {
-    json.String(SourceKey(report.dut1Source));
-  } else {
-    json.Null();
-  }
-  json.Key("deltaT");
-  if (precise) {
-    json.Number(report.deltaTSeconds);
-  } else {
-    json.Null();
-  }
+  object["ephemeris"] = EphemerisName(report.kind);
+  object["dut1"] = precise ? Json(report.dut1Seconds) : Json(nullptr);
+  object["dut1Source"] = precise ? Json(SourceKey(report.dut1Source)) : Json(nullptr);
+  object["deltaT"] = precise ? Json(report.deltaTSeconds) : Json(nullptr);
 }
 
 }  // namespace nocturna

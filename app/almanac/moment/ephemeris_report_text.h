@@ -12,6 +12,6 @@ std::string EphemerisText(const EphemerisReport& report);
 
 // "ephemeris" ("standard" or "precise"), "dut1" and "deltaT" in seconds (null for the
 // standard theory, which applies neither) and "dut1Source".
-void EphemerisMembers(JsonWriter& json, const EphemerisReport& report);
+void EphemerisMembers(Json& object, const EphemerisReport& report);
 
 }  // namespace nocturna

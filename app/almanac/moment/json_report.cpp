@@ -10,77 +10,55 @@
 namespace nocturna {
 namespace {
 
+constexpr const char* kUnits =
+    "angles in degrees (GHA and SHA from 0 to 360, declination and latitude north positive, "
+    "longitude west positive), semi-diameter and horizontal parallax in minutes of arc, the "
+    "equation of time in minutes of time, meridian passage and event times in UT hours, dut1 and "
+    "deltaT in seconds";
+
 // A UT-hour field that may hold an event sentinel; a real time may be negative (the morning
 // prime-vertical crossing at east longitudes).
-void EventHours(JsonWriter& json, double hours) {
-  if (IsEventSentinel(hours)) {
-    json.Null();
-  } else {
-    json.Number(hours);
-  }
+Json EventHours(double hours) {
+  return IsEventSentinel(hours) ? Json(nullptr) : Json(hours);
 }
 
-void Body(JsonWriter& json, const BodyCatalog& catalog, int k) {
-  json.Key("name");
-  json.String(catalog.entries[k].name);
-  PlaceMembers(json, catalog, k);
-  HcZnMembers(json, catalog, k);
+Json Body(const BodyCatalog& catalog, int k) {
+  Json body = {{"name", catalog.entries[k].name}};
+  PlaceMembers(body, catalog, k);
+  HcZnMembers(body, catalog, k);
+  return body;
 }
 
-void MomentMembers(JsonWriter& json, const AlmanacSnapshot& s) {
-  json.Key("zoneDate");
-  json.String(IsoDate(s.moment.zoneDate));
-  json.Key("zoneTime");
-  json.String(IsoTime(s.moment.zoneClock));
-  json.Key("zoneDescription");
-  json.Integer(s.zoneDescription);
-  json.Key("utDate");
-  json.String(IsoDate(s.moment.utDate));
-  json.Key("utTime");
-  json.String(IsoTime(s.moment.utClock));
-  json.Key("latitude");
-  json.Number(s.position.latitude);
-  json.Key("longitudeWest");
-  json.Number(s.position.longitude);
-  json.Key("ghaAries");
-  json.Number(s.ghaAries);
+void MomentMembers(Json& document, const AlmanacSnapshot& s) {
+  document["zoneDate"] = IsoDate(s.moment.zoneDate);
+  document["zoneTime"] = IsoTime(s.moment.zoneClock);
+  document["zoneDescription"] = s.zoneDescription;
+  document["utDate"] = IsoDate(s.moment.utDate);
+  document["utTime"] = IsoTime(s.moment.utClock);
+  document["latitude"] = s.position.latitude;
+  document["longitudeWest"] = s.position.longitude;
+  document["ghaAries"] = s.ghaAries;
 }
 
-void SunAndMoon(JsonWriter& json, const AlmanacSnapshot& s) {
+void SunAndMoon(Json& document, const AlmanacSnapshot& s) {
   const SunMoonValues v = SunMoonValuesOf(s.catalog, s.events);
   const bool amplitudeSentinel =
       v.amplitude == kEventAboveAllDay || v.amplitude == kEventBelowAllDay;
-  json.Key("sun");
-  json.BeginObject();
-  Body(json, s.catalog, kSunIndex);
-  json.Key("semiDiameter");
-  json.Number(v.sunSemiDiameter);
-  json.Key("meridianPassageUt");
-  json.Number(v.meridianPassage);
-  json.Key("equationOfTime");
-  json.Number(v.equationOfTime);
-  json.Key("amplitude");
-  if (amplitudeSentinel) {
-    json.Null();
-  } else {
-    json.Number(v.amplitude);
-  }
-  json.Key("amplitudeText");
-  json.String(FormatAmplitudeOrSentinel(v.amplitude));
-  json.EndObject();
-  json.Key("moon");
-  json.BeginObject();
-  Body(json, s.catalog, kMoonIndex);
-  json.Key("semiDiameter");
-  json.Number(v.moonSemiDiameter);
-  json.Key("horizontalParallax");
-  json.Number(v.moonHorizontalParallax);
-  json.Key("illuminatedFraction");
-  json.Number(v.moonIlluminatedFraction);
-  json.EndObject();
+  Json sun = Body(s.catalog, kSunIndex);
+  sun["semiDiameter"] = v.sunSemiDiameter;
+  sun["meridianPassageUt"] = v.meridianPassage;
+  sun["equationOfTime"] = v.equationOfTime;
+  sun["amplitude"] = amplitudeSentinel ? Json(nullptr) : Json(v.amplitude);
+  sun["amplitudeText"] = FormatAmplitudeOrSentinel(v.amplitude);
+  document["sun"] = std::move(sun);
+  Json moon = Body(s.catalog, kMoonIndex);
+  moon["semiDiameter"] = v.moonSemiDiameter;
+  moon["horizontalParallax"] = v.moonHorizontalParallax;
+  moon["illuminatedFraction"] = v.moonIlluminatedFraction;
+  document["moon"] = std::move(moon);
 }
 
-void Events(JsonWriter& json, const AlmanacSnapshot& s) {
+Json Events(const AlmanacSnapshot& s) {
   const SunEventsRecord& e = s.events;
   // In the order of FormatEventTimes.
   const struct {
@@ -95,62 +73,47 @@ void Events(JsonWriter& json, const AlmanacSnapshot& s) {
       {"pvcEvening", e.pvcEvening},
   };
   const EventTimeTexts texts = FormatEventTimes(e, s.zoneDescription);
-  json.Key("events");
-  json.BeginArray();
+  Json array = Json::array();
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    json.BeginObject();
-    json.Key("event");
-    json.String(events[i].name);
-    json.Key("ut");
-    EventHours(json, events[i].ut);
-    json.Key("zoneTime");
-    json.String(texts[i]);
-    json.EndObject();
+    array.push_back({{"event", events[i].name}, {"ut", EventHours(events[i].ut)}, {"zoneTime", texts[i]}});
   }
-  json.EndArray();
+  return array;
 }
 
-void Bodies(JsonWriter& json, const char* key, const BodyCatalog& catalog, int first, int last) {
-  json.Key(key);
-  json.BeginArray();
+Json Bodies(const BodyCatalog& catalog, int first, int last) {
+  Json array = Json::array();
   for (int k = first; k <= last; ++k) {
-    json.BeginObject();
-    Body(json, catalog, k);
-    MagnitudeMember(json, catalog, k);
-    json.EndObject();
+    Json body = Body(catalog, k);
+    MagnitudeMember(body, catalog, k);
+    array.push_back(std::move(body));
   }
-  json.EndArray();
+  return array;
 }
 
-void AboveHorizon(JsonWriter& json, const BodyCatalog& catalog) {
-  json.Key("aboveHorizon");
-  json.BeginArray();
+Json AboveHorizon(const BodyCatalog& catalog) {
+  Json array = Json::array();
   for (int k = kFirstStarIndex; k < kBodyCount; ++k) {
     if (!IsAboveHorizon(catalog, k)) continue;
-    json.BeginObject();
-    json.Key("name");
-    json.String(catalog.entries[k].name);
-    HcZnMembers(json, catalog, k);
-    MagnitudeMember(json, catalog, k);
-    json.EndObject();
+    Json body = {{"name", catalog.entries[k].name}};
+    HcZnMembers(body, catalog, k);
+    MagnitudeMember(body, catalog, k);
+    array.push_back(std::move(body));
   }
-  json.EndArray();
+  return array;
 }
 
 }  // namespace
 
 std::string JsonReport(const AlmanacSnapshot& snapshot) {
-  JsonWriter json;
-  json.BeginObject();
-  EphemerisMembers(json, snapshot.ephemerisUsed);
-  MomentMembers(json, snapshot);
-  SunAndMoon(json, snapshot);
-  Events(json, snapshot);
-  Bodies(json, "planets", snapshot.catalog, kVenusIndex, kSaturnIndex);
-  Bodies(json, "stars", snapshot.catalog, kFirstStarIndex, kFirstStarIndex + kStarCount - 1);
-  AboveHorizon(json, snapshot.catalog);
-  json.EndObject();
-  return json.Text() + "\n";
+  Json document = {{"units", kUnits}};
+  EphemerisMembers(document, snapshot.ephemerisUsed);
+  MomentMembers(document, snapshot);
+  SunAndMoon(document, snapshot);
+  document["events"] = Events(snapshot);
+  document["planets"] = Bodies(snapshot.catalog, kVenusIndex, kSaturnIndex);
+  document["stars"] = Bodies(snapshot.catalog, kFirstStarIndex, kFirstStarIndex + kStarCount - 1);
+  document["aboveHorizon"] = AboveHorizon(snapshot.catalog);
+  return JsonDocumentText(document);
 }
 
 }  // namespace nocturna

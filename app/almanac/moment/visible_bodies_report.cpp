@@ -44,29 +44,19 @@ std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePage
   return text + TableText("%-16s %10s %10s %5s\n", kColumns, list.rows);
 }
 
-void VisibleBodiesJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
-                       const TablePageOptions& options) {
+Json VisibleBodiesJson(const AlmanacSnapshot& snapshot, const TablePageOptions& options) {
   const SortedList sorted = ListFor(snapshot, options);
   const BodyCatalog& catalog = snapshot.catalog;
-  json.Key("visibleBodies");
-  json.BeginObject();
-  json.Key("lightState");
-  json.String(LightStateCaption(sorted.list.light));
-  json.Key("sunHc");
-  json.Number(catalog.hc[kSunIndex]);
-  json.Key("lhaAries");
-  json.Number(LhaAries(catalog, snapshot.position));
-  json.Key("headingLines");
-  json.StringArray(std::array<std::string_view, 3>{sorted.list.dateLine, sorted.list.positionLine,
-                                                   sorted.list.lhaAriesLine});
-  json.Key("degreesAndMinutes");
-  json.Boolean(!options.decimal);
-  json.Key("sortColumn");
-  json.Integer(sorted.sortColumn);
-  json.Key("columns");
-  json.StringArray(kColumns);
-  TableRowsMember(json, "rows", catalog, sorted.list.rows, HcZnMembers);
-  json.EndObject();
+  return {
+      {"lightState", LightStateCaption(sorted.list.light)},
+      {"sunHc", catalog.hc[kSunIndex]},
+      {"lhaAries", LhaAries(catalog, snapshot.position)},
+      {"headingLines", {sorted.list.dateLine, sorted.list.positionLine, sorted.list.lhaAriesLine}},
+      {"degreesAndMinutes", !options.decimal},
+      {"sortColumn", sorted.sortColumn},
+      {"columns", kColumns},
+      {"rows", TableRowsJson(catalog, sorted.list.rows, HcZnMembers)},
+  };
 }
 
 }  // namespace nocturna

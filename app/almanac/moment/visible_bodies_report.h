@@ -16,9 +16,8 @@ VisibleBodiesList VisibleBodiesFor(const AlmanacSnapshot& snapshot, const TableP
 // with --decimal, decimal degrees; in the window's opening order or sorted by --sort.
 std::string VisibleBodiesReport(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
-// The same list as the member "visibleBodies" of a JSON object: the row texts and the
+// The same list as the JSON member "visibleBodies" holds it: the row texts and the
 // unformatted values (degrees; magnitude null for the Sun and the Moon).
-void VisibleBodiesJson(JsonWriter& json, const AlmanacSnapshot& snapshot,
-                       const TablePageOptions& options);
+Json VisibleBodiesJson(const AlmanacSnapshot& snapshot, const TablePageOptions& options);
 
 }  // namespace nocturna

@@ -1,23 +1,15 @@
 #pragma once
-// The options of the network position sources on the command line: --gpsd HOST:PORT,
-// --nmea-tcp HOST:PORT or --nmea-udp PORT, with --fixes N, --timeout SECONDS and --json.
+// The readers of the network position sources' options: --gpsd HOST:PORT, --nmea-tcp
+// HOST:PORT and --nmea-udp PORT, --fixes N and --timeout SECONDS.
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "platform/gps_source_setting.h"
+#include "cli/almanac_options.h"
 
 namespace nocturna {
 
-struct NetworkFixesOptions {
-  GpsSourceSetting source;
-  long fixes = 1;          // fixes to print before ending
-  int timeoutSeconds = 30;  // for all of them
-  bool json = false;
-  std::string error;  // the refusal, when the options do not read
-};
-
-// True when args ask for a network source.
-bool WantsNetworkFixes(const std::vector<std::string>& args);
-NetworkFixesOptions ParseNetworkFixesOptions(const std::vector<std::string>& args);
+std::string ReadNetworkSource(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadFixCount(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadFixTimeout(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 }  // namespace nocturna

@@ -6,13 +6,10 @@
 #include "cli/json_writer.h"
 #include "foundations/windows1252.h"
 #include "navigation/nmea_replay.h"
-#include "network/network_fixes_options.h"
 #include "platform/network/network_feed.h"
 
 namespace nocturna {
 namespace {
-
-constexpr int kUsageError = 2;
 
 int Fail(int status, const std::string& message) {
   std::fprintf(stderr, "nocturna-almanac: %s\n", message.c_str());
@@ -75,9 +72,8 @@ std::string CollectFixes(NetworkFeed& feed, OverlappedRead& read, long wanted, b
 
 }  // namespace
 
-int RunNetworkFixes(const std::vector<std::string>& args) {
-  const NetworkFixesOptions options = ParseNetworkFixesOptions(args);
-  if (!options.error.empty()) return Fail(kUsageError, options.error);
+int RunNetworkFixes(const AlmanacOptions& almanac) {
+  const NetworkFixesOptions& options = almanac.network;
   OverlappedRead read;
   CancelSignal finished;
   if (!read.Ready() || !finished.Ready()) return Fail(1, read.Ready() ? finished.Problem() : read.Problem());
@@ -89,7 +85,7 @@ int RunNetworkFixes(const std::vector<std::string>& args) {
   PortResult opened = feed.Open(read.SignalFd());
   NmeaBurstReplay replay;
   std::vector<NmeaReplayFix> fixes;
-  std::string problem = opened ? CollectFixes(feed, read, options.fixes, options.json, replay, fixes) : "";
+  std::string problem = opened ? CollectFixes(feed, read, options.fixes, almanac.json, replay, fixes) : "";
   const bool timedOut = read.Cancelled();
   finished.Cancel();
   timer.join();
@@ -101,7 +97,7 @@ int RunNetworkFixes(const std::vector<std::string>& args) {
                                               std::to_string(options.fixes) + " fixes") +
               " from " + feed.SourceName() + " within " + std::to_string(options.timeoutSeconds) + " s";
   }
-  WriteText(options.json ? FixesJson(feed.SourceName(), fixes, replay.Counts())
+  WriteText(almanac.json ? FixesJson(feed.SourceName(), fixes, replay.Counts())
                          : FormatReplaySummary(replay.Counts()) + '\n');
   return problem.empty() ? 0 : Fail(1, problem);
 }

@@ -1,4 +1,5 @@
 // The JSON form of a passage's pages: the values the sheets print, for checks and scripts.
+// Each value keeps the printed precision as a whole number whose key names its unit.
 #include "pages/almanac_pages_report.h"
 #include "almanacpages/page_dates.h"
 #include "cli/json_members.h"
@@ -7,214 +8,139 @@
 namespace nocturna {
 namespace {
 
-void OptionalInteger(JsonWriter& json, const char* key, const std::optional<int>& value) {
-  json.Key(key);
-  if (value) {
-    json.Integer(*value);
-  } else {
-    json.Null();
-  }
+constexpr const char* kUnits =
+    "keys ending in TenthsOfArcMinute: whole tenths of a minute of arc, as printed (47243 is "
+    "78 deg 44.3'), declination north positive; Minutes: whole minutes of the UT day at "
+    "Greenwich; TenthsOfMinute: tenths of a minute of time; Seconds: seconds of time; "
+    "magnitudeTenths: tenths of a magnitude; event times: whole minutes of the local mean time "
+    "day at each latitude (whole degrees, north positive), or the name of the symbol printed "
+    "instead";
+
+Json Place(const HourPlace& place) {
+  return {{"ghaTenthsOfArcMinute", place.gha}, {"decTenthsOfArcMinute", place.declination}};
 }
 
-void Place(JsonWriter& json, const char* key, const HourPlace& place) {
-  json.Key(key);
-  json.BeginObject();
-  json.Key("gha");
-  json.Integer(place.gha);
-  json.Key("dec");
-  json.Integer(place.declination);
-  json.EndObject();
-}
-
-void Event(JsonWriter& json, const char* key, const EventCell& cell) {
-  json.Key(key);
+Json Event(const EventCell& cell) {
   switch (cell.kind) {
-    case EventCellKind::time: json.Integer(cell.minutes); break;
-    case EventCellKind::aboveAllDay: json.String("aboveAllDay"); break;
-    case EventCellKind::belowAllDay: json.String("belowAllDay"); break;
-    case EventCellKind::twilightAllNight: json.String("twilightAllNight"); break;
-    case EventCellKind::notThisDay: json.String("notThisDay"); break;
+    case EventCellKind::time: return cell.minutes;
+    case EventCellKind::aboveAllDay: return "aboveAllDay";
+    case EventCellKind::belowAllDay: return "belowAllDay";
+    case EventCellKind::twilightAllNight: return "twilightAllNight";
+    case EventCellKind::notThisDay: return "notThisDay";
   }
+  return nullptr;
 }
 
-void Hours(JsonWriter& json, const AlmanacOpening& opening) {
-  json.Key("hours");
-  json.BeginArray();
-  for (int h = 0; h < kOpeningHours; ++h) {
-    json.BeginObject();
-    json.Key("date");
-    json.String(IsoDate(opening.days[h / 24].date));
-    json.Key("hour");
-    json.Integer(h % 24);
-    json.Key("ghaAries");
-    json.Integer(opening.ghaAries[h]);
-    for (const PlanetColumn& planet : opening.planets) Place(json, planet.name.c_str(), planet.hours[h]);
-    Place(json, "Sun", opening.sun.hours[h]);
-    const MoonHour& moon = opening.moon[h];
-    json.Key("Moon");
-    json.BeginObject();
-    json.Key("gha");
-    json.Integer(moon.place.gha);
-    json.Key("v");
-    json.Integer(moon.v);
-    json.Key("dec");
-    json.Integer(moon.place.declination);
-    json.Key("d");
-    json.Integer(moon.d);
-    json.Key("hp");
-    json.Integer(moon.horizontalParallax);
-    json.EndObject();
-    json.EndObject();
-  }
-  json.EndArray();
+Json Hour(const AlmanacOpening& opening, int h) {
+  Json hour = {{"date", IsoDate(opening.days[h / 24].date)},
+               {"hour", h % 24},
+               {"ghaAriesTenthsOfArcMinute", opening.ghaAries[h]}};
+  for (const PlanetColumn& planet : opening.planets) hour[planet.name] = Place(planet.hours[h]);
+  hour["Sun"] = Place(opening.sun.hours[h]);
+  const MoonHour& moon = opening.moon[h];
+  hour["Moon"] = {{"ghaTenthsOfArcMinute", moon.place.gha},
+                  {"vTenthsOfArcMinute", moon.v},
+                  {"decTenthsOfArcMinute", moon.place.declination},
+                  {"dTenthsOfArcMinute", moon.d},
+                  {"hpTenthsOfArcMinute", moon.horizontalParallax}};
+  return hour;
 }
 
-void Planets(JsonWriter& json, const AlmanacOpening& opening) {
-  json.Key("planets");
-  json.BeginArray();
+Json Planets(const AlmanacOpening& opening) {
+  Json planets = Json::array();
   for (const PlanetColumn& planet : opening.planets) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(planet.name);
-    json.Key("v");
-    json.Integer(planet.v);
-    json.Key("d");
-    json.Integer(planet.d);
-    json.Key("magnitudeTenths");
-    json.Integer(planet.magnitudeTenths);
-    json.Key("sha");
-    json.Integer(planet.sha);
-    OptionalInteger(json, "meridianPassageMinutes", planet.meridianPassage);
-    json.EndObject();
+    planets.push_back({{"name", planet.name},
+                       {"vTenthsOfArcMinute", planet.v},
+                       {"dTenthsOfArcMinute", planet.d},
+                       {"magnitudeTenths", planet.magnitudeTenths},
+                       {"shaTenthsOfArcMinute", planet.sha},
+                       {"meridianPassageMinutes", ValueOrNull(planet.meridianPassage)}});
   }
-  json.EndArray();
+  return planets;
 }
 
-void Days(JsonWriter& json, const AlmanacOpening& opening) {
-  json.Key("days");
-  json.BeginArray();
+Json Days(const AlmanacOpening& opening) {
+  Json days = Json::array();
   for (const OpeningDay& day : opening.days) {
-    json.BeginObject();
-    json.Key("date");
-    json.String(IsoDate(day.date));
-    json.Key("equationOfTime00hSeconds");
-    json.Integer(day.equationOfTime00h);
-    json.Key("equationOfTime12hSeconds");
-    json.Integer(day.equationOfTime12h);
-    json.Key("sunMeridianPassageMinutes");
-    json.Integer(day.sunMeridianPassage);
-    OptionalInteger(json, "moonUpperPassageMinutes", day.moonUpperPassage);
-    OptionalInteger(json, "moonLowerPassageMinutes", day.moonLowerPassage);
-    json.Key("moonAgeDays");
-    json.Integer(day.moonAge);
-    json.Key("moonPhasePercent");
-    json.Integer(day.moonPhase);
-    json.Key("moonSemiDiameter");
-    json.Integer(day.moonSemiDiameter);
-    json.EndObject();
+    days.push_back({{"date", IsoDate(day.date)},
+                    {"equationOfTime00hSeconds", day.equationOfTime00h},
+                    {"equationOfTime12hSeconds", day.equationOfTime12h},
+                    {"sunMeridianPassageMinutes", day.sunMeridianPassage},
+                    {"moonUpperPassageMinutes", ValueOrNull(day.moonUpperPassage)},
+                    {"moonLowerPassageMinutes", ValueOrNull(day.moonLowerPassage)},
+                    {"moonAgeDays", day.moonAge},
+                    {"moonPhasePercent", day.moonPhase},
+                    {"moonSemiDiameterTenthsOfArcMinute", day.moonSemiDiameter}});
   }
-  json.EndArray();
+  return days;
 }
 
-void Events(JsonWriter& json, const AlmanacOpening& opening) {
-  json.Key("events");
-  json.BeginArray();
+Json LatitudeEventsJson(int latitude, const LatitudeEvents& events) {
+  return {{"latitude", latitude},
+          {"nauticalMorning", Event(events.nauticalMorning)},
+          {"civilMorning", Event(events.civilMorning)},
+          {"sunrise", Event(events.sunrise)},
+          {"sunset", Event(events.sunset)},
+          {"civilEvening", Event(events.civilEvening)},
+          {"nauticalEvening", Event(events.nauticalEvening)},
+          {"moonrise", Event(events.moonrise)},
+          {"moonset", Event(events.moonset)}};
+}
+
+Json Events(const AlmanacOpening& opening) {
+  Json days = Json::array();
   for (int day = 0; day <= kOpeningDays; ++day) {
-    json.BeginObject();
-    json.Key("date");
-    json.String(IsoDate(DateAfter(opening.days[0].date, day)));
-    json.Key("latitudes");
-    json.BeginArray();
+    Json latitudes = Json::array();
     for (std::size_t i = 0; i < kPageLatitudes.size(); ++i) {
-      const LatitudeEvents& events = opening.events[day][i];
-      json.BeginObject();
-      json.Key("latitude");
-      json.Integer(kPageLatitudes[i]);
-      Event(json, "nauticalMorning", events.nauticalMorning);
-      Event(json, "civilMorning", events.civilMorning);
-      Event(json, "sunrise", events.sunrise);
-      Event(json, "sunset", events.sunset);
-      Event(json, "civilEvening", events.civilEvening);
-      Event(json, "nauticalEvening", events.nauticalEvening);
-      Event(json, "moonrise", events.moonrise);
-      Event(json, "moonset", events.moonset);
-      json.EndObject();
+      latitudes.push_back(LatitudeEventsJson(kPageLatitudes[i], opening.events[day][i]));
     }
-    json.EndArray();
-    json.EndObject();
+    days.push_back({{"date", IsoDate(DateAfter(opening.days[0].date, day))}, {"latitudes", latitudes}});
   }
-  json.EndArray();
+  return days;
 }
 
 // The ephemeris used, with its Delta T and DUT1 in seconds (null for the standard theory).
-void Ephemeris(JsonWriter& json, const EphemerisStatement& statement) {
+Json Ephemeris(const EphemerisStatement& statement) {
   const bool precise = statement.used.kind == EphemerisKind::precise;
-  json.BeginObject();
-  json.Key("asked");
-  json.String(EphemerisName(statement.choice.kind));
-  json.Key("kind");
-  json.String(EphemerisName(statement.used.kind));
-  json.Key("at");
-  json.String(IsoDate(statement.at));
-  json.Key("deltaTSeconds");
-  precise ? json.Number(statement.used.deltaTSeconds) : json.Null();
-  json.Key("dut1Seconds");
-  precise ? json.Number(statement.used.dut1Seconds) : json.Null();
-  json.Key("statement");
-  json.String(StatementLine(statement));
-  json.EndObject();
+  return {{"asked", EphemerisName(statement.choice.kind)},
+          {"kind", EphemerisName(statement.used.kind)},
+          {"at", IsoDate(statement.at)},
+          {"deltaTSeconds", precise ? Json(statement.used.deltaTSeconds) : Json(nullptr)},
+          {"dut1Seconds", precise ? Json(statement.used.dut1Seconds) : Json(nullptr)},
+          {"statement", StatementLine(statement)}};
 }
 
-void Opening(JsonWriter& json, const AlmanacOpening& opening) {
-  json.BeginObject();
-  json.Key("ephemeris");
-  Ephemeris(json, opening.ephemeris);
-  Days(json, opening);
-  json.Key("ariesMeridianPassageTenthsOfMinute");
-  json.Integer(opening.ariesMeridianPassage);
-  json.Key("sun");
-  json.BeginObject();
-  json.Key("d");
-  json.Integer(opening.sun.d);
-  json.Key("semiDiameter");
-  json.Integer(opening.sun.semiDiameter);
-  json.EndObject();
-  Planets(json, opening);
-  json.Key("stars");
-  json.BeginArray();
+Json Opening(const AlmanacOpening& opening) {
+  Json stars = Json::array();
   for (const StarPlace& star : opening.stars) {
-    json.BeginObject();
-    json.Key("name");
-    json.String(star.name);
-    json.Key("sha");
-    json.Integer(star.sha);
-    json.Key("dec");
-    json.Integer(star.declination);
-    json.EndObject();
+    stars.push_back({{"name", star.name},
+                     {"shaTenthsOfArcMinute", star.sha},
+                     {"decTenthsOfArcMinute", star.declination}});
   }
-  json.EndArray();
-  Hours(json, opening);
-  Events(json, opening);
-  json.EndObject();
+  Json hours = Json::array();
+  for (int h = 0; h < kOpeningHours; ++h) hours.push_back(Hour(opening, h));
+  return {{"ephemeris", Ephemeris(opening.ephemeris)},
+          {"days", Days(opening)},
+          {"ariesMeridianPassageTenthsOfMinute", opening.ariesMeridianPassage},
+          {"sun", {{"dTenthsOfArcMinute", opening.sun.d},
+                   {"semiDiameterTenthsOfArcMinute", opening.sun.semiDiameter}}},
+          {"planets", Planets(opening)},
+          {"stars", std::move(stars)},
+          {"hours", std::move(hours)},
+          {"events", Events(opening)}};
 }
 
 }  // namespace
 
 std::string AlmanacPagesJson(const AlmanacPassage& passage) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("from");
-  json.String(IsoDate(passage.from));
-  json.Key("days");
-  json.Integer(passage.days);
-  json.Key("ephemeris");
-  Ephemeris(json, passage.ephemeris);
-  json.Key("openings");
-  json.BeginArray();
-  for (const AlmanacOpening& opening : passage.openings) Opening(json, opening);
-  json.EndArray();
-  json.EndObject();
-  return json.Text() + "\n";
+  Json openings = Json::array();
+  for (const AlmanacOpening& opening : passage.openings) openings.push_back(Opening(opening));
+  const Json document = {{"units", kUnits},
+                         {"from", IsoDate(passage.from)},
+                         {"days", passage.days},
+                         {"ephemeris", Ephemeris(passage.ephemeris)},
+                         {"openings", std::move(openings)}};
+  return JsonDocumentText(document);
 }
 
 }  // namespace nocturna

@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
-#include <cstdio>
 
 #include "almanacpages/opening_sheets.h"
 #include "pictures/chart_pictures.h"
@@ -21,27 +20,16 @@ constexpr double kMarginMillimetres = 10.0;
 
 std::string WriteAlmanacPagesPdf(const std::string& path, const AlmanacPassage& passage) {
   const std::vector<Sheet> sheets = PassageSheets(passage);
-  // Written beside the file and renamed over it once whole, so a failure never leaves half a PDF
-  // under the name asked for.
-  const std::string partial = path + ".partial";
   return WithOffscreenGui([&]() -> std::string {
-    bool printed = false;
-    {
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(QString::fromStdString(partial));
-      printer.setResolution(kPdfDotsPerInch);
-      printer.setPageSize(QPageSize(QPageSize::Letter));
-      printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                       kMarginMillimetres),
-                             QPageLayout::Millimeter);
-      printed = PrintAlmanacPages(printer, sheets);
-    }
-    if (!printed || std::rename(partial.c_str(), path.c_str()) != 0) {
-      std::remove(partial.c_str());
-      return "cannot write the PDF " + path;
-    }
-    return {};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setResolution(kPdfDotsPerInch);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                     kMarginMillimetres),
+                           QPageLayout::Millimeter);
+    return PrintAlmanacPages(printer, sheets);
   });
 }
 

@@ -6,8 +6,8 @@
 
 namespace nocturna {
 
-// Writes the title page and two portrait US Letter pages per opening to `path`, through a
-// temporary file renamed over it once complete. Returns an empty text or a message.
+// Writes the title page and two portrait US Letter pages per opening to `path` through the one
+// print path and atomic writer. Returns an empty text or a message naming the file and reason.
 std::string WriteAlmanacPagesPdf(const std::string& path, const AlmanacPassage& passage);
 
 }  // namespace nocturna

@@ -9,25 +9,27 @@
 
 namespace nocturna {
 
+struct AlmanacOptions;
+
 struct StarFinderOptions {
   bool wanted = false;                 // --star-finder
-  std::optional<Twilight> twilight;    // --morning or --evening; neither: both
+  std::optional<Twilight> twilight;    // --morning or --evening; neither or both: both
   std::optional<CalendarDate> atDate;  // --at "YYYY-MM-DD HH:MM:SS", zone time
   std::optional<ClockTime> atTime;
   StarFinderSettings settings;  // --band, --mag, --count, --ic, --eye
   double courseDegrees = 0;     // --course, true
   double speedKnots = 0;        // --speed
-  bool given = false;           // any finder setting was given
 };
 
-// True for the finder's options that take a value.
-bool IsStarFinderValueOption(std::string_view name);
-
-// Reads the value of one of them; returns a message on failure.
-std::string ApplyStarFinderOption(std::string_view name, std::string_view value,
-                                  StarFinderOptions& options);
-
-// The finder's settings checked together once all options are read; a message or empty.
-std::string StarFinderOptionsError(const StarFinderOptions& options);
+// The readers of the finder's values, each checking the finder's own limits and naming the
+// option when a value does not read or lies outside them.
+std::string ReadFinderMoment(std::string_view name, std::string_view value,
+                             AlmanacOptions& options);
+std::string ReadAltitudeBand(std::string_view name, std::string_view value,
+                             AlmanacOptions& options);
+std::string ReadSetSize(std::string_view name, std::string_view value, AlmanacOptions& options);
+// --mag, --ic and --eye.
+std::string ReadFinderSetting(std::string_view name, std::string_view value,
+                              AlmanacOptions& options);
 
 }  // namespace nocturna

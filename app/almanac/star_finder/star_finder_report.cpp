@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "almanacpages/page_ephemeris.h"
 #include "foundations/printf_text.h"
 #include "cli/json_members.h"
 #include "cli/json_writer.h"
@@ -15,10 +16,6 @@ struct TwilightRun {
   StarFinderResult result;
   StarFinderTexts texts;
 };
-
-const char* EphemerisName(const EphemerisChoice& choice) {
-  return choice.kind == EphemerisKind::precise ? "precise" : "standard";
-}
 
 std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome& moment,
                              const EphemerisChoice& choice) {
@@ -42,7 +39,7 @@ std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome&
 }
 
 std::string Text(const std::vector<TwilightRun>& runs, const EphemerisChoice& choice) {
-  std::string page = PrintfText("Star Finder (%s ephemeris)\n", EphemerisName(choice));
+  std::string page = PrintfText("Star Finder (%s ephemeris)\n", EphemerisName(choice.kind));
   for (const TwilightRun& run : runs) {
     const StarFinderTexts& t = run.texts;
     page += '\n';
@@ -62,115 +59,74 @@ std::string Text(const std::vector<TwilightRun>& runs, const EphemerisChoice& ch
   return page;
 }
 
-void ZoneMoment(JsonWriter& json, const char* key, DateTime zoneTime, int zoneDescription) {
+Json ZoneMoment(DateTime zoneTime, int zoneDescription) {
   const AlmanacMoment m = AlmanacMomentOf(zoneTime, zoneDescription);
-  json.Key(key);
-  json.BeginObject();
-  json.Key("zoneDate");
-  json.String(IsoDate(m.zoneDate));
-  json.Key("zoneTime");
-  json.String(IsoTime(m.zoneClock));
-  json.Key("utDate");
-  json.String(IsoDate(m.utDate));
-  json.Key("utTime");
-  json.String(IsoTime(m.utClock));
-  json.EndObject();
+  return {{"zoneDate", IsoDate(m.zoneDate)},
+          {"zoneTime", IsoTime(m.zoneClock)},
+          {"utDate", IsoDate(m.utDate)},
+          {"utTime", IsoTime(m.utClock)}};
 }
 
-void Bodies(JsonWriter& json, const TwilightRun& run) {
-  json.Key("bodies");
-  json.BeginArray();
+Json Bodies(const TwilightRun& run) {
+  Json array = Json::array();
   for (std::size_t i = 0; i < run.result.bodies.size(); ++i) {
     const FinderBody& body = run.result.bodies[i];
-    json.BeginObject();
-    json.Key("index");
-    json.Integer(body.catalogIndex);
-    json.Key("name");
-    json.String(body.name);
-    for (const auto& [key, value] :
-         {std::pair{"hc", body.hc}, std::pair{"zn", body.zn}, std::pair{"hs", body.hs},
-          std::pair{"magnitude", body.magnitude}}) {
-      json.Key(key);
-      json.Number(value);
-    }
-    json.Key("order");
-    json.Integer(body.order);
-    json.Key("texts");
-    json.StringArray(run.texts.rows[i]);
-    json.EndObject();
+    array.push_back({{"index", body.catalogIndex}, {"name", body.name}, {"hc", body.hc},
+                     {"zn", body.zn}, {"hs", body.hs}, {"magnitude", body.magnitude},
+                     {"order", body.order}, {"texts", run.texts.rows[i]}});
   }
-  json.EndArray();
+  return array;
 }
 
-void Twilights(JsonWriter& json, const std::vector<TwilightRun>& runs) {
-  json.Key("twilights");
-  json.BeginArray();
-  for (const TwilightRun& run : runs) {
-    const StarFinderResult& r = run.result;
-    json.BeginObject();
-    json.Key("twilight");
-    json.String(TwilightName(r.twilight));
-    json.Key("windowOccurs");
-    json.Boolean(r.window.occurs);
-    if (r.window.occurs) {
-      ZoneMoment(json, "windowStart", r.window.start, r.zoneDescription);
-      ZoneMoment(json, "windowEnd", r.window.end, r.zoneDescription);
-    }
-    const bool computed = r.window.occurs || r.momentChosen;
-    json.Key("momentChosen");
-    json.Boolean(r.momentChosen);
-    if (computed) {
-      ZoneMoment(json, "moment", r.moment, r.zoneDescription);
-      json.Key("latitude");
-      json.Number(r.position.latitude);
-      json.Key("longitudeWest");
-      json.Number(r.position.longitude);
-      json.Key("candidates");
-      json.Integer(r.candidateCount);
-    }
-    json.Key("dop");
-    r.bodies.empty() ? json.Null() : json.Number(r.hdop);
-    json.Key("searchMethod");
-    json.String(r.method == SetSearchMethod::exhaustive ? "exhaustive" : "greedyPlusSwap");
-    json.Key("message");
-    json.String(r.message);
-    Bodies(json, run);
-    json.EndObject();
+Json TwilightJson(const TwilightRun& run) {
+  const StarFinderResult& r = run.result;
+  Json twilight = {{"twilight", TwilightName(r.twilight)}, {"windowOccurs", r.window.occurs}};
+  if (r.window.occurs) {
+    twilight["windowStart"] = ZoneMoment(r.window.start, r.zoneDescription);
+    twilight["windowEnd"] = ZoneMoment(r.window.end, r.zoneDescription);
   }
-  json.EndArray();
+  twilight["momentChosen"] = r.momentChosen;
+  if (r.window.occurs || r.momentChosen) {
+    twilight["moment"] = ZoneMoment(r.moment, r.zoneDescription);
+    twilight["latitude"] = r.position.latitude;
+    twilight["longitudeWest"] = r.position.longitude;
+    twilight["candidates"] = r.candidateCount;
+  }
+  twilight["dop"] = r.bodies.empty() ? Json(nullptr) : Json(r.hdop);
+  twilight["searchMethod"] = r.method == SetSearchMethod::exhaustive ? "exhaustive" : "greedyPlusSwap";
+  twilight["message"] = r.message;
+  twilight["bodies"] = Bodies(run);
+  return twilight;
 }
 
-std::string Json(const std::vector<TwilightRun>& runs, const AlmanacOptions& options,
-                 const MomentOutcome& moment, const EphemerisChoice& choice) {
+std::string JsonPage(const std::vector<TwilightRun>& runs, const AlmanacOptions& options,
+                     const MomentOutcome& moment, const EphemerisChoice& choice) {
   const StarFinderSettings& s = options.finder.settings;
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("starFinder");
-  json.BeginObject();
-  json.Key("ephemeris");
-  json.String(EphemerisName(choice));
-  json.Key("dopKind");
-  json.String(
-      "HDOP: sqrt of the trace of the position block of (AtA)^-1, rows (cos Zn, sin Zn, 1)");
-  json.Key("zoneDescription");
-  json.Integer(moment.zoneDescription);
-  ZoneMoment(json, "drTime", moment.zoneTime, moment.zoneDescription);
-  for (const auto& [key, value] :
-       {std::pair{"drLatitude", options.position.latitude},
-        std::pair{"drLongitudeWest", options.position.longitude},
-        std::pair{"courseDegrees", options.finder.courseDegrees},
-        std::pair{"speedKnots", options.finder.speedKnots}, std::pair{"minAltitude", s.minAltitude},
-        std::pair{"maxAltitude", s.maxAltitude}, std::pair{"magnitudeLimit", s.magnitudeLimit},
-        std::pair{"indexCorrection", s.indexCorrection}, std::pair{"heightOfEye", s.heightOfEye}}) {
-    json.Key(key);
-    json.Number(value);
-  }
-  json.Key("setSize");
-  json.Integer(s.setSize);
-  Twilights(json, runs);
-  json.EndObject();
-  json.EndObject();
-  return json.Text() + "\n";
+  Json finder = {
+      {"ephemeris", EphemerisName(choice.kind)},
+      {"dopKind", "HDOP: sqrt of the trace of the position block of (AtA)^-1, rows (cos Zn, sin Zn, 1)"},
+      {"zoneDescription", moment.zoneDescription},
+      {"drTime", ZoneMoment(moment.zoneTime, moment.zoneDescription)},
+      {"drLatitude", options.position.latitude},
+      {"drLongitudeWest", options.position.longitude},
+      {"courseDegrees", options.finder.courseDegrees},
+      {"speedKnots", options.finder.speedKnots},
+      {"minAltitude", s.minAltitude},
+      {"maxAltitude", s.maxAltitude},
+      {"magnitudeLimit", s.magnitudeLimit},
+      {"indexCorrection", s.indexCorrection},
+      {"heightOfEye", s.heightOfEye},
+      {"setSize", s.setSize},
+      {"twilights", Json::array()},
+  };
+  for (const TwilightRun& run : runs) finder["twilights"].push_back(TwilightJson(run));
+  const Json document = {
+      {"units", "altitudes, azimuths, positions and course in degrees (latitude north positive, "
+                "longitude west positive), index correction in minutes of arc, height of eye in "
+                "metres, speed in knots"},
+      {"starFinder", finder},
+  };
+  return JsonDocumentText(document);
 }
 
 }  // namespace
@@ -178,7 +134,7 @@ std::string Json(const std::vector<TwilightRun>& runs, const AlmanacOptions& opt
 std::string StarFinderPage(const AlmanacOptions& options, const MomentOutcome& moment) {
   const EphemerisChoice& choice = options.ephemeris;
   const std::vector<TwilightRun> runs = Run(options, moment, choice);
-  return options.json ? Json(runs, options, moment, choice) : Text(runs, choice);
+  return options.json ? JsonPage(runs, options, moment, choice) : Text(runs, choice);
 }
 
 }  // namespace nocturna

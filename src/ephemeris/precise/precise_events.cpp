@@ -65,23 +65,12 @@ double LocalHourAngle(const Observer& o, const PreciseBodyPlace& p) {
   return std::remainder(p.gha - o.longitude, 360.0);
 }
 
-}  // namespace
-
-const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
-                                 const DrPosition& position, std::optional<double> dut1Override) {
-  const int zd = ZoneDescriptionFromLongitude(position);
-  const double windowStartUtc = zd;  // hours of the zone date's 0h UTC at 0h zone time
-  const PreciseInstantOutcome start = PreciseInstantOf(zoneDate, windowStartUtc * 3600.0, dut1Override);
-  if (start.error != nullptr) return start.error;
-  const DayTrack sun = TrackOf(&PreciseSunPlace, start.instant, kSunGhaRate);
-  const DayTrack moon = TrackOf(&PreciseMoonPlace, start.instant, kMoonGhaRate);
-  const double phi = position.latitude * kDegrees;
-  const Observer o{std::sin(phi), std::cos(phi), position.longitude};
-  const double last = DayTrack::kSpanHours;
-
+// Sunrise, sunset and the twilights, with the Sun's amplitude at rising and azimuth at setting.
+void FillSunAltitudeEvents(SunEventsRecord& events, const Observer& o, const DayTrack& sun,
+                           double windowStartUtc) {
   for (const SunAltitudeEvent& event : kSunAltitudeEvents) {
     const auto above = [&](double h) { return Altitude(o, PlaceOnTrack(sun, h)) - event.altitude; };
-    const Crossings found = FindCrossings(above, 0.0, last, kSampleHours);
+    const Crossings found = FindCrossings(above, 0.0, DayTrack::kSpanHours, kSampleHours);
     double riseHours = 0;
     double setHours = 0;
     events.*event.morning = EventOrSentinel(found, true, windowStartUtc, riseHours);
@@ -96,20 +85,60 @@ const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zo
       }
     }
   }
+}
 
+void FillMoonEvents(SunEventsRecord& events, const Observer& o, const DayTrack& moon,
+                    double windowStartUtc) {
   const auto moonAbove = [&](double h) {
     const PreciseBodyPlace p = PlaceOnTrack(moon, h);
     return Altitude(o, p) - (p.horizontalParallax - p.semiDiameter - kRefractionDegrees);
   };
-  const Crossings moonFound = FindCrossings(moonAbove, 0.0, last, kSampleHours);
+  const Crossings moonFound = FindCrossings(moonAbove, 0.0, DayTrack::kSpanHours, kSampleHours);
   double unused = 0;
   events.moonrise = EventOrSentinel(moonFound, true, windowStartUtc, unused);
   events.moonset = EventOrSentinel(moonFound, false, windowStartUtc, unused);
+}
+
+// Prime-vertical crossings either side of the Sun's transit `noon` (hours on the track):
+// sin(phi) cos(dec) cos(H) = cos(phi) sin(dec), with the Sun above the horizon (declination on
+// the latitude's side).
+void FillPrimeVertical(SunEventsRecord& events, const Observer& o, const DayTrack& sun,
+                       double latitude, double noon) {
+  const auto primeVertical = [&](double h) {
+    const PreciseBodyPlace p = PlaceOnTrack(sun, h);
+    const double d = p.declination * kDegrees;
+    return o.sinLatitude * std::cos(d) * std::cos(LocalHourAngle(o, p) * kDegrees) - o.cosLatitude * std::sin(d);
+  };
+  const auto crossingHours = [&](double from, double to) {
+    const Crossings c = FindCrossings(primeVertical, from, to, kSampleHours);
+    if (c.count == 0 || latitude == 0.0) return kNoPrimeVertical;
+    const double declination = PlaceOnTrack(sun, c.at[0].hours).declination;
+    if (declination * latitude <= 0) return kNoPrimeVertical;
+    return events.meridianPassage + (c.at[0].hours - noon);
+  };
+  events.pvcMorning = crossingHours(noon - kPrimeVerticalReachHours, noon);
+  events.pvcEvening = crossingHours(noon, noon + kPrimeVerticalReachHours);
+}
+
+}  // namespace
+
+const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
+                                 const DrPosition& position, std::optional<double> dut1Override) {
+  const int zd = ZoneDescriptionFromLongitude(position);
+  const double windowStartUtc = zd;  // hours of the zone date's 0h UTC at 0h zone time
+  const PreciseInstantOutcome start = PreciseInstantOf(zoneDate, windowStartUtc * 3600.0, dut1Override);
+  if (start.error != nullptr) return start.error;
+  const DayTrack sun = TrackOf(&PreciseSunPlace, start.instant, kSunGhaRate);
+  const DayTrack moon = TrackOf(&PreciseMoonPlace, start.instant, kMoonGhaRate);
+  const double phi = position.latitude * kDegrees;
+  const Observer o{std::sin(phi), std::cos(phi), position.longitude};
+  FillSunAltitudeEvents(events, o, sun, windowStartUtc);
+  FillMoonEvents(events, o, moon, windowStartUtc);
 
   // Local apparent noon: the Sun's hour angle through 0 (a sign change from east to west; the
   // jump at 180 is the lower transit).
   const auto hourAngle = [&](double h) { return LocalHourAngle(o, PlaceOnTrack(sun, h)); };
-  const Crossings transits = FindCrossings(hourAngle, 0.0, last, kSampleHours);
+  const Crossings transits = FindCrossings(hourAngle, 0.0, DayTrack::kSpanHours, kSampleHours);
   double noon = 12.0 + position.longitude / 15.0 - zd;
   for (int i = 0; i < transits.count; ++i) {
     if (transits.at[i].rising) noon = transits.at[i].hours;
@@ -119,23 +148,7 @@ const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zo
   // Equation of time at local mean noon: the true Sun's hour angle there, 4 minutes a degree.
   const double meanNoon = 12.0 + position.longitude / 15.0 - zd;
   events.equationOfTime = std::fabs(hourAngle(meanNoon)) * 4.0;
-
-  // Prime-vertical crossings: sin(phi) cos(dec) cos(H) = cos(phi) sin(dec), with the Sun above
-  // the horizon (declination on the latitude's side).
-  const auto primeVertical = [&](double h) {
-    const PreciseBodyPlace p = PlaceOnTrack(sun, h);
-    const double d = p.declination * kDegrees;
-    return o.sinLatitude * std::cos(d) * std::cos(LocalHourAngle(o, p) * kDegrees) - o.cosLatitude * std::sin(d);
-  };
-  const auto crossingHours = [&](double from, double to) {
-    const Crossings c = FindCrossings(primeVertical, from, to, kSampleHours);
-    if (c.count == 0 || position.latitude == 0.0) return kNoPrimeVertical;
-    const double declination = PlaceOnTrack(sun, c.at[0].hours).declination;
-    if (declination * position.latitude <= 0) return kNoPrimeVertical;
-    return events.meridianPassage + (c.at[0].hours - noon);
-  };
-  events.pvcMorning = crossingHours(noon - kPrimeVerticalReachHours, noon);
-  events.pvcEvening = crossingHours(noon, noon + kPrimeVerticalReachHours);
+  FillPrimeVertical(events, o, sun, position.latitude, noon);
   return nullptr;
 }
 

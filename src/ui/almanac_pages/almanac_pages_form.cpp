@@ -119,8 +119,9 @@ void TAlmanacPagesForm::PrintClick() {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
   if (!choosePrinter_(printer, this)) return;
-  if (PrintAlmanacPages(printer, Sheets())) return;
-  presenter_.Show(PrintFailure(printer, "The almanac pages"));
+  const std::string problem = PrintAlmanacPages(printer, Sheets());
+  if (problem.empty()) return;
+  presenter_.Show(Message{MessageKind::Error, "The almanac pages could not be printed: " + problem + ".", ""});
 }
 
 }  // namespace nocturna

@@ -2,11 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
 #include <QRectF>
 #include <algorithm>
+
+#include "ui/printing/print_pages.h"
 
 namespace nocturna {
 namespace {
@@ -83,18 +86,17 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
   }
 }
 
-bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets) {
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const QRectF area(0, 0, page.width(), page.height());
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    if (i > 0 && !printer.newPage()) return false;
-    DrawSheet(painter, sheets[i], area);
-  }
-  return painter.end();
+  return PrintPages(printer, [&sheets](QPainter& painter, QPagedPaintDevice& device) {
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    const QRectF area(0, 0, page.width(), page.height());
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+      if (i > 0) device.newPage();
+      DrawSheet(painter, sheets[i], area);
+    }
+  });
 }
 
 }  // namespace nocturna

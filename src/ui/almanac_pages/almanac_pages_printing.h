@@ -2,6 +2,7 @@
 // The daily pages on paper or in a PDF: each sheet of a passage drawn in a fixed-width font on
 // its own portrait page, with its rules, scaled to the page's printable area (US Letter and A4
 // alike).
+#include <string>
 #include <vector>
 
 #include "almanacpages/page_sheet.h"
@@ -22,8 +23,9 @@ inline constexpr char kAlmanacPagesFont[] = "DejaVu Sans Mono";
 // equal share of it, the font as large as both allow, a title line a little larger.
 void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area);
 
-// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName. False when the printer
-// could not start the document or a page (an unwritable file, a printer gone).
-bool PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets);
+// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName, through the one print
+// path (a PDF file is written atomically). Returns an empty text, or what went wrong, naming the
+// printer or the file and the reason.
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets);
 
 }  // namespace nocturna

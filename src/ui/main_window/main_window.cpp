@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -62,10 +63,124 @@ QPushButton* MakeBarButton(QWidget* parent, const char* name, const QString& cap
   return button;
 }
 
+// The zone date and time with their captions.
+void AddDateAndTimeFields(QWidget* bar, MainWindowControls& c) {
+  c.datePanel =
+      MakePanel(bar, "DatePanel", QStringLiteral("Date"), QStringLiteral("Zone date."), 8, 33);
+  Paint(c.datePanel, QPalette::Window, kSkyBlue);
+
+  auto* datePicker = new TypedDateEdit(bar);
+  datePicker->setObjectName(QStringLiteral("StarDatePicker"));
+  datePicker->setToolTip(QStringLiteral("Enter the zone date."));
+  datePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  datePicker->setCalendarPopup(true);
+  // The years the calendar arithmetic holds.
+  datePicker->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
+  datePicker->setGeometry(41, 0, 88, kToolBarHeight);
+  Paint(datePicker, QPalette::Base, kAqua);
+  c.starDatePicker = datePicker;
+
+  c.zoneTimePanel =
+      MakePanel(bar, "zonetime", QStringLiteral("ZT"), QStringLiteral("Zone Time"), 137, 25);
+
+  auto* timePicker = new TypedTimeEdit(bar);
+  timePicker->setObjectName(QStringLiteral("StarTimePicker"));
+  timePicker->setToolTip(QStringLiteral("Enter the zone time."));
+  timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+  timePicker->setGeometry(162, 0, 97, kToolBarHeight);
+  Paint(timePicker, QPalette::Base, kAqua);
+  c.starTimePicker = timePicker;
+}
+
+// The zone description and the dead-reckoning position.
+void AddZoneAndPositionFields(QWidget* bar, MainWindowControls& c) {
+  c.zoneDescriptionPanel = MakePanel(bar, "zonedescription", QStringLiteral("ZD"),
+                                     QStringLiteral("Zone description."), 267, 25);
+
+  auto* zd = new QSpinBox(bar);
+  zd->setObjectName(QStringLiteral("ZDEdit"));
+  zd->setToolTip(QStringLiteral("Change the zone description."));
+  zd->setRange(-12, 12);
+  zd->setGeometry(292, 0, 41, kToolBarHeight);
+  Paint(zd, QPalette::Base, QColor(71, 244, 16));
+  c.zdEdit = zd;
+
+  // Qt's mask letters: '0' an optional digit, '9' a required one, 'A' a required letter,
+  // '>' upper case; the literal words escape the letters that are mask characters.
+  auto* latitude = new QLineEdit(bar);
+  latitude->setObjectName(QStringLiteral("Latitude"));
+  latitude->setToolTip(QStringLiteral("Enter the DR latitude."));
+  latitude->setInputMask(QStringLiteral("L\\atitu\\de 09\u00B099.9'>A;_"));
+  latitude->setGeometry(341, 0, 97, kToolBarHeight);
+  Paint(latitude, QPalette::Base, kAqua);
+  c.latitude = latitude;
+
+  auto* longitude = new QLineEdit(bar);
+  longitude->setObjectName(QStringLiteral("Longitude"));
+  longitude->setToolTip(QStringLiteral("Enter the DR longitude."));
+  longitude->setInputMask(QStringLiteral("Lo\\ngitu\\de 099\u00B099.9'>A;_"));
+  longitude->setGeometry(449, 0, 113, kToolBarHeight);
+  Paint(longitude, QPalette::Base, kAqua);
+  c.longitude = longitude;
+}
+
+void AddGpsButtons(QWidget* bar, MainWindowControls& c) {
+  auto* gps = new QPushButton(QStringLiteral("Start GPS"), bar);
+  gps->setObjectName(QStringLiteral("SpeedGPS"));
+  gps->setCheckable(true);
+  gps->setFont(QFont(QStringLiteral("Tahoma"), 8));
+  gps->setGeometry(570, 0, 111, kToolBarHeight);
+  Paint(gps, QPalette::ButtonText, Qt::red);
+  c.speedGps = gps;
+
+  auto* gpsTime = new QPushButton(QStringLiteral("GPS Time"), bar);
+  gpsTime->setObjectName(QStringLiteral("GPSTimeBtn"));
+  gpsTime->setGeometry(689, 0, 88, kToolBarHeight);
+  gpsTime->setEnabled(false);
+  c.gpsTimeButton = gpsTime;
+}
+
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QLatin1String(name));
   return action;
+}
+
+// One item of a main menu: its object name, caption and the control that keeps it.
+struct MenuItem {
+  const char* name;
+  const char* caption;
+  QAction* MainWindowControls::*control;
+};
+constexpr MenuItem kSeparator{nullptr, nullptr, nullptr};
+
+QMenu* AddMenu(QMenuBar* bar, const char* caption, std::initializer_list<MenuItem> items,
+               MainWindowControls& controls) {
+  QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+  for (const MenuItem& item : items) {
+    if (item.name == nullptr) {
+      menu->addSeparator();
+    } else {
+      controls.*item.control = AddItem(menu, item.name, QString::fromLatin1(item.caption));
+    }
+  }
+  return menu;
+}
+
+// The usual keys of a desktop program; the captions stay as they are, the menu shows the key.
+void SetMenuShortcuts(MainWindowControls& c) {
+  c.contents->setShortcut(QKeySequence(Qt::Key_F1));
+  c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  c.printAlmanacPages->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+  c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+}
+
+// Alt and the letter open the menu, for captions without an access key of their own.
+void OpenWithAltLetter(QWidget* window, QMenuBar* bar, QMenu* menu, Qt::Key letter) {
+  QObject::connect(new QShortcut(QKeySequence(Qt::ALT | letter), window), &QShortcut::activated,
+                   bar, [bar, menu] { bar->setActiveAction(menu->menuAction()); });
 }
 
 // The services after the check that every one is there.
@@ -142,79 +257,12 @@ void TForm1::BuildToolBar(QWidget* parent) {
   bar->setFixedHeight(kToolBarHeight);
   Paint(bar, QPalette::Window, kHotTrack);
   controls_.toolBar = bar;
-
-  controls_.datePanel =
-      MakePanel(bar, "DatePanel", QStringLiteral("Date"), QStringLiteral("Zone date."), 8, 33);
-  Paint(controls_.datePanel, QPalette::Window, kSkyBlue);
-
-  auto* datePicker = new TypedDateEdit(bar);
-  datePicker->setObjectName(QStringLiteral("StarDatePicker"));
-  datePicker->setToolTip(QStringLiteral("Enter the zone date."));
-  datePicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-  datePicker->setCalendarPopup(true);
-  // The years the calendar arithmetic holds.
-  datePicker->setDateRange(QDate(1901, 1, 1), QDate(2099, 12, 31));
-  datePicker->setGeometry(41, 0, 88, kToolBarHeight);
-  Paint(datePicker, QPalette::Base, kAqua);
-  controls_.starDatePicker = datePicker;
-
-  controls_.zoneTimePanel =
-      MakePanel(bar, "zonetime", QStringLiteral("ZT"), QStringLiteral("Zone Time"), 137, 25);
-
-  auto* timePicker = new TypedTimeEdit(bar);
-  timePicker->setObjectName(QStringLiteral("StarTimePicker"));
-  timePicker->setToolTip(QStringLiteral("Enter the zone time."));
-  timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-  timePicker->setGeometry(162, 0, 97, kToolBarHeight);
-  Paint(timePicker, QPalette::Base, kAqua);
-  controls_.starTimePicker = timePicker;
-
-  controls_.zoneDescriptionPanel = MakePanel(bar, "zonedescription", QStringLiteral("ZD"),
-                                             QStringLiteral("Zone description."), 267, 25);
-
-  auto* zd = new QSpinBox(bar);
-  zd->setObjectName(QStringLiteral("ZDEdit"));
-  zd->setToolTip(QStringLiteral("Change the zone description."));
-  zd->setRange(-12, 12);
-  zd->setGeometry(292, 0, 41, kToolBarHeight);
-  Paint(zd, QPalette::Base, QColor(71, 244, 16));
-  controls_.zdEdit = zd;
-
-  // Qt's mask letters: '0' an optional digit, '9' a required one, 'A' a required letter,
-  // '>' upper case; the literal words escape the letters that are mask characters.
-  auto* latitude = new QLineEdit(bar);
-  latitude->setObjectName(QStringLiteral("Latitude"));
-  latitude->setToolTip(QStringLiteral("Enter the DR latitude."));
-  latitude->setInputMask(QStringLiteral("L\\atitu\\de 09\u00B099.9'>A;_"));
-  latitude->setGeometry(341, 0, 97, kToolBarHeight);
-  Paint(latitude, QPalette::Base, kAqua);
-  controls_.latitude = latitude;
-
-  auto* longitude = new QLineEdit(bar);
-  longitude->setObjectName(QStringLiteral("Longitude"));
-  longitude->setToolTip(QStringLiteral("Enter the DR longitude."));
-  longitude->setInputMask(QStringLiteral("Lo\\ngitu\\de 099\u00B099.9'>A;_"));
-  longitude->setGeometry(449, 0, 113, kToolBarHeight);
-  Paint(longitude, QPalette::Base, kAqua);
-  controls_.longitude = longitude;
-
-  auto* gps = new QPushButton(QStringLiteral("Start GPS"), bar);
-  gps->setObjectName(QStringLiteral("SpeedGPS"));
-  gps->setCheckable(true);
-  gps->setFont(QFont(QStringLiteral("Tahoma"), 8));
-  gps->setGeometry(570, 0, 111, kToolBarHeight);
-  Paint(gps, QPalette::ButtonText, Qt::red);
-  controls_.speedGps = gps;
-
-  auto* gpsTime = new QPushButton(QStringLiteral("GPS Time"), bar);
-  gpsTime->setObjectName(QStringLiteral("GPSTimeBtn"));
-  gpsTime->setGeometry(689, 0, 88, kToolBarHeight);
-  gpsTime->setEnabled(false);
-  controls_.gpsTimeButton = gpsTime;
-
+  AddDateAndTimeFields(bar, controls_);
+  AddZoneAndPositionFields(bar, controls_);
+  AddGpsButtons(bar, controls_);
   for (QWidget* w : {static_cast<QWidget*>(controls_.datePanel),
                      static_cast<QWidget*>(controls_.zoneTimePanel),
-                     static_cast<QWidget*>(timePicker)}) {
+                     static_cast<QWidget*>(controls_.starTimePicker)}) {
     w->setContextMenuPolicy(Qt::CustomContextMenu);
   }
 }
@@ -264,86 +312,85 @@ void TForm1::BuildMenus() {
   MainWindowControls& c = controls_;
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  c.openList = AddItem(file, "OpenList1", QStringLiteral("&Open List"));
-  c.openAlmanac = AddItem(file, "OpenAlmanac1", QStringLiteral("Open Almanac"));
-  c.savePosition = AddItem(file, "SavePosition", QStringLiteral("&Save"));
-  file->addSeparator();
-  c.print = AddItem(file, "Print1", QStringLiteral("&Print..."));
-  QAction* pages = AddItem(file, "PrintAlmanacPages1", QStringLiteral("Print Almanac Pa&ges..."));
-  pages->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-  connect(pages, &QAction::triggered, this, &TForm1::PrintAlmanacPagesClick);
-  file->addSeparator();
-  c.exit = AddItem(file, "Exit1", QStringLiteral("E&xit"));
-
-  QMenu* action = bar->addMenu(QStringLiteral("Action"));
-  c.run = AddItem(action, "Run1", QStringLiteral("Run"));
-  c.stop = AddItem(action, "Stop1", QStringLiteral("Stop"));
-  c.reset = AddItem(action, "Reset1", QStringLiteral("Reset"));
-  c.rotateNs = AddItem(action, "RotateNS1", QStringLiteral("Rotate N-S"));
-  c.flipEw = AddItem(action, "FlipEW1", QStringLiteral("Flip E-W"));
-  c.starFinder = AddItem(action, "StarFinder1", QStringLiteral("Star &Finder..."));
-
-  QMenu* set = bar->addMenu(QStringLiteral("Set"));
-  c.now = AddItem(set, "Now1", QStringLiteral("Now"));
-  c.sunrise = AddItem(set, "Sunrise1", QStringLiteral("Sunrise"));
-  c.amCivTwi = AddItem(set, "AMCivTwi1", QStringLiteral("AMCivTwi"));
-  c.amNautTwi = AddItem(set, "AMNautTwi1", QStringLiteral("AMNautTwi"));
-  c.amPvc = AddItem(set, "AMPVC1", QStringLiteral("AMPVC"));
-  c.sunset = AddItem(set, "Sunset1", QStringLiteral("Sunset"));
-  c.pmCivTwi = AddItem(set, "PMCivTwi1", QStringLiteral("PMCivTwi"));
-  c.pmNautTwi = AddItem(set, "PMNautTwi1", QStringLiteral("PMNautTwi"));
-  c.pmPvc = AddItem(set, "PMPVC1", QStringLiteral("PMPVC"));
-  c.meridian = AddItem(set, "Meridian", QStringLiteral("Meridian"));
-
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  c.contents = AddItem(help, "Contents1", QStringLiteral("&Contents"));
-  c.searchForHelpOn = AddItem(help, "SearchforHelpOn1", QStringLiteral("&Search for Help On..."));
-  c.howToUseHelp = AddItem(help, "HowtoUseHelp1", QStringLiteral("&How to Use Help"));
+  using C = MainWindowControls;
+  AddMenu(bar, "&File",
+          {{"OpenList1", "&Open List", &C::openList},
+           {"OpenAlmanac1", "Open Almanac", &C::openAlmanac},
+           {"SavePosition", "&Save", &C::savePosition},
+           kSeparator,
+           {"Print1", "&Print...", &C::print},
+           {"PrintAlmanacPages1", "Print Almanac Pa&ges...", &C::printAlmanacPages},
+           kSeparator,
+           {"Exit1", "E&xit", &C::exit}},
+          c);
+  QMenu* action = AddMenu(bar, "Action",
+                          {{"Run1", "Run", &C::run},
+                           {"Stop1", "Stop", &C::stop},
+                           {"Reset1", "Reset", &C::reset},
+                           {"RotateNS1", "Rotate N-S", &C::rotateNs},
+                           {"FlipEW1", "Flip E-W", &C::flipEw},
+                           {"StarFinder1", "Star &Finder...", &C::starFinder}},
+                          c);
+  QMenu* set = AddMenu(bar, "Set",
+                       {{"Now1", "Now", &C::now},
+                        {"Sunrise1", "Sunrise", &C::sunrise},
+                        {"AMCivTwi1", "AMCivTwi", &C::amCivTwi},
+                        {"AMNautTwi1", "AMNautTwi", &C::amNautTwi},
+                        {"AMPVC1", "AMPVC", &C::amPvc},
+                        {"Sunset1", "Sunset", &C::sunset},
+                        {"PMCivTwi1", "PMCivTwi", &C::pmCivTwi},
+                        {"PMNautTwi1", "PMNautTwi", &C::pmNautTwi},
+                        {"PMPVC1", "PMPVC", &C::pmPvc},
+                        {"Meridian", "Meridian", &C::meridian}},
+                       c);
+  AddMenu(bar, "&Help",
+          {{"Contents1", "&Contents", &C::contents},
+           {"SearchforHelpOn1", "&Search for Help On...", &C::searchForHelpOn},
+           {"HowtoUseHelp1", "&How to Use Help", &C::howToUseHelp},
+           {"About1", "&About...", &C::about}},
+          c);
   c.howToUseHelp->setEnabled(false);  // no command behind it
-  c.about = AddItem(help, "About1", QStringLiteral("&About..."));
-
-  QMenu* view = bar->addMenu(QStringLiteral("View"));
-  c.brightStars = AddItem(view, "BrightStars1", QStringLiteral("Bright Stars"));
-  c.showAll = AddItem(view, "ShowAll1", QStringLiteral("Show All"));
-  c.preciseEphemeris = AddItem(view, "PreciseEphemeris1", QStringLiteral("Precise ephemeris"));
+  QMenu* view = AddMenu(bar, "View",
+                        {{"BrightStars1", "Bright Stars", &C::brightStars},
+                         {"ShowAll1", "Show All", &C::showAll},
+                         {"PreciseEphemeris1", "Precise ephemeris", &C::preciseEphemeris}},
+                        c);
   c.preciseEphemeris->setCheckable(true);
-  c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-
-  // The usual keys of a desktop program; the captions stay as they are, the menu shows the key.
-  c.contents->setShortcut(QKeySequence(Qt::Key_F1));
-  c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  SetMenuShortcuts(c);
   // "&File" and "&Help" carry their access keys in the caption; the other menus' captions have
   // none, so Alt and the first letter open them.
-  for (auto [menu, letter] : {std::pair{action, Qt::Key_A}, std::pair{set, Qt::Key_S},
-                              std::pair{view, Qt::Key_V}}) {
-    connect(new QShortcut(QKeySequence(Qt::ALT | letter), this), &QShortcut::activated, bar,
-            [bar, menu] { bar->setActiveAction(menu->menuAction()); });
-  }
+  OpenWithAltLetter(this, bar, action, Qt::Key_A);
+  OpenWithAltLetter(this, bar, set, Qt::Key_S);
+  OpenWithAltLetter(this, bar, view, Qt::Key_V);
+  connect(c.printAlmanacPages, &QAction::triggered, this, &TForm1::PrintAlmanacPagesClick);
+  BuildSetPopup();
+}
 
+void TForm1::BuildSetPopup() {
+  struct PopupItem {
+    const char* name;
+    const char* caption;
+    void (TForm1::*slot)();
+  };
+  const PopupItem items[] = {
+      {"PopupNow", "Now", &TForm1::Now1Click},
+      {"PopupSunrise", "Sunrise", &TForm1::Sunrise1Click},
+      {"PopupAmCivTwi", "AmCivTwi", &TForm1::AMCivTwi1Click},
+      {"PopupAmNautTwi", "AmNautTwi", &TForm1::AMNautTwi1Click},
+      {"PopupSunset", "Sunset", &TForm1::Sunset1Click},
+      {"PopupPMCivTwi", "PMCivTwi", &TForm1::PMCivTwi1Click},
+      {"PopupPMNautTwi", "PMNautTwi", &TForm1::PMNautTwi1Click},
+  };
   QMenu* popup = new QMenu(this);
   popup->setObjectName(QStringLiteral("PopupSetMenu"));
-  c.popupSetMenu = popup;
-  connect(AddItem(popup, "PopupNow", QStringLiteral("Now")), &QAction::triggered, this,
-          &TForm1::Now1Click);
-  connect(AddItem(popup, "PopupSunrise", QStringLiteral("Sunrise")), &QAction::triggered, this,
-          &TForm1::Sunrise1Click);
-  connect(AddItem(popup, "PopupAmCivTwi", QStringLiteral("AmCivTwi")), &QAction::triggered, this,
-          &TForm1::AMCivTwi1Click);
-  connect(AddItem(popup, "PopupAmNautTwi", QStringLiteral("AmNautTwi")), &QAction::triggered,
-          this, &TForm1::AMNautTwi1Click);
-  connect(AddItem(popup, "PopupSunset", QStringLiteral("Sunset")), &QAction::triggered, this,
-          &TForm1::Sunset1Click);
-  connect(AddItem(popup, "PopupPMCivTwi", QStringLiteral("PMCivTwi")), &QAction::triggered, this,
-          &TForm1::PMCivTwi1Click);
-  connect(AddItem(popup, "PopupPMNautTwi", QStringLiteral("PMNautTwi")), &QAction::triggered,
-          this, &TForm1::PMNautTwi1Click);
-  for (QWidget* owner : {static_cast<QWidget*>(c.datePanel),
-                         static_cast<QWidget*>(c.zoneTimePanel),
-                         static_cast<QWidget*>(c.starTimePicker)}) {
+  controls_.popupSetMenu = popup;
+  for (const PopupItem& item : items) {
+    connect(AddItem(popup, item.name, QString::fromLatin1(item.caption)), &QAction::triggered,
+            this, item.slot);
+  }
+  for (QWidget* owner : {static_cast<QWidget*>(controls_.datePanel),
+                         static_cast<QWidget*>(controls_.zoneTimePanel),
+                         static_cast<QWidget*>(controls_.starTimePicker)}) {
     connect(owner, &QWidget::customContextMenuRequested, this,
             [popup, owner](const QPoint& at) { popup->popup(owner->mapToGlobal(at)); });
   }

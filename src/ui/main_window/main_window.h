@@ -100,6 +100,7 @@ struct MainWindowControls {
   QAction* openAlmanac = nullptr;
   QAction* savePosition = nullptr;
   QAction* print = nullptr;
+  QAction* printAlmanacPages = nullptr;  // Ctrl+Shift+P
   QAction* exit = nullptr;
   QAction* run = nullptr;
   QAction* stop = nullptr;
@@ -279,6 +280,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void BuildToolBar(QWidget* parent);
   void BuildButtonBar(QWidget* parent);
   void BuildMenus();
+  void BuildSetPopup();
   void BuildDecorations(QWidget* parent);
   void ConnectInputs();
   void ConnectSetMenu();

@@ -38,13 +38,4 @@ void PrintDocument(const TableDocument& document, QWidget& window, const Printer
   }, choose, presenter);
 }
 
-Message PrintFailure(const QPrinter& printer, const std::string& what) {
-  Message failure;
-  failure.kind = MessageKind::Error;
-  failure.text = printer.outputFileName().isEmpty()
-                     ? what + " could not be printed on " + printer.printerName().toLatin1().toStdString() + "."
-                     : what + " could not be written to " + printer.outputFileName().toLatin1().toStdString() + ".";
-  return failure;
-}
-
 }  // namespace nocturna

@@ -31,8 +31,4 @@ void PrintDocument(const TableDocument& document, QWidget& window, const Printer
 void PrintDrawing(QWidget& window, bool landscape, const PagePainter& paint,
                   const PrinterChoice& choose, MessagePresenter& presenter);
 
-// The error message of a print the printer did not take: "<what> could not be printed on
-// <printer>." or, for a file, "<what> could not be written to <file>.".
-Message PrintFailure(const QPrinter& printer, const std::string& what);
-
 }  // namespace nocturna

@@ -429,7 +429,8 @@ void TSightsForm::LoadFrom(const std::string& path) {
             ".\n\rThe file is kept as it is; saving keeps it aside under the name .damaged.");
   }
   logPath_ = path;
-  logDamaged_ = load.state == SightLogFileState::Damaged;
+  // What cannot be read (a folder, a pipe) is kept aside as promised, like a damaged log.
+  logDamaged_ = load.state == SightLogFileState::Damaged || load.state == SightLogFileState::Unreadable;
   ShowLog(load.sights);
   modified_ = false;
 }

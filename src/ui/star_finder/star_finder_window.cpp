@@ -12,8 +12,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <iterator>
+#include <optional>
 #include <utility>
 
+#include "foundations/number_text.h"
 #include "foundations/printf_text.h"
 #include "starfinder/star_finder_texts.h"
 #include "ui/main_window/latin1_text.h"
@@ -47,14 +49,13 @@ void Warn(MessagePresenter& presenter, const std::string& text) {
 // The field's number into `value`; a message naming the field when it holds none.
 bool ReadNumber(const QLineEdit* field, const char* label, double& value,
                 MessagePresenter& presenter) {
-  bool ok = false;
-  const double read = field->text().trimmed().toDouble(&ok);
-  if (!ok) {
-    Warn(presenter, PrintfText("%s: '%s' is not a number.", label,
-                               field->text().toLatin1().toStdString().c_str()));
+  const std::string text = field->text().toLatin1().toStdString();
+  const std::optional<double> read = ParseDecimal(text);
+  if (!read) {
+    Warn(presenter, PrintfText("%s: '%s' is not a number.", label, text.c_str()));
     return false;
   }
-  value = read;
+  value = *read;
   return true;
 }
 

@@ -21,6 +21,7 @@
 
 #include "gps/gps_controller.h"
 #include "gps/gps_window.h"
+#include "platform/system_clock.h"
 #include "support/recording_presenter.h"
 
 namespace nocturna::testing {
@@ -100,6 +101,28 @@ class PtyReceiver {
   std::atomic<int> writes_{0};
   std::atomic<bool> repeating_{false};
   std::thread writer_;
+};
+
+// The window's texts about the port, byte for byte.
+inline const std::string kGpsOpened = "GPS is open on COM1\n\rAcquiring Satellites - Please Wait";
+inline const std::string kGpsOpenFailed = "Could not open GPS\n\rPlease retry";
+inline const std::string kGpsNotFound = "Could not find a GPS\n\rPlease check to see if a GPS is attached!";
+inline const std::string kGpsPoorCoverage = "GPS coverage is poor, Please Wait";
+
+// "$body*CS\r\n" with the checksum fitted to the body.
+inline std::string Sentence(const std::string& body) {
+  unsigned sum = 0;
+  for (const char c : body) sum ^= static_cast<unsigned char>(c);
+  char checksum[4];
+  std::snprintf(checksum, sizeof checksum, "*%02X", sum);
+  return "$" + body + checksum + "\r\n";
+}
+
+// A computer clock that cannot be read or set.
+class NoClock : public SystemClock {
+ public:
+  UtcCalendar ReadUtc() const override { return {}; }
+  bool SetUtc(const UtcCalendar&) override { return false; }
 };
 
 // Sets NOCTURNA_COM1..9 to the given devices (missing or empty: no port), for one test.

@@ -1,0 +1,100 @@
+#include "sights/sight_reduction_json.h"
+
+#include "almanacpages/page_ephemeris.h"
+#include "cli/json_writer.h"
+#include "sights/sight_fields.h"
+#include "sights/sight_texts.h"
+
+namespace nocturna {
+namespace {
+
+// The members a sight and a line of position share: its moment, corrections and reduction.
+void CorrectionMembers(Json& object, const SightLine& s) {
+  const AltitudeCorrections& c = s.corrections;
+  object["utc"] = FormatUtcMoment(s.utc);
+  object["hs"] = c.hsDegrees;
+  object["indexCorrection"] = c.indexCorrectionMinutes;
+  object["dip"] = c.dipMinutes;
+  object["ha"] = c.apparentAltitudeDegrees;
+  object["refraction"] = c.refractionMinutes;
+  object["semiDiameter"] = c.semiDiameterMinutes;
+  object["parallax"] = c.parallaxMinutes;
+  object["ho"] = c.observedAltitudeDegrees;
+  object["caution"] = CautionText(c.caution);
+  object["drLatitude"] = s.dr.latitude;
+  object["drLongitudeWest"] = s.dr.longitude;
+  object["gha"] = s.ghaDegrees;
+  object["declination"] = s.declinationDegrees;
+  object["hc"] = s.hcDegrees;
+  object["zn"] = s.znDegrees;
+  object["intercept"] = s.interceptMiles;
+}
+
+Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& reduction) {
+  Json sights = Json::array();
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    Json sight = {{"body", log[i].body}, {"limb", FormatLimb(log[i].limb)}};
+    CorrectionMembers(sight, reduction.shots[i]);
+    sights.push_back(std::move(sight));
+  }
+  return sights;
+}
+
+Json LinesJson(const SightLogReduction& reduction) {
+  Json lines = Json::array();
+  for (std::size_t g = 0; g < reduction.groups.size(); ++g) {
+    const ShotAverage& group = reduction.groups[g];
+    Json shots = Json::array();
+    for (std::size_t k = 0; k < group.shots.size(); ++k) {
+      shots.push_back({{"sight", group.shots[k] + 1},
+                       {"residual", group.residualsMinutes[k]},
+                       {"outlier", static_cast<bool>(group.outliers[k])}});
+    }
+    Json line = {{"body", group.averaged.body},
+                 {"limb", FormatLimb(group.averaged.limb)},
+                 {"shots", std::move(shots)},
+                 {"slope", group.slopeMinutesPerMinute}};
+    CorrectionMembers(line, reduction.lines[g]);
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+Json FixJson(const SightFix& fix) {
+  Json object = {{"found", fix.found}, {"problem", fix.problem}, {"utc", FormatUtcMoment(fix.utc)}};
+  if (!fix.found) return object;
+  object["latitude"] = fix.position.latitude;
+  object["longitudeWest"] = fix.position.longitude;
+  object["iterations"] = fix.iterations;
+  object["residuals"] = fix.residualsMiles;
+  object["ellipse"] = {{"semiMajor", fix.semiMajorMiles},
+                       {"semiMinor", fix.semiMinorMiles},
+                       {"majorAxis", fix.majorAxisDegrees},
+                       {"fromResiduals", fix.ellipseFromResiduals}};
+  object["widestCrossing"] = fix.widestCrossingDegrees;
+  object["poorGeometry"] = fix.poorGeometry;
+  return object;
+}
+
+}  // namespace
+
+std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
+                               DateTime drTime, const RunMadeGood& run,
+                               const EphemerisChoice& ephemeris, const SightLogReduction& reduction) {
+  const Json document = {
+      {"ephemeris", EphemerisName(ephemeris.kind)},
+      {"units", "altitudes and angles in degrees, corrections in minutes of arc, "
+                "intercepts, residuals and ellipse in nautical miles"},
+      {"dr", {{"latitude", dr.latitude},
+              {"longitudeWest", dr.longitude},
+              {"utc", FormatUtcMoment(drTime)},
+              {"course", run.courseDegrees},
+              {"speed", run.speedKnots}}},
+      {"sights", SightsJson(log, reduction)},
+      {"lines", LinesJson(reduction)},
+      {"fix", FixJson(reduction.fix)},
+  };
+  return JsonDocumentText(document);
+}
+
+}  // namespace nocturna
