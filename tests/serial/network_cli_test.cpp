@@ -109,7 +109,7 @@ TEST(NetworkCliTest, NmeaOverTcpInJsonAndTheFaultsInPlainWords) {
   const std::string at = "127.0.0.1:" + std::to_string(server.Port());
   const ProgramRun json = Almanac("--nmea-tcp " + at + " --fixes 2 --json");
   ASSERT_EQ(json.exitCode, 0) << json.out;
-  EXPECT_EQ(json.out.rfind("{\"source\":\"NMEA TCP " + at + "\",\"fixes\":[{\"utcTime\":123519,", 0), 0u) << json.out;
+  EXPECT_EQ(json.out.rfind("{\"source\":\"NMEA TCP " + at + "\",\"fixes\":[{\"utcTime\":123519.0,", 0), 0u) << json.out;
   EXPECT_NE(json.out.find("\"latitude\":48.1173"), std::string::npos) << json.out;
 
   LoopbackTcpServer silent([](int, const LoopbackTcpServer& peer) { peer.Pause(5000); });
@@ -123,9 +123,11 @@ TEST(NetworkCliTest, NmeaOverTcpInJsonAndTheFaultsInPlainWords) {
        "nocturna-almanac: no fix from NMEA TCP 127.0.0.1:" + std::to_string(silent.Port()) + " within 1 s"},
       {"--gpsd 127.0.0.1:" + std::to_string(refused), 1,
        "nocturna-almanac: Could not connect to gpsd at 127.0.0.1:" + std::to_string(refused) + ": Connection refused"},
-      {"--gpsd 127.0.0.1:99999", 2, "nocturna-almanac: --gpsd: \"127.0.0.1:99999\" needs a port from 1 to 65535"},
+      {"--gpsd 127.0.0.1:99999", 2,
+       "nocturna-almanac: --gpsd '127.0.0.1:99999': expected HOST:PORT, an IPv6 address in brackets"},
       {"--gpsd a:1 --nmea-tcp b:2", 2, "nocturna-almanac: give one of --gpsd, --nmea-tcp and --nmea-udp"},
-      {"--gpsd a:1 --fixes 0", 2, "nocturna-almanac: --fixes needs a whole number from 1 to 1000000"},
+      {"--gpsd a:1 --fixes 0", 2, "nocturna-almanac: --fixes '0': expected a whole number from 1 to 1000000"},
+      {"--gpsd a:1 --burst 5", 2, "nocturna-almanac: --gpsd takes --json, --fixes and --timeout beside it, not --burst"},
   };
   for (const auto& c : cases) {
     const ProgramRun run = Almanac(c.arguments);

@@ -10,7 +10,7 @@
 #include "gps/gps_controller.h"
 #include "platform/gps_feed.h"
 #include "platform/system_clock.h"
-#include "serial_test_support.h"
+#include "support/serial_test_support.h"
 #include "support/loopback_peer.h"
 
 namespace nocturna {

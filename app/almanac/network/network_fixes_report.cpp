@@ -24,33 +24,16 @@ void WriteText(const std::string& text) {
 
 std::string FixesJson(const std::string& source, const std::vector<NmeaReplayFix>& fixes,
                       const NmeaReplayReport& counts) {
-  JsonWriter json;
-  json.BeginObject();
-  json.Key("source");
-  json.String(source);
-  json.Key("fixes");
-  json.BeginArray();
+  Json list = Json::array();
   for (const NmeaReplayFix& fix : fixes) {
-    json.BeginObject();
-    json.Key("utcTime");
-    json.Number(fix.utcTime);
-    json.Key("latitude");
-    json.Number(fix.position.latitude);
-    json.Key("longitudeWest");
-    json.Number(fix.position.longitude);
-    json.Key("zoneDescription");
-    json.Integer(fix.zoneDescription);
-    json.Key("text");
-    json.String(fix.line);
-    json.EndObject();
+    list.push_back({{"utcTime", fix.utcTime},
+                    {"latitude", fix.position.latitude},
+                    {"longitudeWest", fix.position.longitude},
+                    {"zoneDescription", fix.zoneDescription},
+                    {"text", fix.line}});
   }
-  json.EndArray();
-  json.Key("bursts");
-  json.Integer(counts.bursts);
-  json.Key("rejected");
-  json.Integer(counts.rejectedBursts);
-  json.EndObject();
-  return json.Text() + "\n";
+  return JsonDocumentText(
+      {{"source", source}, {"fixes", std::move(list)}, {"bursts", counts.bursts}, {"rejected", counts.rejectedBursts}});
 }
 
 // Reads bursts until the fixes have come, the source fails, or cancel is raised (the time-out).
