@@ -52,7 +52,6 @@ struct TablePageOptions {
 
 // The daily pages of a passage (--almanac-pages): as text, JSON (--json) or a PDF (--pdf).
 struct PassagePagesOptions {
-  bool wanted = false;               // --almanac-pages
   std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
   std::optional<int> days;           // --days, 1..366 (default 9)
 };

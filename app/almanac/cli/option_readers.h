@@ -8,6 +8,11 @@
 
 namespace nocturna {
 
+// --star-finder and --almanac-pages: their report is chosen from the options given, and
+// nothing else is read.
+std::string ReadReportChoice(std::string_view name, std::string_view value,
+                             AlmanacOptions& options);
+
 // The options without a value: each sets its switch.
 std::string ReadSwitch(std::string_view name, std::string_view value, AlmanacOptions& options);
 

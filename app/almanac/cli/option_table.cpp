@@ -94,7 +94,7 @@ constexpr std::array kOptions = {
               "sort the list, or the almanac page's stars, by column N as a click on its heading "
               "does: 0 name, 1 Hc or SHA/GHA, 2 Zn or declination, 3 magnitude (by text, so "
               "negative magnitudes come first, -0.3 before -1.5)"},
-    CliOption{"--star-finder", "", ReadSwitch, Reports(R::starFinder), S::starFinder,
+    CliOption{"--star-finder", "", ReadReportChoice, Reports(R::starFinder), S::starFinder,
               "instead of the page, the best bodies to shoot in the zone date's twilights at the "
               "DR: stars and planets in the altitude band and bright enough, the set with the "
               "least HDOP (sqrt of the trace of the position block of (AtA)^-1, rows cos Zn, "
@@ -125,7 +125,7 @@ constexpr std::array kOptions = {
               "to the fix time"},
     CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce), S::starFinder,
               "speed made good, 0 to 60 knots (default 0: no way)"},
-    CliOption{"--almanac-pages", "", ReadSwitch, Reports(R::pages), S::pages,
+    CliOption{"--almanac-pages", "", ReadReportChoice, Reports(R::pages), S::pages,
               "instead of the almanac of a moment, the daily pages of the Nautical Almanac's "
               "layout for a passage, three Greenwich days to an opening: hourly GHA Aries, the "
               "four planets' GHA and Dec with v and d, the stars' SHA and Dec; the Sun's GHA and "

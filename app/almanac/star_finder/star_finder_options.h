@@ -12,7 +12,6 @@ namespace nocturna {
 struct AlmanacOptions;
 
 struct StarFinderOptions {
-  bool wanted = false;                 // --star-finder
   std::optional<Twilight> twilight;    // --morning or --evening; neither or both: both
   std::optional<CalendarDate> atDate;  // --at "YYYY-MM-DD HH:MM:SS", zone time
   std::optional<ClockTime> atTime;

@@ -1,6 +1,5 @@
 #include "ui/star_finder/star_finder_window.h"
 
-#include <QDateTime>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,8 +12,11 @@
 #include <QVBoxLayout>
 #include <iterator>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
+#include "foundations/calendar_text.h"
 #include "foundations/number_text.h"
 #include "foundations/printf_text.h"
 #include "starfinder/star_finder_texts.h"
@@ -28,7 +30,6 @@ constexpr int kClientWidth = 430;
 constexpr int kClientHeight = 470;
 constexpr int kPanelHeight = 25;
 constexpr int kHeadingHeight = 112;
-constexpr char kMomentFormat[] = "yyyy-MM-dd HH:mm:ss";
 
 QLineEdit* MakeField(QWidget* parent, const char* name, const QString& text, int width) {
   auto* field = new QLineEdit(text, parent);
@@ -154,19 +155,20 @@ bool TStarFinderWindow::ReadFields(StarFinderWindowSettings& read) {
   StarFinderSettings& s = read.finder;
   s.twilight = evening_->isChecked() ? Twilight::evening : Twilight::morning;
   s.setSize = setSize_->value();
-  const QString momentText = moment_->text().trimmed();
+  const std::string typedMoment = moment_->text().toLatin1().toStdString();
+  const std::string_view momentText = TrimBlanks(typedMoment);
   s.moment.reset();
-  if (!momentText.isEmpty()) {
-    const QDateTime typed = QDateTime::fromString(momentText, QLatin1String(kMomentFormat));
-    if (!typed.isValid() || typed.date().year() < 1901 || typed.date().year() > 2099) {
-      Warn(presenter_, "Moment: '" + momentText.toLatin1().toStdString() +
+  if (!momentText.empty()) {
+    const std::optional<DateAndTime> typed = ParseDateAndTime(momentText);
+    if (!typed) {
+      Warn(presenter_, "Moment: '" + std::string(momentText) +
                            "' is not a zone date and time YYYY-MM-DD HH:MM:SS from 1901 to 2099; "
                            "leave it empty for the middle of the twilight.");
       return false;
     }
-    const QDate d = typed.date();
-    const QTime t = typed.time();
-    s.moment = EncodeDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
+    const DateFields& d = typed->date;
+    const TimeFields& t = typed->time;
+    s.moment = EncodeDateTime(d.year, d.month, d.day, t.hour, t.minute, t.second);
   }
   if (!ReadNumber(lowest_, "Lowest Hc", s.minAltitude, presenter_) ||
       !ReadNumber(highest_, "Highest Hc", s.maxAltitude, presenter_) ||
