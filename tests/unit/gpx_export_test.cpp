@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "sights/sight_log_csv.h"
-#include "sights/sight_log_reduction.h"
 #include "support/program_run.h"
 
 namespace nocturna {
@@ -54,50 +53,74 @@ std::string ThroughGpsbabel(const std::string& gpx) {
   return text;
 }
 
-TEST(GpxExport, TheFixTheLinesAndTheDrReadBackWithTheirCoordinates) {
-  if (::access("/usr/bin/gpsbabel", X_OK) != 0) GTEST_SKIP() << "gpsbabel is not installed (Debian gpsbabel)";
-  const SightLogParse parse = ParseSightLog(ReadAll(kEveningStars));
-  ASSERT_FALSE(parse.sights.empty());
-  DateTime drTime = parse.sights.front().utc;
-  for (const SightRecord& sight : parse.sights) drTime = std::max(drTime, sight.utc);
-  const DrPosition dr{39.0 + 10.0 / 60.0, 23.5};  // 39°10.0'N 023°30.0'W
-  const SightLogReduction reduction = ReduceSightLog(parse.sights, dr, drTime, {}, {});
-  ASSERT_TRUE(reduction.fix.found);
-
-  char folder[] = "/tmp/nocturna-gpx-XXXXXX";
-  ASSERT_NE(::mkdtemp(folder), nullptr);
-  const std::string path = std::string(folder) + "/sights.gpx";
-  const testing::ProgramRun run = testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " --reduce " +
-                                                      kEveningStars + " --lat 39N10.0 --lon 023W30.0 --gpx " + path);
-  ASSERT_EQ(run.exitCode, 0) << run.out;
-  EXPECT_EQ(ReadAll(path), GpxDocument({&reduction, dr, drTime}));
-
+// A written GPX and gpsbabel's reading of it hold the same points, in the same order.
+void ExpectGpsbabelReadsTheSamePoints(const std::string& path) {
   const std::vector<GpxPoint> written = PointsOf(ReadAll(path));
-  const std::string babel = ThroughGpsbabel(path);
-  const std::vector<GpxPoint> readBack = PointsOf(babel);
-  EXPECT_NE(babel.find("<time>2026-12-09T18:50:00Z</time>\n    <name>Fix 18:50</name>"), std::string::npos) << babel;
-  EXPECT_NE(babel.find("error ellipse"), std::string::npos);
-  // The fix and the DR, two points a line, and the run's points (the DR at each line's time and
-  // at the fix time).
-  ASSERT_EQ(written.size(), 2 + 2 * reduction.lines.size() + reduction.lines.size() + 1);
+  const std::vector<GpxPoint> readBack = PointsOf(ThroughGpsbabel(path));
   ASSERT_EQ(readBack.size(), written.size());
   for (std::size_t i = 0; i < written.size(); ++i) {
     EXPECT_EQ(readBack[i].tag, written[i].tag) << i;
     EXPECT_NEAR(readBack[i].latitude, written[i].latitude, 1e-6) << i;
     EXPECT_NEAR(readBack[i].longitude, written[i].longitude, 1e-6) << i;
   }
-  EXPECT_NEAR(readBack[0].latitude, reduction.fix.position.latitude, 1e-6);
-  EXPECT_NEAR(readBack[0].longitude, -reduction.fix.position.longitude, 1e-6);
-  EXPECT_NEAR(readBack[1].latitude, dr.latitude, 1e-6);
-  EXPECT_NEAR(readBack[1].longitude, -dr.longitude, 1e-6);
+}
 
-  const testing::ProgramRun refused = testing::RunCommand(std::string(NOCTURNA_ALMANAC_BINARY) + " --reduce " +
-                                                          kEveningStars + " --lat 39N10.0 --lon 023W30.0 --gpx " +
-                                                          folder + "/no/such/folder/sights.gpx 2>&1");
+class GpxExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (::access("/usr/bin/gpsbabel", X_OK) != 0) GTEST_SKIP() << "gpsbabel is not installed (Debian gpsbabel)";
+    ASSERT_NE(::mkdtemp(folder_), nullptr);
+    path_ = std::string(folder_) + "/sights.gpx";
+  }
+  void TearDown() override {
+    std::remove(path_.c_str());
+    ::rmdir(folder_);
+  }
+  char folder_[32] = "/tmp/nocturna-gpx-XXXXXX";
+  std::string path_;
+};
+
+// One line 6 miles north of the DR, square to the azimuth 000: its foot is 0.1 degree north of
+// the DR, its ends 10 miles east and west of the foot.
+TEST_F(GpxExport, TheFixTheLineAndTheDrReadBackWhereTheyAre) {
+  const DateTime utc = EncodeDateTime(2026, 12, 9, 18, 50, 0);
+  SightLogReduction reduction;
+  SightLine line;
+  line.utc = utc;
+  line.dr = {10.0, 20.0};  // 10°N 20°W
+  line.znDegrees = 0.0;
+  line.interceptMiles = 6.0;
+  reduction.lines = {line};
+  reduction.fix.found = true;
+  reduction.fix.position = {10.1, 20.0};
+  reduction.fix.utc = utc;
+  ASSERT_EQ(WriteGpxFile(path_, {&reduction, line.dr, utc}), "");
+  const std::string babel = ThroughGpsbabel(path_);
+  EXPECT_NE(babel.find("<time>2026-12-09T18:50:00Z</time>\n    <name>Fix 18:50</name>"), std::string::npos) << babel;
+  EXPECT_NE(babel.find("error ellipse"), std::string::npos);
+  const std::vector<GpxPoint> points = PointsOf(babel);
+  ASSERT_EQ(points.size(), 6u);  // fix, DR, two line ends, the run's two points
+  const double endMiles = 10.0 / (60.0 * std::cos(10.1 * M_PI / 180.0));
+  const GpxPoint expected[] = {{"wpt", 10.1, -20.0}, {"wpt", 10.0, -20.0}, {"rtept", 10.1, -20.0 + endMiles},
+                               {"rtept", 10.1, -20.0 - endMiles}, {"trkpt", 10.0, -20.0}, {"trkpt", 10.0, -20.0}};
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    EXPECT_EQ(points[i].tag, expected[i].tag) << i;
+    EXPECT_NEAR(points[i].latitude, expected[i].latitude, 1e-6) << i;
+    EXPECT_NEAR(points[i].longitude, expected[i].longitude, 1e-6) << i;
+  }
+}
+
+TEST_F(GpxExport, ReduceWritesTheGpxThatGpsbabelReads) {
+  const std::string reduce = std::string(NOCTURNA_ALMANAC_BINARY) + " --reduce " + kEveningStars +
+                             " --lat 39N10.0 --lon 023W30.0 --gpx ";
+  const testing::ProgramRun run = testing::RunCommand(reduce + path_ + " 2>&1");
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  ExpectGpsbabelReadsTheSamePoints(path_);
+  EXPECT_EQ(PointsOf(ReadAll(path_)).front().tag, "wpt");
+
+  const testing::ProgramRun refused = testing::RunCommand(reduce + folder_ + "/no/such/folder/sights.gpx 2>&1");
   EXPECT_EQ(refused.exitCode, 1);
   EXPECT_EQ(refused.out.rfind("nocturna-almanac: cannot write the GPX file ", 0), 0u) << refused.out;
-  std::remove(path.c_str());
-  ::rmdir(folder);
 }
 
 }  // namespace
