@@ -81,7 +81,7 @@ class GpxExport : public ::testing::Test {
 };
 
 // One line 6 miles north of the DR, square to the azimuth 000: its foot is 0.1 degree north of
-// the DR, its ends 10 miles east and west of the foot.
+// the DR, its ends 10 miles west (Zn - 90) and east (Zn + 90) of the foot.
 TEST_F(GpxExport, TheFixTheLineAndTheDrReadBackWhereTheyAre) {
   const DateTime utc = EncodeDateTime(2026, 12, 9, 18, 50, 0);
   SightLogReduction reduction;
@@ -101,8 +101,8 @@ TEST_F(GpxExport, TheFixTheLineAndTheDrReadBackWhereTheyAre) {
   const std::vector<GpxPoint> points = PointsOf(babel);
   ASSERT_EQ(points.size(), 6u);  // fix, DR, two line ends, the run's two points
   const double endMiles = 10.0 / (60.0 * std::cos(10.1 * M_PI / 180.0));
-  const GpxPoint expected[] = {{"wpt", 10.1, -20.0}, {"wpt", 10.0, -20.0}, {"rtept", 10.1, -20.0 + endMiles},
-                               {"rtept", 10.1, -20.0 - endMiles}, {"trkpt", 10.0, -20.0}, {"trkpt", 10.0, -20.0}};
+  const GpxPoint expected[] = {{"wpt", 10.1, -20.0}, {"wpt", 10.0, -20.0}, {"rtept", 10.1, -20.0 - endMiles},
+                               {"rtept", 10.1, -20.0 + endMiles}, {"trkpt", 10.0, -20.0}, {"trkpt", 10.0, -20.0}};
   for (std::size_t i = 0; i < points.size(); ++i) {
     EXPECT_EQ(points[i].tag, expected[i].tag) << i;
     EXPECT_NEAR(points[i].latitude, expected[i].latitude, 1e-6) << i;
