@@ -3,12 +3,15 @@
 // alone, beside one moment's ComputeMomentPositions, which the reduction calls per shot.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "navigation/almanac_snapshot.h"
 #include "sights/dead_reckoning.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_log_reduction.h"
 
 namespace nocturna {
@@ -35,25 +38,45 @@ std::vector<SightRecord> TwentySights() {
   return log;
 }
 
+// Argument 0: the standard ephemeris, 1: the precise one.
 void BM_FixFromTwentySights(benchmark::State& state) {
   const std::vector<SightRecord> log = TwentySights();
   const DateTime fixTime = log.back().utc;
+  EphemerisChoice choice;
+  if (state.range(0) == 1) choice.kind = EphemerisKind::precise;
   for (auto _ : state) {
     const SightLogReduction reduction =
-        ReduceSightLog(log, {39.0, 23.5}, fixTime, {45.0, 6.0}, {});
+        ReduceSightLog(log, {{39.0, 23.5}, fixTime, 45.0, 6.0}, fixTime, choice);
     benchmark::DoNotOptimize(reduction.fix.position);
   }
 }
-BENCHMARK(BM_FixFromTwentySights)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FixFromTwentySights)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A long log read and its shots grouped: the time grows in proportion to the rows.
+void BM_ReadAndGroupALongLog(benchmark::State& state) {
+  std::string text = "utc,body,limb,hs,ic,eye,temp,pressure\n";
+  const char* bodies[] = {"Vega", "Sun", "Moon", "Kochab"};
+  for (std::int64_t i = 0; i < state.range(0); ++i) {
+    text += FormatUtcMoment(*ParseUtcMoment("2026-12-09 00:00:00") + static_cast<double>(i) / 1440.0) +
+            "," + bodies[i % 4] + (i % 4 == 1 || i % 4 == 2 ? ",L," : ",,") + "30 12.5,1.2,3,10,1010\n";
+  }
+  for (auto _ : state) {
+    const SightLogParse parse = ParseSightLog(text);
+    benchmark::DoNotOptimize(AverageShots(parse.sights).size());
+  }
+  state.SetComplexityN(state.range(0));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ReadAndGroupALongLog)->RangeMultiplier(8)->Range(1 << 9, 1 << 18)->Unit(benchmark::kMillisecond)->Complexity();
 
 void BM_LeastSquaresOfTwentyLines(benchmark::State& state) {
   const std::vector<SightRecord> log = TwentySights();
-  const SightLogReduction reduced = ReduceSightLog(log, {39.0, 23.5}, log.back().utc, {}, {});
+  const SightLogReduction reduced = ReduceSightLog(log, {{39.0, 23.5}, log.back().utc}, log.back().utc, {});
   std::vector<FixLine> lines;
   for (const SightLine& s : reduced.shots)
     lines.push_back({s.utc, s.ghaDegrees, s.declinationDegrees, s.corrections.observedAltitudeDegrees});
   for (auto _ : state) {
-    benchmark::DoNotOptimize(FixFromLines(lines, {39.0, 23.5}, log.back().utc, {45.0, 6.0}).position);
+    benchmark::DoNotOptimize(FixFromLines(lines, {{39.0, 23.5}, log.back().utc, 45.0, 6.0}, log.back().utc).position);
   }
 }
 BENCHMARK(BM_LeastSquaresOfTwentyLines)->Unit(benchmark::kMicrosecond);

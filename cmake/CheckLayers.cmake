@@ -5,7 +5,7 @@
 #
 # foundations < ephemeris < navigation < chart are the Qt-free core (sights and then the star
 # finder sit on navigation beside chart, and almanacpages, the daily pages' values and sheets,
-# on the core); platform (POSIX) uses the core and the sight log's format; gps uses the core,
+# on the core and the sight corrections); platform (POSIX) uses the core; gps uses the core,
 # platform and QtCore; ui uses everything. A header included without a
 # folder is the including file's neighbour. Prints every offending include and fails when any.
 cmake_minimum_required(VERSION 3.25)
@@ -20,8 +20,8 @@ set(allowed_navigation ${core})
 set(allowed_chart ${core} chart)
 set(allowed_sights ${core} sights)
 set(allowed_starfinder ${core} sights starfinder)
-set(allowed_almanacpages ${core} almanacpages)
-set(allowed_platform ${core} sights platform)
+set(allowed_almanacpages ${core} sights almanacpages)
+set(allowed_platform ${core} platform)
 set(allowed_gps ${core} platform gps)
 set(allowed_ui ${core} chart sights starfinder almanacpages platform gps ui)
 # Single headers a layer may use from a sibling: the chart's picking says what the message box

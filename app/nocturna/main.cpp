@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDateEdit>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QIcon>
 #include <QScreen>
 #include <QTimeEdit>
@@ -14,6 +15,7 @@
 #include <exception>
 
 #include "navigation/body_catalog.h"
+#include "platform/dut1_table_file.h"
 #include "platform/ephemeris_setting.h"
 #include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
@@ -131,6 +133,32 @@ nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presente
          nocturna::SaveSettingSwitch(nocturna::DefaultHivePath(), "nightvision", on, "the night vision choice")) {
       presenter.Show(message);
     }
+  };
+  services.readDut1 = [&presenter] {
+    nocturna::RememberedDut1 remembered;
+    remembered.givenSeconds = nocturna::ReadGivenDut1Setting(nocturna::DefaultHivePath());
+    const nocturna::Dut1TableLoad kept = nocturna::LoadDut1TableFile(nocturna::DefaultDut1TablePath());
+    if (!kept.table && !kept.absent) {
+      presenter.Show({nocturna::MessageKind::Warning,
+                      "The imported IERS table was not read: " + kept.problem +
+                          ".\n\rThe bundled table serves until another file is imported (View > DUT1...).",
+                      "DUT1"});
+    }
+    remembered.importedTable = kept.table;
+    return remembered;
+  };
+  services.saveGivenDut1 = [&presenter](std::optional<double> seconds) {
+    for (const nocturna::Message& message :
+         nocturna::SaveGivenDut1Setting(nocturna::DefaultHivePath(), seconds)) {
+      presenter.Show(message);
+    }
+  };
+  services.chooseIersFile = [](QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Import an IERS Bulletin A or finals2000A file"), QString(),
+                                        QStringLiteral("IERS files (*.txt *.dat *.data *.all);;All files (*)"));
+  };
+  services.importIersFile = [](const std::string& path) {
+    return nocturna::ImportDut1TableFile(path, nocturna::DefaultDut1TablePath());
   };
   services.printDialog = nocturna::ChooseChartPrinterInDialog;
   services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };

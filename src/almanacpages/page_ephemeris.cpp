@@ -5,23 +5,15 @@
 namespace nocturna {
 namespace {
 
-const char* SourceOf(Dut1Source source) {
-  switch (source) {
-    case Dut1Source::iersTable: return "IERS values and predictions";
-    case Dut1Source::heldAfterTable: return "the last IERS prediction, held";
-    case Dut1Source::given: return "as given";
-    case Dut1Source::beforeLeapSeconds: return "before 1972 the time is UT1";
-  }
-  return "";
-}
-
 bool Precise(const EphemerisStatement& statement) {
   return statement.used.kind == EphemerisKind::precise;
 }
 
 }  // namespace
 
-EphemerisChoice AlmanacPagesEphemeris() { return EphemerisChoice{EphemerisKind::precise, {}}; }
+EphemerisChoice AlmanacPagesEphemeris(const EphemerisChoice& earthRotation) {
+  return EphemerisChoice{EphemerisKind::precise, earthRotation.dut1Seconds, earthRotation.dut1Table};
+}
 
 EphemerisStatement EphemerisStatementAt(const EphemerisChoice& choice, const CalendarDate& date) {
   return EphemerisStatement{choice, ReportEphemeris(choice, date, ClockTime{}), date};
@@ -42,7 +34,7 @@ std::string Dut1Text(const EphemerisStatement& statement) {
   if (!Precise(statement)) return "not applied (the time as given is UT)";
   char text[80];
   std::snprintf(text, sizeof text, "%+.2f s (%s)", statement.used.dut1Seconds,
-                SourceOf(statement.used.dut1Source));
+                Dut1SourceText(statement.used).c_str());
   return text;
 }
 
@@ -51,9 +43,9 @@ std::string StatementLine(const EphemerisStatement& statement) {
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", statement.at.year, statement.at.month,
                 statement.at.day);
   if (Precise(statement)) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Precise ephemeris: Delta T %.1f s, DUT1 %+.2f s at 0h UTC %s",
-                  statement.used.deltaTSeconds, statement.used.dut1Seconds, date);
+    char text[128];
+    std::snprintf(text, sizeof text, "Precise, 0h UTC %s: Delta T %.1f s, DUT1 %+.2f s (%s)", date,
+                  statement.used.deltaTSeconds, statement.used.dut1Seconds, Dut1SourceText(statement.used).c_str());
     return text;
   }
   std::string line = "Standard ephemeris: the closed-form theories, UT as given (no Delta T, no DUT1)";

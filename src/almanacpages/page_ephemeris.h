@@ -10,8 +10,8 @@
 namespace nocturna {
 
 // The ephemeris the pages are computed from: the precise one, as the paper pages are a
-// navigator's reference.
-EphemerisChoice AlmanacPagesEphemeris();
+// navigator's reference, with the DUT1 or the imported IERS table of earthRotation.
+EphemerisChoice AlmanacPagesEphemeris(const EphemerisChoice& earthRotation = {});
 
 struct EphemerisStatement {
   EphemerisChoice choice;  // as asked for
@@ -25,8 +25,8 @@ EphemerisStatement EphemerisStatementAt(const EphemerisChoice& choice, const Cal
 // "standard" or "precise".
 const char* EphemerisName(EphemerisKind kind);
 
-// One line for the foot of a page: "Precise ephemeris: Delta T 69.2 s, DUT1 +0.05 s (IERS) at
-// 0h UTC 2026-12-10", or "Standard ephemeris: ... (no Delta T, no DUT1)".
+// One line for the foot of a page: "Precise, 0h UTC 2026-12-10: Delta T 69.2 s, DUT1 +0.05 s
+// (Bulletin A to 2027-01-05)", or "Standard ephemeris: ... (no Delta T, no DUT1)".
 std::string StatementLine(const EphemerisStatement& statement);
 
 // The DUT1 figure with where it came from, and the Delta T figure ("not applied" for the

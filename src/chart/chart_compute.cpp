@@ -14,7 +14,8 @@ ChartPass ComputeChartPass(ObserverState& observer, BodyCatalog& catalog,
                       observer.lastPosition.longitude) ||
       DayOfDateTime(observer.zoneTime) != DayOfDateTime(observer.lastZoneTime) ||
       observer.ephemeris.kind != observer.lastEphemeris.kind ||
-      observer.ephemeris.dut1Seconds != observer.lastEphemeris.dut1Seconds) {
+      observer.ephemeris.dut1Seconds != observer.lastEphemeris.dut1Seconds ||
+      observer.ephemeris.dut1Table != observer.lastEphemeris.dut1Table) {
     RunDailyEphemeris(events, pass.moment.zoneDate, position, observer.ephemeris);
     pass.dailyRun = true;
   }

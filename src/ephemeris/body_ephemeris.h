@@ -65,6 +65,9 @@ struct BodyEphemeris : CelestialBody {
   // Moon events (events record only), UT hours or a sentinel.
   double moonrise = 0.0;
   double moonset = 0.0;
+  // Every body record (Sun, planets, Moon) of both ephemerides: the distance from the Earth's
+  // centre, astronomical units, from which the parallax is taken.
+  double geocentricDistanceAu = 0.0;
 };
 
 // The day's events record is an ephemeris record kept apart from the catalog's Sun.

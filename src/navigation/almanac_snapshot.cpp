@@ -33,7 +33,7 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
                        const DrPosition& position, const EphemerisChoice& choice) {
   if (choice.kind == EphemerisKind::precise &&
-      ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds) == nullptr) {
+      ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds, choice.dut1Table.get()) == nullptr) {
     return;
   }
   ComputeSunEvents(events, zoneDate, position);
@@ -46,7 +46,8 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
                               const EphemerisChoice& choice) {
   double ghaAries = 0;
   const PreciseInstantOutcome precise =
-      choice.kind == EphemerisKind::precise ? PreciseInstantOf(utDate, utClock, choice.dut1Seconds)
+      choice.kind == EphemerisKind::precise ? PreciseInstantOf(utDate, utClock, choice.dut1Seconds,
+                                                                     choice.dut1Table.get())
                                             : PreciseInstantOutcome{};
   if (choice.kind == EphemerisKind::precise && precise.error == nullptr) {
     ghaAries = ComputePrecisePositions(catalog, precise.instant);
@@ -55,6 +56,15 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
   }
   ReduceSights(catalog, position.latitude, position.longitude);
   return ghaAries;
+}
+
+double ComputeMomentBody(BodyCatalog& catalog, const CalendarDate& utDate, const ClockTime& utClock,
+                         int bodyIndex, const EphemerisChoice& choice) {
+  if (choice.kind == EphemerisKind::precise) {
+    const PreciseInstantOutcome precise = PreciseInstantOf(utDate, utClock, choice.dut1Seconds);
+    if (precise.error == nullptr) return ComputePreciseBody(catalog, precise.instant, bodyIndex);
+  }
+  return ComputePositions(catalog, utDate, utClock);
 }
 
 AlmanacSnapshot TakeAlmanacSnapshot(DateTime zoneTime, int zoneDescription,

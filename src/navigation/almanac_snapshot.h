@@ -39,6 +39,13 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
                               const ClockTime& utClock, const DrPosition& position,
                               const EphemerisChoice& choice = {});
 
+// The places of one body (catalog position 1..63) at a UT moment by the chosen ephemeris, as
+// ComputeMomentPositions leaves them, with none of the other bodies' work (the standard
+// ephemeris fills the whole catalog, which costs it little; hc and zn are not filled). Returns
+// GHA Aries in degrees.
+double ComputeMomentBody(BodyCatalog& catalog, const CalendarDate& utDate, const ClockTime& utClock,
+                         int bodyIndex, const EphemerisChoice& choice = {});
+
 // Everything one moment and place give, computed from scratch.
 struct AlmanacSnapshot {
   AlmanacMoment moment;

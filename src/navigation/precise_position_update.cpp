@@ -93,46 +93,77 @@ double MoonIlluminatedFraction(const ApparentPlace& moon, double moonDistanceKm,
   return (1.0 + std::cos(phaseAngle)) * 0.5;
 }
 
-}  // namespace
-
-double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& instant) {
-  const ApparentFrame frame = MakeApparentFrame(instant);
-
+void FillStars(BodyCatalog& catalog, const ApparentFrame& frame) {
   ApparentPlace stars[kPreciseStarCount];
   ApparentStarsOf(frame, stars);
   for (int k = 0; k < kStarCount; ++k) SetPlace(catalog.entries[kFirstStarIndex + k], stars[k]);
+}
 
-  SunPlanetRecords& records = catalog.sunPlanetRecords;
-  for (const PlanetOfRecord& p : kPlanets) {
-    const ApparentPlanet planet = ApparentPlanetOf(frame, p.series(), instant);
-    BodyEphemeris& record = records[p.record];
-    SetRecord(record, p.name, MagnitudeOf(p.record, planet), planet.place, planet.sunDistanceAu);
-    CopyToEntry(catalog.entries[kVenusIndex + p.record - kVenusRecord], kPlanetDisplayCode,
-                record.magnitude, record);
-  }
+void FillPlanet(BodyCatalog& catalog, const ApparentFrame& frame, const PlanetOfRecord& p,
+                const PreciseInstant& instant) {
+  const ApparentPlanet planet = ApparentPlanetOf(frame, p.series(), instant);
+  BodyEphemeris& record = catalog.sunPlanetRecords[p.record];
+  SetRecord(record, p.name, MagnitudeOf(p.record, planet), planet.place, planet.sunDistanceAu);
+  record.geocentricDistanceAu = planet.distanceAu;
+  CopyToEntry(catalog.entries[kVenusIndex + p.record - kVenusRecord], kPlanetDisplayCode,
+              record.magnitude, record);
+}
 
+ApparentSun FillSun(BodyCatalog& catalog, const ApparentFrame& frame, const PreciseInstant& instant) {
   const ApparentSun sun = ApparentSunOf(frame);
-  BodyEphemeris& sunRecord = records[kSunRecord];
+  BodyEphemeris& sunRecord = catalog.sunPlanetRecords[kSunRecord];
   SetRecord(sunRecord, "Sun", 0.0, sun.place, sun.distanceAu);
+  sunRecord.geocentricDistanceAu = sun.distanceAu;
   sunRecord.equationOfTime = EquationOfTimeMinutes(sun.place.gha, instant);
   CopyToEntry(catalog.entries[kSunIndex], kDiscDisplayCode,
               kDiscMagnitudeBase - SunSemiDiameterMinutes(sun.distanceAu), sunRecord);
+  return sun;
+}
 
+void FillMoon(BodyCatalog& catalog, const ApparentFrame& frame, const PreciseInstant& instant,
+              const ApparentSun& sun) {
   const ApparentMoon moon = ApparentMoonOf(frame, instant);
   BodyEphemeris& moonRecord = catalog.moonRecord;
   SetRecord(moonRecord, "Moon", 0.0, moon.place, 0.0);
   moonRecord.horizontalParallax = moon.horizontalParallax;
   moonRecord.semiDiameter = moon.semiDiameter;
   moonRecord.distance = moon.distanceKm;
+  moonRecord.geocentricDistanceAu = moon.distanceKm / kAstronomicalUnitKm;
   moonRecord.illuminatedFraction =
       MoonIlluminatedFraction(moon.place, moon.distanceKm, sun.place, sun.distanceAu);
   CopyToEntry(catalog.entries[kMoonIndex], kDiscDisplayCode,
               kDiscMagnitudeBase - 60.0 * moon.semiDiameter, moonRecord);
+}
 
+}  // namespace
+
+double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& instant) {
+  const ApparentFrame frame = MakeApparentFrame(instant);
+  FillStars(catalog, frame);
+  for (const PlanetOfRecord& p : kPlanets) FillPlanet(catalog, frame, p, instant);
+  FillMoon(catalog, frame, instant, FillSun(catalog, frame, instant));
   const double ghaAries = GhaAriesOf(frame);
   for (int k = 0; k < kBodyCount; ++k) {
     catalog.gha[k] = ReduceHourAngle(catalog.entries[k].sha + ghaAries);
   }
+  return ghaAries;
+}
+
+double ComputePreciseBody(BodyCatalog& catalog, const PreciseInstant& instant, int bodyIndex) {
+  const ApparentFrame frame = MakeApparentFrame(instant);
+  if (bodyIndex >= kFirstStarIndex && bodyIndex < kFirstStarIndex + kStarCount) {
+    FillStars(catalog, frame);
+  } else if (bodyIndex >= kVenusIndex && bodyIndex <= kSaturnIndex) {
+    FillPlanet(catalog, frame, kPlanets[bodyIndex - kVenusIndex], instant);
+  } else if (bodyIndex == kSunIndex) {
+    FillSun(catalog, frame, instant);
+  } else if (bodyIndex == kMoonIndex) {
+    FillMoon(catalog, frame, instant, FillSun(catalog, frame, instant));
+  }
+  const double ghaAries = GhaAriesOf(frame);
+  catalog.gha[kAriesIndex] = ReduceHourAngle(catalog.entries[kAriesIndex].sha + ghaAries);
+  if (bodyIndex > kAriesIndex && bodyIndex < kBodyCount)
+    catalog.gha[bodyIndex] = ReduceHourAngle(catalog.entries[bodyIndex].sha + ghaAries);
   return ghaAries;
 }
 

@@ -15,4 +15,9 @@ namespace nocturna {
 // nothing.
 double ComputePrecisePositions(BodyCatalog& catalog, const PreciseInstant& instant);
 
+// The same for one body only (catalog position 1..63) and GHA Aries: the entry, its record and
+// gha[bodyIndex] as ComputePrecisePositions fills them (the stars all together); the rest of
+// the catalog is left as it was. Returns GHA Aries in degrees.
+double ComputePreciseBody(BodyCatalog& catalog, const PreciseInstant& instant, int bodyIndex);
+
 }  // namespace nocturna

@@ -77,7 +77,6 @@ void FlushFolder(const std::string& target, int (*fsyncCall)(int)) {
   ::close(folder);
 }
 
-// A replaced file keeps its permissions; a new one gets newFileMode.
 std::string ReplaceRegularFile(const Target& named, const std::string& target, mode_t mode,
                                std::string_view bytes, const WriteCalls& calls) {
   RemoveStaleTemporaries(target, bytes.substr(0, std::min(bytes.size(), kSignatureBytes)));
@@ -107,7 +106,9 @@ std::string WriteFile(const std::string& path, std::string_view bytes, const std
   const bool exists = ::stat(target.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return Failed(named, EISDIR);
   if (exists && !S_ISREG(info.st_mode)) return WriteDirectly(named, target, bytes);
-  return ReplaceRegularFile(named, target, exists ? info.st_mode & 07777 : newFileMode, bytes, calls);
+  // A replaced file keeps its permissions, but its owner can always read back what was saved.
+  const mode_t mode = exists ? (info.st_mode & 07777) | S_IRUSR | S_IWUSR : newFileMode;
+  return ReplaceRegularFile(named, target, mode, bytes, calls);
 }
 
 }  // namespace

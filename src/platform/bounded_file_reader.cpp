@@ -67,7 +67,9 @@ FileRead ReadOpened(int fd, const std::string& path, FileKinds kinds, std::size_
   // Opened without blocking so that a pipe answers at once; read with blocking, so that a pipe
   // whose writer is there gives all it writes.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return ReadToEnd(fd, path, limit, regular ? static_cast<std::size_t>(info.st_size) : kChunkBytes);
+  // A stream's size is unknown: room for the bound at once (pages untouched cost nothing), so the
+  // buffer is never copied to grow.
+  return ReadToEnd(fd, path, limit, regular ? static_cast<std::size_t>(info.st_size) : limit);
 }
 
 }  // namespace

@@ -7,8 +7,9 @@
 namespace nocturna {
 
 enum class MessageKind { Information, Warning, Error };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// SaveDiscardCancel: unsaved work on the way out; Escape or the window's close button is Cancel.
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 struct Message {
   MessageKind kind = MessageKind::Information;

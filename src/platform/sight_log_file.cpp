@@ -1,25 +1,12 @@
 #include "platform/sight_log_file.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "platform/atomic_file.h"
 #include "platform/bounded_file_reader.h"
+#include "platform/user_data_path.h"
 
 namespace nocturna {
 
-std::string DefaultSightLogPath() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg != nullptr && xdg[0] == '/') return std::string(xdg) + "/nocturna/sights.csv";
-  const char* home = std::getenv("HOME");
-  if (home == nullptr || home[0] != '/') {
-    const passwd* user = ::getpwuid(::getuid());
-    home = user != nullptr ? user->pw_dir : "/tmp";
-  }
-  return std::string(home) + "/.local/share/nocturna/sights.csv";
-}
+std::string DefaultSightLogPath() { return UserDataFilePath("sights.csv"); }
 
 SightLogLoad LoadSightLog(const std::string& path) {
   SightLogLoad load;
@@ -32,20 +19,13 @@ SightLogLoad LoadSightLog(const std::string& path) {
     load.problem = read.problem;
     return load;
   }
-  SightLogParse parse = ParseSightLog(read.bytes);
-  if (parse.error) {
-    load.state = SightLogFileState::Damaged;
-    load.problem = path + ": " + parse.error->Message();
-    return load;
-  }
   load.state = SightLogFileState::Loaded;
-  load.sights = std::move(parse.sights);
+  load.text = read.bytes;
   return load;
 }
 
-SightLogSave SaveSightLog(const std::string& path, const std::vector<SightRecord>& sights,
-                          bool setAsideDamaged) {
-  return SaveUserFile(path, FormatSightLog(sights), "the sight log", setAsideDamaged);
+SightLogSave SaveSightLog(const std::string& path, const std::string& text, bool setAsideDamaged) {
+  return SaveUserFile(path, text, "the sight log", setAsideDamaged);
 }
 
 }  // namespace nocturna

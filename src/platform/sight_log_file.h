@@ -1,12 +1,11 @@
 #pragma once
-// The sight log's file: where it lives, reading it, and replacing it atomically (a temporary
-// file in the same folder, flushed, renamed over the old one), so that a crash or a full disk
-// leaves the previous log whole. A damaged log is kept aside, never overwritten.
+// The sight log's file: where it lives, reading its bytes, and replacing it atomically (a
+// temporary file in the same folder, flushed, renamed over the old one), so that a crash or a
+// full disk leaves the previous log whole. A damaged log is kept aside, never overwritten.
+// What the bytes say is the sights library's business (sights/sight_log_csv.h).
 #include <string>
-#include <vector>
 
 #include "platform/atomic_file.h"
-#include "sights/sight_log_csv.h"
 
 namespace nocturna {
 
@@ -16,14 +15,14 @@ std::string DefaultSightLogPath();
 
 enum class SightLogFileState {
   Absent,      // no file yet
-  Loaded,      // read and valid
-  Damaged,     // there, but not a valid sight log (problem says why, with its line and column)
+  Loaded,      // read whole
+  Damaged,     // there, but too large to be a sight log
   Unreadable,  // there, but a folder, not a regular file, or the system refused to read it
 };
 
 struct SightLogLoad {
   SightLogFileState state = SightLogFileState::Absent;
-  std::vector<SightRecord> sights;
+  std::string text;  // the file's bytes, when loaded
   std::string problem;
 };
 
@@ -31,11 +30,10 @@ SightLogLoad LoadSightLog(const std::string& path);
 
 using SightLogSave = UserFileSave;
 
-// Writes the sights in the log's CSV form through the one atomic writer (see SaveUserFile). With
+// Writes the log's text through the one atomic writer (see SaveUserFile). With
 // setAsideDamaged what is now at path (a damaged log, a folder, a pipe, a symbolic link) is first
 // kept under path + ".damaged" (".damaged-2", ... when taken) and never written into. On failure
 // the file at path is as it was and no temporary file is left.
-SightLogSave SaveSightLog(const std::string& path, const std::vector<SightRecord>& sights,
-                          bool setAsideDamaged);
+SightLogSave SaveSightLog(const std::string& path, const std::string& text, bool setAsideDamaged);
 
 }  // namespace nocturna

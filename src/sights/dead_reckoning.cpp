@@ -16,10 +16,18 @@ DrPosition MoveByMiles(const DrPosition& from, double eastMiles, double northMil
   return to;
 }
 
-DrPosition MoveByRun(const DrPosition& from, const RunMadeGood& run, double hours) {
-  const double miles = run.speedKnots * hours;
-  const double course = DegToRad(run.courseDegrees);
-  return MoveByMiles(from, miles * std::sin(course), miles * std::cos(course));
+DrPosition PositionAt(const DeadReckoning& dr, DateTime utc) {
+  if (dr.speedKnots == 0.0) return dr.position;
+  const double miles = dr.speedKnots * (utc - dr.utc) * 24.0;
+  const double course = DegToRad(dr.courseDegrees);
+  return MoveByMiles(dr.position, miles * std::sin(course), miles * std::cos(course));
+}
+
+DeadReckoning CarriedTo(const DeadReckoning& dr, DateTime utc) {
+  DeadReckoning carried = dr;
+  carried.position = PositionAt(dr, utc);
+  carried.utc = utc;
+  return carried;
 }
 
 }  // namespace nocturna

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
+#include <string>
+#include <utility>
 
 namespace nocturna {
 namespace {
@@ -105,18 +108,21 @@ std::vector<ShotAverage> AverageShots(const std::vector<SightRecord>& log) {
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return log[a].utc < log[b].utc; });
   std::vector<ShotAverage> groups;
+  // In time order only the latest group of a body and limb can still take a shot.
+  std::map<std::pair<std::string, Limb>, std::size_t> latest;
   for (std::size_t index : order) {
     const SightRecord& shot = log[index];
-    auto same = std::find_if(groups.begin(), groups.end(), [&](const ShotAverage& g) {
-      const SightRecord& head = log[g.shots.front()];
-      return head.body == shot.body && head.limb == shot.limb &&
-             (shot.utc - head.utc) * kMinutesPerDay <= kShotGroupMinutes;
-    });
-    if (same == groups.end()) {
+    const auto key = std::make_pair(shot.body, shot.limb);
+    const auto open = latest.find(key);
+    const bool joins = open != latest.end() &&
+                       (shot.utc - log[groups[open->second].shots.front()].utc) * kMinutesPerDay <=
+                           kShotGroupMinutes &&
+                       groups[open->second].shots.size() < kMostShotsInGroup;
+    if (!joins) {
+      latest[key] = groups.size();
       groups.emplace_back();
-      same = groups.end() - 1;
     }
-    same->shots.push_back(index);
+    groups[latest[key]].shots.push_back(index);
   }
   for (ShotAverage& group : groups) FitGroup(log, group);
   return groups;

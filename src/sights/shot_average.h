@@ -8,8 +8,11 @@
 
 namespace nocturna {
 
-// Shots of one body and limb within this many minutes of the group's first form one group.
+// Shots of one body and limb within this many minutes of the group's first form one group, of
+// at most kMostShotsInGroup shots (a further shot starts a new group), so that the time taken
+// stays in proportion to the log's length.
 inline constexpr double kShotGroupMinutes = 10.0;
+inline constexpr std::size_t kMostShotsInGroup = 20;
 // A shot is an outlier when it lies further than this (minutes of arc), and further than
 // three times the others' scatter, from the line through the others (four shots or more).
 inline constexpr double kOutlierMinutes = 1.0;

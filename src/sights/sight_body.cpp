@@ -1,8 +1,8 @@
 #include "sights/sight_body.h"
 
-#include <cctype>
 #include <cmath>
 
+#include "ephemeris/precise/disc_constants.h"
 #include "foundations/angles.h"
 #include "navigation/position_update.h"
 
@@ -12,39 +12,7 @@ namespace {
 // The Earth's equatorial radius seen from one astronomical unit: 8.794", in minutes of arc.
 constexpr double kParallaxAtOneAuMinutes = 8.794 / 60.0;
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
-// The planet's distance from the Earth in astronomical units from its elements in the record
-// (radius vector from the eccentric anomaly, heliocentric longitude from the true anomaly),
-// or 0 when the record holds no elements.
-double PlanetEarthDistance(const SunPlanetRecords& records, int record) {
-  const BodyEphemeris& planet = records[record];
-  const BodyEphemeris& sun = records[kSunRecord];
-  if (planet.semiMajorAxis <= 0.0 || sun.radiusVector <= 0.0) return 0.0;
-  const double r = planet.semiMajorAxis * (1.0 - planet.eccentricity * std::cos(planet.eccentricAnomaly));
-  const double longitude = planet.trueAnomaly + DegToRad(planet.perihelionLongitude);
-  const double earthLongitude = sun.trueLongitude + kPi;
-  const double R = sun.radiusVector;
-  return std::sqrt(R * R + r * r - 2.0 * R * r * std::cos(longitude - earthLongitude));
-}
-
 }  // namespace
-
-std::optional<int> FindSightBody(std::string_view name) {
-  static const BodyCatalog names = BuildCatalog();
-  for (int index = kFirstStarIndex; index < kBodyCount; ++index) {
-    if (SameName(name, names.entries[index].name)) return index;
-  }
-  return std::nullopt;
-}
 
 bool BodyHasLimbs(int bodyIndex) { return bodyIndex == kSunIndex || bodyIndex == kMoonIndex; }
 
@@ -61,10 +29,20 @@ BodyDisc DiscOf(const BodyCatalog& catalog, int bodyIndex, Limb limb) {
     disc.augmentSemiDiameter = true;
   } else if (bodyIndex >= kVenusIndex && bodyIndex <= kSaturnIndex) {
     const double distance =
-        PlanetEarthDistance(catalog.sunPlanetRecords, bodyIndex - kVenusIndex + kVenusRecord);
+        catalog.sunPlanetRecords[bodyIndex - kVenusIndex + kVenusRecord].geocentricDistanceAu;
     if (distance > 0.0) disc.horizontalParallaxMinutes = kParallaxAtOneAuMinutes / distance;
   }
   return disc;
+}
+
+double GeocentricDistanceKm(const BodyCatalog& catalog, int bodyIndex) {
+  if (bodyIndex == kMoonIndex) return catalog.moonRecord.geocentricDistanceAu * kAstronomicalUnitKm;
+  if (bodyIndex == kSunIndex)
+    return catalog.sunPlanetRecords[kSunRecord].geocentricDistanceAu * kAstronomicalUnitKm;
+  if (bodyIndex >= kVenusIndex && bodyIndex <= kSaturnIndex)
+    return catalog.sunPlanetRecords[bodyIndex - kVenusIndex + kVenusRecord].geocentricDistanceAu *
+           kAstronomicalUnitKm;
+  return 0.0;
 }
 
 }  // namespace nocturna

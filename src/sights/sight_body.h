@@ -4,13 +4,10 @@
 #include <string_view>
 
 #include "navigation/body_catalog.h"
+#include "sights/sight_body_names.h"
 #include "sights/sight_corrections.h"
 
 namespace nocturna {
-
-// The catalog position (1..63: stars, planets, Sun, Moon) of a body named as the program
-// spells it, letters in either case; nothing for Aries or an unknown name.
-std::optional<int> FindSightBody(std::string_view name);
 
 // True for the Sun and the Moon, whose limbs are observed.
 bool BodyHasLimbs(int bodyIndex);
@@ -19,5 +16,9 @@ bool BodyHasLimbs(int bodyIndex);
 // the Sun's and Moon's semi-diameters and horizontal parallaxes, the planets' parallax from
 // their distance (their semi-diameters are too small to observe), nothing for a star.
 BodyDisc DiscOf(const BodyCatalog& catalog, int bodyIndex, Limb limb);
+
+// The distance of the body at position bodyIndex from the Earth's centre, kilometres, for the
+// moment the catalog was last brought to; 0 for a star.
+double GeocentricDistanceKm(const BodyCatalog& catalog, int bodyIndex);
 
 }  // namespace nocturna

@@ -1,7 +1,9 @@
 #include "sights/sight_fields.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <initializer_list>
 
 #include "foundations/calendar_text.h"
 #include "foundations/printf_text.h"
@@ -92,6 +94,51 @@ std::optional<double> ParseHeightOfEye(std::string_view text, bool feetByDefault
   return metres;
 }
 
+namespace {
+
+// A number with an optional unit among `units` (each with its conversion to the base unit,
+// spelled in lower case, the first for a bare number), within low..high in the base unit.
+struct UnitOfMeasure {
+  std::string_view suffix;
+  double (*toBase)(double);
+};
+
+std::optional<double> ParseWithUnit(std::string_view text, std::initializer_list<UnitOfMeasure> units,
+                                    double low, double high) {
+  const UnitOfMeasure* unit = units.begin();
+  for (const UnitOfMeasure& u : units) {
+    if (!u.suffix.empty() && TakeSuffix(text, u.suffix)) {
+      unit = &u;
+      break;
+    }
+  }
+  text = TrimBlanks(text);
+  if (!text.empty() && text.back() == '\xB0') text.remove_suffix(1);  // Windows-1252 degree sign
+  if (text.size() >= 2 && text.substr(text.size() - 2) == "\xC2\xB0") text.remove_suffix(2);
+  const auto number = ParseDecimal(text);
+  if (!number) return std::nullopt;
+  const double value = unit->toBase(*number);
+  if (!(value >= low && value <= high)) return std::nullopt;
+  return value;
+}
+
+double Same(double value) { return value; }
+double FahrenheitToCelsius(double f) { return (f - 32.0) * 5.0 / 9.0; }
+double InchesOfMercuryToHectopascals(double inches) { return inches * kHectopascalsPerInchOfMercury; }
+
+}  // namespace
+
+std::optional<double> ParseTemperature(std::string_view text) {
+  return ParseWithUnit(text, {{"", Same}, {"c", Same}, {"f", FahrenheitToCelsius}},
+                       kLowestTemperature, kHighestTemperature);
+}
+
+std::optional<double> ParsePressure(std::string_view text) {
+  return ParseWithUnit(
+      text, {{"", Same}, {"hpa", Same}, {"mb", Same}, {"inhg", InchesOfMercuryToHectopascals}},
+      kLowestPressure, kHighestPressure);
+}
+
 std::optional<Limb> ParseLimb(std::string_view text) {
   text = TrimBlanks(text);
   if (text.empty()) return Limb::centre;
@@ -110,6 +157,23 @@ std::string FormatUtcMoment(DateTime utc) {
   const DecodedDateTime d = DecodeDateTime(std::round(utc * 86400.0) / 86400.0);
   return PrintfText("%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute,
                     d.second);
+}
+
+std::string FormatExactDecimal(double value) {
+  char buffer[400];  // room for any double in fixed notation
+  const auto [end, status] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  return status == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::string EchoedText(std::string_view text) {
+  std::string shown;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i == kLongestEchoedText) return shown + "...";
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    shown += c < 0x20 || c == 0x7F ? PrintfText("\\x%02X", c) : std::string(1, text[i]);
+  }
+  return shown;
 }
 
 std::string FormatLimb(Limb limb) {

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of a sight's fields, as typed in a cell or written in the sight log: read with
 // the limits a real observation keeps to, and written back so that they read the same.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,14 @@ std::optional<double> ParseIndexCorrection(std::string_view text);
 std::optional<double> ParseHeightOfEye(std::string_view text, bool feetByDefault);
 inline constexpr double kMetresPerFoot = 0.3048;
 
+// An air temperature in degC from "12", "12 C", "12°C" or, in Fahrenheit, "54 F" / "54°F"
+// (the degree sign in UTF-8 or Windows-1252); kLowestTemperature..kHighestTemperature degC.
+std::optional<double> ParseTemperature(std::string_view text);
+// A pressure in hPa from "1013", "1013 hPa", "1013 mb" or, in inches of mercury, "29.92 inHg";
+// kLowestPressure..kHighestPressure hPa.
+std::optional<double> ParsePressure(std::string_view text);
+inline constexpr double kHectopascalsPerInchOfMercury = 33.8638866667;
+
 // "L" lower, "U" upper, "" centre (either case).
 std::optional<Limb> ParseLimb(std::string_view text);
 
@@ -48,5 +57,12 @@ std::string FormatSextantAltitude(double degrees);
 std::string FormatUtcMoment(DateTime utc);
 // "L", "U" or "".
 std::string FormatLimb(Limb limb);
+// The shortest decimal that reads back as exactly the same number ("1.2", "-0.30000000000000004").
+std::string FormatExactDecimal(double value);
+
+// Text from a file made safe to show in a message: control bytes as \xNN, and past
+// kLongestEchoedText bytes cut with "...".
+inline constexpr std::size_t kLongestEchoedText = 40;
+std::string EchoedText(std::string_view text);
 
 }  // namespace nocturna

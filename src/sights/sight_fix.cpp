@@ -10,7 +10,6 @@ namespace nocturna {
 namespace {
 
 constexpr int kMaxIterations = 30;
-constexpr double kHoursPerDay = 24.0;
 // Below this crossing angle (degrees) the normal equations are too ill-conditioned to solve.
 constexpr double kParallelLinesDegrees = 1.0;
 
@@ -20,34 +19,84 @@ struct LineAtEstimate {
   double cosZn;
 };
 
-LineAtEstimate LineAt(const FixLine& line, const DrPosition& estimate, DateTime utc,
-                      const RunMadeGood& run) {
-  const DrPosition there = MoveByRun(estimate, run, (line.utc - utc) * kHoursPerDay);
+LineAtEstimate LineAt(const FixLine& line, const DeadReckoning& estimate) {
+  const DrPosition there = PositionAt(estimate, line.utc);
   const AltitudeAzimuth computed =
       ComputedAltitudeAzimuth(line.ghaDegrees, line.declinationDegrees, there);
   const double zn = DegToRad(computed.znDegrees);
   return {60.0 * (line.observedAltitudeDegrees - computed.hcDegrees), std::sin(zn), std::cos(zn)};
 }
 
+// The angle (degrees, 0..90) at which two lines cross: lines, not bearings, so azimuths 180
+// degrees apart give parallel lines.
+double Crossing(const LineAtEstimate& a, const LineAtEstimate& b) {
+  const double cross = std::abs(a.sinZn * b.cosZn - a.cosZn * b.sinZn);
+  return RadToDeg(std::asin(std::min(1.0, cross)));
+}
+
+// The best crossing of any two lines: with the lines' directions sorted (modulo 180 degrees),
+// each line's best partner is the one nearest square to it, found by bisection.
 double WidestCrossing(const std::vector<LineAtEstimate>& lines) {
-  double widest = 0.0;
+  std::vector<std::pair<double, std::size_t>> directions;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    for (std::size_t j = i + 1; j < lines.size(); ++j) {
-      // Lines, not bearings: azimuths 180 deg apart give parallel lines.
-      const double cross = std::abs(lines[i].sinZn * lines[j].cosZn - lines[i].cosZn * lines[j].sinZn);
-      widest = std::max(widest, RadToDeg(std::asin(std::min(1.0, cross))));
-    }
+    const double zn = RadToDeg(std::atan2(lines[i].sinZn, lines[i].cosZn));
+    directions.emplace_back(std::fmod(zn + 360.0, 180.0), i);
+  }
+  std::sort(directions.begin(), directions.end());
+  double widest = 0.0;
+  for (const auto& [direction, index] : directions) {
+    const double square = std::fmod(direction + 90.0, 180.0);
+    auto next = std::lower_bound(directions.begin(), directions.end(), std::make_pair(square, std::size_t{0}));
+    if (next == directions.end()) next = directions.begin();
+    const auto before = next == directions.begin() ? directions.end() - 1 : next - 1;
+    widest = std::max({widest, Crossing(lines[index], lines[next->second]),
+                       Crossing(lines[index], lines[before->second])});
   }
   return widest;
 }
 
+// The normal matrix of the lines' east and north unknowns.
+struct NormalMatrix {
+  double ee, en, nn;
+};
+
+// Each line's residual at the fix, and the error ellipse from them (or from an assumed sight
+// error when two lines leave no freedom).
+void AddResidualsAndEllipse(const std::vector<FixLine>& lines, const DeadReckoning& estimate,
+                            const NormalMatrix& normal, SightFix& fix) {
+  double squares = 0.0;
+  fix.residualsMiles.clear();
+  for (const FixLine& line : lines) {
+    const double residual = LineAt(line, estimate).interceptMiles;
+    fix.residualsMiles.push_back(residual);
+    squares += residual * residual;
+  }
+  const std::size_t freedom = lines.size() - 2;
+  fix.ellipseFromResiduals = freedom > 0;
+  const double variance = fix.ellipseFromResiduals
+                              ? squares / static_cast<double>(freedom)
+                              : kAssumedSightErrorMiles * kAssumedSightErrorMiles;
+  // Covariance = variance * inverse of the normal matrix; its eigenvalues are the squared
+  // semi-axes.
+  const double det = normal.ee * normal.nn - normal.en * normal.en;
+  const double cee = variance * normal.nn / det, cnn = variance * normal.ee / det,
+               cen = -variance * normal.en / det;
+  const double mean = 0.5 * (cee + cnn);
+  const double half = std::hypot(0.5 * (cee - cnn), cen);
+  fix.semiMajorMiles = std::sqrt(mean + half);
+  fix.semiMinorMiles = std::sqrt(std::max(0.0, mean - half));
+  // The major axis's angle from east, counter-clockwise, turned into a true direction.
+  const double fromEast = 0.5 * RadToDeg(std::atan2(2.0 * cen, cee - cnn));
+  fix.majorAxisDegrees = std::fmod(90.0 - fromEast + 360.0, 180.0);
+}
+
 }  // namespace
 
-SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, DateTime utc,
-                      const RunMadeGood& run) {
+SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr, DateTime utc) {
   SightFix fix;
   fix.utc = utc;
-  fix.position = dr;
+  DeadReckoning estimate = CarriedTo(dr, utc);
+  fix.position = estimate.position;
   if (lines.size() < 2) {
     fix.problem = "a fix needs at least two lines of position";
     return fix;
@@ -58,7 +107,7 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
     nee = nen = nnn = 0;
     double be = 0, bn = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      at[i] = LineAt(lines[i], fix.position, utc, run);
+      at[i] = LineAt(lines[i], estimate);
       nee += at[i].sinZn * at[i].sinZn;
       nen += at[i].sinZn * at[i].cosZn;
       nnn += at[i].cosZn * at[i].cosZn;
@@ -74,6 +123,12 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
     const double east = (nnn * be - nen * bn) / det;
     const double north = (nee * bn - nen * be) / det;
     fix.position = MoveByMiles(fix.position, east, north);
+    estimate.position = fix.position;
+    if (!(std::abs(fix.position.latitude) <= kHighestFixLatitude) || !std::isfinite(fix.position.longitude)) {
+      fix.problem = "the lines of position meet at no real position (past the pole): "
+                    "check each sight's date, time and body";
+      return fix;
+    }
     if (std::hypot(east, north) < kFixConvergenceMiles) break;
   }
   if (fix.iterations > kMaxIterations) {
@@ -83,29 +138,7 @@ SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, D
   fix.found = true;
   fix.poorGeometry = fix.widestCrossingDegrees < kPoorCrossingDegrees;
 
-  double squares = 0.0;
-  fix.residualsMiles.clear();
-  for (const FixLine& line : lines) {
-    const double residual = LineAt(line, fix.position, utc, run).interceptMiles;
-    fix.residualsMiles.push_back(residual);
-    squares += residual * residual;
-  }
-  const std::size_t freedom = lines.size() - 2;
-  fix.ellipseFromResiduals = freedom > 0;
-  const double variance = fix.ellipseFromResiduals
-                              ? squares / static_cast<double>(freedom)
-                              : kAssumedSightErrorMiles * kAssumedSightErrorMiles;
-  // Covariance = variance * inverse of the normal matrix; its eigenvalues are the squared
-  // semi-axes.
-  const double det = nee * nnn - nen * nen;
-  const double cee = variance * nnn / det, cnn = variance * nee / det, cen = -variance * nen / det;
-  const double mean = 0.5 * (cee + cnn);
-  const double half = std::hypot(0.5 * (cee - cnn), cen);
-  fix.semiMajorMiles = std::sqrt(mean + half);
-  fix.semiMinorMiles = std::sqrt(std::max(0.0, mean - half));
-  // The major axis's angle from east, counter-clockwise, turned into a true direction.
-  const double fromEast = 0.5 * RadToDeg(std::atan2(2.0 * cen, cee - cnn));
-  fix.majorAxisDegrees = std::fmod(90.0 - fromEast + 360.0, 180.0);
+  AddResidualsAndEllipse(lines, estimate, {nee, nen, nnn}, fix);
   return fix;
 }
 

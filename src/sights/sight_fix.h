@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundations/dr_position.h"
+#include "sights/dead_reckoning.h"
 #include "sights/sight_line.h"
 
 namespace nocturna {
@@ -13,6 +14,9 @@ namespace nocturna {
 inline constexpr double kFixConvergenceMiles = 0.1;
 // Lines that cross at less than this (degrees) everywhere give a poor fix.
 inline constexpr double kPoorCrossingDegrees = 30.0;
+// A fix is refused rather than placed beyond this latitude (degrees): the lines cannot meet
+// there, a sight's date, time or body is wrong.
+inline constexpr double kHighestFixLatitude = 89.0;
 // With only two lines the residuals say nothing; the ellipse then assumes this sight error.
 inline constexpr double kAssumedSightErrorMiles = 1.0;
 
@@ -28,7 +32,9 @@ struct FixLine {
 struct SightFix {
   bool found = false;
   std::string problem;        // why there is no fix (empty when found)
-  DrPosition position;        // degrees, north and WEST positive, at `utc`
+  DrPosition position;        // degrees, north and WEST positive, at `utc`; when found always
+                              // a real position: |latitude| <= kHighestFixLatitude, longitude
+                              // in -180..180
   DateTime utc = 0.0;         // the common time all lines were moved to
   int iterations = 0;
   std::vector<double> residualsMiles;  // per line: Ho - Hc at the fix moved to its time
@@ -40,11 +46,10 @@ struct SightFix {
   bool poorGeometry = false;
 };
 
-// The fix at time `utc` (days since 1899-12-30) from the lines, starting at `dr` (the DR at
-// that time): each line is reduced at the estimate carried back (or on) to its own time by the
-// run, the least-squares step on the intercepts moves the estimate, repeated until it moves
-// less than 0.1'.
-SightFix FixFromLines(const std::vector<FixLine>& lines, const DrPosition& dr, DateTime utc,
-                      const RunMadeGood& run);
+// The fix at time `utc` (days since 1899-12-30) from the lines, starting at the DR carried to
+// that time: each line is reduced at the estimate carried back (or on) to its own time by the
+// DR's run, the least-squares step on the intercepts moves the estimate, repeated until it
+// moves less than 0.1'.
+SightFix FixFromLines(const std::vector<FixLine>& lines, const DeadReckoning& dr, DateTime utc);
 
 }  // namespace nocturna

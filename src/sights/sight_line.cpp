@@ -5,6 +5,7 @@
 
 #include "foundations/angles.h"
 #include "navigation/almanac_snapshot.h"
+#include "sights/ellipsoid_reduction.h"
 #include "sights/sight_body.h"
 
 namespace nocturna {
@@ -39,16 +40,23 @@ SightLine ReduceSight(BodyCatalog& scratch, int bodyIndex, const SightRecord& si
   CalendarDate date;
   ClockTime clock;
   SplitUtc(sight.utc, date, clock);
-  ComputeMomentPositions(scratch, date, clock, dr, choice);
+  ComputeMomentBody(scratch, date, clock, bodyIndex, choice);
 
   SightLine line;
   line.bodyIndex = bodyIndex;
   line.utc = sight.utc;
   line.dr = dr;
-  line.corrections =
-      CorrectSextantAltitude(sight.hsDegrees, sight.conditions, DiscOf(scratch, bodyIndex, sight.limb));
   line.ghaDegrees = scratch.gha[bodyIndex];
   line.declinationDegrees = scratch.entries[bodyIndex].declination;
+  const BodyDisc disc = DiscOf(scratch, bodyIndex, sight.limb);
+  if (choice.kind == EphemerisKind::precise) {
+    // The precise ephemeris deserves the Earth's true figure: the observer on the ellipsoid.
+    const GeocentricPlace place{line.ghaDegrees, line.declinationDegrees,
+                                GeocentricDistanceKm(scratch, bodyIndex), disc.semiDiameterMinutes};
+    line.corrections = CorrectOnTheEllipsoid(sight.hsDegrees, sight.conditions, disc.limb, place, dr);
+  } else {
+    line.corrections = CorrectSextantAltitude(sight.hsDegrees, sight.conditions, disc);
+  }
   const AltitudeAzimuth computed =
       ComputedAltitudeAzimuth(line.ghaDegrees, line.declinationDegrees, dr);
   line.hcDegrees = computed.hcDegrees;

@@ -36,8 +36,10 @@ struct SightLine {
 void SplitUtc(DateTime utc, CalendarDate& date, ClockTime& clock);
 
 // The sight of body `bodyIndex` reduced at `dr` (its DR at the sight's time): the catalog is
-// brought to the sight's UTC by the chosen ephemeris (ComputeMomentPositions), the
-// corrections give Ho, and Hc and Zn are computed at dr. `scratch` is overwritten.
+// brought to the sight's UTC for that body by the chosen ephemeris (ComputeMomentBody), the
+// corrections give Ho (on the almanac's sphere with the standard ephemeris, for an observer on
+// the WGS84 ellipsoid with the precise one), and Hc and Zn are computed at dr. `scratch` is
+// overwritten.
 SightLine ReduceSight(BodyCatalog& scratch, int bodyIndex, const SightRecord& sight,
                       const DrPosition& dr, const EphemerisChoice& choice);
 

@@ -2,189 +2,189 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
+#include "foundations/number_text.h"
 #include "foundations/printf_text.h"
-#include "navigation/body_catalog.h"
-#include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 
 namespace nocturna {
 namespace {
 
-enum Column { kUtc, kBody, kLimb, kHs, kIc, kEye, kTemp, kPressure, kColumnCount };
-constexpr std::array<const char*, kColumnCount> kColumnNames = {
-    "utc", "body", "limb", "hs", "ic", "eye", "temp", "pressure"};
-constexpr std::array<bool, kColumnCount> kColumnNeeded = {true, true, false, true,
-                                                          true, true, false, false};
+constexpr std::array<bool, kSightLogColumnCount> kColumnNeeded = {
+    true, true, false, true, true, true, false, false,
+    false, false, false, false, false, false, false, false};
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
-  return text;
+// One record of the file: its fields and the line it starts on.
+struct CsvRow {
+  int line = 0;
+  std::vector<std::string> fields;
+};
+
+// Reads the next row from `at` (a quoted field may run over line ends); false at the end.
+// Blank lines and comment lines are skipped; `line` counts the lines passed.
+bool NextRow(std::string_view text, std::size_t& at, int& line, CsvRow& row) {
+  while (at < text.size()) {
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    const std::string_view whole = TrimBlanks(text.substr(at, end - at));
+    ++line;
+    if (!whole.empty() && whole.front() != '#') break;
+    at = end + 1;
+  }
+  if (at >= text.size()) return false;
+  row.line = line;
+  row.fields.assign(1, std::string());
+  bool quoted = false, wasQuoted = false;
+  for (; at < text.size(); ++at) {
+    const char c = text[at];
+    if (quoted) {
+      if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
+        row.fields.back() += '"';
+        ++at;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        if (c == '\n') ++line;
+        row.fields.back() += c;
+      }
+    } else if (c == '\n') {
+      ++at;
+      break;
+    } else if (c == ',') {
+      row.fields.emplace_back();
+      wasQuoted = false;
+    } else if (c == '"' && !wasQuoted && TrimBlanks(row.fields.back()).empty()) {
+      row.fields.back().clear();
+      quoted = wasQuoted = true;
+    } else {
+      row.fields.back() += c;
+    }
+  }
+  for (std::string& field : row.fields) field = std::string(TrimBlanks(field));
+  return true;
 }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t comma = line.find(',', start);
-    fields.push_back(Trim(line.substr(start, comma - start)));
-    if (comma == std::string_view::npos) return fields;
-    start = comma + 1;
+// The header's columns in order; the error names the first fault.
+std::optional<SightLogError> ReadHeader(const CsvRow& header, std::vector<int>& columnOf) {
+  std::array<bool, kSightLogColumnCount> seen{};
+  for (const std::string& field : header.fields) {
+    std::string name = field;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto known = std::find(kSightLogColumnNames.begin(), kSightLogColumnNames.end(), name);
+    const int column = static_cast<int>(known - kSightLogColumnNames.begin());
+    if (known == kSightLogColumnNames.end() || seen[column]) {
+      std::string all;
+      for (std::string_view n : kSightLogColumnNames) all += (all.empty() ? "" : ", ") + std::string(n);
+      return SightLogError{header.line, 0, "",
+                           PrintfText("the header names \"%s\", which is %s", EchoedText(name).c_str(),
+                                      known == kSightLogColumnNames.end()
+                                          ? ("not a column (" + all + ")").c_str()
+                                          : "named twice")};
+    }
+    seen[column] = true;
+    columnOf.push_back(column);
   }
+  for (int c = 0; c < kSightLogColumnCount; ++c) {
+    if (kColumnNeeded[c] && !seen[c])
+      return SightLogError{header.line, 0, "",
+                           PrintfText("the header lacks the column %s", kSightLogColumnNames[c].data())};
+  }
+  return std::nullopt;
 }
 
-// A number within [low, high], or the reason it is not one.
-std::optional<double> Ranged(std::string_view text, double low, double high, const char* what,
-                             std::string& reason) {
-  const auto value = ParseDecimal(text);
-  if (!value || *value < low || *value > high) {
-    reason = PrintfText("\"%.*s\" is not %s from %g to %g", static_cast<int>(text.size()),
-                        text.data(), what, low, high);
-    return std::nullopt;
+// A row of fields under the header into a record, read, with its note when it does not.
+SightRecord RowRecord(const CsvRow& row, const std::vector<int>& columnOf,
+                      SightLogSettings& settings) {
+  SightRecord sight;
+  sight.line = row.line;
+  for (std::size_t i = 0; i < row.fields.size(); ++i) {
+    // Fields past the header's last column stay with the last cell, so none is lost.
+    const std::size_t column = static_cast<std::size_t>(columnOf[std::min(i, columnOf.size() - 1)]);
+    if (i < columnOf.size()) {
+      sight.cells[column] = row.fields[i];
+    } else {
+      sight.cells[column] += "," + row.fields[i];
+    }
   }
-  return value;
+  ReadSightCells(sight);
+  if (sight.Reads()) sight.note = ReadSettingsCells(sight, settings);
+  // Fewer fields read as empty cells (spreadsheets drop trailing empty ones); more are a fault.
+  if (row.fields.size() > columnOf.size())
+    sight.note = PrintfText("the row has %zu fields where the header names %zu", row.fields.size(),
+                            columnOf.size());
+  return sight;
 }
 
-// One field into the record; false with the reason when it does not read.
-bool ReadField(Column column, std::string_view text, SightRecord& sight, std::string& reason) {
-  const auto quoted = [&](const char* expected) {
-    reason = PrintfText("\"%.*s\" is not %s", static_cast<int>(text.size()), text.data(), expected);
-    return false;
-  };
-  switch (column) {
-    case kUtc: {
-      const auto utc = ParseUtcMoment(text);
-      if (!utc) return quoted("a UTC date and time (YYYY-MM-DD HH:MM:SS, 1901 to 2099)");
-      sight.utc = *utc;
-      return true;
-    }
-    case kBody: {
-      const auto index = FindSightBody(text);
-      if (!index) return quoted("a body of the catalog (a star's name, a planet, Sun or Moon)");
-      static const BodyCatalog names = BuildCatalog();
-      sight.body = names.entries[*index].name;
-      return true;
-    }
-    case kLimb: {
-      const auto limb = ParseLimb(text);
-      if (!limb) return quoted("a limb (L, U or empty)");
-      sight.limb = *limb;
-      return true;
-    }
-    case kHs: {
-      const auto hs = ParseSextantAltitude(text);
-      if (!hs) return quoted("a sextant altitude (degrees and minutes as 34 12.3, or 34.205; -5 to 90)");
-      sight.hsDegrees = *hs;
-      return true;
-    }
-    case kIc: {
-      const auto ic = Ranged(text, -kLargestIndexCorrection, kLargestIndexCorrection,
-                             "an index correction in minutes", reason);
-      if (ic) sight.conditions.indexCorrectionMinutes = *ic;
-      return ic.has_value();
-    }
-    case kEye: {
-      const auto eye = Ranged(text, 0.0, kHighestEye, "a height of eye in metres", reason);
-      if (eye) sight.conditions.heightOfEyeMetres = *eye;
-      return eye.has_value();
-    }
-    case kTemp: {
-      if (text.empty()) return true;
-      const auto t = Ranged(text, kLowestTemperature, kHighestTemperature,
-                            "a temperature in degrees Celsius", reason);
-      if (t) sight.conditions.temperatureCelsius = *t;
-      return t.has_value();
-    }
-    case kPressure: {
-      if (text.empty()) return true;
-      const auto p = Ranged(text, kLowestPressure, kHighestPressure, "a pressure in hectopascals", reason);
-      if (p) sight.conditions.pressureHectopascals = *p;
-      return p.has_value();
-    }
-    case kColumnCount: break;
-  }
-  return false;
+// A cell as the file needs it: quoted when it holds what would otherwise end or change it.
+std::string CsvField(const std::string& cell, bool first) {
+  const bool plain = cell.find_first_of(",\"\r\n") == std::string::npos &&
+                     TrimBlanks(cell).size() == cell.size() && !(first && !cell.empty() && cell[0] == '#');
+  if (plain) return cell;
+  std::string quoted = "\"";
+  for (char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+bool AllEmpty(const SightRecord& sight) {
+  return std::all_of(sight.cells.begin(), sight.cells.end(),
+                     [](const std::string& cell) { return cell.empty(); });
 }
 
 }  // namespace
 
 std::string SightLogError::Message() const {
-  if (sight == 0) return PrintfText("line %d: %s", line, reason.c_str());
-  if (column.empty()) return PrintfText("line %d (sight %d): %s", line, sight, reason.c_str());
-  return PrintfText("line %d (sight %d), column %s: %s", line, sight, column.c_str(), reason.c_str());
+  if (column.empty()) return PrintfText("line %d: %s", line, reason.c_str());
+  return PrintfText("line %d, column %s: %s", line, column.c_str(), reason.c_str());
+}
+
+std::string SightRowMessage(const SightRecord& sight, int sightNumber) {
+  if (sight.line == 0) return PrintfText("sight %d, %s", sightNumber, sight.note.c_str());
+  return PrintfText("line %d (sight %d), %s", sight.line, sightNumber, sight.note.c_str());
 }
 
 SightLogParse ParseSightLog(std::string_view text) {
   SightLogParse parse;
-  std::vector<int> columnOf;  // per field of a row: its Column, or -1 when unused
-  int lineNumber = 0;
-  bool haveHeader = false;
-  std::size_t start = 0;
-  while (start <= text.size() && !parse.error) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    const std::string_view line = Trim(text.substr(start, end - start));
-    start = end + 1;
-    ++lineNumber;
-    if (line.empty() || line.front() == '#') continue;
-    const std::vector<std::string_view> fields = SplitFields(line);
-    if (!haveHeader) {
-      haveHeader = true;
-      std::array<bool, kColumnCount> seen{};
-      for (std::string_view field : fields) {
-        std::string name(field);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const auto known = std::find(kColumnNames.begin(), kColumnNames.end(), name);
-        if (known == kColumnNames.end() || seen[known - kColumnNames.begin()]) {
-          parse.error = SightLogError{lineNumber, 0, "",
-                                      PrintfText("the header names \"%s\", which is %s", name.c_str(),
-                                                 known == kColumnNames.end() ? "not a column (utc, body, limb, hs, ic, eye, temp, pressure)" : "named twice")};
-          break;
-        }
-        seen[known - kColumnNames.begin()] = true;
-        columnOf.push_back(static_cast<int>(known - kColumnNames.begin()));
-      }
-      for (int c = 0; c < kColumnCount && !parse.error; ++c) {
-        if (kColumnNeeded[c] && !seen[c])
-          parse.error = SightLogError{lineNumber, 0, "",
-                                      PrintfText("the header lacks the column %s", kColumnNames[c])};
-      }
-      continue;
-    }
-    const int sightNumber = static_cast<int>(parse.sights.size()) + 1;
-    if (fields.size() != columnOf.size()) {
-      parse.error = SightLogError{
-          lineNumber, sightNumber, "",
-          PrintfText("%zu fields where the header names %zu", fields.size(), columnOf.size())};
-      break;
-    }
-    SightRecord sight;
-    for (std::size_t i = 0; i < fields.size() && !parse.error; ++i) {
-      std::string reason;
-      const Column column = static_cast<Column>(columnOf[i]);
-      if (!ReadField(column, fields[i], sight, reason))
-        parse.error = SightLogError{lineNumber, sightNumber, kColumnNames[column], reason};
-    }
-    if (!parse.error && sight.limb != Limb::centre && !BodyHasLimbs(*FindSightBody(sight.body)))
-      parse.error = SightLogError{lineNumber, sightNumber, "limb",
-                                  "only the Sun and the Moon are observed by a limb"};
-    if (!parse.error) parse.sights.push_back(sight);
-  }
-  if (!parse.error && !haveHeader)
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+  std::size_t at = 0;
+  int line = 0;
+  CsvRow row;
+  if (!NextRow(text, at, line, row)) {
     parse.error = SightLogError{1, 0, "", "the log is empty: it needs a header line naming the columns"};
+    return parse;
+  }
+  std::vector<int> columnOf;
+  parse.error = ReadHeader(row, columnOf);
+  if (parse.error) return parse;
+  while (NextRow(text, at, line, row)) parse.sights.push_back(RowRecord(row, columnOf, parse.settings));
   return parse;
 }
 
-std::string FormatSightLog(const std::vector<SightRecord>& sights) {
-  std::string text = "utc,body,limb,hs,ic,eye,temp,pressure\n";
-  for (const SightRecord& s : sights) {
-    text += PrintfText("%s,%s,%s,%s,%.2f,%.2f,%.1f,%.1f\n", FormatUtcMoment(s.utc).c_str(),
-                       s.body.c_str(), FormatLimb(s.limb).c_str(),
-                       FormatSextantAltitude(s.hsDegrees).c_str(),
-                       s.conditions.indexCorrectionMinutes, s.conditions.heightOfEyeMetres,
-                       s.conditions.temperatureCelsius, s.conditions.pressureHectopascals);
+std::string FormatSightLog(const std::vector<SightRecord>& sights, const SightLogSettings& settings) {
+  std::vector<SightRecord> rows = sights;
+  for (SightRecord& row : rows) {
+    if (AllEmpty(row)) WriteSightCells(row);
+    if (row.Reads()) WriteSettingsCells(settings, row);
+  }
+  std::array<bool, kSightLogColumnCount> used{};
+  for (int c = 0; c < kSightLogColumnCount; ++c) {
+    used[c] = c < kSightOwnColumnCount ||
+              std::any_of(rows.begin(), rows.end(), [c](const SightRecord& r) { return !r.cells[c].empty(); });
+  }
+  std::string text;
+  for (int c = 0; c < kSightLogColumnCount; ++c) {
+    if (used[c]) text += (text.empty() ? "" : ",") + std::string(kSightLogColumnNames[c]);
+  }
+  text += "\n";
+  for (const SightRecord& row : rows) {
+    bool first = true;
+    for (int c = 0; c < kSightLogColumnCount; ++c) {
+      if (!used[c]) continue;
+      text += (first ? "" : ",") + CsvField(row.cells[c], first);
+      first = false;
+    }
+    text += "\n";
   }
   return text;
 }

@@ -1,24 +1,41 @@
 #pragma once
-// One sextant observation as the navigator logs it.
+// One sextant observation as the navigator logs it: the values it reads as, and every cell of
+// its row as typed, so that a row which cannot be read is kept, shown and saved as it was.
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "foundations/date_time.h"
 #include "sights/sight_corrections.h"
 
 namespace nocturna {
 
+// The sight log's columns: the sight's own, then what the log keeps beside its sights (the
+// DR, its time, course and speed, the fix time, the zone description and the watch error).
+enum class SightColumn {
+  utc, body, limb, hs, ic, eye, temp, pressure,
+  drLatitude, drLongitude, drUtc, course, speed, fixUtc, zoneDescription, watchError,
+};
+inline constexpr int kSightLogColumnCount = 16;
+inline constexpr int kSightOwnColumnCount = 8;  // utc .. pressure
+inline constexpr std::array<std::string_view, kSightLogColumnCount> kSightLogColumnNames = {
+    "utc", "body", "limb", "hs", "ic", "eye", "temp", "pressure",
+    "dr_lat", "dr_lon", "dr_utc", "course", "speed", "fix_utc", "zd", "watch_error"};
+
 struct SightRecord {
   DateTime utc = 0.0;       // UTC, days since 1899-12-30 (whole seconds as logged)
-  std::string body;         // a catalog name as the program spells it ("Sun", "Kochub")
+  std::string body;         // the name the sights show ("Sun", "Kochab")
   Limb limb = Limb::centre;
   double hsDegrees = 0.0;   // sextant altitude
   SightConditions conditions;
-};
+  // Every cell as typed, by SightColumn; all empty for a record made from its values.
+  std::array<std::string, kSightLogColumnCount> cells;
+  std::string note;  // why the row cannot be read ("column hs: ..."); empty when it reads
+  int line = 0;      // the row's line in the file it was read from, 0 when typed
 
-// Course and speed made good, for moving positions between the sights' times.
-struct RunMadeGood {
-  double courseDegrees = 0.0;  // true, from north through east
-  double speedKnots = 0.0;
+  bool Reads() const { return note.empty(); }
+  const std::string& Cell(SightColumn column) const { return cells[static_cast<int>(column)]; }
+  std::string& Cell(SightColumn column) { return cells[static_cast<int>(column)]; }
 };
 
 }  // namespace nocturna

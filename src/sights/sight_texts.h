@@ -18,8 +18,10 @@ std::string FormatIntercept(double miles);
 // "" / "below 5 deg: refraction uncertain" / "below the horizon: not reduced".
 std::string CautionText(AltitudeCaution caution);
 
-// The fix as lines of text: position and time, the ellipse, the residuals, the geometry
-// warning; or "No fix: " and the reason.
-std::vector<std::string> FixReportLines(const SightFix& fix);
+// The fix as lines of text: position and time with the number of lines it used, the ellipse,
+// the residuals, the geometry warning; or "No fix: " and the reason. Each residual is named by
+// its label (the rows its line came from) when given, else numbered from 1.
+std::vector<std::string> FixReportLines(const SightFix& fix,
+                                        const std::vector<std::string>& labels = {});
 
 }  // namespace nocturna

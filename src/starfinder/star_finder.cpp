@@ -9,6 +9,7 @@
 #include "navigation/body_catalog.h"
 #include "sights/dead_reckoning.h"
 #include "sights/sight_corrections.h"
+#include "starfinder/twilight_check.h"
 
 namespace nocturna {
 namespace {
@@ -31,14 +32,14 @@ double PresetAltitude(double hc, const StarFinderSettings& settings) {
 double FromEast(double zn) { return std::fabs(std::remainder(zn - 90, 360.0)); }
 
 // The day (zone date at 00:00) the finder works on.
-DateTime ZoneDateOf(const DeadReckoning& dr, const StarFinderSettings& settings) {
-  return DayOfDateTime(settings.moment.value_or(dr.zoneTime));
+DateTime ZoneDateOf(const DeadReckoning& dr, int zoneDescription,
+                    const StarFinderSettings& settings) {
+  return DayOfDateTime(settings.moment.value_or(dr.utc - zoneDescription / kHoursPerDay));
 }
 
-DrPosition CarriedTo(const DeadReckoning& dr, DateTime moment) {
-  if (dr.speedKnots == 0) return dr.position;
-  return MoveByRun(dr.position, RunMadeGood{dr.courseDegrees, dr.speedKnots},
-                   (moment - dr.zoneTime) * kHoursPerDay);
+// Where the DR has carried the ship at a zone time.
+DrPosition PositionAtZoneTime(const DeadReckoning& dr, int zoneDescription, DateTime zoneTime) {
+  return PositionAt(dr, zoneTime + zoneDescription / kHoursPerDay);
 }
 
 TwilightWindow WindowAt(const DrPosition& position, DateTime zoneDate, int zoneDescription,
@@ -54,12 +55,27 @@ bool IsCandidate(const BodyCatalog& catalog, int k, const StarFinderSettings& se
 }
 
 std::string TooFewMessage(int count, const StarFinderSettings& settings) {
+  const std::string few = count == 0   ? std::string("No body lies")
+                          : count == 1 ? std::string("Only 1 body lies")
+                                       : PrintfText("Only %d bodies lie", count);
   return PrintfText(
-      "Only %d bod%s between %g\xB0 and %g\xB0 of altitude at magnitude %.1f or brighter: "
+      "%s between %g\xB0 and %g\xB0 of altitude at magnitude %.1f or brighter: "
       "a fix needs three. Widen the altitude band, raise the magnitude limit or choose "
       "another moment.",
-      count, count == 1 ? "y lies" : "ies lie", settings.minAltitude, settings.maxAltitude,
-      settings.magnitudeLimit);
+      few.c_str(), settings.minAltitude, settings.maxAltitude, settings.magnitudeLimit);
+}
+
+// A chosen moment outside the twilight is refused, with the day's windows to choose from.
+bool RefuseOutsideTwilight(const BodyCatalog& catalog, DateTime zoneDate, int zoneDescription,
+                           const EphemerisChoice& choice, StarFinderResult& result) {
+  result.sunAltitude = catalog.hc[kSunIndex];
+  if (!result.momentChosen || SunInTwilight(result.sunAltitude)) return false;
+  result.outsideTwilight = true;
+  result.message = OutsideTwilightMessage(
+      result.sunAltitude,
+      WindowAt(result.position, zoneDate, zoneDescription, Twilight::morning, choice),
+      WindowAt(result.position, zoneDate, zoneDescription, Twilight::evening, choice));
+  return true;
 }
 
 // Reads the candidates out of the reduced catalog and picks the set.
@@ -144,11 +160,11 @@ StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
   result.twilight = settings.twilight;
   result.zoneDescription = zoneDescription;
   result.momentChosen = settings.moment.has_value();
-  const DateTime zoneDate = ZoneDateOf(dr, settings);
+  const DateTime zoneDate = ZoneDateOf(dr, zoneDescription, settings);
   result.window = WindowAt(dr.position, zoneDate, zoneDescription, settings.twilight, choice);
   if (!result.momentChosen && result.window.occurs && dr.speedKnots != 0) {
     // The window where the ship will be, not where it was.
-    result.window = WindowAt(CarriedTo(dr, result.window.Middle()), zoneDate, zoneDescription,
+    result.window = WindowAt(PositionAtZoneTime(dr, zoneDescription, result.window.Middle()), zoneDate, zoneDescription,
                              settings.twilight, choice);
   }
   if (!result.momentChosen && !result.window.occurs) {
@@ -156,12 +172,28 @@ StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
     return result;
   }
   result.moment = result.momentChosen ? *settings.moment : result.window.Middle();
-  result.position = CarriedTo(dr, result.moment);
+  result.position = PositionAtZoneTime(dr, zoneDescription, result.moment);
   BodyCatalog catalog = BuildCatalog();
   const AlmanacMoment moment = AlmanacMomentOf(result.moment, zoneDescription);
   ComputeMomentPositions(catalog, moment.utDate, moment.utClock, result.position, choice);
-  ChooseBodies(catalog, settings, result);
+  if (!RefuseOutsideTwilight(catalog, zoneDate, zoneDescription, choice, result)) {
+    ChooseBodies(catalog, settings, result);
+  }
   return result;
+}
+
+Twilight NearestTwilight(const DrPosition& position, DateTime zoneTime, int zoneDescription,
+                         const EphemerisChoice& choice) {
+  const DateTime zoneDate = DayOfDateTime(zoneTime);
+  const TwilightWindow morning =
+      WindowAt(position, zoneDate, zoneDescription, Twilight::morning, choice);
+  const TwilightWindow evening =
+      WindowAt(position, zoneDate, zoneDescription, Twilight::evening, choice);
+  if (!evening.occurs) return Twilight::morning;
+  if (!morning.occurs) return Twilight::evening;
+  return std::fabs(evening.Middle() - zoneTime) < std::fabs(morning.Middle() - zoneTime)
+             ? Twilight::evening
+             : Twilight::morning;
 }
 
 void SortInShootingOrder(std::vector<FinderBody>& bodies) {

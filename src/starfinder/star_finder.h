@@ -9,18 +9,11 @@
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
+#include "sights/dead_reckoning.h"
 #include "starfinder/set_search.h"
 #include "starfinder/twilight_window.h"
 
 namespace nocturna {
-
-// The DR and how the ship moves from it.
-struct DeadReckoning {
-  DrPosition position;       // degrees, north and WEST positive
-  DateTime zoneTime = 0;     // the DR's time, zone time (days since 1899-12-30)
-  double courseDegrees = 0;  // true course, degrees from north through east
-  double speedKnots = 0;     // 0: the DR stays where it is
-};
 
 struct StarFinderSettings {
   Twilight twilight = Twilight::morning;
@@ -69,13 +62,20 @@ struct StarFinderResult {
   double hdop = 0;                 // of the chosen set (see lop_geometry.h)
   SetSearchMethod method = SetSearchMethod::exhaustive;
   std::string message;  // what the navigator should know: no window, too few bodies, ...
+  double sunAltitude = 0;        // at the moment, degrees
+  bool outsideTwilight = false;  // a chosen moment with the Sun up or the horizon dark: no bodies
 };
 
-// The finder for one twilight. The zone date is that of settings.moment when given, else that of
-// the DR's time; the DR is carried to the moment by its course and speed (the window itself is
+// The finder for one twilight. The zone date is that of settings.moment (zone time) when given,
+// else that of the DR's time; the DR is carried to the moment by its course and speed (the window itself is
 // then found again at the carried position). zoneDescription in hours, west positive.
 StarFinderResult FindStars(const DeadReckoning& dr, int zoneDescription,
                            const StarFinderSettings& settings, const EphemerisChoice& choice = {});
+
+// The twilight of the zone date nearest the zone time (by the windows' middles) at the position;
+// morning when neither occurs.
+Twilight NearestTwilight(const DrPosition& position, DateTime zoneTime, int zoneDescription,
+                         const EphemerisChoice& choice = {});
 
 // Shooting order: nearest true east first, round to the west last, in both twilights (the
 // eastern sky brightens first at dawn and its horizon darkens first at dusk). Sorts in place and

@@ -44,9 +44,11 @@ StarFinderTexts StarFinderTextsOf(const StarFinderResult& result,
   texts.momentLine = MomentLine(result);
   texts.positionLine = "DR " + FormatLatitude(result.position.latitude) + " " +
                        FormatLongitude(result.position.longitude);
+  if (result.outsideTwilight) return texts;
   texts.limitsLine =
-      PrintfText("Hc %g\xB0 to %g\xB0, magnitude %.1f or brighter: %d bodies", settings.minAltitude,
-                 settings.maxAltitude, settings.magnitudeLimit, result.candidateCount);
+      PrintfText("Hc %g\xB0 to %g\xB0, magnitude %.1f or brighter: %d bod%s", settings.minAltitude,
+                 settings.maxAltitude, settings.magnitudeLimit, result.candidateCount,
+                 result.candidateCount == 1 ? "y" : "ies");
   if (result.bodies.empty()) return texts;
   texts.setLine =
       PrintfText("Best set of %d: HDOP %.2f (%s)", static_cast<int>(result.bodies.size()),

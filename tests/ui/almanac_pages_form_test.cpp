@@ -4,10 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -51,6 +53,13 @@ class AlmanacPagesFormTest : public ::testing::Test {
     ASSERT_TRUE(from && days && summary && print);
   }
 
+  // Leaves the daily pages alone ticked.
+  void UntickTables() {
+    for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
+      box->setChecked(box->objectName() == QStringLiteral("Section_daily"));
+    }
+  }
+
   QTemporaryDir folder;
   QString outputFile = folder.filePath(QStringLiteral("pages.pdf"));
   bool portrait = false;
@@ -66,9 +75,14 @@ class AlmanacPagesFormTest : public ::testing::Test {
 TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
   EXPECT_EQ(from->date(), QDate(2026, 12, 15)) << "the UT date of the clock";
   EXPECT_EQ(days->value(), 9);
-  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 7 pages")))
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 81 pages")))
+      << summary->text().toStdString() << ": every section, with the index";
+  UntickTables();
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("3 opening(s), 7 pages"))) << summary->text().toStdString();
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("Precise, 0h UTC 2026-12-15: Delta T")))
       << summary->text().toStdString();
-  EXPECT_TRUE(summary->text().contains(QStringLiteral("Precise ephemeris"))) << summary->text().toStdString();
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("(bundled IERS to 2023-09-12, held)")))
+      << summary->text().toStdString() << ": the DUT1's source and date";
   days->setValue(4);
   EXPECT_TRUE(summary->text().contains(QStringLiteral("2 opening(s), 5 pages"))) << summary->text().toStdString();
   from->setDate(QDate(2099, 12, 30));
@@ -85,6 +99,7 @@ TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
 
 TEST_F(AlmanacPagesFormTest, PrintsTheTitleAndTwoPortraitPagesAnOpening) {
   days->setValue(5);
+  UntickTables();
   QTest::mouseClick(print, Qt::LeftButton);
   EXPECT_TRUE(portrait);
   EXPECT_EQ(jobName, QStringLiteral("Nocturna Almanac Pages"));
@@ -100,6 +115,23 @@ TEST_F(AlmanacPagesFormTest, AFileThatCannotBeWrittenIsTold) {
   EXPECT_EQ(presenter.shown[0].text,
             "The almanac pages could not be printed: cannot write the PDF /nonexistent-folder/pages.pdf: "
             "No such file or directory.");
+}
+
+TEST_F(AlmanacPagesFormTest, EverySectionPrintedAndACancelLeavesNoFile) {
+  days->setValue(3);
+  QTest::mouseClick(print, Qt::LeftButton);
+  EXPECT_EQ(PdfPages(outputFile), 1 + 1 + 2 + 73) << "title, index, one opening, the tables";
+  ASSERT_TRUE(QFile::remove(outputFile));
+  days->setValue(366);
+  QTimer cancel;
+  QObject::connect(&cancel, &QTimer::timeout, [this] {
+    if (auto* progress = form->findChild<QProgressDialog*>(QStringLiteral("JobProgress"))) progress->cancel();
+  });
+  cancel.start(50);
+  QTest::mouseClick(print, Qt::LeftButton);
+  EXPECT_FALSE(QFile::exists(outputFile));
+  EXPECT_FALSE(QFile::exists(outputFile + QStringLiteral(".partial")));
+  EXPECT_TRUE(presenter.shown.empty()) << "a cancel is no failure";
 }
 
 TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDate) {

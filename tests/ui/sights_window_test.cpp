@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -12,8 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -23,7 +25,10 @@
 #include <unistd.h>
 
 #include "platform/sight_log_file.h"
+#include "sights/sight_log_csv.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
+#include "foundations/text_forms.h"
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
@@ -50,12 +55,22 @@ class SightsWindowTest : public ::testing::Test {
     services.logPath = path;
     services.setDr = [this](const DrPosition& p) { newDr = p; };
     services.chooseFile = [this](QWidget*, bool) { return chosenFile; };
+    services.choosePrinter = [this](QPrinter& printer, QWidget*) { return PrintTo(printer); };
     return std::make_unique<TSightsForm>(DrPosition{39.0 + 10.0 / 60, 23.5}, 2,
                                          EncodeDateTime(2026, 12, 10, 6, 0, 0), EphemerisChoice{},
                                          services);
   }
-  std::string Cell(const TSightsForm& form, int row, int column) {
-    return ToLatin1(form.Table()->item(row, column)->text());
+  static QModelIndex At(const TSightsForm& form, int row, int column) { return form.Model().index(row, column); }
+  static std::string Cell(const TSightsForm& form, int row, int column) {
+    return ToLatin1(At(form, row, column).data().toString());
+  }
+  static void Type(TSightsForm& form, int row, int column, const char* text) {
+    form.Model().setData(At(form, row, column), QString::fromLatin1(text), Qt::EditRole);
+  }
+  bool PrintTo(QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.path() + "/printed.pdf");
+    return true;
   }
   QTemporaryDir folder;
   std::string path, chosenFile;
@@ -65,7 +80,7 @@ class SightsWindowTest : public ::testing::Test {
 
 TEST_F(SightsWindowTest, ShowsEveryCorrectionAndTheFix) {
   const auto form = Open();
-  ASSERT_EQ(form->Table()->rowCount(), 7);
+  ASSERT_EQ(form->Model().rowCount(), 7);
   EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-09 18:40:00");
   EXPECT_EQ(Cell(*form, 0, kDipColumn), "-3.0'");
   EXPECT_EQ(Cell(*form, 0, kHoColumn), "47\xB0" "52.3'");
@@ -85,12 +100,18 @@ TEST_F(SightsWindowTest, ShowsEveryCorrectionAndTheFix) {
 
 TEST_F(SightsWindowTest, BadCellsAreMarkedAndTheFixOfferedAsTheDr) {
   const auto form = Open();
-  form->Table()->item(1, kHsColumn)->setText(QStringLiteral("7 72.0"));
-  EXPECT_NE(Cell(*form, 1, kNoteColumn).find("Hs reads"), std::string::npos);
-  EXPECT_EQ(form->Table()->item(1, kHsColumn)->background().color(), QColor(255, 200, 200));
+  Type(*form, 1, kHsColumn, "7 72.0");
+  EXPECT_NE(Cell(*form, 1, kNoteColumn).find("is not a sextant altitude"), std::string::npos);
+  EXPECT_EQ(Cell(*form, 1, kHsColumn), "7 72.0") << "a bad cell keeps its text";
+  EXPECT_EQ(At(*form, 1, kHsColumn).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 200, 200));
   EXPECT_EQ(Cell(*form, 1, kHcColumn), "");
   EXPECT_EQ(form->Sights().size(), 6u);
   ASSERT_TRUE(form->Reduction().fix.found) << "three bodies are left";
+  form->SaveButtonClick();  // the bad row is kept as typed, and reads back as bad
+  const SightLogParse saved = ParseSightLog(LoadSightLog(path).text);
+  ASSERT_EQ(saved.sights.size(), 7u);
+  EXPECT_EQ(saved.sights[1].Cell(SightColumn::hs), "7 72.0");
+  EXPECT_FALSE(saved.sights[1].Reads());
 
   presenter.scriptedAnswers = {MessageAnswer::Yes};
   QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("FixButton")), Qt::LeftButton);
@@ -101,7 +122,7 @@ TEST_F(SightsWindowTest, BadCellsAreMarkedAndTheFixOfferedAsTheDr) {
   EXPECT_NE(presenter.shown.back().text.find("Set the fix as the DR?"), std::string::npos);
 
   form->findChild<QLineEdit*>(QStringLiteral("SpeedEdit"))->setText(QStringLiteral("fast"));
-  form->SightsChanged();
+  form->Recompute();
   EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("SettingsNote"))->text()).find("speed"),
             std::string::npos);
 }
@@ -110,26 +131,25 @@ TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
   {
     const auto form = Open();
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("AddButton")), Qt::LeftButton);
-    ASSERT_EQ(form->Table()->rowCount(), 8);
+    ASSERT_EQ(form->Model().rowCount(), 8);
     form->SaveButtonClick();
   }
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 8u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 8u);
 
   QFile damaged(QString::fromStdString(path));
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  damaged.write("utc,body,hs,ic,eye\n2026-12-09 18:40:00,Vulcan,47 57.7,0,3\n");
+  damaged.write("utc,body,hs,ic,eye,wind\n2026-12-09 18:40:00,Vega,47 57.7,0,3,NW 4\n");
   damaged.close();
   presenter.shown.clear();
   const auto form = Open();
   ASSERT_EQ(presenter.shown.size(), 1u);
-  EXPECT_NE(presenter.shown[0].text.find("line 2 (sight 1), column body"), std::string::npos)
-      << presenter.shown[0].text;
-  EXPECT_EQ(form->Table()->rowCount(), 0);
+  EXPECT_NE(presenter.shown[0].text.find("wind"), std::string::npos) << presenter.shown[0].text;
+  EXPECT_EQ(form->Model().rowCount(), 0);
   form->AddButtonClick();
   EXPECT_EQ(Cell(*form, 0, kTimeColumn), "2026-12-10 06:00:00") << "a first sight takes the window's UT";
   form->SaveButtonClick();
   EXPECT_TRUE(QFile::exists(QString::fromStdString(path + ".damaged")));
-  EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 1u);
 
   chosenFile = (folder.path() + "/other.csv").toStdString();
   form->SaveAsButtonClick();
@@ -165,7 +185,7 @@ TEST_F(SightsWindowTest, WhatCannotBeReadIsKeptAsideAsPromised) {
     form->AddButtonClick();
     form->SaveButtonClick();
     EXPECT_EQ(presenter.shown.back().text, "The damaged sight log was kept as " + path + ".damaged.");
-    EXPECT_EQ(LoadSightLog(path).sights.size(), 1u);
+    EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights.size(), 1u);
     QFile kept(QString::fromStdString(linked));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), QByteArray("my notes\n"));
@@ -179,11 +199,11 @@ TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {
   form->findChild<QLineEdit*>(QStringLiteral("SpeedEdit"))->setText(QStringLiteral("8"));
   form->findChild<QLineEdit*>(QStringLiteral("CourseEdit"))->setText(QStringLiteral("90"));
   form->findChild<QLineEdit*>(QStringLiteral("FixTimeEdit"))->setText(QStringLiteral("2026-12-09 19:30:00"));
-  form->SightsChanged();
+  form->Recompute();
   QImage image(800, 640, QImage::Format_RGB32);
   QPainter painter(&image);
   DrawPlottingSheet(painter, image.width(), image.height(), form->Reduction(),
-                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {90, 8});
+                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {{}, 0.0, 90, 8});
   painter.end();
   int lineBlue = 0, fixRed = 0;
   for (int y = 0; y < image.height(); ++y) {
@@ -195,6 +215,134 @@ TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {
   }
   EXPECT_GT(lineBlue, 300) << "the lines of position";
   EXPECT_GT(fixRed, 20) << "the fix and its ellipse";
+}
+
+TEST_F(SightsWindowTest, ABodyIsTypedByItsWholeNameInTheCellsEditor) {
+  const auto form = Open();
+  form->show();
+  struct Case {
+    const char* typed;
+    const char* shown;
+    bool reads;
+  } cases[] = {{"Deneb", "Deneb", true}, {"deneb", "Deneb", true}, {"Denb", "Denb", false},
+               {"Denebola", "Denebola", true}};
+  for (const Case& c : cases) {
+    form->Table()->edit(At(*form, 0, kBodyColumn));
+    auto* editor = qobject_cast<QComboBox*>(form->Table()->indexWidget(At(*form, 0, kBodyColumn)));
+    ASSERT_NE(editor, nullptr);
+    editor->lineEdit()->clear();
+    QTest::keyClicks(editor->lineEdit(), QString::fromLatin1(c.typed));
+    QTest::keyClick(editor->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Cell(*form, 0, kBodyColumn), c.shown) << c.typed;
+    EXPECT_EQ(form->Model().Records()[0].Reads(), c.reads) << c.typed;
+  }
+  EXPECT_EQ(form->Sights().size(), 7u);
+  EXPECT_EQ(form->Sights()[0].body, "Denebola");
+  // The first sight added to the Sun's lower limb, then made a star: it keeps no limb.
+  form->AddButtonClick();
+  const int added = form->Model().rowCount() - 1;
+  Type(*form, added, kBodyColumn, "Sun");
+  Type(*form, added, kLimbColumn, "L");
+  Type(*form, added, kBodyColumn, "Vega");
+  EXPECT_EQ(Cell(*form, added, kLimbColumn), "");
+  EXPECT_TRUE(form->Model().Records()[added].Reads());
+  form->findChild<QCheckBox*>(QStringLiteral("AlphabeticalBox"))->setChecked(true);
+  form->Table()->edit(At(*form, 0, kBodyColumn));
+  auto* editor = qobject_cast<QComboBox*>(form->Table()->indexWidget(At(*form, 0, kBodyColumn)));
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->itemText(0), "Acamar");
+  presenter.scriptedAnswers = {MessageAnswer::Discard};
+  form->close();
+}
+
+TEST_F(SightsWindowTest, LoadedValuesStayExactAndTheFeetAreNotReReadAsMetres) {
+  QFile log(QString::fromStdString(path));
+  ASSERT_TRUE(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  log.write("utc,body,limb,hs,ic,eye,temp,pressure\n"
+            "2026-12-09 18:40:00,Vega,,47 57.7,-1.25,3.55,12.5,1013.7\n");
+  log.close();
+  const auto form = Open();
+  const SightConditions& c = form->Sights()[0].conditions;
+  EXPECT_EQ(c.indexCorrectionMinutes, -1.25);
+  EXPECT_EQ(c.heightOfEyeMetres, 3.55);
+  EXPECT_EQ(c.temperatureCelsius, 12.5);
+  EXPECT_EQ(c.pressureHectopascals, 1013.7);
+  auto* unit = form->findChild<QComboBox*>(QStringLiteral("EyeUnitBox"));
+  unit->setCurrentIndex(1);
+  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "3.55") << "metres typed stay metres";
+  EXPECT_EQ(form->Sights()[0].conditions.heightOfEyeMetres, 3.55);
+  EXPECT_FALSE(form->Modified()) << "the unit is no change to the log";
+  Type(*form, 0, kEyeColumn, "11");
+  EXPECT_EQ(Cell(*form, 0, kEyeColumn), "11 ft");
+  EXPECT_NEAR(form->Sights()[0].conditions.heightOfEyeMetres, 3.3528, 1e-9);
+  Type(*form, 0, kTempColumn, "54.5 F");
+  EXPECT_NEAR(form->Sights()[0].conditions.temperatureCelsius, 12.5, 1e-9);
+  // The window reduces what --reduce reduces from the same file: the same log, unrounded.
+  EXPECT_EQ(form->Sights()[0].conditions.indexCorrectionMinutes, -1.25);
+  unit->setCurrentIndex(0);
+}
+
+TEST_F(SightsWindowTest, EveryWayOutAsksAboutUnsavedChangesAndAFailedSaveKeepsTheWindow) {
+  const auto form = Open();
+  form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("FixButton")), Qt::LeftButton);
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("PrintBtn")), Qt::LeftButton);
+  EXPECT_FALSE(form->Modified()) << "Fix and Print change nothing";
+  EXPECT_TRUE(QFile::exists(folder.path() + "/printed.pdf"));
+  Type(*form, 0, kHsColumn, "47 58.0");
+  ASSERT_TRUE(form->Modified());
+
+  presenter.shown.clear();
+  presenter.scriptedAnswers = {MessageAnswer::Cancel};
+  QTest::keyClick(form.get(), Qt::Key_Escape);
+  EXPECT_TRUE(form->isVisible());
+  ASSERT_EQ(presenter.shown.size(), 1u);
+  EXPECT_EQ(presenter.shown[0].buttons, MessageButtons::SaveDiscardCancel);
+
+  // A folder where the log was: the save fails and the window stays open, still changed.
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+  ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path)));
+  presenter.scriptedAnswers = {MessageAnswer::Save};
+  form->close();
+  EXPECT_TRUE(form->isVisible()) << "the save failed";
+  EXPECT_TRUE(form->Modified());
+  ASSERT_TRUE(QDir().rmdir(QString::fromStdString(path)));
+
+  QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(form->Modified());
+  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("SaveStatus"))->text()).find("Saved 7 rows"),
+            std::string::npos);
+  EXPECT_EQ(ParseSightLog(LoadSightLog(path).text).sights[0].Cell(SightColumn::hs), "47 58.0");
+  presenter.shown.clear();
+  form->close();
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(SightsWindowTest, TheDrHasItsTimeAndFollowsTheFixSetAsTheDr) {
+  const auto form = Open();
+  const auto label = [&] { return ToLatin1(form->findChild<QLabel*>(QStringLiteral("DrLabel"))->text()); };
+  EXPECT_NE(label().find("at 2026-12-10 06:00:00 UTC"), std::string::npos) << label();
+  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("EphemerisNote"))->text()).find("Ctrl+E"),
+            std::string::npos);
+  EXPECT_NE(ToLatin1(form->findChild<QLabel*>(QStringLiteral("LinesLabel"))->text()).find("(outlier, +2.9')"),
+            std::string::npos);
+  // Sights at 18:40 to 19:00, the chart's DR at 06:00 the next day, 10 kn to the north: the
+  // sights' DR lies 110 miles south of the chart's.
+  form->findChild<QLineEdit*>(QStringLiteral("SpeedEdit"))->setText(QStringLiteral("10"));
+  form->Recompute();
+  EXPECT_NEAR(form->Reduction().shots[0].dr.latitude, 39.0 + 10.0 / 60 - (11 + 20.0 / 60) * 10 / 60, 0.05);
+  const SightFix fix = form->Reduction().fix;
+  presenter.scriptedAnswers = {MessageAnswer::Yes};
+  form->FixButtonClick();
+  ASSERT_TRUE(newDr.has_value());
+  EXPECT_NE(presenter.shown.back().text.find("The chart's DR at its time 2026-12-10 06:00:00 UTC becomes"),
+            std::string::npos) << presenter.shown.back().text;
+  EXPECT_EQ(form->Dr().latitude, newDr->latitude);
+  const double hoursToChartTime = (EncodeDateTime(2026, 12, 10, 6, 0, 0) - fix.utc) * 24;
+  EXPECT_NEAR(newDr->latitude, fix.position.latitude + hoursToChartTime * 10 / 60, 0.01);
+  EXPECT_NE(label().find(FormatLatitude(newDr->latitude)), std::string::npos) << label();
 }
 
 TEST(SightsMainWindow, ActionMenuAndButtonOpenTheSightsWindow) {

@@ -142,6 +142,22 @@ TEST_F(StarFinderWindowTest, RefusesUnusableFieldsWithAMessageAndKeepsTheList) {
   window->close();
 }
 
+TEST_F(StarFinderWindowTest, OpensOnTheNearestTwilightAndRefusesAMomentWithTheSunUp) {
+  TStarFinderWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->findChild<QRadioButton*>("EveningButton")->isChecked()) << "19:00 ZT";
+  EXPECT_EQ(window->Shown().twilight, Twilight::evening);
+  window->findChild<QLineEdit*>("MomentEdit")->setText("2026-03-20 12:00:00");
+  window->FindBtnClick();
+  EXPECT_TRUE(window->Shown().outsideTwilight);
+  EXPECT_TRUE(window->Shown().bodies.empty());
+  EXPECT_EQ(window->findChild<QTableWidget*>("BodyList")->rowCount(), 0);
+  const QString lines = window->findChild<QTextEdit*>("Lines")->toPlainText();
+  EXPECT_TRUE(lines.contains("no star can be seen")) << lines.toStdString();
+  EXPECT_TRUE(lines.contains("evening twilight 18")) << lines.toStdString();
+  window->close();
+}
+
 TEST(StarFinderHelp, TypingItsNameInTheTopicBoxLandsOnItsHeading) {
   testing::RecordingPresenter presenter;
   THelpDialog help(presenter, nullptr, {QStringLiteral(NOCTURNA_SOURCE_DATA_DIR "/Starhelp.rtf")});

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/iers_excerpts.h"
 #include "support/program_run.h"
 
 namespace {
@@ -57,6 +58,9 @@ TEST(AlmanacCliOptions, RefusesWhatItWouldOtherwiseIgnore) {
       {Reduce({"--course", "360"}), "--course '360': the course must be from 0 to 360 degrees"},
       {Reduce({"--precise", "--dut1", "2.5"}),
        "--dut1 '2.5': expected UT1 - UTC in seconds from -2 to +2"},
+      {{"--star-finder", "--iers", nocturna::testing::IersExcerptPath(nocturna::testing::kFinalsExcerpt)},
+       "--iers reads UT1 - UTC for the precise ephemeris: give --precise"},
+      {{"--precise", "--iers", nocturna::testing::IersExcerptPath("README.md")}, "README.md: line 1: not a finals row"},
   };
   for (const Case& c : cases) {
     const ProgramRun run = Refusal(c.args);

@@ -200,9 +200,9 @@ TEST(AlmanacCli, PreciseEphemerisIsNamedWithItsDut1AndDeltaT) {
     const char* expected;
   } cases[] = {
       {{}, "Ephemeris   standard"},
-      {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s"},
+      {{"--precise"}, "Ephemeris   precise, DUT1 -0.518 s (bundled IERS to 2023-09-12), Delta T 64.702 s"},
       {{"--precise", "--dut1", "-0.25"}, "Ephemeris   precise, DUT1 -0.250 s (given), Delta T 64.434 s"},
-      {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (IERS), Delta T 64.702 s\n\n"},
+      {{"--precise", "--almanac-page"}, "Ephemeris   precise, DUT1 -0.518 s (bundled IERS to 2023-09-12), Delta T 64.702 s\n\n"},
   };
   for (const auto& c : cases) {
     const RunResult run = with(c.extra);
@@ -371,7 +371,9 @@ TEST(AlmanacCli, ReducesASightLogToAFix) {
   const RunResult text = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon", "023W30.0"});
   ASSERT_EQ(text.exitCode, 0) << text.err;
   for (const char* expected : {"Sight reduction (standard ephemeris)", "47\xC2\xB0" "57.7'",
-                               "6 (outlier, +", "Fix 38\xC2\xB0" "30.0'N 024\xC2\xB0" "15.0'W"}) {
+                               "6 (outlier, +", "Fix 38\xC2\xB0" "30.0'N 024\xC2\xB0" "15.0'W",
+                               "from 4 lines", "Residuals by row 1: ", "4-7: ",
+                               "less exact", "--precise reduces"}) {
     EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
   }
   const RunResult json = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon",
@@ -381,6 +383,9 @@ TEST(AlmanacCli, ReducesASightLogToAFix) {
   ASSERT_EQ(fix["found"], true) << json.out;
   EXPECT_NEAR(fix["latitude"].get<double>(), 38.5, 0.1 / 60.0);
   EXPECT_NEAR(fix["longitudeWest"].get<double>(), 24.25, 0.15 / 60.0);
+  EXPECT_EQ(fix["lines"], 4);
+  EXPECT_EQ(fix["residualRows"][3], "4-7");
+  EXPECT_EQ(ReadJsonReport(json.out)["sights"][5]["note"].get<std::string>().rfind("outlier", 0), 0u);
   // The log's altitudes came from the standard theory, whose stars stand about 1' from the
   // precise places in 2026: the precise fix moves by that much, no more.
   const RunResult precise = RunAlmanac({"--reduce", kEveningStars, "--lat", "39N10.0", "--lon",

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/iers_excerpts.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
 
@@ -85,6 +86,41 @@ TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
   EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
 }
 
+TEST_F(AlmanacPagesCliTest, SectionsAddTheTablesWithAnIndex) {
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "polaris,increments"}), 0) << err;
+  EXPECT_EQ(out.rfind("                                NOCTURNA ALMANAC BOOKLET: INDEX", 0), 0u) << out.substr(0, 200);
+  EXPECT_EQ(Count(out, "\f"), 30 + 3) << "the index, 30 pages of increments, 3 of Polaris";
+  EXPECT_NE(out.find("POLARIS (POLE STAR) TABLES 2026"), std::string::npos);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "altitude", "--json"}), 0) << err;
+  EXPECT_NE(out.find("\"sections\":[\"altitude\"],\"tables\":[{\"name\":\"sun october-march\",\"columns\":["
+                     "{\"name\":\"from_apparent_altitude\",\"unit\":\"arcmin\"},"
+                     "{\"name\":\"lower_limb\",\"unit\":\"0.1 arcmin\"}"),
+            std::string::npos) << out.substr(0, 400);
+  EXPECT_EQ(Count(out, "\"name\":\"moon\""), 1);
+}
+
+TEST_F(AlmanacPagesCliTest, EveryPageStatesTheDut1GivenOrImported) {
+  const std::string bulletin = nocturna::testing::IersExcerptPath(nocturna::testing::kBulletinExcerpt);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2023-09-14", "--days", "3", "--iers", bulletin}), 0) << err;
+  // The title page's statement and DUT1 line, and the foot of both pages.
+  EXPECT_EQ(Count(out, "DUT1 +0.11 s (Bulletin A to 2023-09-16)"), 3) << out.substr(0, 800);
+  EXPECT_EQ(Count(out, "DUT1 (UT1 - UTC):   +0.11 s (Bulletin A to 2023-09-16)"), 1);
+
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2023-09-14", "--days", "3", "--dut1", "-0.4", "--json"}), 0) << err;
+  nocturna::testing::JsonDocument given = nocturna::testing::ReadJsonReport(out);
+  EXPECT_EQ(given["ephemeris"]["dut1Seconds"], -0.4);
+  EXPECT_EQ(given["ephemeris"]["dut1Table"], nullptr);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2023-09-14", "--days", "3", "--json"}), 0) << err;
+  nocturna::testing::JsonDocument bundled = nocturna::testing::ReadJsonReport(out);
+  EXPECT_EQ(bundled["ephemeris"]["dut1Table"], "bundled IERS");
+  EXPECT_EQ(bundled["ephemeris"]["dut1TableLastDay"], "2023-09-12");
+  // 0.505 s less UT1 (from the held +0.105 s) is 7.6" less GHA Aries: 1.3 tenths of a minute.
+  const double lessAries = bundled["openings"][0]["hours"][0]["ghaAriesTenthsOfArcMinute"].get<double>() -
+                           given["openings"][0]["hours"][0]["ghaAriesTenthsOfArcMinute"].get<double>();
+  EXPECT_GE(lessAries, 1);
+  EXPECT_LE(lessAries, 2);
+}
+
 TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
   struct Case {
     std::vector<std::string> args;
@@ -101,6 +137,11 @@ TEST_F(AlmanacPagesCliTest, BadPassagesAreRefusedByName) {
       {{"--almanac-pages", "--date", "2026-12-10"}, "not a moment"},
       {{"--almanac-pages", "--chart", "x.png"}, "does not go with the chart's, the tables' or the star finder's options"},
       {{"--almanac-pages", "--json", "--pdf", "x.pdf"}, "does not go with --chart or --pdf"},
+      {{"--almanac-pages", "--sections", "daily,tides"}, "--sections 'daily,tides': unknown section 'tides'"},
+      {{"--sections", "all"}, "give --almanac-pages"},
+      {{"--almanac-pages", "--iers", "/nonexistent/finals.all"}, "--iers: cannot open /nonexistent/finals.all"},
+      {{"--almanac-pages", "--dut1", "0.1", "--iers", nocturna::testing::IersExcerptPath(nocturna::testing::kFinalsExcerpt)},
+       "give UT1 - UTC either with --dut1 or from --iers, not both"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.args), 2) << c.message;

@@ -79,14 +79,18 @@ TEST(ManPage, EveryOptionOfHelpHasAnEntry) {
 }
 
 TEST(ManPage, EveryExampleRuns) {
-  // Each example runs in a folder of its own, which holds the GPS log the replay example names
-  // and the sight log the reduction example names.
+  // Each example runs in a folder of its own, which holds the GPS log the replay example names,
+  // the sight log the reduction example names and the IERS file the DUT1 example names.
   char folder[] = "/tmp/nocturna_man_examples_XXXXXX";
   ASSERT_NE(mkdtemp(folder), nullptr);
   std::ofstream(std::string(folder) + "/passage.log").close();
   {
     std::ifstream sights(NOCTURNA_TEST_DATA_DIR "/sights/evening_stars.csv");
     std::ofstream(std::string(folder) + "/sights.csv") << sights.rdbuf();
+  }
+  {
+    std::ifstream finals(NOCTURNA_TEST_DATA_DIR "/iers/finals2000A_excerpt.data");
+    std::ofstream(std::string(folder) + "/finals2000A.data") << finals.rdbuf();
   }
   const std::vector<std::string> lines = ManPageLines();
   int examples = 0;

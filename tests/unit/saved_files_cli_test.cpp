@@ -8,20 +8,17 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "support/file_text.h"
 #include "support/program_run.h"
 #include "support/small_disk.h"
 
 namespace nocturna {
 namespace {
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing::ReadFile;
 
 mode_t ModeOf(const std::string& path) {
   struct stat info{};

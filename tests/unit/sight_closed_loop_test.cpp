@@ -60,7 +60,7 @@ double ReferenceAltitude(int body, DateTime utc, const DrPosition& at) {
 struct LoopCase {
   const char* what;
   int sights;
-  RunMadeGood run;
+  double courseDegrees, speedKnots;
   double drEastMiles, drNorthMiles;  // the DR's offset from the truth at the fix time
 };
 
@@ -69,10 +69,10 @@ TEST(SightClosedLoop, StandardEphemerisFixesWithinItsOwnError) {
   const DateTime start = *ParseUtcMoment("2026-03-26 15:00:00");
   const int bodies[] = {kMoonIndex, kSunIndex, kVenusIndex, kJupiterIndex, kMarsIndex, kSaturnIndex};
   const LoopCase cases[] = {
-      {"two sights, no run", 2, {}, 35, -45},
-      {"three sights, no run", 3, {}, -60, 0},
-      {"five sights, running fix", 5, {60, 12}, 20, 55},
-      {"eight sights, running fix", 8, {300, 8}, -40, -40},
+      {"two sights, no run", 2, 0, 0, 35, -45},
+      {"three sights, no run", 3, 0, 0, -60, 0},
+      {"five sights, running fix", 5, 60, 12, 20, 55},
+      {"eight sights, running fix", 8, 300, 8, -40, -40},
   };
   const SightConditions conditions{-1.2, 4.5, 18, 1022};
   for (const LoopCase& c : cases) {
@@ -100,7 +100,7 @@ TEST(SightClosedLoop, StandardEphemerisFixesWithinItsOwnError) {
     double aee = 0, aen = 0, ann = 0, be = 0, bn = 0;  // normal equations of the errors
     BodyCatalog catalog = BuildCatalog();
     for (const Planned& p : plan) {
-      const DrPosition there = MoveByRun(truth, c.run, (p.utc - fixTime) * 24.0);
+      const DrPosition there = PositionAt({truth, fixTime, c.courseDegrees, c.speedKnots}, p.utc);
       const double ho = ReferenceAltitude(p.body, p.utc, there);
       SightRecord sight;
       sight.utc = p.utc;
@@ -121,7 +121,7 @@ TEST(SightClosedLoop, StandardEphemerisFixesWithinItsOwnError) {
         MoveByMiles(truth, (ann * be - aen * bn) / det, (aee * bn - aen * be) / det);
 
     const DrPosition dr = MoveByMiles(truth, c.drEastMiles, c.drNorthMiles);
-    const SightLogReduction reduction = ReduceSightLog(log, dr, fixTime, c.run, {});
+    const SightLogReduction reduction = ReduceSightLog(log, {dr, fixTime, c.courseDegrees, c.speedKnots}, fixTime, {});
     ASSERT_TRUE(reduction.fix.found) << reduction.fix.problem;
     const DrPosition& fix = reduction.fix.position;
     const auto miles = [](const DrPosition& a, const DrPosition& b) {

@@ -47,7 +47,7 @@ TEST(SightFix, ExactLinesGiveTheirPositionWithItsGeometry) {
     SCOPED_TRACE(c.what);
     std::vector<FixLine> lines;
     for (double zn : c.azimuths) lines.push_back(ExactLineFrom(truth, zn, 46000.5));
-    const SightFix fix = FixFromLines(lines, {truth.latitude + 0.9, truth.longitude - 0.7}, 46000.5, {});
+    const SightFix fix = FixFromLines(lines, {{truth.latitude + 0.9, truth.longitude - 0.7}, 46000.5}, 46000.5);
     ASSERT_EQ(fix.found, c.found) << fix.problem;
     if (!fix.found) continue;
     EXPECT_LT(MilesBetween(fix.position, truth), 0.01);
@@ -62,7 +62,7 @@ TEST(SightFix, ExactLinesGiveTheirPositionWithItsGeometry) {
 TEST(SightFix, ErrorEllipseFollowsTheResiduals) {
   const DrPosition truth{10.0, -20.0};
   const std::vector<FixLine> two = {ExactLineFrom(truth, 0, 1.0), ExactLineFrom(truth, 90, 1.0)};
-  const SightFix circle = FixFromLines(two, truth, 1.0, {});
+  const SightFix circle = FixFromLines(two, {truth, 1.0}, 1.0);
   EXPECT_NEAR(circle.semiMajorMiles, kAssumedSightErrorMiles, 1e-3);
   EXPECT_NEAR(circle.semiMinorMiles, kAssumedSightErrorMiles, 1e-3);
 
@@ -71,7 +71,7 @@ TEST(SightFix, ErrorEllipseFollowsTheResiduals) {
   std::vector<FixLine> spread = {ExactLineFrom(truth, 75, 1.0), ExactLineFrom(truth, 105, 1.0),
                                  ExactLineFrom(truth, 265, 1.0), ExactLineFrom(truth, 280, 1.0)};
   spread[0].observedAltitudeDegrees += 2.0 / 60.0;
-  const SightFix stretched = FixFromLines(spread, truth, 1.0, {});
+  const SightFix stretched = FixFromLines(spread, {truth, 1.0}, 1.0);
   ASSERT_TRUE(stretched.found);
   EXPECT_TRUE(stretched.ellipseFromResiduals);
   EXPECT_GT(stretched.semiMajorMiles, 2.0 * stretched.semiMinorMiles);
@@ -82,19 +82,19 @@ TEST(SightFix, ErrorEllipseFollowsTheResiduals) {
 // A running fix: lines taken two hours apart on a steady run come to the fix time.
 TEST(SightFix, RunningFixMovesEachLineByTheRun) {
   const DrPosition truthAtFix{-35.0, -150.0};
-  const RunMadeGood run{225.0, 12.0};
   const DateTime fixTime = 47000.5;
+  const DeadReckoning run{truthAtFix, fixTime, 225.0, 12.0};
   std::vector<FixLine> lines;
   const double hoursBefore[] = {2.0, 1.0, 0.0};
   const double azimuths[] = {100.0, 170.0, 260.0};
   for (int i = 0; i < 3; ++i) {
     const DateTime t = fixTime - hoursBefore[i] / 24.0;
-    lines.push_back(ExactLineFrom(MoveByRun(truthAtFix, run, -hoursBefore[i]), azimuths[i], t));
+    lines.push_back(ExactLineFrom(PositionAt(run, t), azimuths[i], t));
   }
-  const SightFix fix = FixFromLines(lines, MoveByMiles(truthAtFix, 40, -45), fixTime, run);
+  const SightFix fix = FixFromLines(lines, {MoveByMiles(truthAtFix, 40, -45), fixTime, 225.0, 12.0}, fixTime);
   ASSERT_TRUE(fix.found);
   EXPECT_LT(MilesBetween(fix.position, truthAtFix), 0.01);
-  const SightFix standing = FixFromLines(lines, truthAtFix, fixTime, {});
+  const SightFix standing = FixFromLines(lines, {truthAtFix, fixTime}, fixTime);
   EXPECT_GT(MilesBetween(standing.position, truthAtFix), 5.0) << "the run matters";
 }
 

@@ -51,7 +51,7 @@ TEST(SightLog, ReadsColumnsInAnyOrderAndWritesThemBack) {
   const SightLogParse parse = ParseSightLog(text);
   ASSERT_FALSE(parse.error) << parse.error->Message();
   ASSERT_EQ(parse.sights.size(), 2u);
-  EXPECT_EQ(parse.sights[0].body, "Kochub");
+  EXPECT_EQ(parse.sights[0].body, "Kochab");
   EXPECT_NEAR(parse.sights[0].hsDegrees, 45.205, 1e-12);
   EXPECT_EQ(parse.sights[0].conditions.temperatureCelsius, 10.0);
   EXPECT_EQ(parse.sights[0].conditions.pressureHectopascals, 1010.0);
@@ -77,8 +77,9 @@ TEST(SightLog, BadLogsNameTheLineAndColumn) {
       {"utc,body,hs,ic\n", "line 1: the header lacks the column eye"},
       {"utc,body,hs,ic,eye,colour\n", "line 1: the header names \"colour\", which is not a column"},
       {"utc,body,hs,hs,ic,eye\n", "line 1: the header names \"hs\", which is named twice"},
-      {header + good + "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,10\n",
-       "line 3 (sight 2): 7 fields where the header names 8"},
+      {header + good + "2026-12-09 16:05:12,Sun,L,12 34.5,0,3,10,1010,0\n",
+       "line 3 (sight 2), the row has 9 fields where the header names 8"},
+      {header + good + "2026-12-09 16:05:12,Sun,L,12 34.5\n", "line 3 (sight 2), column ic: \"\""},
       {header + "2026-13-09 16:05:12,Sun,L,12 34.5,0,3,10,1010\n", "line 2 (sight 1), column utc:"},
       {header + good + "2026-12-09 16:05:12,Vulcan,,12 34.5,0,3,10,1010\n",
        "line 3 (sight 2), column body: \"Vulcan\""},
@@ -93,10 +94,96 @@ TEST(SightLog, BadLogsNameTheLineAndColumn) {
   };
   for (const Case& c : cases) {
     const SightLogParse parse = ParseSightLog(c.text);
-    ASSERT_TRUE(parse.error) << c.text;
-    EXPECT_NE(parse.error->Message().find(c.message), std::string::npos)
-        << "expected " << c.message << "\ngot " << parse.error->Message();
+    std::string message = parse.error ? parse.error->Message() : "";
+    for (std::size_t i = 0; i < parse.sights.size() && message.empty(); ++i) {
+      if (!parse.sights[i].Reads()) message = SightRowMessage(parse.sights[i], static_cast<int>(i) + 1);
+    }
+    EXPECT_NE(message.find(c.message), std::string::npos) << "expected " << c.message << "\ngot " << message;
   }
+}
+
+// A row that does not read is kept as typed, saved as typed and reads back as bad; a good
+// row's values survive exactly, with the units typed.
+TEST(SightLog, EveryRowIsSavedAsTypedAndValuesStayExact) {
+  const std::string text =
+      "\xEF\xBB\xBFutc,body,limb,hs,ic,eye,temp,pressure\n"
+      "2026-12-09 16:05:12,Vega,,45 12.34,1.25 off,11.5 ft,54 F,29.92 inHg\n"
+      "2026-12-09 25:00:00,Deneb,,\"3,5\",0,3,,\n"
+      "2026-12-09 16:07:00,Sun,L,12 34.5,-0.37,2.25,,,extra\n";
+  const SightLogParse parse = ParseSightLog(text);
+  ASSERT_FALSE(parse.error) << parse.error->Message();
+  ASSERT_EQ(parse.sights.size(), 3u);
+  const SightRecord& vega = parse.sights[0];
+  ASSERT_TRUE(vega.Reads()) << vega.note;
+  EXPECT_EQ(vega.conditions.indexCorrectionMinutes, 1.25);
+  EXPECT_DOUBLE_EQ(vega.conditions.heightOfEyeMetres, 11.5 * 0.3048);
+  EXPECT_DOUBLE_EQ(vega.conditions.temperatureCelsius, 12.222222222222221);
+  EXPECT_NEAR(vega.conditions.pressureHectopascals, 1013.2, 0.05);  // 29.92 inHg
+  EXPECT_EQ(parse.sights[1].note.rfind("column utc: \"2026-12-09 25:00:00\"", 0), 0u);
+  EXPECT_NE(parse.sights[2].note.find("9 fields"), std::string::npos);
+
+  const std::string saved = FormatSightLog(parse.sights);
+  const SightLogParse again = ParseSightLog(saved);
+  ASSERT_EQ(again.sights.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(again.sights[i].cells, parse.sights[i].cells) << i;
+    EXPECT_EQ(again.sights[i].Reads(), parse.sights[i].Reads()) << i;
+  }
+  EXPECT_EQ(FormatSightLog(again.sights), saved);
+
+  // A record made from values is written so that it reads back to the same values.
+  SightRecord made = vega;
+  made.cells = {};
+  made.conditions.indexCorrectionMinutes = 0.1 + 0.2;
+  const SightRecord read = ParseSightLog(FormatSightLog({made})).sights.at(0);
+  EXPECT_EQ(read.conditions.indexCorrectionMinutes, 0.1 + 0.2);
+  EXPECT_EQ(read.hsDegrees, made.hsDegrees);
+  EXPECT_EQ(read.conditions.pressureHectopascals, made.conditions.pressureHectopascals);
+}
+
+TEST(SightLog, KeepsTheDrRunFixTimeZoneAndWatchError) {
+  SightLogSettings settings;
+  settings.drPosition = DrPosition{-33.925, 18.4241};  // 18.4241 W
+  settings.drUtc = *ParseUtcMoment("2026-12-09 18:00:00");
+  settings.courseDegrees = 227.5;
+  settings.speedKnots = 6.4;
+  settings.fixUtc = *ParseUtcMoment("2026-12-09 18:30:00");
+  settings.zoneDescription = -2;
+  settings.watchErrorSeconds = 12.5;
+  SightRecord sight;
+  sight.utc = *settings.fixUtc;
+  sight.body = "Sun";
+  sight.hsDegrees = 30.5;
+  const std::string saved = FormatSightLog({sight}, settings);
+  EXPECT_EQ(saved.substr(0, saved.find('\n')),
+            "utc,body,limb,hs,ic,eye,temp,pressure,dr_lat,dr_lon,dr_utc,course,speed,fix_utc,zd,watch_error");
+  const SightLogParse parse = ParseSightLog(saved);
+  ASSERT_TRUE(parse.sights.at(0).Reads()) << parse.sights[0].note;
+  EXPECT_EQ(parse.settings.drPosition->latitude, -33.925);
+  EXPECT_EQ(parse.settings.drPosition->longitude, 18.4241);
+  EXPECT_EQ(parse.settings.drUtc, settings.drUtc);
+  EXPECT_EQ(parse.settings.courseDegrees, 227.5);
+  EXPECT_EQ(parse.settings.speedKnots, 6.4);
+  EXPECT_EQ(parse.settings.fixUtc, settings.fixUtc);
+  EXPECT_EQ(parse.settings.zoneDescription, -2);
+  EXPECT_EQ(parse.settings.watchErrorSeconds, 12.5);
+  EXPECT_EQ(ParseSightLog("utc,body,hs,ic,eye\n").settings.drPosition, std::nullopt);
+}
+
+// Text from a file reaches a message escaped and cut, its column and line named.
+TEST(SightLog, EchoedCellsAreEscapedAndCut) {
+  const std::string header = "utc,body,hs,ic,eye\n";
+  const SightLogParse parse = ParseSightLog(
+      header + "2026-12-09 16:05:12,\x1B]0;owned\x07,20,0,3\n2026-12-09 16:05:12,Sun," +
+      std::string(100000, '9') + ",0,3\n");
+  ASSERT_EQ(parse.sights.size(), 2u);
+  EXPECT_EQ(SightRowMessage(parse.sights[0], 1).find('\x1B'), std::string::npos);
+  EXPECT_NE(parse.sights[0].note.find("\\x1B]0;owned\\x07"), std::string::npos);
+  EXPECT_LT(SightRowMessage(parse.sights[1], 2).size(), 200u);
+  EXPECT_EQ(SightRowMessage(parse.sights[1], 2).rfind("line 3 (sight 2), column hs:", 0), 0u);
+  const SightLogParse unknown = ParseSightLog("utc,body,hs,ic,eye,\x1B[2J\n");
+  ASSERT_TRUE(unknown.error);
+  EXPECT_NE(unknown.error->Message().find("\"\\x1B[2j\""), std::string::npos) << unknown.error->Message();
 }
 
 }  // namespace

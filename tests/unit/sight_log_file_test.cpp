@@ -9,6 +9,7 @@
 
 #include "platform/sight_log_file.h"
 #include "sights/sight_fields.h"
+#include "sights/sight_log_csv.h"
 #include "support/file_text.h"
 
 namespace nocturna {
@@ -46,11 +47,11 @@ TEST_F(SightLogFileTest, SavesAtomicallyAndReadsBack) {
   sight.utc = *ParseUtcMoment("2026-12-09 18:40:00");
   sight.body = "Vega";
   sight.hsDegrees = 47.9617;
-  const SightLogSave save = SaveSightLog(path_, {sight, sight}, false);
+  const SightLogSave save = SaveSightLog(path_, FormatSightLog({sight, sight}), false);
   ASSERT_TRUE(save.ok) << save.problem;
   const SightLogLoad load = LoadSightLog(path_);
   ASSERT_EQ(load.state, SightLogFileState::Loaded) << load.problem;
-  EXPECT_EQ(load.sights.size(), 2u);
+  EXPECT_EQ(ParseSightLog(load.text).sights.size(), 2u);
   EXPECT_EQ(std::system(("ls '" + folder_ + "/nested/nocturna' | grep -q XXX").c_str()) == 0, false);
 }
 
@@ -58,8 +59,10 @@ TEST_F(SightLogFileTest, DamagedLogIsReportedAndKeptAside) {
   ASSERT_TRUE(SaveSightLog(path_, {}, false).ok);
   { std::ofstream(path_) << "utc,body,hs,ic,eye\n2026-12-09 18:40:00,Vega,47 97.0,0,3\n"; }
   const SightLogLoad load = LoadSightLog(path_);
-  EXPECT_EQ(load.state, SightLogFileState::Damaged);
-  EXPECT_NE(load.problem.find("line 2 (sight 1), column hs"), std::string::npos) << load.problem;
+  ASSERT_EQ(load.state, SightLogFileState::Loaded);
+  const SightLogParse parse = ParseSightLog(load.text);
+  ASSERT_EQ(parse.sights.size(), 1u);
+  EXPECT_NE(SightRowMessage(parse.sights[0], 1).find("line 2 (sight 1), column hs"), std::string::npos);
   const std::string damaged = ReadFile(path_);
   const SightLogSave save = SaveSightLog(path_, {}, true);
   ASSERT_TRUE(save.ok) << save.problem;

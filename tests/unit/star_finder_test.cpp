@@ -106,7 +106,8 @@ TEST(StarFinder, SaysPlainlyWhenTooFewBodiesQualifyOrThereIsNoTwilight) {
                                 "magnitude limit or choose another moment."),
             std::string::npos)
       << tooFew.message;
-  EXPECT_EQ(tooFew.message.rfind("Only ", 0), 0u) << tooFew.message;
+  EXPECT_EQ(tooFew.candidateCount, 0);
+  EXPECT_EQ(tooFew.message.rfind("No body lies between 80", 0), 0u) << tooFew.message;
 
   // At 70°N at midsummer the Sun never sinks 12° (nor 6°): no window, but a chosen moment works.
   const DeadReckoning arctic{{70, -20}, EncodeDateTime(2026, 6, 21, 12, 0, 0), 0, 0};
@@ -115,13 +116,31 @@ TEST(StarFinder, SaysPlainlyWhenTooFewBodiesQualifyOrThereIsNoTwilight) {
   EXPECT_EQ(summer.message,
             "No morning twilight window: nautical twilight is CP (the Sun stays above that "
             "depression all day). Choose a moment to see the sky then.");
+  // There the midnight Sun is still up (+3 deg): a chosen moment is refused, not planned.
   StarFinderSettings chosen;
   chosen.moment = EncodeDateTime(2026, 6, 21, 23, 30, 0);
   chosen.magnitudeLimit = 6;
-  const StarFinderResult atMoment = FindStars(arctic, -1, chosen);
+  const StarFinderResult sunUp = FindStars(arctic, -1, chosen);
+  EXPECT_TRUE(sunUp.outsideTwilight);
+  EXPECT_NEAR(sunUp.sunAltitude, 3.4, 0.3);
+  EXPECT_TRUE(sunUp.bodies.empty());
+  EXPECT_NE(sunUp.message.find("no morning twilight window"), std::string::npos) << sunUp.message;
+  // At 60 deg N the midsummer midnight is a light twilight with no nautical window: the chosen
+  // moment works.
+  const DeadReckoning north{{60, -20}, EncodeDateTime(2026, 6, 21, 12, 0, 0), 0, 0};
+  const StarFinderResult atMoment = FindStars(north, -1, chosen);
+  EXPECT_FALSE(atMoment.window.occurs);
   EXPECT_TRUE(atMoment.momentChosen);
   EXPECT_EQ(atMoment.moment, *chosen.moment);
   EXPECT_EQ(atMoment.bodies.size(), 3u) << atMoment.message;
+  // Noon at 35 deg N, the Sun at 32 deg, and a black night with no horizon: both refused.
+  const DeadReckoning south{{35, 0}, EncodeDateTime(2026, 12, 21, 12, 0, 0), 0, 0};
+  for (const DateTime moment : {EncodeDateTime(2026, 12, 21, 12, 0, 0), EncodeDateTime(2026, 12, 21, 0, 0, 0)}) {
+    chosen.moment = moment;
+    const StarFinderResult refused = FindStars(south, 0, chosen);
+    EXPECT_TRUE(refused.outsideTwilight && refused.bodies.empty()) << refused.message;
+    EXPECT_NE(refused.message.find("morning twilight 06"), std::string::npos) << refused.message;
+  }
 
   StarFinderSettings bad;
   bad.setSize = 7;
@@ -149,9 +168,9 @@ TEST(StarFinder, ShootsFromTheEastRoundToTheWest) {
 
 TEST(StarFinder, CarriesTheDrByCourseAndSpeedToTheTwilight) {
   // Carried to the morning twilight: the finder's DR is where the ship will be.
-  const DeadReckoning dr{{42, 75}, EncodeDateTime(2026, 3, 20, 0, 0, 0), 90, 10};
+  const DeadReckoning dr{{42, 75}, EncodeDateTime(2026, 3, 20, 5, 0, 0), 90, 10};  // 00:00 zone time
   const StarFinderResult result = FindStars(dr, 5, StarFinderSettings{});
-  const double hours = (result.moment - dr.zoneTime) * 24;
+  const double hours = (result.moment + 5.0 / 24 - dr.utc) * 24;  // zone time to UTC
   EXPECT_GT(hours, 4);
   EXPECT_NEAR(result.position.longitude, 75 - hours * 10 / (60 * std::cos(42 * M_PI / 180)), 1e-6);
   EXPECT_NEAR(result.position.latitude, 42, 1e-9);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "almanacpages/booklet_sections.h"
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/calendar_text.h"
@@ -12,7 +13,7 @@
 #include "foundations/dr_position.h"
 #include "navigation/nmea_replay.h"
 #include "platform/gps_source_setting.h"
-#include "sights/sight_record.h"
+#include "sights/dead_reckoning.h"
 #include "star_finder/star_finder_options.h"
 
 namespace nocturna {
@@ -54,13 +55,14 @@ struct TablePageOptions {
 struct PassagePagesOptions {
   std::optional<CalendarDate> from;  // --from, a Greenwich date (default: today's UT date)
   std::optional<int> days;           // --days, 1..366 (default 9)
+  std::optional<BookletContents> sections;  // --sections (default: the daily pages)
 };
 
 // A sight log reduced to a fix (--reduce): the DR is --lat and --lon.
 struct SightReductionOptions {
   std::string file;               // --reduce
   std::optional<DateTime> drTime; // --dr-time, UTC
-  RunMadeGood run;                // --course, --speed
+  DeadReckoning run;              // --course, --speed (its course and speed only)
   std::string gpxFile;            // --gpx: the fix, the lines, the DR and the run as GPX
 };
 

@@ -8,6 +8,7 @@
 #include "ephemeris/precise/precise_time.h"
 #include "foundations/coordinate_text.h"
 #include "foundations/number_text.h"
+#include "platform/dut1_table_file.h"
 #include "sights/sight_fields.h"
 #include "starfinder/star_finder.h"
 
@@ -123,6 +124,14 @@ std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptio
   return {};
 }
 
+std::string ReadIersFile(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  if (value.empty()) return std::string(name) + " needs a file name";
+  Dut1TableLoad load = LoadDut1TableFile(std::string(value));
+  if (!load.table) return std::string(name) + ": " + load.problem;
+  options.ephemeris.dut1Table = std::move(load.table);
+  return {};
+}
+
 std::string ReadFileName(std::string_view name, std::string_view value, AlmanacOptions& options) {
   if (value.empty()) return std::string(name) + " needs a file name";
   (name == "--chart"    ? options.chart.imageFile
@@ -174,6 +183,13 @@ std::string ReadPassageDays(std::string_view name, std::string_view value,
   }
   options.pages.days = days;
   return {};
+}
+
+std::string ReadBookletSections(std::string_view name, std::string_view value,
+                                AlmanacOptions& options) {
+  std::string problem;
+  options.pages.sections = ParseSections(std::string(value), problem);
+  return options.pages.sections ? std::string() : std::string(name) + " " + Quoted(value) + ": " + problem;
 }
 
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options) {

@@ -25,8 +25,9 @@ std::string ReadZoneDescription(std::string_view name, std::string_view value,
 // --lat and --lon in any of the forms ParseLatitude and ParseLongitude read.
 std::string ReadPosition(std::string_view name, std::string_view value, AlmanacOptions& options);
 
-// --dut1, --precise's UT1 - UTC.
+// --dut1, --precise's UT1 - UTC; --iers, the IERS file it is read from.
 std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadIersFile(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --chart, --pdf, --reduce, --gpx and --nmea-replay: a file name, not empty.
 std::string ReadFileName(std::string_view name, std::string_view value, AlmanacOptions& options);
@@ -39,6 +40,7 @@ std::string ReadSortColumn(std::string_view name, std::string_view value, Almana
 std::string ReadPassageStart(std::string_view name, std::string_view value,
                              AlmanacOptions& options);
 std::string ReadPassageDays(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadBookletSections(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --dr-time of the sight reduction; --burst of the NMEA replay.
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options);

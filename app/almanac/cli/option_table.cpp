@@ -17,6 +17,8 @@ constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R:
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
 constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce);
+// The reports the precise ephemeris fills (the pages always).
+constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
 
 constexpr std::array kOptions = {
     CliOption{"--help", "", ReadSwitch, kEveryReport, S::general, "this text (also -h)"},
@@ -42,9 +44,15 @@ constexpr std::array kOptions = {
               "altitude (\"none\" for an event that falls on another day). The text's first line "
               "and the JSON's \"ephemeris\", \"dut1\", \"dut1Source\" and \"deltaT\" say which "
               "ephemeris made the numbers"},
-    CliOption{"--dut1", "SECONDS", ReadDut1, kPositionReports, S::ephemeris,
-              "with --precise: UT1 - UTC from -2 to +2 (as broadcast with radio time signals) "
-              "instead of the bundled IERS values"},
+    CliOption{"--dut1", "SECONDS", ReadDut1, kPreciseReports, S::ephemeris,
+              "with --precise or --almanac-pages: UT1 - UTC from -2 to +2 (as broadcast with "
+              "radio time signals) instead of the IERS tables"},
+    CliOption{"--iers", "FILE", ReadIersFile, kPreciseReports, S::ephemeris,
+              "with --precise or --almanac-pages: UT1 - UTC from an IERS Bulletin A or "
+              "finals2000A (finals.all) text file, read first where it covers the moment, then "
+              "the bundled table, then the later-ending table's last value held; a damaged file "
+              "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
+              "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
               Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::networkFixes), S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
@@ -62,12 +70,13 @@ constexpr std::array kOptions = {
               "block clear of it"},
     CliOption{"--height", "N", ReadChartSide, Reports(R::pictures), S::output,
               "the image's height in pixels, 200 to 8000 (default 800)"},
-    CliOption{"--pdf", "FILE.pdf", ReadFileName, Reports(R::pictures, R::tables, R::pages),
-              S::output,
+    CliOption{"--pdf", "FILE.pdf", ReadFileName,
+              Reports(R::pictures, R::tables, R::pages, R::reduce), S::output,
               "instead of the text, write the printed chart: one landscape US Letter page, black "
               "on white (--chart and --pdf may be given together); with --visible-bodies or "
               "--almanac-page, the tables as the windows print them: portrait US Letter pages of "
-              "every row; with --almanac-pages, the daily pages"},
+              "every row; with --almanac-pages, the daily pages and the tables of --sections; "
+              "with --reduce, the sight form and the plotting sheet as the Sights window prints them"},
     CliOption{"--rotate", "", ReadSwitch, Reports(R::pictures), S::output,
               "the chart turned through 180 degrees (south at the top)"},
     CliOption{"--flip", "", ReadSwitch, Reports(R::pictures), S::output,
@@ -144,6 +153,15 @@ constexpr std::array kOptions = {
     CliOption{"--days", "N", ReadPassageDays, Reports(R::pages), S::pages,
               "the passage's days, 1 to 366 (default 9); the last opening is completed to three "
               "days, and every day of it must lie in 1901 to 2099"},
+    CliOption{"--sections", "LIST", ReadBookletSections, Reports(R::pages), S::pages,
+              "the booklet's sections, comma-separated: daily, increments, altitude, polaris, "
+              "reduction, forms, or all (default: daily). increments: the 60 minute tables of "
+              "increments and v or d corrections; altitude: the altitude corrections (Sun, stars "
+              "and planets, dip, temperature and pressure, Moon); polaris: a0, a1, a2 and azimuth "
+              "for the year of --from; reduction: concise sight reduction tables; forms: a blank "
+              "sight form and plotting sheet. With more than one section an index and page "
+              "numbers; with --json the tables under \"tables\", each with its columns' names and "
+              "units and its rows of whole numbers"},
     CliOption{"--nmea-replay", "LOG", ReadFileName, Reports(R::nmeaReplay), S::replay,
               "feed a recorded NMEA 0183 log through the same burst reading, parsing and "
               "position step as a receiver on a serial port: one line per accepted RMC fix "

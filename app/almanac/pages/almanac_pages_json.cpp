@@ -4,6 +4,7 @@
 #include "almanacpages/page_dates.h"
 #include "cli/json_members.h"
 #include "cli/json_writer.h"
+#include "moment/ephemeris_report_text.h"
 
 namespace nocturna {
 namespace {
@@ -102,12 +103,14 @@ Json Events(const AlmanacOpening& opening) {
 // The ephemeris used, with its Delta T and DUT1 in seconds (null for the standard theory).
 Json Ephemeris(const EphemerisStatement& statement) {
   const bool precise = statement.used.kind == EphemerisKind::precise;
-  return {{"asked", EphemerisName(statement.choice.kind)},
-          {"kind", EphemerisName(statement.used.kind)},
-          {"at", IsoDate(statement.at)},
-          {"deltaTSeconds", precise ? Json(statement.used.deltaTSeconds) : Json(nullptr)},
-          {"dut1Seconds", precise ? Json(statement.used.dut1Seconds) : Json(nullptr)},
-          {"statement", StatementLine(statement)}};
+  Json ephemeris = {{"asked", EphemerisName(statement.choice.kind)},
+                    {"kind", EphemerisName(statement.used.kind)},
+                    {"at", IsoDate(statement.at)},
+                    {"deltaTSeconds", precise ? Json(statement.used.deltaTSeconds) : Json(nullptr)},
+                    {"dut1Seconds", precise ? Json(statement.used.dut1Seconds) : Json(nullptr)},
+                    {"statement", StatementLine(statement)}};
+  Dut1TableMembers(ephemeris, statement.used);
+  return ephemeris;
 }
 
 Json Opening(const AlmanacOpening& opening) {
@@ -132,15 +135,18 @@ Json Opening(const AlmanacOpening& opening) {
 
 }  // namespace
 
-std::string AlmanacPagesJson(const AlmanacPassage& passage) {
+Json AlmanacPagesDocument(const AlmanacPassage& passage) {
   Json openings = Json::array();
   for (const AlmanacOpening& opening : passage.openings) openings.push_back(Opening(opening));
-  const Json document = {{"units", kUnits},
-                         {"from", IsoDate(passage.from)},
-                         {"days", passage.days},
-                         {"ephemeris", Ephemeris(passage.ephemeris)},
-                         {"openings", std::move(openings)}};
-  return JsonDocumentText(document);
+  return {{"units", kUnits},
+          {"from", IsoDate(passage.from)},
+          {"days", passage.days},
+          {"ephemeris", Ephemeris(passage.ephemeris)},
+          {"openings", std::move(openings)}};
+}
+
+std::string AlmanacPagesJson(const AlmanacPassage& passage) {
+  return JsonDocumentText(AlmanacPagesDocument(passage));
 }
 
 }  // namespace nocturna

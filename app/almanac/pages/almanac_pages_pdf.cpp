@@ -6,7 +6,6 @@
 #include <QPrinter>
 #include <QString>
 
-#include "almanacpages/opening_sheets.h"
 #include "pictures/chart_pictures.h"
 #include "ui/almanac_pages/almanac_pages_printing.h"
 
@@ -18,8 +17,7 @@ constexpr double kMarginMillimetres = 10.0;
 
 }  // namespace
 
-std::string WriteAlmanacPagesPdf(const std::string& path, const AlmanacPassage& passage) {
-  const std::vector<Sheet> sheets = PassageSheets(passage);
+std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Sheet>& sheets) {
   return WithOffscreenGui([&]() -> std::string {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -35,6 +35,7 @@ Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& re
   for (std::size_t i = 0; i < log.size(); ++i) {
     Json sight = {{"body", log[i].body}, {"limb", FormatLimb(log[i].limb)}};
     CorrectionMembers(sight, reduction.shots[i]);
+    sight["note"] = reduction.notes[i];
     sights.push_back(std::move(sight));
   }
   return sights;
@@ -55,14 +56,20 @@ Json LinesJson(const SightLogReduction& reduction) {
                  {"shots", std::move(shots)},
                  {"slope", group.slopeMinutesPerMinute}};
     CorrectionMembers(line, reduction.lines[g]);
+    line["leftOut"] = reduction.lineNotes[g];
     lines.push_back(std::move(line));
   }
   return lines;
 }
 
-Json FixJson(const SightFix& fix) {
+Json FixJson(const SightLogReduction& reduction) {
+  const SightFix& fix = reduction.fix;
   Json object = {{"found", fix.found}, {"problem", fix.problem}, {"utc", FormatUtcMoment(fix.utc)}};
   if (!fix.found) return object;
+  Json rows = Json::array();
+  for (std::size_t g : reduction.fixLines) rows.push_back(RowsOfGroup(reduction.groups[g]));
+  object["lines"] = reduction.fixLines.size();
+  object["residualRows"] = std::move(rows);
   object["latitude"] = fix.position.latitude;
   object["longitudeWest"] = fix.position.longitude;
   object["iterations"] = fix.iterations;
@@ -79,7 +86,7 @@ Json FixJson(const SightFix& fix) {
 }  // namespace
 
 std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
-                               DateTime drTime, const RunMadeGood& run,
+                               DateTime drTime, const DeadReckoning& run,
                                const EphemerisChoice& ephemeris, const SightLogReduction& reduction) {
   const Json document = {
       {"ephemeris", EphemerisName(ephemeris.kind)},
@@ -92,7 +99,7 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
               {"speed", run.speedKnots}}},
       {"sights", SightsJson(log, reduction)},
       {"lines", LinesJson(reduction)},
-      {"fix", FixJson(reduction.fix)},
+      {"fix", FixJson(reduction)},
   };
   return JsonDocumentText(document);
 }

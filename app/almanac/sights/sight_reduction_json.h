@@ -10,7 +10,7 @@ namespace nocturna {
 // The DR the log was reduced from, each sight with every correction, the lines of position
 // with their shots and the fix, with a "units" member naming the units.
 std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
-                               DateTime drTime, const RunMadeGood& run,
+                               DateTime drTime, const DeadReckoning& run,
                                const EphemerisChoice& ephemeris, const SightLogReduction& reduction);
 
 }  // namespace nocturna

@@ -20,8 +20,8 @@ struct TwilightRun {
 std::vector<TwilightRun> Run(const AlmanacOptions& options, const MomentOutcome& moment,
                              const EphemerisChoice& choice) {
   const StarFinderOptions& finder = options.finder;
-  const DeadReckoning dr{options.position, moment.zoneTime, finder.courseDegrees,
-                         finder.speedKnots};
+  const DeadReckoning dr{options.position, moment.zoneTime + moment.zoneDescription / 24.0,
+                         finder.courseDegrees, finder.speedKnots};
   StarFinderSettings settings = finder.settings;
   if (finder.atDate) {
     settings.moment =
@@ -91,6 +91,8 @@ Json TwilightJson(const TwilightRun& run) {
     twilight["latitude"] = r.position.latitude;
     twilight["longitudeWest"] = r.position.longitude;
     twilight["candidates"] = r.candidateCount;
+    twilight["sunAltitude"] = r.sunAltitude;
+    twilight["outsideTwilight"] = r.outsideTwilight;
   }
   twilight["dop"] = r.bodies.empty() ? Json(nullptr) : Json(r.hdop);
   twilight["searchMethod"] = r.method == SetSearchMethod::exhaustive ? "exhaustive" : "greedyPlusSwap";

@@ -123,10 +123,11 @@ void FillPrimeVertical(SunEventsRecord& events, const Observer& o, const DayTrac
 }  // namespace
 
 const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
-                                 const DrPosition& position, std::optional<double> dut1Override) {
+                                 const DrPosition& position, std::optional<double> dut1Override,
+                                 const Dut1Table* imported) {
   const int zd = ZoneDescriptionFromLongitude(position);
   const double windowStartUtc = zd;  // hours of the zone date's 0h UTC at 0h zone time
-  const PreciseInstantOutcome start = PreciseInstantOf(zoneDate, windowStartUtc * 3600.0, dut1Override);
+  const PreciseInstantOutcome start = PreciseInstantOf(zoneDate, windowStartUtc * 3600.0, dut1Override, imported);
   if (start.error != nullptr) return start.error;
   const DayTrack sun = TrackOf(&PreciseSunPlace, start.instant, kSunGhaRate);
   const DayTrack moon = TrackOf(&PreciseMoonPlace, start.instant, kMoonGhaRate);

@@ -6,6 +6,7 @@
 
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/body_ephemeris.h"
+#include "ephemeris/precise/dut1_table.h"
 #include "foundations/dr_position.h"
 
 namespace nocturna {
@@ -17,9 +18,10 @@ namespace nocturna {
 // run does. Altitudes of the centre, geocentric: sunrise and sunset -0°50', civil -6°, nautical
 // -12°; the Moon HP - SD - 34'. pvcMorning and pvcEvening are the meridian passage less or
 // plus the hours to the crossing (the morning one may fall below 0). Position in degrees,
-// north and WEST positive; dut1Override as for PreciseInstantOf. Returns nullptr, or a fixed
+// north and WEST positive; dut1Override and imported as for PreciseInstantOf. Returns nullptr, or a fixed
 // message (the record untouched) when the date or the DUT1 is refused. Allocates nothing.
 const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
-                                 const DrPosition& position, std::optional<double> dut1Override);
+                                 const DrPosition& position, std::optional<double> dut1Override,
+                                 const Dut1Table* imported = nullptr);
 
 }  // namespace nocturna

@@ -14,6 +14,8 @@ namespace {
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kTtMinusTai = 32.184;
 constexpr double kFirstLeapSecondEraJd = 2441317.5;  // 1972 January 1, 0h UTC
+constexpr double kMjdZero = 2400000.5;
+constexpr char kBundledTable[] = "bundled IERS";
 
 constexpr const char* kYearRefused = "the precise ephemeris covers the years 1901 to 2099";
 constexpr const char* kDut1Refused = "DUT1 must be a number of seconds from -2 to +2";
@@ -29,6 +31,30 @@ PreciseInstantOutcome Refused(const char* message) {
 double HeldDut1() {
   return kTtMinusTai + kLeapSeconds[std::size(kLeapSeconds) - 1].taiMinusUtc -
          kIersDeltaT[std::size(kIersDeltaT) - 1];
+}
+
+// DUT1 from the tables at a UTC Modified Julian Date: the imported one where it covers the
+// moment, else the bundled one, else the value of whichever ends later, held.
+void TakeTabulatedDut1(PreciseInstantOutcome& outcome, double utcMjd, double taiMinusUtc,
+                       const Dut1Table* imported) {
+  PreciseInstant& instant = outcome.instant;
+  const std::optional<double> importedValue = imported ? Ut1MinusTaiAt(*imported, utcMjd) : std::nullopt;
+  const bool importedHeld = imported && !imported->Empty() && utcMjd > imported->LastMjd() &&
+                            imported->LastMjd() > BundledDut1Table().lastMjd;
+  if (importedValue || importedHeld) {
+    outcome.dut1Source = importedValue ? Dut1Source::importedTable : Dut1Source::heldAfterTable;
+    outcome.dut1Table = Dut1TableStamp{imported->kind, imported->LastMjd()};
+    instant.dut1Seconds = importedValue.value_or(imported->ut1MinusTai.back()) + taiMinusUtc;
+    return;
+  }
+  outcome.dut1Table = BundledDut1Table();
+  if (instant.ttJd1 + instant.ttJd2 > LastTabulatedTtJd()) {
+    outcome.dut1Source = Dut1Source::heldAfterTable;
+    instant.dut1Seconds = HeldDut1();
+  } else {
+    outcome.dut1Source = Dut1Source::iersTable;
+    instant.dut1Seconds = taiMinusUtc + kTtMinusTai - DeltaTSeconds(instant.ttJd1, instant.ttJd2);
+  }
 }
 
 // Before 1972 the time given is UT1 (the time signals kept within 0.1 s of UT).
@@ -47,8 +73,12 @@ PreciseInstantOutcome BeforeLeapSeconds(double ut1, double dayFraction, std::opt
 
 }  // namespace
 
+Dut1TableStamp BundledDut1Table() {
+  return Dut1TableStamp{kBundledTable, static_cast<int>(std::floor(LastTabulatedTtJd() - kMjdZero))};
+}
+
 PreciseInstantOutcome PreciseInstantOf(const CalendarDate& utcDate, double utcSeconds,
-                                       std::optional<double> dut1Override) {
+                                       std::optional<double> dut1Override, const Dut1Table* imported) {
   if (dut1Override && !(std::fabs(*dut1Override) <= kLargestDut1Seconds)) return Refused(kDut1Refused);
   if (utcDate.year < kFirstPreciseYear || utcDate.year > kLastPreciseYear) return Refused(kYearRefused);
   if (!std::isfinite(utcSeconds)) return Refused(kDateRefused);
@@ -77,12 +107,8 @@ PreciseInstantOutcome PreciseInstantOf(const CalendarDate& utcDate, double utcSe
   if (dut1Override) {
     outcome.dut1Source = Dut1Source::given;
     instant.dut1Seconds = *dut1Override;
-  } else if (instant.ttJd1 + instant.ttJd2 > LastTabulatedTtJd()) {
-    outcome.dut1Source = Dut1Source::heldAfterTable;
-    instant.dut1Seconds = HeldDut1();
   } else {
-    outcome.dut1Source = Dut1Source::iersTable;
-    instant.dut1Seconds = ttMinusUtc - DeltaTSeconds(instant.ttJd1, instant.ttJd2);
+    TakeTabulatedDut1(outcome, (utc1 - kMjdZero) + utc2, taiMinusUtc, imported);
   }
   instant.deltaTSeconds = ttMinusUtc - instant.dut1Seconds;
   instant.ut1Jd1 = utc1;
@@ -91,9 +117,9 @@ PreciseInstantOutcome PreciseInstantOf(const CalendarDate& utcDate, double utcSe
 }
 
 PreciseInstantOutcome PreciseInstantOf(const CalendarDate& utcDate, const ClockTime& utcClock,
-                                       std::optional<double> dut1Override) {
+                                       std::optional<double> dut1Override, const Dut1Table* imported) {
   const double seconds = utcClock.hour * 3600.0 + utcClock.minute * 60.0 + utcClock.second;
-  return PreciseInstantOf(utcDate, seconds, dut1Override);
+  return PreciseInstantOf(utcDate, seconds, dut1Override, imported);
 }
 
 PreciseInstant AdvancedInstant(const PreciseInstant& instant, double seconds) {

@@ -1,7 +1,11 @@
 #include "ui/almanac_pages/almanac_pages_form.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QGroupBox>
+#include <QPageSize>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -15,6 +19,7 @@
 #include "almanacpages/page_dates.h"
 #include "platform/message_presenter.h"
 #include "ui/almanac_pages/almanac_pages_printing.h"
+#include "ui/almanac_pages/background_job.h"
 
 namespace nocturna {
 namespace {
@@ -24,6 +29,13 @@ QDate QDateOf(const CalendarDate& date) { return QDate(date.year, date.month, da
 QString LongDate(const CalendarDate& date) {
   return QDateOf(date).toString(QStringLiteral("d MMMM yyyy"));
 }
+
+// The openings are shared between both cores of a small machine.
+constexpr int kThreads = 2;
+
+// The paper sizes offered, the first proposed.
+constexpr QPageSize::PageSizeId kPaperSizes[] = {QPageSize::A4, QPageSize::Letter, QPageSize::A5};
+
 
 }  // namespace
 
@@ -43,6 +55,19 @@ TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime,
   days_->setObjectName(QStringLiteral("DaysSpin"));
   days_->setRange(kMinPassageDays, kMaxPassageDays);
   days_->setValue(kDefaultPagesDays);
+  auto* sections = new QGroupBox(QStringLiteral("Sections"), this);
+  auto* sectionLayout = new QVBoxLayout(sections);
+  for (const BookletSection section : kBookletSections) {
+    QCheckBox*& box = sections_[static_cast<int>(section)];
+    box = new QCheckBox(QString::fromLatin1(SectionTitle(section)), sections);
+    box->setObjectName(QStringLiteral("Section_") + QString::fromLatin1(SectionName(section)));
+    box->setChecked(true);
+    sectionLayout->addWidget(box);
+    connect(box, &QCheckBox::toggled, this, &TAlmanacPagesForm::PassageChange);
+  }
+  paper_ = new QComboBox(this);
+  paper_->setObjectName(QStringLiteral("PaperSize"));
+  for (const QPageSize::PageSizeId size : kPaperSizes) paper_->addItem(QPageSize::name(size));
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("PassageSummary"));
   summary_->setWordWrap(true);
@@ -50,6 +75,7 @@ TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime,
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&From (Greenwich date):"), fromDate_);
   form->addRow(QStringLiteral("&Days:"), days_);
+  form->addRow(QStringLiteral("P&aper:"), paper_);
   auto* buttons = new QDialogButtonBox(this);
   preview_ = buttons->addButton(QStringLiteral("Pre&view..."), QDialogButtonBox::ActionRole);
   preview_->setObjectName(QStringLiteral("PreviewButton"));
@@ -59,6 +85,7 @@ TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime,
   close->setObjectName(QStringLiteral("CloseButton"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
+  layout->addWidget(sections);
   layout->addWidget(summary_);
   layout->addWidget(buttons);
 
@@ -76,18 +103,31 @@ CalendarDate TAlmanacPagesForm::FromDate() const {
           static_cast<std::uint16_t>(date.year())};
 }
 
+BookletContents TAlmanacPagesForm::Contents() const {
+  BookletContents contents;
+  for (const BookletSection section : kBookletSections) {
+    contents.Set(section, sections_[static_cast<int>(section)]->isChecked());
+  }
+  return contents;
+}
+
 std::vector<Sheet> TAlmanacPagesForm::Sheets() const {
-  if (!CheckPassage(FromDate(), days_->value()).empty()) return {};
-  return PassageSheets(ComputeAlmanacPassage(FromDate(), days_->value(),
-                                             AlmanacPagesEphemeris()));
+  if (!CheckBooklet(FromDate(), days_->value(), Contents()).empty()) return {};
+  return BookletSheets(*ComputeAlmanacBooklet(FromDate(), days_->value(), Contents(), AlmanacPagesEphemeris(),
+                                              [](int, int) { return true; }, kThreads));
 }
 
 void TAlmanacPagesForm::PassageChange() {
   const CalendarDate from = FromDate();
   const int days = days_->value();
-  const std::string problem = CheckPassage(from, days);
+  const BookletContents contents = Contents();
+  const std::string problem = CheckBooklet(from, days, contents);
   preview_->setEnabled(problem.empty());
   print_->setEnabled(problem.empty());
+  if (contents.Empty()) {
+    summary_->setText(QStringLiteral("No section is chosen: tick at least one."));
+    return;
+  }
   if (!problem.empty()) {
     summary_->setText(QStringLiteral("Not a passage the pages can hold: ") +
                       QString::fromLatin1(problem.c_str()) + QLatin1Char('.'));
@@ -97,16 +137,40 @@ void TAlmanacPagesForm::PassageChange() {
   summary_->setText(QStringLiteral("%1 to %2: %3 opening(s), %4 pages with the title page; %5.")
                         .arg(LongDate(from), LongDate(DateAfter(from, days - 1)))
                         .arg(openings)
-                        .arg(1 + 2 * openings)
+                        .arg(BookletPageCount(days, contents))
                         .arg(QString::fromLatin1(
                             StatementLine(EphemerisStatementAt(AlmanacPagesEphemeris(), from)).c_str())));
 }
 
-void TAlmanacPagesForm::PreviewClick() {
-  QPrinter printer(QPrinter::HighResolution);
+void TAlmanacPagesForm::SetUpPrinter(QPrinter& printer) const {
   printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageSize(QPageSize(kPaperSizes[std::max(0, paper_->currentIndex())]));
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
-  const std::vector<Sheet> sheets = Sheets();
+}
+
+std::vector<Sheet> TAlmanacPagesForm::SheetsInBackground() {
+  const CalendarDate from = FromDate();
+  const int days = days_->value();
+  const BookletContents contents = Contents();
+  std::vector<Sheet> sheets;
+  RunWithProgress(this, QStringLiteral("Computing the almanac pages..."), [&](JobProgress& progress) {
+    const std::optional<AlmanacBooklet> booklet = ComputeAlmanacBooklet(
+        from, days, contents, AlmanacPagesEphemeris(),
+        [&progress](int done, int total) {
+          progress.permille = 1000 * done / total;
+          return !progress.cancelled;
+        },
+        kThreads);
+    if (booklet) sheets = BookletSheets(*booklet);
+  });
+  return sheets;
+}
+
+void TAlmanacPagesForm::PreviewClick() {
+  const std::vector<Sheet> sheets = SheetsInBackground();
+  if (sheets.empty()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
   QPrintPreviewDialog preview(&printer, this);
   preview.setObjectName(QStringLiteral("AlmanacPagesPreview"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -114,13 +178,29 @@ void TAlmanacPagesForm::PreviewClick() {
   preview.exec();
 }
 
+// Computes and prints off the window thread; a cancelled job prints nothing and writes no file.
 void TAlmanacPagesForm::PrintClick() {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
+  SetUpPrinter(printer);
   if (!choosePrinter_(printer, this)) return;
-  const std::string problem = PrintAlmanacPages(printer, Sheets());
-  if (problem.empty()) return;
+  const CalendarDate from = FromDate();
+  const int days = days_->value();
+  const BookletContents contents = Contents();
+  std::string problem;
+  bool cancelled = false;
+  RunWithProgress(this, QStringLiteral("Computing and printing the almanac pages..."), [&](JobProgress& progress) {
+    const auto step = [&progress](int offset) {
+      return [&progress, offset](int done, int total) {
+        progress.permille = offset + 500 * done / total;
+        return !progress.cancelled;
+      };
+    };
+    const std::optional<AlmanacBooklet> booklet =
+        ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(), step(0), kThreads);
+    if (booklet) problem = PrintAlmanacPages(printer, BookletSheets(*booklet), step(500));
+    cancelled = progress.cancelled;
+  });
+  if (problem.empty() || cancelled) return;
   presenter_.Show(Message{MessageKind::Error, "The almanac pages could not be printed: " + problem + ".", ""});
 }
 

@@ -1,14 +1,19 @@
 #pragma once
-// "Print Almanac Pages...": the passage's first Greenwich date and its days, a preview of the
-// pages and their print (or PDF) through the program's print dialog.
+// "Print Almanac Pages...": the passage's first Greenwich date and its days, the sections of the
+// booklet and the paper, a preview of the pages and their print (or PDF) through the program's
+// print dialog. The pages are computed and printed off the window thread, with a progress
+// dialog that can cancel them.
 #include <QDialog>
+#include <array>
 #include <vector>
 
-#include "almanacpages/almanac_passage.h"
+#include "almanacpages/almanac_booklet.h"
 #include "almanacpages/page_sheet.h"
 #include "foundations/date_time.h"
 #include "ui/printing/window_printing.h"
 
+class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QPrinter;
@@ -31,8 +36,11 @@ class TAlmanacPagesForm : public QDialog {
   TAlmanacPagesForm(DateTime universalTime, PrinterChoice choosePrinter,
                     MessagePresenter& presenter, QWidget* parent = nullptr);
 
-  // The sheets of the passage the fields describe (the title page, then two a opening); empty
-  // when the fields do not make a passage.
+  // The sections ticked (check boxes named "Section_daily", "Section_increments", ...).
+  BookletContents Contents() const;
+
+  // The sheets of the booklet the fields describe, computed here and now; empty when the
+  // fields do not make one.
   std::vector<Sheet> Sheets() const;
 
  private:
@@ -40,9 +48,14 @@ class TAlmanacPagesForm : public QDialog {
   void PreviewClick();
   void PrintClick();
   CalendarDate FromDate() const;
+  void SetUpPrinter(QPrinter& printer) const;
+  // The sheets computed off the window thread; empty when cancelled.
+  std::vector<Sheet> SheetsInBackground();
 
   QDateEdit* fromDate_ = nullptr;
   QSpinBox* days_ = nullptr;
+  std::array<QCheckBox*, std::size(kBookletSections)> sections_{};
+  QComboBox* paper_ = nullptr;
   QLabel* summary_ = nullptr;
   QPushButton* preview_ = nullptr;
   QPushButton* print_ = nullptr;

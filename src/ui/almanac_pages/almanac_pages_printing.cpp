@@ -86,17 +86,21 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
   }
 }
 
-std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets) {
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
-  return PrintPages(printer, [&sheets](QPainter& painter, QPagedPaintDevice& device) {
+  bool wanted = true;
+  const auto paint = [&](QPainter& painter, QPagedPaintDevice& device) {
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRectF area(0, 0, page.width(), page.height());
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
+    const int pages = static_cast<int>(sheets.size());
+    for (int i = 0; i < pages && wanted; ++i) {
       if (i > 0) device.newPage();
       DrawSheet(painter, sheets[i], area);
+      wanted = !pagePrinted || pagePrinted(i + 1, pages);
     }
-  });
+  };
+  return PrintPages(printer, paint, [&wanted] { return wanted; });
 }
 
 }  // namespace nocturna

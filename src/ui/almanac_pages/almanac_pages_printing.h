@@ -2,6 +2,7 @@
 // The daily pages on paper or in a PDF: each sheet of a passage drawn in a fixed-width font on
 // its own portrait page, with its rules, scaled to the page's printable area (US Letter and A4
 // alike).
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,13 @@ inline constexpr char kAlmanacPagesFont[] = "DejaVu Sans Mono";
 // equal share of it, the font as large as both allow, a title line a little larger.
 void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area);
 
+// Told after each page how many of the pages are drawn; false abandons the job.
+using PagePrinted = std::function<bool(int printed, int pages)>;
+
 // Prints the sheets one to a page, portrait, named kAlmanacPagesJobName, through the one print
 // path (a PDF file is written atomically). Returns an empty text, or what went wrong, naming the
-// printer or the file and the reason.
-std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets);
+// printer or the file and the reason; a job `pagePrinted` abandoned leaves no file and no print.
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets,
+                              const PagePrinted& pagePrinted = {});
 
 }  // namespace nocturna

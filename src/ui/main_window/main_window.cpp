@@ -175,6 +175,7 @@ void SetMenuShortcuts(MainWindowControls& c) {
   c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+  c.dut1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 }
 
 // Alt and the letter open the menu, for captions without an access key of their own.
@@ -353,7 +354,8 @@ void TForm1::BuildMenus() {
   QMenu* view = AddMenu(bar, "View",
                         {{"BrightStars1", "Bright Stars", &C::brightStars},
                          {"ShowAll1", "Show All", &C::showAll},
-                         {"PreciseEphemeris1", "Precise ephemeris", &C::preciseEphemeris}},
+                         {"PreciseEphemeris1", "Precise ephemeris", &C::preciseEphemeris},
+                         {"Dut1Setting1", "DUT1...", &C::dut1}},
                         c);
   c.preciseEphemeris->setCheckable(true);
   SetMenuShortcuts(c);
@@ -437,6 +439,7 @@ void TForm1::Initialize() {
     observer_.ephemeris.kind = EphemerisKind::precise;
     controls_.preciseEphemeris->setChecked(true);
   }
+  TakeRememberedDut1();
   observer_.zoneDescription = ZoneDescriptionFromLongitude(home);
   ShowZoneDescription(observer_.zoneDescription);
   observer_.SetUniversalTime(CurrentUniversalTime());

@@ -12,6 +12,7 @@
 //   main_window/main_window_animation.cpp  the real-time animation and the N<->S, E<->W and Bright toggles
 //   main_window/main_window_gps.cpp        the GPS toggle and "GPS Time"
 //   main_window/main_window_ephemeris.cpp  View > Precise ephemeris
+//   main_window/main_window_dut1.cpp       View > DUT1...: given by hand or from imported IERS files
 //   printing/main_window_print.cpp         "Print": the chart on one landscape page
 //   tables/main_window_lists.cpp           the visible-bodies list and the almanac window
 //   sights/main_window_sights.cpp          Action > Sights...: the sights window and its fix as the DR
@@ -25,6 +26,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "chart/chart_compute.h"
@@ -53,6 +55,7 @@ class QWidget;
 
 namespace nocturna {
 
+class Dut1Dialog;
 class GpsController;
 class NetworkFixOut;
 struct PositionFieldReading;
@@ -125,6 +128,7 @@ struct MainWindowControls {
   QAction* brightStars = nullptr;
   QAction* showAll = nullptr;
   QAction* preciseEphemeris = nullptr;  // checkable, Ctrl+E
+  QAction* dut1 = nullptr;              // "DUT1...", Ctrl+Shift+D
   // The pop-up Set menu of the "Date" and "ZT" panels and the time picker.
   QMenu* popupSetMenu = nullptr;
 };
@@ -222,6 +226,13 @@ class TForm1 : public QMainWindow, public GpsWindow {
   // The title says which ephemeris made the values of the last paint (plain "Nocturna" for the
   // standard one).
   void ShowEphemerisInTitle();
+  // "DUT1...": the dialog; the remembered DUT1 taken at start; the import of an IERS file from
+  // the dialog (a refused file told, the table in use kept); the choice taken with OK.
+  void Dut1Click();
+  void TakeRememberedDut1();
+  void ShowDut1InUse(Dut1Dialog& dialog);
+  void ImportIersFileClick(Dut1Dialog& dialog);
+  void TakeDut1Choice(std::optional<double> givenSeconds);
 
   // A click at the paint box's pixel (x, y): a message box for every body drawn there.
   void SkyPaintBoxClick(int x, int y);

@@ -9,6 +9,7 @@ namespace nocturna {
 
 void TForm1::ConnectEphemeris() {
   connect(controls_.preciseEphemeris, &QAction::toggled, this, &TForm1::PreciseEphemeris1Click);
+  connect(controls_.dut1, &QAction::triggered, this, &TForm1::Dut1Click);
 }
 
 // The next paint reruns the day's events with the new theory (the chart pass compares it).
@@ -24,8 +25,8 @@ void TForm1::ShowEphemerisInTitle() {
   const EphemerisReport& used = lastPass_.ephemeris;
   std::string title = "Nocturna";
   if (used.kind == EphemerisKind::precise) {
-    title += PrintfText(" - precise ephemeris, DUT1 %+.3f s, Delta T %.3f s", used.dut1Seconds,
-                        used.deltaTSeconds);
+    title += PrintfText(" - precise ephemeris, DUT1 %+.3f s (%s), Delta T %.3f s", used.dut1Seconds,
+                        Dut1SourceText(used).c_str(), used.deltaTSeconds);
   } else if (used.refusal != nullptr) {
     title += std::string(" - standard ephemeris: ") + used.refusal;
   }

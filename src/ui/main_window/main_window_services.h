@@ -1,10 +1,17 @@
 #pragma once
 // What the main window takes from outside. The program builds one set in app/nocturna/main.cpp
-// (its composition root); tests pass their own. Every member must be set, but for the two of the
-// ephemeris choice: the window makes no defaults of its own.
+// (its composition root); tests pass their own. Every member must be set, but for those of the
+// ephemeris choice, the DUT1, the GPS source and night vision: the window makes no defaults of
+// its own.
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QString>
 
 #include "foundations/dr_position.h"
+#include "platform/dut1_table_file.h"
 #include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
 #include "ui/main_window/current_universal_time.h"
@@ -16,6 +23,13 @@ namespace nocturna {
 
 class MessagePresenter;
 class SystemClock;
+
+// The DUT1 remembered for the precise ephemeris: a value given by hand (empty: the IERS tables)
+// and the table of the last IERS file imported (null: the bundled table only).
+struct RememberedDut1 {
+  std::optional<double> givenSeconds;
+  std::shared_ptr<const Dut1Table> importedTable;
+};
 
 struct MainWindowServices {
   // Every message box and yes/no question of the window and of its GPS commands.
@@ -46,6 +60,14 @@ struct MainWindowServices {
   std::function<void(const GpsSourceSetting&, const FixOutSetting&)> saveGpsSource;
   std::function<bool()> readNightVision;
   std::function<void(bool)> saveNightVision;
+  // View > "DUT1...": the remembered DUT1, read at start (problems are the reader's to tell);
+  // saving a new choice; the IERS file the user picks to import (empty: cancelled); and its
+  // import, which keeps a copy for the next start (a refused file changes nothing). These may
+  // be left unset too: the window then keeps a choice for the run and offers no import.
+  std::function<RememberedDut1()> readDut1;
+  std::function<void(std::optional<double>)> saveGivenDut1;
+  std::function<QString(QWidget*)> chooseIersFile;
+  std::function<Dut1TableLoad(const std::string&)> importIersFile;
 };
 
 // The name of the first member left unset, or nullptr when every one is set.

@@ -33,12 +33,24 @@ MessageAnswer QtMessagePresenter::Show(const Message& message) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(message.defaultAnswer == MessageAnswer::No ? QMessageBox::No
                                                                     : QMessageBox::Yes);
+  } else if (message.buttons == MessageButtons::SaveDiscardCancel) {
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
   const int pressed = box.exec();
-  if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  switch (message.buttons) {
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    case MessageButtons::SaveDiscardCancel:
+      break;
+  }
+  if (pressed == QMessageBox::Save) return MessageAnswer::Save;
+  return pressed == QMessageBox::Discard ? MessageAnswer::Discard : MessageAnswer::Cancel;
 }
 
 }  // namespace nocturna

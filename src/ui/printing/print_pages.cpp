@@ -12,7 +12,9 @@ namespace nocturna {
 
 namespace {
 
-std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint) {
+constexpr char kAbandoned[] = "abandoned";
+
+std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted) {
   const std::string path = printer.outputFileName().toStdString();
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
@@ -27,20 +29,26 @@ std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint) {
     paint(painter, writer);
     if (!painter.end()) return "cannot make the PDF " + path;
   }
+  if (stillWanted && !stillWanted()) return kAbandoned;
   return WriteFileAtomically(path, std::string_view(pdf.data().constData(), pdf.data().size()),
                              "the PDF");
 }
 
 }  // namespace
 
-std::string PrintPages(QPrinter& printer, const PagePainter& paint) {
+std::string PrintPages(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted) {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-    return PrintToPdfFile(printer, paint);
+    return PrintToPdfFile(printer, paint, stillWanted);
   }
   const std::string name = ToLatin1(printer.printerName());
   QPainter painter;
   if (!painter.begin(&printer)) return "the printer " + name + " did not start the document";
   paint(painter, printer);
+  if (stillWanted && !stillWanted()) {
+    printer.abort();
+    painter.end();
+    return kAbandoned;
+  }
   if (!painter.end()) return "the printer " + name + " did not finish the document";
   return {};
 }

@@ -16,7 +16,10 @@ using PagePainter = std::function<void(QPainter& painter, QPagedPaintDevice& dev
 // Prints one job on the printer as the user set it up (page layout, resolution, job name).
 // A printer prints the pages; a PDF file is made in memory with the printer's page layout and
 // then written atomically, so that a full disk or a missing folder leaves no half file.
-// Returns an empty text, or what went wrong ("cannot write the PDF FILE: reason").
-std::string PrintPages(QPrinter& printer, const PagePainter& paint);
+// Returns an empty text, or what went wrong ("cannot write the PDF FILE: reason"). When
+// `stillWanted` is given and says no once the pages are painted, the job is dropped: the
+// printer's job aborted, no file written, and the text "abandoned".
+std::string PrintPages(QPrinter& printer, const PagePainter& paint,
+                       const std::function<bool()>& stillWanted = {});
 
 }  // namespace nocturna

@@ -19,12 +19,12 @@ namespace nocturna {
 // moved to that time are dashed.
 void DrawPlottingSheet(QPainter& painter, int width, int height,
                        const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                       const RunMadeGood& run);
+                       const DeadReckoning& run);
 
 class PlottingSheetView : public QWidget {
  public:
   PlottingSheetView(const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                    const RunMadeGood& run, QWidget* parent);
+                    const DeadReckoning& run, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,7 +37,7 @@ class PlottingSheetView : public QWidget {
   const SightLogReduction& reduction_;
   DrPosition dr_;
   DateTime fixTime_;
-  RunMadeGood run_;
+  DeadReckoning run_;
 };
 
 // The sheet in a window of its own with "Print" (the print dialog, which also writes PDF).
@@ -46,7 +46,7 @@ class TPlottingSheetForm : public QDialog {
 
  public:
   TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr, DateTime fixTime,
-                     const RunMadeGood& run, PrinterChoice choosePrinter,
+                     const DeadReckoning& run, PrinterChoice choosePrinter,
                      MessagePresenter& presenter, QWidget* parent);
 
   PlottingSheetView* Sheet() const { return sheet_; }

@@ -1,5 +1,6 @@
 #include "ui/sights/sights_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -9,42 +10,42 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "chart/table_document.h"
 #include "foundations/text_forms.h"
-#include "navigation/body_catalog.h"
+#include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
 #include "sights/sight_body.h"
+#include "sights/sight_form.h"
+#include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_texts.h"
 #include "ui/main_window/latin1_text.h"
 #include "ui/sights/plotting_sheet.h"
 #include "ui/printing/window_printing.h"
+#include "ui/sights/sight_cell_delegate.h"
+#include "ui/sights/sight_form_printing.h"
 
 namespace nocturna {
 using namespace sight_columns;
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
-const QColor kBadCell(255, 200, 200);
-
-const char* const kHeadings[kSightColumnCount] = {
-    "Time", "Body", "Limb", "Hs", "IC", "Eye", "Temp \xB0" "C", "hPa", "Dip", "Ha", "R", "SD",
-    "PA", "Ho", "Hc", "Zn", "Intercept", "Note"};
+constexpr char kPreciseSwitch[] = "View > Precise ephemeris, Ctrl+E";
 const int kWidths[kSightColumnCount] = {130, 90, 42, 70, 58, 52, 52, 52, 48, 66, 48, 52,
                                         48, 66, 66, 56, 66, 200};
 
 QString Text(const std::string& windows1252) { return FromLatin1(windows1252); }
 
-std::string CellText(const QTableWidget* table, int row, int column) {
-  if (auto* box = qobject_cast<QComboBox*>(table->cellWidget(row, column)))
-    return ToLatin1(box->currentText());
-  const QTableWidgetItem* item = table->item(row, column);
-  return item ? ToLatin1(item->text()) : std::string();
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
 }
 
 QLineEdit* SettingEdit(QWidget* parent, const char* name, const QString& hint, int width) {
@@ -59,46 +60,47 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption, c
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QLatin1String(name));
   button->setToolTip(hint);
+  button->setAutoDefault(false);  // Return in a cell enters the cell, never presses a button
   return button;
 }
 
 }  // namespace
 
+
 TSightsForm::TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now,
                          const EphemerisChoice& ephemeris, SightsWindowServices services,
                          QWidget* parent)
-    : QDialog(parent), dr_(dr), now_(now), ephemeris_(ephemeris), services_(std::move(services)) {
+    : QDialog(parent), dr_{dr, now, 0.0, 0.0}, ephemeris_(ephemeris), services_(std::move(services)) {
   setObjectName(QStringLiteral("SightsForm"));
   setWindowTitle(ephemeris_.kind == EphemerisKind::precise ? QStringLiteral("Sights (precise ephemeris)")
                                                            : QStringLiteral("Sights (standard ephemeris)"));
   setModal(true);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-  resize(1280, 520);
-  typedZoneDescription_ = zoneDescription;
+  resize(1280, 600);
 
+  model_ = new SightTableModel(this);
+  model_->SetTimeBasis({false, zoneDescription, 0.0});
   auto* column = new QVBoxLayout(this);
   auto* settings = new QWidget(this);
   BuildSettings(settings);
   column->addWidget(settings);
 
-  table_ = new QTableWidget(0, kSightColumnCount, this);
+  table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("SightTable"));
-  QStringList headings;
-  for (const char* heading : kHeadings) headings << QString::fromLatin1(heading);
-  table_->setHorizontalHeaderLabels(headings);
+  table_->setModel(model_);
+  table_->setItemDelegate(new SightCellDelegate(
+      [this] { return alphabeticalBox_->isChecked(); }, table_));
+  table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
   for (int c = 0; c < kSightColumnCount; ++c) table_->setColumnWidth(c, kWidths[c]);
   table_->horizontalHeader()->setStretchLastSection(true);
   column->addWidget(table_, 1);
-
-  fixLabel_ = new QLabel(this);
-  fixLabel_->setObjectName(QStringLiteral("FixLabel"));
-  fixLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  column->addWidget(fixLabel_);
+  column->addWidget(BuildResults());
   auto* buttons = new QWidget(this);
   BuildButtons(buttons);
   column->addWidget(buttons);
 
-  connect(table_, &QTableWidget::itemChanged, this, [this] { SightsChanged(); });
+  connect(model_, &SightTableModel::Edited, this, [this] { Changed(); });
   logPath_ = services_.logPath.empty() ? DefaultSightLogPath() : services_.logPath;
   LoadFrom(logPath_);
 }
@@ -106,10 +108,11 @@ TSightsForm::TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now
 void TSightsForm::BuildSettings(QWidget* panel) {
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(0, 0, 0, 0);
-  auto* drLabel = new QLabel(Text("DR " + FormatLatitude(dr_.latitude) + " " + FormatLongitude(dr_.longitude)), panel);
-  drLabel->setObjectName(QStringLiteral("DrLabel"));
-  drLabel->setToolTip(QStringLiteral("The DR at the fix time, from the main window."));
-  row->addWidget(drLabel);
+  drLabel_ = new QLabel(panel);
+  drLabel_->setObjectName(QStringLiteral("DrLabel"));
+  drLabel_->setToolTip(QStringLiteral(
+      "The chart's DR at its time, carried by the course and speed to each sight and the fix."));
+  row->addWidget(drLabel_);
   row->addWidget(new QLabel(QStringLiteral("Fix time (UTC)"), panel));
   fixTimeEdit_ = SettingEdit(panel, "FixTimeEdit",
                              QStringLiteral("YYYY-MM-DD HH:MM:SS; empty: the last sight's time"), 130);
@@ -130,7 +133,7 @@ void TSightsForm::BuildSettings(QWidget* panel) {
   zoneDescriptionEdit_ = new QSpinBox(panel);
   zoneDescriptionEdit_->setObjectName(QStringLiteral("SightZoneDescription"));
   zoneDescriptionEdit_->setRange(-12, 12);
-  zoneDescriptionEdit_->setValue(typedZoneDescription_);
+  zoneDescriptionEdit_->setValue(model_->TimeBasis().zoneDescription);
   row->addWidget(zoneDescriptionEdit_);
   row->addWidget(new QLabel(QStringLiteral("Watch fast (s)"), panel));
   watchErrorEdit_ = SettingEdit(panel, "WatchErrorEdit",
@@ -141,16 +144,41 @@ void TSightsForm::BuildSettings(QWidget* panel) {
   eyeUnitBox_->setObjectName(QStringLiteral("EyeUnitBox"));
   eyeUnitBox_->addItems({QStringLiteral("Eye in metres"), QStringLiteral("Eye in feet")});
   row->addWidget(eyeUnitBox_);
-  settingsNote_ = new QLabel(panel);
-  settingsNote_->setObjectName(QStringLiteral("SettingsNote"));
-  settingsNote_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
-  row->addWidget(settingsNote_, 1);
+  alphabeticalBox_ = new QCheckBox(QStringLiteral("Bodies A to Z"), panel);
+  alphabeticalBox_->setObjectName(QStringLiteral("AlphabeticalBox"));
+  alphabeticalBox_->setToolTip(QStringLiteral("The body list in alphabetical order, else stars by number"));
+  alphabeticalBox_->setChecked(true);
+  row->addWidget(alphabeticalBox_);
+  row->addStretch(1);
 
-  for (QLineEdit* edit : {fixTimeEdit_, courseEdit_, speedEdit_, watchErrorEdit_})
-    connect(edit, &QLineEdit::editingFinished, this, [this] { SightsChanged(); });
-  connect(timeBasisBox_, &QComboBox::currentIndexChanged, this, [this] { SightsChanged(); });
-  connect(zoneDescriptionEdit_, &QSpinBox::valueChanged, this, [this] { SightsChanged(); });
-  connect(eyeUnitBox_, &QComboBox::currentIndexChanged, this, [this] { SightsChanged(); });
+  // Typing marks the log changed; leaving a field only reads it again.
+  for (QLineEdit* edit : {fixTimeEdit_, courseEdit_, speedEdit_, watchErrorEdit_}) {
+    connect(edit, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+  }
+  connect(timeBasisBox_, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
+  connect(zoneDescriptionEdit_, &QSpinBox::valueChanged, this, [this] { Changed(); });
+  connect(eyeUnitBox_, &QComboBox::currentIndexChanged, this, [this] { Recompute(); });
+}
+
+QWidget* TSightsForm::BuildResults() {
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  const auto label = [&](const char* name) {
+    auto* shown = new QLabel(panel);
+    shown->setObjectName(QLatin1String(name));
+    shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(shown);
+    return shown;
+  };
+  settingsNote_ = label("SettingsNote");
+  settingsNote_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
+  linesLabel_ = label("LinesLabel");
+  fixLabel_ = label("FixLabel");
+  ephemerisNote_ = label("EphemerisNote");
+  ephemerisNote_->setText(Text(EphemerisNote(ephemeris_, kPreciseSwitch)));
+  return panel;
 }
 
 void TSightsForm::BuildButtons(QWidget* panel) {
@@ -167,221 +195,99 @@ void TSightsForm::BuildButtons(QWidget* panel) {
       {"FixButton", "&Fix", "The fix from the sights, offered as the DR", &TSightsForm::FixButtonClick},
       {"PlotButton", "&Plot", "The plotting sheet", &TSightsForm::PlotButtonClick},
       {"OpenButton", "&Open...", "Open a sight log", &TSightsForm::OpenButtonClick},
-      {"SaveButton", "&Save", "Save the sight log", &TSightsForm::SaveButtonClick},
+      {"SaveButton", "&Save", "Save the sight log (Ctrl+S)", &TSightsForm::SaveButtonClick},
       {"SaveAsButton", "Save &As...", "Save the sight log as another file", &TSightsForm::SaveAsButtonClick},
-      {"PrintBtn", "P&rint", "Print the sight form", &TSightsForm::PrintButtonClick},
+      {"PrintBtn", "P&rint", "Print the sight form and the plotting sheet", &TSightsForm::PrintButtonClick},
   };
   for (const auto& b : buttons) {
     QPushButton* button = Button(panel, b.name, QString::fromLatin1(b.caption), QString::fromLatin1(b.hint));
     connect(button, &QPushButton::clicked, this, b.handler);
     row->addWidget(button);
   }
-  row->addStretch(1);
+  auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(save, &QShortcut::activated, this, &TSightsForm::SaveButtonClick);
+  saveStatus_ = new QLabel(panel);
+  saveStatus_->setObjectName(QStringLiteral("SaveStatus"));
+  row->addWidget(saveStatus_, 1);
   QPushButton* close = Button(panel, "SightsCloseBtn", QStringLiteral("&Close"), QString());
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   row->addWidget(close);
 }
 
-std::string TSightsForm::TypedTime(DateTime utc) const {
-  if (!zoneTimes_) return FormatUtcMoment(utc);
-  return FormatUtcMoment(utc - typedZoneDescription_ / 24.0 + typedWatchErrorSeconds_ / kSecondsPerDay);
-}
-
-std::optional<DateTime> TSightsForm::UtcOfTyped(const std::string& text) const {
-  const auto typed = ParseUtcMoment(text);
-  if (!typed || !zoneTimes_) return typed;
-  // UT = ZT + ZD; a fast watch reads ahead of the zone time.
-  return *typed + typedZoneDescription_ / 24.0 - typedWatchErrorSeconds_ / kSecondsPerDay;
-}
-
-void TSightsForm::AddRow(const SightRecord& sight) {
-  const bool wasFilling = filling_;
-  filling_ = true;
-  const int row = table_->rowCount();
-  table_->insertRow(row);
-  for (int c = 0; c < kSightColumnCount; ++c) {
-    auto* item = new QTableWidgetItem;
-    if (c > kPressureColumn) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    if (c != kNoteColumn && c != kTimeColumn) item->setTextAlignment(Qt::AlignCenter);
-    table_->setItem(row, c, item);
-  }
-  auto* body = new QComboBox(table_);
-  static const BodyCatalog names = BuildCatalog();
-  for (int k = kFirstStarIndex; k < kBodyCount; ++k) body->addItem(QString::fromLatin1(names.entries[k].name));
-  body->setCurrentText(Text(sight.body));
-  auto* limb = new QComboBox(table_);
-  limb->addItems({QString(), QStringLiteral("L"), QStringLiteral("U")});
-  limb->setCurrentText(Text(FormatLimb(sight.limb)));
-  table_->setCellWidget(row, kBodyColumn, body);
-  table_->setCellWidget(row, kLimbColumn, limb);
-  connect(body, &QComboBox::currentIndexChanged, this, [this] { SightsChanged(); });
-  connect(limb, &QComboBox::currentIndexChanged, this, [this] { SightsChanged(); });
-  const bool feet = eyeUnitBox_->currentIndex() == 1;
-  const SightConditions& c = sight.conditions;
-  table_->item(row, kTimeColumn)->setText(Text(TypedTime(sight.utc)));
-  table_->item(row, kHsColumn)->setText(Text(FormatSextantAltitude(sight.hsDegrees)));
-  table_->item(row, kIcColumn)->setText(QString::number(c.indexCorrectionMinutes, 'f', 1));
-  table_->item(row, kEyeColumn)->setText(
-      QString::number(feet ? c.heightOfEyeMetres / kMetresPerFoot : c.heightOfEyeMetres, 'f', 1));
-  table_->item(row, kTempColumn)->setText(QString::number(c.temperatureCelsius, 'f', 0));
-  table_->item(row, kPressureColumn)->setText(QString::number(c.pressureHectopascals, 'f', 0));
-  filling_ = wasFilling;
-  if (!filling_) SightsChanged();
-}
-
-std::optional<SightRecord> TSightsForm::ReadRow(int row, std::string& reason, int& badColumn) const {
-  SightRecord sight;
-  const auto cell = [&](int column) { return CellText(table_, row, column); };
-  const auto fail = [&](int column, const std::string& why) {
-    badColumn = column;
-    reason = why;
-    return std::nullopt;
-  };
-  const auto utc = UtcOfTyped(cell(kTimeColumn));
-  if (!utc) return fail(kTimeColumn, "the time reads YYYY-MM-DD HH:MM:SS");
-  sight.utc = *utc;
-  const auto body = FindSightBody(cell(kBodyColumn));
-  if (!body) return fail(kBodyColumn, "choose a body");
-  sight.body = cell(kBodyColumn);
-  sight.limb = ParseLimb(cell(kLimbColumn)).value_or(Limb::centre);
-  if (sight.limb != Limb::centre && !BodyHasLimbs(*body))
-    return fail(kLimbColumn, "only the Sun and the Moon have a limb");
-  const auto hs = ParseSextantAltitude(cell(kHsColumn));
-  if (!hs) return fail(kHsColumn, "Hs reads 34 12.3 (degrees and minutes) or 34.205");
-  sight.hsDegrees = *hs;
-  const auto ic = ParseIndexCorrection(cell(kIcColumn));
-  if (!ic) return fail(kIcColumn, "IC reads 1.5 off, 1.5 on or -1.5 (minutes)");
-  sight.conditions.indexCorrectionMinutes = *ic;
-  const auto eye = ParseHeightOfEye(cell(kEyeColumn), eyeUnitBox_->currentIndex() == 1);
-  if (!eye) return fail(kEyeColumn, "the height of eye reads 3.5, 3.5 m or 11 ft");
-  sight.conditions.heightOfEyeMetres = *eye;
-  const auto temp = ParseDecimal(cell(kTempColumn));
-  if (!temp || *temp < kLowestTemperature || *temp > kHighestTemperature)
-    return fail(kTempColumn, "the temperature is -60 to 60 \xB0" "C");
-  sight.conditions.temperatureCelsius = *temp;
-  const auto pressure = ParseDecimal(cell(kPressureColumn));
-  if (!pressure || *pressure < kLowestPressure || *pressure > kHighestPressure)
-    return fail(kPressureColumn, "the pressure is 850 to 1100 hPa");
-  sight.conditions.pressureHectopascals = *pressure;
-  return sight;
-}
-
-void TSightsForm::ShowRowResult(int row, const SightLine* line, const std::string& reason,
-                                int badColumn) {
-  const auto set = [&](int column, const std::string& text) {
-    table_->item(row, column)->setText(Text(text));
-  };
-  for (int c = 0; c < kSightColumnCount; ++c) {
-    if (QTableWidgetItem* item = table_->item(row, c))
-      item->setBackground(c == badColumn ? QBrush(kBadCell) : QBrush());
-  }
-  if (line == nullptr) {
-    for (int c = kDipColumn; c < kNoteColumn; ++c) set(c, "");
-    set(kNoteColumn, reason);
-    return;
-  }
-  const AltitudeCorrections& c = line->corrections;
-  set(kDipColumn, FormatCorrectionMinutes(-c.dipMinutes));
-  set(kHaColumn, FormatAltAz(c.apparentAltitudeDegrees, true, 2));
-  set(kRefractionColumn, FormatCorrectionMinutes(-c.refractionMinutes));
-  set(kSdColumn, c.semiDiameterMinutes == 0.0 ? "" : FormatCorrectionMinutes(c.semiDiameterMinutes));
-  set(kParallaxColumn, c.parallaxMinutes == 0.0 ? "" : FormatCorrectionMinutes(c.parallaxMinutes));
-  set(kHoColumn, FormatAltAz(c.observedAltitudeDegrees, true, 2));
-  set(kHcColumn, FormatAltAz(line->hcDegrees, true, 2));
-  set(sight_columns::kZnColumn, FormatAltAz(line->znDegrees, false, 3));
-  set(kInterceptColumn, FormatIntercept(line->interceptMiles));
-  set(kNoteColumn, reason.empty() ? CautionText(c.caution) : reason);
-}
-
-void TSightsForm::SightsChanged() {
-  if (filling_) return;
-  filling_ = true;
-  // The time cells follow a change of basis, ZD or watch error: read with the old, write anew.
-  const bool zoneTimes = timeBasisBox_->currentIndex() == 1;
+void TSightsForm::ReadTableSettings(std::string& problems) {
   const auto watch = ParseDecimal(ToLatin1(watchErrorEdit_->text()));
-  std::string settingsProblem;
-  if (!watch || std::abs(*watch) > 3600.0) settingsProblem = "the watch error is seconds, -3600 to 3600; ";
-  const double watchSeconds = watch && std::abs(*watch) <= 3600.0 ? *watch : typedWatchErrorSeconds_;
-  if (zoneTimes != zoneTimes_ || zoneDescriptionEdit_->value() != typedZoneDescription_ ||
-      watchSeconds != typedWatchErrorSeconds_) {
-    std::vector<std::optional<DateTime>> times;
-    for (int row = 0; row < table_->rowCount(); ++row)
-      times.push_back(UtcOfTyped(CellText(table_, row, kTimeColumn)));
-    zoneTimes_ = zoneTimes;
-    typedZoneDescription_ = zoneDescriptionEdit_->value();
-    typedWatchErrorSeconds_ = watchSeconds;
-    for (int row = 0; row < table_->rowCount(); ++row)
-      if (times[row]) table_->item(row, kTimeColumn)->setText(Text(TypedTime(*times[row])));
-  }
+  const bool watchReads = watch && std::abs(*watch) <= 3600.0;
+  if (!watchReads) problems += "the watch error is seconds, -3600 to 3600; ";
+  model_->SetTimeBasis({timeBasisBox_->currentIndex() == 1, zoneDescriptionEdit_->value(),
+                        watchReads ? *watch : model_->TimeBasis().watchFastSeconds});
+  model_->SetEyeInFeet(eyeUnitBox_->currentIndex() == 1);
+}
+
+void TSightsForm::ReadRunSettings(std::string& problems) {
   const auto course = ParseDecimal(ToLatin1(courseEdit_->text()));
   const auto speed = ParseDecimal(ToLatin1(speedEdit_->text()));
-  if (!course || *course < 0.0 || *course >= 360.0) settingsProblem += "the course is 0 to 359.9 degrees; ";
-  if (!speed || *speed < 0.0 || *speed > 60.0) settingsProblem += "the speed is 0 to 60 knots; ";
-  run_ = {course && *course >= 0.0 && *course < 360.0 ? *course : 0.0,
-          speed && *speed >= 0.0 && *speed <= 60.0 ? *speed : 0.0};
-
-  std::vector<std::string> reasons(table_->rowCount());
-  std::vector<int> badColumns(table_->rowCount(), -1);
-  sights_.clear();
-  sightRows_.clear();
-  for (int row = 0; row < table_->rowCount(); ++row) {
-    if (const auto sight = ReadRow(row, reasons[row], badColumns[row])) {
-      sights_.push_back(*sight);
-      sightRows_.push_back(row);
-    }
-  }
-  fixTime_ = 0.0;
+  const bool courseReads = course && *course >= 0.0 && *course < 360.0;
+  const bool speedReads = speed && *speed >= 0.0 && *speed <= 60.0;
+  if (!courseReads) problems += "the course is 0 to 359.9 degrees; ";
+  if (!speedReads) problems += "the speed is 0 to 60 knots; ";
+  dr_.courseDegrees = courseReads ? *course : 0.0;
+  dr_.speedKnots = speedReads ? *speed : 0.0;
+  fixTime_ = sights_.empty() ? dr_.utc : 0.0;
   for (const SightRecord& s : sights_) fixTime_ = std::max(fixTime_, s.utc);
   const std::string fixTimeText = ToLatin1(fixTimeEdit_->text());
-  if (!fixTimeText.empty()) {
-    if (const auto typed = ParseUtcMoment(fixTimeText)) {
-      fixTime_ = *typed;
-    } else {
-      settingsProblem += "the fix time reads YYYY-MM-DD HH:MM:SS; ";
-    }
-  }
-  reduction_ = ReduceSightLog(sights_, dr_, fixTime_, run_, ephemeris_);
-  std::vector<const SightLine*> lines(table_->rowCount(), nullptr);
-  for (std::size_t i = 0; i < sightRows_.size(); ++i) lines[sightRows_[i]] = &reduction_.shots[i];
-  for (const ShotAverage& group : reduction_.groups) {
-    for (std::size_t k = 0; k < group.shots.size(); ++k) {
-      if (group.outliers[k])
-        reasons[sightRows_[group.shots[k]]] =
-            "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
-    }
-  }
-  for (int row = 0; row < table_->rowCount(); ++row)
-    ShowRowResult(row, lines[row], reasons[row], badColumns[row]);
-  if (!settingsProblem.empty()) settingsProblem.resize(settingsProblem.size() - 2);
-  settingsNote_->setText(Text(settingsProblem));
-  std::string fixText;
-  for (const std::string& line : FixReportLines(reduction_.fix)) fixText += line + "\n";
-  if (!fixText.empty()) fixText.pop_back();
-  fixLabel_->setText(Text(fixText));
+  if (fixTimeText.empty()) return;
+  if (const auto typed = ParseUtcMoment(fixTimeText)) fixTime_ = *typed;
+  else problems += "the fix time reads YYYY-MM-DD HH:MM:SS; ";
+}
+
+void TSightsForm::Recompute() {
+  std::string problems;
+  ReadTableSettings(problems);
+  sights_.clear();
+  for (const SightRecord& record : model_->Records())
+    if (record.Reads()) sights_.push_back(record);
+  ReadRunSettings(problems);  // the fix time defaults to the last sight that reads
+  reduction_ = ReduceSightLog(model_->Records(), dr_, fixTime_, ephemeris_);
+  form_ = SightFormOf(model_->Records(), reduction_);
+  model_->SetForm(form_);
+  if (!problems.empty()) problems.resize(problems.size() - 2);
+  settingsNote_->setText(Text(problems));
+  ShowResults();
+}
+
+void TSightsForm::ShowResults() {
+  const DrPosition& p = dr_.position;
+  drLabel_->setText(Text("DR " + FormatLatitude(p.latitude) + " " + FormatLongitude(p.longitude) +
+                         " at " + FormatUtcMoment(dr_.utc) + " UTC"));
+  linesLabel_->setText(Text(Joined(form_.lines)));
+  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(form_.fix)));
+}
+
+void TSightsForm::Changed() {
   modified_ = true;
-  filling_ = false;
+  saveStatus_->clear();
+  Recompute();
 }
 
 void TSightsForm::AddButtonClick() {
   SightRecord sight;
   if (!sights_.empty()) {
-    sight = sights_.back();
+    sight = sights_.back();  // as typed, a minute later
     sight.utc += 60.0 / kSecondsPerDay;
+    sight.Cell(SightColumn::utc) = FormatUtcMoment(sight.utc);
   } else {
     sight.body = "Sun";
     sight.limb = Limb::lower;
-    sight.utc = std::round(now_ * kSecondsPerDay) / kSecondsPerDay;
+    sight.utc = std::round(dr_.utc * kSecondsPerDay) / kSecondsPerDay;
     sight.hsDegrees = 30.0;
   }
-  AddRow(sight);
-  table_->setCurrentCell(table_->rowCount() - 1, kHsColumn);
+  model_->AppendRecord(sight);
+  table_->setCurrentIndex(model_->index(model_->rowCount() - 1, kHsColumn));
 }
 
 void TSightsForm::DeleteButtonClick() {
-  const int row = table_->currentRow();
-  if (row < 0) return;
-  table_->removeRow(row);
-  SightsChanged();
+  const QModelIndex current = table_->currentIndex();
+  if (current.isValid()) model_->RemoveRow(current.row());
 }
 
 void TSightsForm::Say(MessageKind kind, const std::string& text) {
@@ -389,25 +295,34 @@ void TSightsForm::Say(MessageKind kind, const std::string& text) {
 }
 
 void TSightsForm::FixButtonClick() {
-  SightsChanged();
+  Recompute();
   const SightFix& fix = reduction_.fix;
   if (!fix.found) {
     Say(MessageKind::Warning, "No fix: " + fix.problem + ".");
     return;
   }
+  // The chart's DR holds at the chart's time: the fix is carried there by the run.
+  const DrPosition atChartTime =
+      PositionAt({fix.position, fix.utc, dr_.courseDegrees, dr_.speedKnots}, dr_.utc);
   std::string text;
-  for (const std::string& line : FixReportLines(fix)) text += line + "\n\r";
-  text += "\n\rSet the fix as the DR?";
+  for (const std::string& line : form_.fix) text += line + "\n\r";
+  text += "\n\rSet the fix as the DR?\n\rThe chart's DR at its time " + FormatUtcMoment(dr_.utc) +
+          " UTC becomes " + FormatLatitude(atChartTime.latitude) + " " +
+          FormatLongitude(atChartTime.longitude) +
+          (fix.utc == dr_.utc ? std::string(".") : ", the fix carried there by the course and speed.");
   const MessageAnswer answer =
       services_.presenter ? services_.presenter->Show({MessageKind::Information, text, "Sights",
                                                        MessageButtons::YesNo, MessageAnswer::No})
                           : MessageAnswer::No;
-  if (answer == MessageAnswer::Yes && services_.setDr) services_.setDr(fix.position);
+  if (answer != MessageAnswer::Yes) return;
+  if (services_.setDr) services_.setDr(atChartTime);
+  dr_.position = atChartTime;
+  Recompute();
 }
 
 void TSightsForm::PlotButtonClick() {
-  SightsChanged();
-  TPlottingSheetForm sheet(reduction_, dr_, fixTime_, run_, services_.choosePrinter,
+  Recompute();
+  TPlottingSheetForm sheet(reduction_, PositionAt(dr_, fixTime_), fixTime_, dr_, services_.choosePrinter,
                            *services_.presenter, this);
   sheet.exec();
 }
@@ -422,7 +337,12 @@ std::string TSightsForm::ChooseFile(bool save) {
 }
 
 void TSightsForm::LoadFrom(const std::string& path) {
-  const SightLogLoad load = LoadSightLog(path);
+  SightLogLoad load = LoadSightLog(path);
+  const SightLogParse parse = ParseSightLog(load.text);
+  if (load.state == SightLogFileState::Loaded && parse.error) {
+    load.state = SightLogFileState::Damaged;
+    load.problem = path + ": " + parse.error->Message();
+  }
   if (load.state == SightLogFileState::Damaged || load.state == SightLogFileState::Unreadable) {
     Say(MessageKind::Warning,
         "The sight log cannot be read: " + load.problem +
@@ -431,35 +351,62 @@ void TSightsForm::LoadFrom(const std::string& path) {
   logPath_ = path;
   // What cannot be read (a folder, a pipe) is kept aside as promised, like a damaged log.
   logDamaged_ = load.state == SightLogFileState::Damaged || load.state == SightLogFileState::Unreadable;
-  ShowLog(load.sights);
+  const bool loaded = load.state == SightLogFileState::Loaded;
+  ShowSettings(loaded ? parse.settings : SightLogSettings{});
+  // Rows that do not read are shown as typed, with their notes, for correction.
+  model_->SetRecords(loaded ? parse.sights : std::vector<SightRecord>{});
+  Recompute();
   modified_ = false;
 }
 
-void TSightsForm::ShowLog(const std::vector<SightRecord>& sights) {
-  filling_ = true;
-  table_->setRowCount(0);
-  for (const SightRecord& sight : sights) AddRow(sight);
-  filling_ = false;
-  SightsChanged();
+// What the log keeps beside its sights, into the settings fields (the DR stays the chart's).
+void TSightsForm::ShowSettings(const SightLogSettings& settings) {
+  const QSignalBlocker blockBasis(timeBasisBox_), blockZone(zoneDescriptionEdit_);
+  courseEdit_->setText(Text(FormatExactDecimal(settings.courseDegrees.value_or(0.0))));
+  speedEdit_->setText(Text(FormatExactDecimal(settings.speedKnots.value_or(0.0))));
+  fixTimeEdit_->setText(settings.fixUtc ? Text(FormatUtcMoment(*settings.fixUtc)) : QString());
+  watchErrorEdit_->setText(Text(FormatExactDecimal(settings.watchErrorSeconds.value_or(0.0))));
+  if (settings.zoneDescription) {
+    zoneDescriptionEdit_->setValue(*settings.zoneDescription);
+    timeBasisBox_->setCurrentIndex(1);
+  }
+}
+
+SightLogSettings TSightsForm::Settings() const {
+  SightLogSettings settings;
+  settings.drPosition = dr_.position;
+  settings.drUtc = dr_.utc;
+  settings.courseDegrees = dr_.courseDegrees;
+  settings.speedKnots = dr_.speedKnots;
+  if (!fixTimeEdit_->text().isEmpty()) settings.fixUtc = fixTime_;
+  if (model_->TimeBasis().zoneTimes) {
+    settings.zoneDescription = model_->TimeBasis().zoneDescription;
+    settings.watchErrorSeconds = model_->TimeBasis().watchFastSeconds;
+  }
+  return settings;
 }
 
 bool TSightsForm::SaveTo(const std::string& path) {
-  const SightLogSave save = SaveSightLog(path, sights_, logDamaged_ && path == logPath_);
+  const std::vector<SightRecord>& rows = model_->Records();
+  const SightLogSave save =
+      SaveSightLog(path, FormatSightLog(rows, Settings()), logDamaged_ && path == logPath_);
   if (!save.ok) {
     Say(MessageKind::Error, "The sight log was not saved: " + save.problem + ".");
     return false;
   }
   if (!save.damagedCopy.empty())
     Say(MessageKind::Information, "The damaged sight log was kept as " + save.damagedCopy + ".");
-  if (static_cast<int>(sights_.size()) < table_->rowCount())
-    Say(MessageKind::Warning, "Rows with a fault (see their notes) were not saved.");
   logPath_ = path;
   logDamaged_ = false;
   modified_ = false;
+  const std::size_t faulty = rows.size() - sights_.size();
+  saveStatus_->setText(Text("Saved " + std::to_string(rows.size()) + " rows to " + path +
+                            (faulty ? " (" + std::to_string(faulty) + " with a fault, as typed)" : "")));
   return true;
 }
 
 void TSightsForm::OpenButtonClick() {
+  if (!MayClose()) return;
   const std::string path = ChooseFile(false);
   if (!path.empty()) LoadFrom(path);
 }
@@ -471,41 +418,39 @@ void TSightsForm::SaveAsButtonClick() {
   if (!path.empty()) SaveTo(path);
 }
 
+SightFormPrint TSightsForm::PrintedForm() const {
+  return SightFormPrintOf(model_->Records(), reduction_, {dr_, fixTime_, ephemeris_}, kPreciseSwitch);
+}
+
 void TSightsForm::PrintButtonClick() {
-  // The sight form on paper: every row and column of the table, then the fix.
-  TableDocument document;
-  document.title = ToLatin1(windowTitle());
-  DocumentTable sights;
-  const int columns = table_->columnCount();
-  for (int column = 0; column < columns; ++column) {
-    const QTableWidgetItem* header = table_->horizontalHeaderItem(column);
-    sights.columns.push_back({header ? ToLatin1(header->text()) : std::string(),
-                              120.0 / std::max(1, columns), column > 0});
-  }
-  for (int row = 0; row < table_->rowCount(); ++row) {
-    std::vector<std::string>& cells = sights.rows.emplace_back();
-    for (int column = 0; column < columns; ++column) {
-      const QTableWidgetItem* item = table_->item(row, column);
-      QString text = item ? item->text() : QString();
-      if (auto* field = qobject_cast<QComboBox*>(table_->cellWidget(row, column))) {
-        text = field->currentText();
-      }
-      cells.push_back(ToLatin1(text));
-    }
-  }
-  document.tables.push_back(std::move(sights));
-  if (!fixLabel_->text().isEmpty()) document.headingLines.push_back(ToLatin1(fixLabel_->text()));
-  PrintDocument(document, *this, services_.choosePrinter, *services_.presenter);
+  Recompute();
+  const SightFormPrint print = PrintedForm();
+  PrintDrawing(*this, true, [&](QPainter& painter, QPagedPaintDevice& device) {
+    DrawSightFormPages(painter, device, print);
+  }, services_.choosePrinter, *services_.presenter);
+}
+
+bool TSightsForm::MayClose() {
+  if (!modified_ || services_.presenter == nullptr) return true;
+  const MessageAnswer answer = services_.presenter->Show(
+      {MessageKind::Information, "The sight log " + logPath_ + " has unsaved changes.\n\rSave them?",
+       "Sights", MessageButtons::SaveDiscardCancel, MessageAnswer::Save});
+  if (answer == MessageAnswer::Save) return SaveTo(logPath_);
+  if (answer != MessageAnswer::Discard) return false;
+  modified_ = false;
+  return true;
+}
+
+void TSightsForm::reject() {
+  if (MayClose()) QDialog::reject();
 }
 
 void TSightsForm::closeEvent(QCloseEvent* event) {
-  if (modified_ && services_.presenter &&
-      services_.presenter->Show({MessageKind::Information, "Save the sight log " + logPath_ + "?",
-                                 "Sights", MessageButtons::YesNo, MessageAnswer::Yes}) ==
-          MessageAnswer::Yes) {
-    SaveTo(logPath_);
+  if (!MayClose()) {
+    event->ignore();
+    return;
   }
-  event->accept();
+  QDialog::closeEvent(event);
 }
 
 }  // namespace nocturna

@@ -12,29 +12,25 @@
 #include "foundations/dr_position.h"
 #include "platform/message_presenter.h"
 #include "sights/sight_log_reduction.h"
+#include "sights/sight_row.h"
 #include "ui/printing/window_printing.h"
+#include "ui/sights/sight_form_printing.h"
+#include "ui/sights/sight_table_model.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace nocturna {
-
-// The table's columns; the first eight are typed, the rest computed.
-namespace sight_columns {
-enum SightColumn {
-  kTimeColumn, kBodyColumn, kLimbColumn, kHsColumn, kIcColumn, kEyeColumn, kTempColumn,
-  kPressureColumn, kDipColumn, kHaColumn, kRefractionColumn, kSdColumn, kParallaxColumn,
-  kHoColumn, kHcColumn, kZnColumn, kInterceptColumn, kNoteColumn, kSightColumnCount
-};
-}  // namespace sight_columns
 
 struct SightsWindowServices {
   MessagePresenter* presenter = nullptr;
   PrinterChoice choosePrinter;  // empty: the print dialog
-  // "Yes" to the fix: the position (degrees, north and WEST positive) as typed DR input.
+  // "Yes" to the fix: the fix carried to the chart's time (degrees, north and WEST positive) as
+  // typed DR input.
   std::function<void(const DrPosition&)> setDr;
   // The file to open (save: false) or to save as (true); empty text: cancelled. Empty
   // function: the file dialog.
@@ -46,18 +42,24 @@ class TSightsForm : public QDialog {
   Q_OBJECT
 
  public:
-  // dr: the main window's DR (degrees, north and WEST positive); zoneDescription in hours,
-  // west positive, the first ZD for times typed as zone time; now: the main window's UT (days
-  // since 1899-12-30), the time of a first sight added to an empty log.
+  // dr: the main window's DR (degrees, north and WEST positive) at its time `now` (UT, days
+  // since 1899-12-30), also the time of a first sight added to an empty log; zoneDescription in
+  // hours, west positive, the first ZD for times typed as zone time.
   TSightsForm(const DrPosition& dr, int zoneDescription, DateTime now,
               const EphemerisChoice& ephemeris, SightsWindowServices services,
               QWidget* parent = nullptr);
 
-  QTableWidget* Table() const { return table_; }
+  QTableView* Table() const { return table_; }
+  SightTableModel& Model() const { return *model_; }
   const SightLogReduction& Reduction() const { return reduction_; }
-  // The rows that read as sights, in row order, and each one's row.
+  // The rows that read as sights, in row order.
   const std::vector<SightRecord>& Sights() const { return sights_; }
+  const SightForm& Form() const { return form_; }
   const std::string& LogPath() const { return logPath_; }
+  bool Modified() const { return modified_; }
+  // The DR the sights are reduced from, and its time.
+  const DrPosition& Dr() const { return dr_.position; }
+  DateTime DrTime() const { return dr_.utc; }
 
   // Handlers, one per control.
   void AddButtonClick();
@@ -68,8 +70,10 @@ class TSightsForm : public QDialog {
   void SaveButtonClick();
   void SaveAsButtonClick();
   void PrintButtonClick();
-  // Any typed cell or setting changed: the rows are read and reduced again.
-  void SightsChanged();
+  // The rows and settings read and reduced again.
+  void Recompute();
+  // Esc: the same question as closing.
+  void reject() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -77,27 +81,30 @@ class TSightsForm : public QDialog {
  private:
   void BuildSettings(QWidget* panel);
   void BuildButtons(QWidget* panel);
-  void AddRow(const SightRecord& sight);
-  void ShowLog(const std::vector<SightRecord>& sights);
+  QWidget* BuildResults();
+  void ReadTableSettings(std::string& problems);
+  void ReadRunSettings(std::string& problems);
+  SightFormPrint PrintedForm() const;
+  void ShowResults();
+  void Changed();
+  // Unsaved changes saved, discarded or kept open as the user answers; true: the window may close.
+  bool MayClose();
   void LoadFrom(const std::string& path);
   bool SaveTo(const std::string& path);
   std::string ChooseFile(bool save);
-  // The typed time of a UTC moment in the current basis, and back.
-  std::string TypedTime(DateTime utc) const;
-  std::optional<DateTime> UtcOfTyped(const std::string& text) const;
-  std::optional<SightRecord> ReadRow(int row, std::string& reason, int& badColumn) const;
-  void ShowRowResult(int row, const SightLine* line, const std::string& reason, int badColumn);
   void Say(MessageKind kind, const std::string& text);
+  void ShowSettings(const SightLogSettings& settings);
+  SightLogSettings Settings() const;
 
-  DrPosition dr_;
-  DateTime now_;
+  DeadReckoning dr_;  // the chart's DR at the chart's time, with the run typed here
   EphemerisChoice ephemeris_;
   SightsWindowServices services_;
   std::string logPath_;
   bool logDamaged_ = false;  // the file at logPath_ is damaged: a save keeps it aside
   bool modified_ = false;
-  bool filling_ = false;     // the table is being filled: no re-reading on each cell
-  QTableWidget* table_ = nullptr;
+  SightTableModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+  QLabel* drLabel_ = nullptr;
   QLineEdit* fixTimeEdit_ = nullptr;
   QLineEdit* courseEdit_ = nullptr;
   QLineEdit* speedEdit_ = nullptr;
@@ -105,17 +112,16 @@ class TSightsForm : public QDialog {
   QSpinBox* zoneDescriptionEdit_ = nullptr;
   QLineEdit* watchErrorEdit_ = nullptr;
   QComboBox* eyeUnitBox_ = nullptr;
+  QCheckBox* alphabeticalBox_ = nullptr;
   QLabel* settingsNote_ = nullptr;
   QLabel* fixLabel_ = nullptr;
-  // The time basis the time cells were written in (to rewrite them when it changes).
-  bool zoneTimes_ = false;
-  int typedZoneDescription_ = 0;
-  double typedWatchErrorSeconds_ = 0.0;
+  QLabel* linesLabel_ = nullptr;
+  QLabel* ephemerisNote_ = nullptr;
+  QLabel* saveStatus_ = nullptr;
   std::vector<SightRecord> sights_;
-  std::vector<int> sightRows_;
   DateTime fixTime_ = 0.0;
-  RunMadeGood run_;
   SightLogReduction reduction_;
+  SightForm form_;
 };
 
 }  // namespace nocturna

@@ -77,6 +77,9 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFixedSize(kClientWidth, kClientHeight);
+  // Without a typed moment the window opens on the twilight nearest the chart's time.
+  settings_.finder.twilight = NearestTwilight(observer_.drPosition, observer_.zoneTime,
+                                              observer_.zoneDescription, observer_.ephemeris);
 
   QLabel* panel = MakeTitlePanel(this, "Panel1", QStringLiteral("Star Finder"), kPanelHeight,
                                  QColor(0, 0, 128), Qt::yellow);
@@ -87,6 +90,28 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   QPushButton* close =
       MakePanelButton(panel, "CloseBtn", QStringLiteral("&Close"), QString(), 362, 52);
 
+  headingLines_ = MakeHeadingText(this, "Lines", kHeadingHeight, true);
+  QStringList headings;
+  for (const char* heading : kFinderColumns) headings << QString::fromLatin1(heading);
+  bodyList_ = MakeReportView(this, "BodyList", headings, {40, 110, 70, 70, 70, 0});
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(panel);
+  column->addWidget(BuildSettings());
+  column->addWidget(headingLines_);
+  column->addWidget(bodyList_, 1);
+
+  connect(find, &QPushButton::clicked, this, &TStarFinderWindow::FindBtnClick);
+  connect(print, &QPushButton::clicked, this, &TStarFinderWindow::PrintBtnClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(bodyList_, &QTableWidget::cellClicked, this,
+          [this](int row, int) { BodyListClick(row); });
+  FindBtnClick();
+}
+
+QWidget* TStarFinderWindow::BuildSettings() {
   const StarFinderSettings& s = settings_.finder;
   auto* form = new QWidget(this);
   form->setObjectName(QStringLiteral("Settings"));
@@ -100,8 +125,8 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
   (s.twilight == Twilight::morning ? morning_ : evening_)->setChecked(true);
   moment_ = MakeField(form, "MomentEdit", QString(), 130);
   moment_->setPlaceholderText(QStringLiteral("middle of twilight"));
-  moment_->setToolTip(
-      QStringLiteral("Zone time YYYY-MM-DD HH:MM:SS; empty: the middle of the twilight"));
+  moment_->setToolTip(QStringLiteral(
+      "Zone time YYYY-MM-DD HH:MM:SS in the twilight; empty: the middle of the twilight"));
   lowest_ = MakeField(form, "LowestEdit", Number(s.minAltitude), 44);
   highest_ = MakeField(form, "HighestEdit", Number(s.maxAltitude), 44);
   magnitude_ = MakeField(form, "MagnitudeEdit", Number(s.magnitudeLimit), 44);
@@ -129,26 +154,7 @@ TStarFinderWindow::TStarFinderWindow(ObserverState& observer, StarFinderWindowSe
     grid->addWidget(label(pairs[i].first), 1 + i / 3, 2 * (i % 3));
     grid->addWidget(pairs[i].second, 1 + i / 3, 2 * (i % 3) + 1);
   }
-
-  headingLines_ = MakeHeadingText(this, "Lines", kHeadingHeight, true);
-  QStringList headings;
-  for (const char* heading : kFinderColumns) headings << QString::fromLatin1(heading);
-  bodyList_ = MakeReportView(this, "BodyList", headings, {40, 110, 70, 70, 70, 0});
-
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  column->addWidget(panel);
-  column->addWidget(form);
-  column->addWidget(headingLines_);
-  column->addWidget(bodyList_, 1);
-
-  connect(find, &QPushButton::clicked, this, &TStarFinderWindow::FindBtnClick);
-  connect(print, &QPushButton::clicked, this, &TStarFinderWindow::PrintBtnClick);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
-  connect(bodyList_, &QTableWidget::cellClicked, this,
-          [this](int row, int) { BodyListClick(row); });
-  FindBtnClick();
+  return form;
 }
 
 bool TStarFinderWindow::ReadFields(StarFinderWindowSettings& read) {
@@ -213,8 +219,9 @@ void TStarFinderWindow::FindBtnClick() {
   StarFinderWindowSettings read = settings_;
   if (!ReadFields(read)) return;
   settings_ = read;
-  const DeadReckoning dr{observer_.drPosition, observer_.zoneTime, read.courseDegrees,
-                         read.speedKnots};
+  const DeadReckoning dr{observer_.drPosition,
+                         observer_.zoneTime + observer_.zoneDescription / 24.0,
+                         read.courseDegrees, read.speedKnots};
   shown_ = FindStars(dr, observer_.zoneDescription, read.finder, observer_.ephemeris);
   const StarFinderTexts texts = StarFinderTextsOf(shown_, read.finder);
   const char* ephemerisLine =

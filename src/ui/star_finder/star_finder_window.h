@@ -51,6 +51,7 @@ class TStarFinderWindow : public QDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  QWidget* BuildSettings();
   bool ReadFields(StarFinderWindowSettings& read);
   void ShowRings(int highlighted);
 

@@ -1,0 +1,106 @@
+#include "sights/sight_form.h"
+
+#include <algorithm>
+
+#include "foundations/printf_text.h"
+#include "foundations/text_forms.h"
+#include "sights/sight_fields.h"
+#include "sights/sight_texts.h"
+
+namespace nocturna {
+namespace {
+
+std::string BodyWithLimb(const std::string& body, const std::string& limb) {
+  return limb.empty() ? body : body + " " + limb;
+}
+
+std::vector<std::string> ReducedRow(const SightRecord& sight, const SightLine& s, const std::string& note) {
+  const AltitudeCorrections& c = s.corrections;
+  return {FormatUtcMoment(s.utc),
+          BodyWithLimb(sight.body, FormatLimb(sight.limb)),
+          FormatAltAz(c.hsDegrees, true, 2),
+          FormatCorrectionMinutes(c.indexCorrectionMinutes),
+          FormatCorrectionMinutes(-c.dipMinutes),
+          FormatAltAz(c.apparentAltitudeDegrees, true, 2),
+          FormatCorrectionMinutes(-c.refractionMinutes),
+          FormatCorrectionMinutes(c.semiDiameterMinutes),
+          FormatCorrectionMinutes(c.parallaxMinutes),
+          FormatAltAz(c.observedAltitudeDegrees, true, 2),
+          FormatAltAz(s.hcDegrees, true, 2),
+          FormatAltAz(s.znDegrees, false, 3),
+          FormatIntercept(s.interceptMiles),
+          note.empty() ? CautionText(c.caution) : note};
+}
+
+std::vector<std::string> TypedRow(const SightRecord& sight) {
+  std::vector<std::string> row(kSightFormColumnCount - 1);
+  row[0] = EchoedText(sight.Cell(SightColumn::utc));
+  row[1] = BodyWithLimb(EchoedText(sight.Cell(SightColumn::body)), EchoedText(sight.Cell(SightColumn::limb)));
+  row[2] = EchoedText(sight.Cell(SightColumn::hs));
+  row[3] = EchoedText(sight.Cell(SightColumn::ic));
+  row.back() = sight.note;
+  return row;
+}
+
+std::string LineText(const SightLogReduction& reduction, std::size_t g) {
+  const ShotAverage& group = reduction.groups[g];
+  const SightLine& line = reduction.lines[g];
+  std::string shots;
+  for (std::size_t k = 0; k < group.shots.size(); ++k) {
+    shots += (k ? ", " : "") + std::to_string(group.shots[k] + 1);
+    if (group.outliers[k]) shots += " (outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + ")";
+  }
+  std::string text = PrintfText(
+      "%zu  %-12s Hs %s at %s from sight%s %s: Ho %s Hc %s Zn %s intercept %s", g + 1,
+      BodyWithLimb(group.averaged.body, FormatLimb(group.averaged.limb)).c_str(),
+      FormatAltAz(group.averaged.hsDegrees, true, 2).c_str(), FormatUtcMoment(line.utc).c_str(),
+      group.shots.size() > 1 ? "s" : "", shots.c_str(),
+      FormatAltAz(line.corrections.observedAltitudeDegrees, true, 2).c_str(),
+      FormatAltAz(line.hcDegrees, true, 2).c_str(), FormatAltAz(line.znDegrees, false, 3).c_str(),
+      FormatIntercept(line.interceptMiles).c_str());
+  if (!reduction.lineNotes[g].empty()) text += "\n   left out of the fix: " + reduction.lineNotes[g];
+  return text;
+}
+
+}  // namespace
+
+SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction) {
+  SightForm form;
+  form.headings = {"#", "UTC", "Body", "Hs", "IC", "Dip", "Ha", "R", "SD", "PA", "Ho", "Hc", "Zn",
+                   "Intercept", "Note"};
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    std::vector<std::string> row = {std::to_string(i + 1)};
+    const std::vector<std::string> rest =
+        log[i].Reads() ? ReducedRow(log[i], reduction.shots[i], reduction.notes[i]) : TypedRow(log[i]);
+    row.insert(row.end(), rest.begin(), rest.end());
+    form.rows.push_back(std::move(row));
+  }
+  for (std::size_t g = 0; g < reduction.groups.size(); ++g) form.lines.push_back(LineText(reduction, g));
+  std::vector<std::string> labels;
+  for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));
+  form.fix = FixReportLines(reduction.fix, labels);
+  return form;
+}
+
+std::string SightFormTableText(const SightForm& form) {
+  std::vector<std::size_t> widths(form.headings.size(), 0);
+  const auto measure = [&](const std::vector<std::string>& row) {
+    for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+  };
+  measure(form.headings);
+  for (const auto& row : form.rows) measure(row);
+  const auto line = [&](const std::vector<std::string>& row) {
+    std::string text;
+    for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+      text += row[c];
+      if (c + 1 < row.size()) text += std::string(widths[c] - row[c].size() + 2, ' ');
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text + "\n";
+  };
+  std::string text = line(form.headings);
+  for (const auto& row : form.rows) text += line(row);
+  return text;
+}
+
+}  // namespace nocturna

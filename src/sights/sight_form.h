@@ -1,0 +1,34 @@
+#pragma once
+// The sight form as a table of texts (Windows-1252, degree sign 0xB0), built from a reduced
+// log: one row per sight with every step from Hs to the intercept and a note, the lines of
+// position with the rows they came from (and those left out, with why), and the fix. The
+// window, its print and the command line's text all show this one form.
+#include <string>
+#include <vector>
+
+#include "sights/sight_log_reduction.h"
+#include "sights/sight_record.h"
+
+namespace nocturna {
+
+enum class SightFormColumn {
+  row, utc, body, hs, ic, dip, ha, refraction, semiDiameter, parallax, ho, hc, zn, intercept, note,
+};
+inline constexpr int kSightFormColumnCount = 15;
+
+struct SightForm {
+  std::vector<std::string> headings;           // "#", "UTC", "Body", "Hs", ... "Note"
+  std::vector<std::vector<std::string>> rows;  // per log row, kSightFormColumnCount texts
+  std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
+  std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
+};
+
+// The form of the log as reduced. A row that does not read shows its cells as typed and its
+// note; one left out of the fix shows why.
+SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction);
+
+// The table as text: each column as wide as its widest text, two spaces between, one line per
+// row under the headings.
+std::string SightFormTableText(const SightForm& form);
+
+}  // namespace nocturna
