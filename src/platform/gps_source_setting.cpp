@@ -7,6 +7,7 @@ namespace {
 
 constexpr char kGpsSourceValue[] = "gpssource";
 constexpr char kFixOutValue[] = "fixout";
+constexpr std::string_view kWithDrWord = " dr";
 
 struct SourceWord {
   GpsSourceKind kind;
@@ -62,9 +63,10 @@ std::optional<GpsSourceSetting> ParseGpsSourceText(std::string_view text) {
 }
 
 std::string FixOutText(const FixOutSetting& setting) {
+  const std::string dr = setting.withDr ? std::string(kWithDrWord) : "";
   switch (setting.kind) {
-    case FixOutKind::TcpServer: return "tcp " + std::to_string(setting.endpoint.port);
-    case FixOutKind::Udp: return "udp " + HostPortText(setting.endpoint);
+    case FixOutKind::TcpServer: return "tcp " + std::to_string(setting.endpoint.port) + dr;
+    case FixOutKind::Udp: return "udp " + HostPortText(setting.endpoint) + dr;
     case FixOutKind::Off: break;
   }
   return "off";
@@ -72,12 +74,14 @@ std::string FixOutText(const FixOutSetting& setting) {
 
 std::optional<FixOutSetting> ParseFixOutText(std::string_view text) {
   if (text == "off") return FixOutSetting{};
+  const bool withDr = text.size() > kWithDrWord.size() && text.substr(text.size() - kWithDrWord.size()) == kWithDrWord;
+  if (withDr) text.remove_suffix(kWithDrWord.size());
   if (text.substr(0, 4) == "tcp ") {
     const HostPortParse parsed = ParseHostPort(":" + std::string(text.substr(4)), "", kNmeaDefaultPort);
-    if (parsed.endpoint) return FixOutSetting{FixOutKind::TcpServer, *parsed.endpoint};
+    if (parsed.endpoint) return FixOutSetting{FixOutKind::TcpServer, *parsed.endpoint, withDr};
   } else if (text.substr(0, 4) == "udp " && text.size() > 4) {
     const HostPortParse parsed = ParseHostPort(text.substr(4), "127.0.0.1", kNmeaDefaultPort);
-    if (parsed.endpoint) return FixOutSetting{FixOutKind::Udp, *parsed.endpoint};
+    if (parsed.endpoint) return FixOutSetting{FixOutKind::Udp, *parsed.endpoint, withDr};
   }
   return std::nullopt;
 }

@@ -3,7 +3,8 @@
 // "gpssource" of "\software\Quillon": "serial", "gpsd HOST:PORT", "tcp HOST:PORT" or
 // "udp PORT". A file without it (every older one) reads as the serial port. Beside it, where
 // each new celestial fix is sent: the string value "fixout", "off", "tcp PORT" (a server chart
-// plotters connect to) or "udp HOST:PORT"; off when absent.
+// plotters connect to) or "udp HOST:PORT", followed by " dr" when the DR goes out beside each
+// fix; off when absent.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ enum class FixOutKind { Off, TcpServer, Udp };
 struct FixOutSetting {
   FixOutKind kind = FixOutKind::Off;
   HostPort endpoint{"", kNmeaDefaultPort};  // TCP: the port served (host empty); UDP: the plotter
+  bool withDr = false;  // the DR at the fix time goes out too, as a waypoint of its own
 };
 
 // The settings' texts, and the setting a text holds (none for a text that is no setting).

@@ -14,26 +14,8 @@
 namespace nocturna {
 namespace {
 
-// One line as a plotter reads it, within two seconds; empty when none came.
-std::string ReadLine(int fd) {
-  std::string line;
-  char c = 0;
-  pollfd ready{fd, POLLIN, 0};
-  while (::poll(&ready, 1, 2000) == 1 && ::recv(fd, &c, 1, 0) == 1) {
-    line += c;
-    if (c == '\n') break;
-  }
-  return line;
-}
-
-int ConnectTo(int port) {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_port = htons(static_cast<std::uint16_t>(port));
-  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  return ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0 ? fd : -1;
-}
+using testing::ConnectTo;
+using testing::ReadLine;
 
 // Checksums as a plotter computes them, apart from the program's own.
 bool ChecksumHolds(const std::string& line) {

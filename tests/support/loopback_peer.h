@@ -1,6 +1,7 @@
 #pragma once
 // Network peers on the loopback address for the network tests: a TCP server that runs a
-// script for each connection it accepts, and a free port. Nothing leaves 127.0.0.1.
+// script for each connection it accepts, a free port, and a plotter's connection and reading.
+// Nothing leaves 127.0.0.1.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
@@ -36,6 +38,30 @@ inline int RefusingPort() {
   const int fd = BoundLoopbackSocket(SOCK_STREAM, port);
   ::close(fd);
   return port;
+}
+
+// A TCP connection to the loopback port, as a plotter makes one; -1 when refused.
+inline int ConnectTo(int port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(static_cast<std::uint16_t>(port));
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) return fd;
+  ::close(fd);
+  return -1;
+}
+
+// One line as a plotter reads it, within two seconds; empty when none came.
+inline std::string ReadLine(int fd) {
+  std::string line;
+  char c = 0;
+  pollfd ready{fd, POLLIN, 0};
+  while (::poll(&ready, 1, 2000) == 1 && ::recv(fd, &c, 1, 0) == 1) {
+    line += c;
+    if (c == '\n') break;
+  }
+  return line;
 }
 
 inline bool SendAll(int fd, const std::string& bytes) {

@@ -16,9 +16,6 @@ class MainWindowTestAccess {
   static void Timer1Timer(TForm1& window) { window.Timer1Timer(); }
   static void ResetAnimationTicks(TForm1& window) { window.ResetAnimationTicks(); }
   static void PaintChartNow(TForm1& window) { window.PaintChartNow(); }
-  static void SendCelestialFix(TForm1& window, const DrPosition& fix, DateTime utc) {
-    window.SendCelestialFix(fix, utc);
-  }
 };
 
 }  // namespace nocturna::testing

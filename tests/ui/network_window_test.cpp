@@ -1,16 +1,25 @@
-// Night vision and the GPS settings in the main window: the look of every window, what is
-// remembered, and the dialog's choices reaching the GPS and the fix out.
+// Night vision, the GPS settings and the sights' fix going out in the main window: the look of
+// every window, what is remembered, the dialog's choices reaching the GPS and the fix out, and
+// the fix sent to a plotter and exported as GPX.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "navigation/nmea_sentence.h"
+#include "support/loopback_peer.h"
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
@@ -33,7 +42,8 @@ struct WindowRun {
   std::vector<bool> savedNight;
   std::vector<std::string> savedSources;
 
-  explicit WindowRun(bool rememberedNight, FixOutSetting fixOut = {}) {
+  explicit WindowRun(bool rememberedNight, FixOutSetting fixOut = {},
+                     const std::function<void(MainWindowServices&)>& adjust = {}) {
     MainWindowServices services = testing::WindowServices(presenter, systemClock);
     services.readHomePosition = [](DrPosition&) { return false; };
     services.readNightVision = [rememberedNight] { return rememberedNight; };
@@ -43,6 +53,7 @@ struct WindowRun {
     services.saveGpsSource = [this](const GpsSourceSetting& source, const FixOutSetting& out) {
       savedSources.push_back(GpsSourceText(source) + " / " + FixOutText(out));
     };
+    if (adjust) adjust(services);
     form = std::make_unique<TForm1>(catalog, events, services);
     form->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -122,6 +133,65 @@ TEST(GpsSettingsWindow, TheDialogSetsTheSourceAndRefusesAnAddressThatDoesNotRead
   EXPECT_EQ(run.presenter.shown[0].text, "The GPS address does not read: give host:port (a port alone for UDP).");
   EXPECT_EQ(run.savedSources, std::vector<std::string>{"gpsd [::1]:2947 / off"});
   EXPECT_EQ(GpsSourceText(MainWindowTestAccess::Gps(*run.form).Source()), "gpsd [::1]:2947");
+}
+
+// The evening stars of the sights tests, reduced from the same DR at the same chart time.
+void ReduceFromTheEveningDr(MainWindowServices& services) {
+  services.readHomePosition = [](DrPosition& position) {
+    position = {39.0 + 10.0 / 60, 23.5};
+    return true;
+  };
+  services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 12, 10, 6, 0, 0), 0}; };
+}
+
+TEST(SightsFixOutWindow, TheFixGoesToThePlotterWithTheDrAndIntoTheExportedGpx) {
+  QTemporaryDir folder;
+  const std::string log = (folder.path() + "/sights.csv").toStdString();
+  const std::string gpx = (folder.path() + "/fix.gpx").toStdString();
+  ASSERT_TRUE(QFile::copy(QStringLiteral(NOCTURNA_TEST_DATA_DIR "/sights/evening_stars.csv"), QString::fromStdString(log)));
+  const int port = testing::RefusingPort();
+  WindowRun run(false, {FixOutKind::TcpServer, {"", port}, true}, ReduceFromTheEveningDr);
+  TableWindows& tables = MainWindowTestAccess::Tables(*run.form);
+  tables.showModal = [](QDialog&) {};
+  tables.sightLogPath = log;
+  tables.chooseGpxFile = [&gpx](QWidget*) { return gpx; };
+  QAction* exportGpx = run.Item("ExportGpx1");
+  ASSERT_NE(exportGpx, nullptr);
+  EXPECT_EQ(exportGpx->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+  exportGpx->trigger();
+  ASSERT_EQ(run.presenter.shown.size(), 1u);
+  EXPECT_EQ(run.presenter.shown[0].text,
+            "There is no celestial fix to export yet: reduce sights to a fix in Action > Sights... first.");
+
+  const int plotter = testing::ConnectTo(port);
+  ASSERT_GE(plotter, 0);
+  QApplication::processEvents();  // the window takes the plotter
+  run.Item("Sights1")->trigger();
+  // 38°30.0'N 024°15.0'W, the fix the Sights window shows; the DR stands still (no run).
+  const std::string fix = testing::ReadLine(plotter), dr = testing::ReadLine(plotter);
+  ::close(plotter);
+  ASSERT_EQ(fix.size(), 46u) << fix;  // $ECWPL,ddmm.mmmm,N,dddmm.mmmm,W,FIXhhmmss*hh
+  EXPECT_NEAR(std::stod(fix.substr(7, 9)), 3830.0, 0.1) << fix;
+  EXPECT_NEAR(std::stod(fix.substr(19, 10)), 2415.0, 0.1) << fix;
+  EXPECT_EQ(fix.substr(16, 3) + fix.substr(29, 6), ",N,,W,FIX") << fix;
+  ASSERT_EQ(dr.size(), 45u) << dr;
+  EXPECT_EQ(dr.substr(0, 34), "$ECWPL,3910.0000,N,02330.0000,W,DR");
+  EXPECT_EQ(dr.substr(34, 6), fix.substr(35, 6));  // named with the fix's time
+  for (const std::string& line : {fix, dr}) EXPECT_TRUE(NmeaChecksumOk(line.substr(0, line.size() - 2))) << line;
+  exportGpx->trigger();
+  EXPECT_EQ(run.presenter.shown.size(), 1u);  // written without a word
+  std::ifstream in(gpx);
+  const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t fixPoint = written.find("<wpt lat=\"");  // the fix comes first, east positive
+  ASSERT_NE(fixPoint, std::string::npos) << written;
+  EXPECT_NEAR(std::stod(written.substr(fixPoint + 10)), 38.5, 1e-3);
+  EXPECT_NEAR(std::stod(written.substr(written.find("lon=\"", fixPoint) + 5)), -24.25, 1e-3);
+  EXPECT_NE(written.find("<name>DR</name>"), std::string::npos);
+
+  tables.chooseGpxFile = [&folder](QWidget*) { return (folder.path() + "/no/such/folder/fix.gpx").toStdString(); };
+  exportGpx->trigger();
+  ASSERT_EQ(run.presenter.shown.size(), 2u);
+  EXPECT_EQ(run.presenter.shown[1].text.rfind("cannot write the GPX file ", 0), 0u) << run.presenter.shown[1].text;
 }
 
 }  // namespace

@@ -24,9 +24,12 @@ TEST(GpsSourceSetting, TextsReadBackAndBadOnesAreRefused) {
                            "tcp ho st:1"}) {
     EXPECT_FALSE(ParseGpsSourceText(text)) << text;
   }
-  for (const char* text : {"off", "tcp 10110", "udp 127.0.0.1:10110"}) EXPECT_EQ(FixOutText(*ParseFixOutText(text)), text);
-  EXPECT_FALSE(ParseFixOutText("tcp"));
-  EXPECT_FALSE(ParseFixOutText("udp"));
+  for (const char* text : {"off", "tcp 10110", "udp 127.0.0.1:10110", "tcp 10110 dr", "udp 127.0.0.1:10110 dr"}) {
+    EXPECT_EQ(FixOutText(*ParseFixOutText(text)), text);
+  }
+  EXPECT_TRUE(ParseFixOutText("udp 127.0.0.1:10110 dr")->withDr);
+  EXPECT_FALSE(ParseFixOutText("tcp 10110")->withDr);
+  for (const char* text : {"tcp", "udp", "off dr", "tcp dr", "tcp 10110 dr dr"}) EXPECT_FALSE(ParseFixOutText(text)) << text;
 }
 
 TEST(GpsSourceSetting, SavedBesideTheHomePositionAndAnOlderFileReadsAsSerial) {

@@ -1,10 +1,12 @@
-// The sights as GPX: written by --reduce --gpx through the atomic writer, and read back by
-// gpsbabel (Debian gpsbabel), an independent GPX reader, with the same coordinates.
-#include "platform/gpx_export.h"
+// The sights as GPX: written by --reduce --gpx through the atomic writer, checked for GPX 1.1's
+// shape, and read back by gpsbabel (Debian gpsbabel), an independent GPX reader, with the same
+// coordinates.
+#include "sights/gpx_document.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <regex>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gpx_file.h"
 #include "support/program_run.h"
 
 namespace nocturna {
@@ -65,6 +68,25 @@ void ExpectGpsbabelReadsTheSamePoints(const std::string& path) {
   }
 }
 
+// No XSD of GPX 1.1 ships in a Debian package, so the schema's shape is checked here: a
+// well-formed document (xmllint) whose root is GPX 1.1 and whose top-level elements come in the
+// schema's order (metadata, wpt, rte, trk).
+void ExpectGpx11Structure(const std::string& path) {
+  const testing::ProgramRun lint = testing::RunCommand("xmllint --noout '" + path + "' 2>&1");
+  EXPECT_EQ(lint.exitCode, 0) << lint.out;
+  const std::string gpx = ReadAll(path);
+  EXPECT_NE(gpx.find("<gpx version=\"1.1\" creator=\"Nocturna\" xmlns=\"http://www.topografix.com/GPX/1/1\">"),
+            std::string::npos);
+  const std::vector<std::string> order = {"metadata", "wpt", "rte", "trk"};
+  std::size_t rank = 0;
+  const std::regex topLevel(R"(\n  <(\w+))");
+  for (auto it = std::sregex_iterator(gpx.begin(), gpx.end(), topLevel); it != std::sregex_iterator(); ++it) {
+    const auto found = std::find(order.begin() + static_cast<long>(rank), order.end(), (*it)[1].str());
+    ASSERT_NE(found, order.end()) << (*it)[1] << " out of the schema's order";
+    rank = static_cast<std::size_t>(found - order.begin());
+  }
+}
+
 class GpxExport : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -94,7 +116,7 @@ TEST_F(GpxExport, TheFixTheLineAndTheDrReadBackWhereTheyAre) {
   reduction.fix.found = true;
   reduction.fix.position = {10.1, 20.0};
   reduction.fix.utc = utc;
-  ASSERT_EQ(WriteGpxFile(path_, {&reduction, line.dr, utc}), "");
+  ASSERT_EQ(WriteGpxFile(path_, GpxDocument({&reduction, line.dr, utc})), "");
   const std::string babel = ThroughGpsbabel(path_);
   EXPECT_NE(babel.find("<time>2026-12-09T18:50:00Z</time>\n    <name>Fix 18:50</name>"), std::string::npos) << babel;
   EXPECT_NE(babel.find("error ellipse"), std::string::npos);
@@ -115,6 +137,7 @@ TEST_F(GpxExport, ReduceWritesTheGpxThatGpsbabelReads) {
                              " --lat 39N10.0 --lon 023W30.0 --gpx ";
   const testing::ProgramRun run = testing::RunCommand(reduce + path_ + " 2>&1");
   ASSERT_EQ(run.exitCode, 0) << run.out;
+  ExpectGpx11Structure(path_);
   ExpectGpsbabelReadsTheSamePoints(path_);
   EXPECT_EQ(PointsOf(ReadAll(path_)).front().tag, "wpt");
 

@@ -17,6 +17,7 @@ struct CombinationRule {
 };
 constexpr bool kRefusedTogether = false;
 constexpr bool kNeedsOther = true;
+constexpr std::string_view kOneNetworkSource = "give one of --gpsd, --nmea-tcp and --nmea-udp";
 
 const std::vector<CombinationRule>& CombinationRules() {
   static const std::vector<CombinationRule> rules = {
@@ -71,11 +72,8 @@ const std::vector<CombinationRule>& CombinationRules() {
        {"--chart"},
        kNeedsOther,
        "--width and --height size the chart image: give --chart"},
-      {{"--gpsd"},
-       {"--nmea-tcp", "--nmea-udp"},
-       kRefusedTogether,
-       "give one of --gpsd, --nmea-tcp and --nmea-udp"},
-      {{"--nmea-tcp"}, {"--nmea-udp"}, kRefusedTogether, "give one of --gpsd, --nmea-tcp and --nmea-udp"},
+      {{"--gpsd"}, {"--nmea-tcp", "--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
+      {{"--nmea-tcp"}, {"--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
       {{"--reduce"}, {"--lat"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
       {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
   };

@@ -4,23 +4,12 @@
 #include <thread>
 
 #include "cli/json_writer.h"
-#include "foundations/windows1252.h"
+#include "cli/standard_output.h"
 #include "navigation/nmea_replay.h"
 #include "platform/network/network_feed.h"
 
 namespace nocturna {
 namespace {
-
-int Fail(int status, const std::string& message) {
-  std::fprintf(stderr, "nocturna-almanac: %s\n", message.c_str());
-  return status;
-}
-
-void WriteText(const std::string& text) {
-  const std::string utf8 = Windows1252ToUtf8(text);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  std::fflush(stdout);
-}
 
 std::string FixesJson(const std::string& source, const std::vector<NmeaReplayFix>& fixes,
                       const NmeaReplayReport& counts) {
@@ -38,7 +27,7 @@ std::string FixesJson(const std::string& source, const std::vector<NmeaReplayFix
 
 // Reads bursts until the fixes have come, the source fails, or cancel is raised (the time-out).
 // Empty when all came; else why not.
-std::string CollectFixes(NetworkFeed& feed, OverlappedRead& read, long wanted, bool json,
+std::string CollectFixes(NetworkFeed& feed, OverlappedRead& read, long wanted, StandardOutput* text,
                          NmeaBurstReplay& replay, std::vector<NmeaReplayFix>& fixes) {
   while (static_cast<long>(fixes.size()) < wanted) {
     feed.StartRead(read);
@@ -46,7 +35,10 @@ std::string CollectFixes(NetworkFeed& feed, OverlappedRead& read, long wanted, b
     if (read.failed) return "lost " + feed.SourceName() + ": " + read.reason;
     const bool burstEnded = feed.BurstLength() < feed.sentenceBuffer.size();
     if (auto fix = replay.Feed(feed.sentenceBuffer.data(), feed.BurstLength(), burstEnded)) {
-      if (!json) WriteText(fix->line + '\n');
+      if (text != nullptr) {
+        text->Write(fix->line + '\n');
+        std::fflush(stdout);  // each fix shows as it comes
+      }
       fixes.push_back(std::move(*fix));
     }
   }
@@ -59,7 +51,9 @@ int RunNetworkFixes(const AlmanacOptions& almanac) {
   const NetworkFixesOptions& options = almanac.network;
   OverlappedRead read;
   CancelSignal finished;
-  if (!read.Ready() || !finished.Ready()) return Fail(1, read.Ready() ? finished.Problem() : read.Problem());
+  if (!read.Ready() || !finished.Ready()) {
+    return Fail(read.Ready() ? finished.Problem() : read.Problem(), kRunFailure);
+  }
   // The time-out ends the wait in progress, whatever it waits for.
   std::thread timer([&] {
     if (!finished.WaitForCancel(options.timeoutSeconds * 1000)) read.Cancel();
@@ -68,21 +62,27 @@ int RunNetworkFixes(const AlmanacOptions& almanac) {
   PortResult opened = feed.Open(read.SignalFd());
   NmeaBurstReplay replay;
   std::vector<NmeaReplayFix> fixes;
-  std::string problem = opened ? CollectFixes(feed, read, options.fixes, almanac.json, replay, fixes) : "";
+  StandardOutput out;
+  std::string problem =
+      opened ? CollectFixes(feed, read, options.fixes, almanac.json ? nullptr : &out, replay, fixes) : "";
   const bool timedOut = read.Cancelled();
   finished.Cancel();
   timer.join();
-  if (!opened) return Fail(1, timedOut ? "no answer from " + feed.SourceName() + " within " +
-                                             std::to_string(options.timeoutSeconds) + " s"
-                                       : opened.message);
+  if (!opened) {
+    return Fail(timedOut ? "no answer from " + feed.SourceName() + " within " +
+                               std::to_string(options.timeoutSeconds) + " s"
+                         : opened.message,
+                kRunFailure);
+  }
   if (timedOut) {
     problem = (fixes.empty() ? "no fix" : "only " + std::to_string(fixes.size()) + " of " +
                                               std::to_string(options.fixes) + " fixes") +
               " from " + feed.SourceName() + " within " + std::to_string(options.timeoutSeconds) + " s";
   }
-  WriteText(almanac.json ? FixesJson(feed.SourceName(), fixes, replay.Counts())
+  out.Write(almanac.json ? FixesJson(feed.SourceName(), fixes, replay.Counts())
                          : FormatReplaySummary(replay.Counts()) + '\n');
-  return problem.empty() ? 0 : Fail(1, problem);
+  const int written = out.Finish();
+  return problem.empty() ? written : Fail(problem, kRunFailure);
 }
 
 }  // namespace nocturna

@@ -11,7 +11,8 @@
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
 #include "platform/bounded_file_reader.h"
-#include "platform/gpx_export.h"
+#include "platform/gpx_file.h"
+#include "sights/gpx_document.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_form.h"
@@ -93,7 +94,7 @@ int RunSightReduction(const AlmanacOptions& command) {
   const DateTime fixTime = parse.settings.fixUtc.value_or(dr.utc);
   const SightLogReduction reduction = ReduceSightLog(parse.sights, dr, fixTime, command.ephemeris);
   if (!command.reduce.gpxFile.empty()) {
-    const std::string problem = WriteGpxFile(command.reduce.gpxFile, GpxSights{&reduction, dr.position, dr.utc});
+    const std::string problem = WriteGpxFile(command.reduce.gpxFile, GpxDocument({&reduction, dr.position, dr.utc}));
     if (!problem.empty()) return Fail(problem, kRunFailure);
   }
   if (!command.chart.pdfFile.empty())

@@ -1,5 +1,6 @@
 #include "ui/gps_settings/gps_settings_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -52,12 +53,16 @@ GpsSettingsDialog::GpsSettingsDialog(const GpsSourceSetting& source, const FixOu
   fixOutKind_ = Choices(this, "FixOutKind", {"Off", "TCP server (plotters connect)", "UDP to a plotter"},
                         static_cast<int>(fixOut.kind));
   fixOutAddress_ = AddressField(this, "FixOutAddress", FixOutAddressText(fixOut));
+  fixOutWithDr_ = new QCheckBox(QStringLiteral("Send the DR beside each fix (waypoint DR and the fix time)"), this);
+  fixOutWithDr_->setObjectName(QStringLiteral("FixOutWithDr"));
+  fixOutWithDr_->setChecked(fixOut.withDr);
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Position from:"), sourceKind_);
   form->addRow(QStringLiteral("Address:"), sourceAddress_);
   form->addRow(QStringLiteral("Send each fix:"), fixOutKind_);
   form->addRow(QStringLiteral("Fix address:"), fixOutAddress_);
+  form->addRow(QString(), fixOutWithDr_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -78,6 +83,7 @@ void GpsSettingsDialog::ShowAddressHints() {
   static const char* const fixOutHints[] = {"", "10110 (port to serve)", "host:10110"};
   const int fixOut = fixOutKind_->currentIndex();
   fixOutAddress_->setEnabled(fixOut != static_cast<int>(FixOutKind::Off));
+  fixOutWithDr_->setEnabled(fixOut != static_cast<int>(FixOutKind::Off));
   fixOutAddress_->setPlaceholderText(QString::fromLatin1(fixOutHints[fixOut]));
 }
 
@@ -94,7 +100,9 @@ std::optional<FixOutSetting> GpsSettingsDialog::FixOut() const {
   const std::string word = words[fixOutKind_->currentIndex()];
   std::string address = fixOutAddress_->text().trimmed().toStdString();
   if (address.empty()) address = word == "tcp" ? "10110" : "127.0.0.1:10110";
-  return ParseFixOutText(word == "off" ? word : word + " " + address);
+  std::optional<FixOutSetting> fixOut = ParseFixOutText(word == "off" ? word : word + " " + address);
+  if (fixOut && fixOut->kind != FixOutKind::Off) fixOut->withDr = fixOutWithDr_->isChecked();
+  return fixOut;
 }
 
 void GpsSettingsDialog::accept() {

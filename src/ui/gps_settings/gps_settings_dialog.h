@@ -1,12 +1,13 @@
 #pragma once
 // Action > "GPS Settings...": where the position comes from (the serial port, gpsd, NMEA 0183
 // over TCP or over UDP) and where each new celestial fix goes (a TCP port that chart plotters
-// connect to, or UDP datagrams to a plotter).
+// connect to, or UDP datagrams to a plotter), with the DR beside it when asked.
 #include <QDialog>
 #include <optional>
 
 #include "platform/gps_source_setting.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -30,6 +31,7 @@ class GpsSettingsDialog : public QDialog {
   QLineEdit* SourceAddress() const { return sourceAddress_; }
   QComboBox* FixOutKind() const { return fixOutKind_; }
   QLineEdit* FixOutAddress() const { return fixOutAddress_; }
+  QCheckBox* FixOutWithDr() const { return fixOutWithDr_; }
 
   void accept() override;
 
@@ -41,6 +43,7 @@ class GpsSettingsDialog : public QDialog {
   QLineEdit* sourceAddress_ = nullptr;
   QComboBox* fixOutKind_ = nullptr;
   QLineEdit* fixOutAddress_ = nullptr;
+  QCheckBox* fixOutWithDr_ = nullptr;
 };
 
 }  // namespace nocturna

@@ -41,8 +41,6 @@ void TForm1::GpsSettings1Click() {
   if (FixOutText(fixOut) != FixOutText(fixOutSetting_)) StartFixOut(fixOut);
 }
 
-void TForm1::SendCelestialFix(const DrPosition& position, DateTime utc) { fixOut_->SendFix(position, utc); }
-
 QMenu* TForm1::MenuTitled(const QString& title) const {
   for (QAction* menu : menuBar()->actions()) {
     if (menu->text() == title && menu->menu() != nullptr) return menu->menu();

@@ -12,6 +12,7 @@ NetworkFixOut::~NetworkFixOut() = default;
 
 std::string NetworkFixOut::Start(const FixOutSetting& setting) {
   connecting_.reset();  // before its socket closes
+  withDr_ = setting.withDr;
   std::string problem = broadcaster_.Start(setting);
   if (broadcaster_.ListenFd() >= 0) {
     connecting_ = std::make_unique<QSocketNotifier>(broadcaster_.ListenFd(), QSocketNotifier::Read);
@@ -20,8 +21,8 @@ std::string NetworkFixOut::Start(const FixOutSetting& setting) {
   return problem;
 }
 
-void NetworkFixOut::SendFix(const DrPosition& position, DateTime utc) {
-  broadcaster_.Send(WaypointSentence(position, utc));
+void NetworkFixOut::SendFix(const DrPosition& fix, const DrPosition& dr, DateTime utc) {
+  broadcaster_.Send(WaypointSentence(fix, utc) + (withDr_ ? WaypointSentence(dr, utc, "DR") : ""));
 }
 
 }  // namespace nocturna

@@ -1,6 +1,6 @@
 #pragma once
 // The window's side of the fix out: the broadcaster, a watch on its listening socket so that a
-// plotter connecting is taken at once, and the sentence of each new fix.
+// plotter connecting is taken at once, and the sentences of each new fix.
 #include <QObject>
 #include <memory>
 #include <string>
@@ -23,12 +23,14 @@ class NetworkFixOut : public QObject {
   // Starts what the setting says; the message for the user when it cannot, else empty.
   std::string Start(const FixOutSetting& setting);
   // A new celestial fix (degrees, north and WEST positive; UTC days since 1899-12-30) as a
-  // waypoint named with its time.
-  void SendFix(const DrPosition& position, DateTime utc);
+  // waypoint named with its time; when the setting asks, the DR at that time follows it as a
+  // waypoint of its own ("DR" and the time), never as a GPS sentence.
+  void SendFix(const DrPosition& fix, const DrPosition& dr, DateTime utc);
   std::size_t Plotters() const { return broadcaster_.Plotters(); }
 
  private:
   FixBroadcaster broadcaster_;
+  bool withDr_ = false;
   std::unique_ptr<QSocketNotifier> connecting_;
 };
 

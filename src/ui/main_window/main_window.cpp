@@ -172,6 +172,7 @@ void SetMenuShortcuts(MainWindowControls& c) {
   c.contents->setShortcut(QKeySequence(Qt::Key_F1));
   c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   c.printAlmanacPages->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+  c.exportGpx->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
@@ -247,6 +248,7 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectNightVision();
   ConnectHelp();
   ConnectSights();
+  ConnectGpxExport();
   Initialize();
 }
 
@@ -321,6 +323,7 @@ void TForm1::BuildMenus() {
            kSeparator,
            {"Print1", "&Print...", &C::print},
            {"PrintAlmanacPages1", "Print Almanac Pa&ges...", &C::printAlmanacPages},
+           {"ExportGpx1", "&Export GPX...", &C::exportGpx},
            kSeparator,
            {"Exit1", "E&xit", &C::exit}},
           c);

@@ -22,7 +22,4 @@ struct GpxSights {
 // The document (UTF-8, GPX 1.1; GPX longitudes are east positive).
 std::string GpxDocument(const GpxSights& sights);
 
-// The document written through the atomic writer; the message when it failed, else empty.
-std::string WriteGpxFile(const std::string& path, const GpxSights& sights);
-
 }  // namespace nocturna

@@ -1,9 +1,7 @@
-#include "platform/gpx_export.h"
+#include "sights/gpx_document.h"
 
 #include <cmath>
 #include <cstdio>
-
-#include "platform/atomic_file.h"
 
 namespace nocturna {
 namespace {
@@ -82,10 +80,6 @@ std::string GpxDocument(const GpxSights& sights) {
   for (const SightLine& line : sights.reduction->lines) gpx += LineRoute(line, ++number);
   gpx += RunTrack(sights);
   return gpx + "</gpx>\n";
-}
-
-std::string WriteGpxFile(const std::string& path, const GpxSights& sights) {
-  return WriteFileAtomically(path, GpxDocument(sights), "the GPX file");
 }
 
 }  // namespace nocturna
