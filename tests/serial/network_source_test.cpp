@@ -1,6 +1,7 @@
 // The GPS on the network: NMEA over TCP and UDP from loopback peers, gpsd fed by gpsfake, and
 // the faults a boat's network brings. Nothing leaves 127.0.0.1.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -162,6 +163,27 @@ TEST_F(NetworkSourceTest, AHostThatNeverAnswersCanBeStoppedAtOnce) {
                                         ": no answer within 3 s");
   ::close(filler);
   ::close(listener);
+}
+
+double ProcessCpuSeconds() {
+  rusage used{};
+  ::getrusage(RUSAGE_SELF, &used);
+  return static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) +
+         static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e6;
+}
+
+// A port that answers and then says nothing (a service that is not gpsd, a multiplexer with no
+// input): the GPS waits without spinning or a stream of messages, and stops at once.
+TEST_F(NetworkSourceTest, ASourceThatConnectsButStaysSilentIsWaitedForQuietly) {
+  LoopbackTcpServer silent([](int, const LoopbackTcpServer& peer) { while (peer.Pause(100)) {} });
+  Start(GpsSourceKind::Gpsd, silent.Port());
+  ASSERT_TRUE(controller.IsOn()) << ::testing::PrintToString(window.Texts());
+  const double cpuBefore = ProcessCpuSeconds();
+  WaitUntil([] { return false; }, 500ms);
+  EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.2);
+  EXPECT_TRUE(window.fixes.empty());
+  EXPECT_EQ(window.Texts().size(), 1u) << ::testing::PrintToString(window.Texts());  // "GPS is open on ..."
+  EXPECT_LT(StopTime(), 1000ms);
 }
 
 // Junk, then a sentence cut off as the connection drops: one warning; the source is tried

@@ -133,6 +133,20 @@ TEST(GpsSettingsWindow, TheDialogSetsTheSourceAndRefusesAnAddressThatDoesNotRead
   EXPECT_EQ(run.presenter.shown[0].text, "The GPS address does not read: give host:port (a port alone for UDP).");
   EXPECT_EQ(run.savedSources, std::vector<std::string>{"gpsd [::1]:2947 / off"});
   EXPECT_EQ(GpsSourceText(MainWindowTestAccess::Gps(*run.form).Source()), "gpsd [::1]:2947");
+
+  // The DR beside the fix: offered only when the fix goes out, and remembered with it.
+  const std::string port = std::to_string(testing::RefusingPort());
+  MainWindowTestAccess::Tables(*run.form).showModal = [&](QDialog& dialog) {
+    auto& settings = dynamic_cast<GpsSettingsDialog&>(dialog);
+    EXPECT_FALSE(settings.FixOutWithDr()->isEnabled());
+    settings.FixOutKind()->setCurrentIndex(static_cast<int>(FixOutKind::TcpServer));
+    EXPECT_TRUE(settings.FixOutWithDr()->isEnabled());
+    settings.FixOutAddress()->setText(QString::fromStdString(port));
+    settings.FixOutWithDr()->setChecked(true);
+    settings.accept();
+  };
+  item->trigger();
+  EXPECT_EQ(run.savedSources.back(), "gpsd [::1]:2947 / tcp " + port + " dr");
 }
 
 // The evening stars of the sights tests, reduced from the same DR at the same chart time.
