@@ -27,6 +27,7 @@
 #include "ui/gps_settings/gps_settings_dialog.h"
 #include "ui/main_window/application_look.h"
 #include "ui/main_window/main_window.h"
+#include "ui/sights/plotting_sheet.h"
 
 namespace nocturna {
 namespace {
@@ -96,6 +97,11 @@ TEST(NightVisionWindow, EveryWindowTurnsDarkRedAndTheChoiceIsSaved) {
   QMessageBox box(QMessageBox::Information, QStringLiteral("Nocturna"), QStringLiteral("GPS coverage is poor"));
   box.ensurePolished();
   EXPECT_EQ(BrightPixels(box.grab().toImage()), 0);
+  // So is a window drawn as paper, the plotting sheet.
+  const SightLogReduction noSights;
+  PlottingSheetView sheet(noSights, DrPosition{39.0, 23.5}, 0.0, DeadReckoning{}, nullptr);
+  sheet.resize(640, 560);
+  EXPECT_EQ(BrightPixels(sheet.grab().toImage()), 0);
   item->trigger();
   EXPECT_EQ(run.savedNight, (std::vector<bool>{true, false}));
   EXPECT_GT(BrightPixels(run.form->grab().toImage()), 10000);
