@@ -21,8 +21,7 @@
 #include "navigation/nmea_sentence.h"
 #include "support/loopback_peer.h"
 #include "support/main_window_test_access.h"
-#include "support/recording_presenter.h"
-#include "support/window_services.h"
+#include "support/shown_main_window.h"
 #include "ui/chart_drawing/sky_paint_box.h"
 #include "ui/gps_settings/gps_settings_dialog.h"
 #include "ui/main_window/application_look.h"
@@ -34,36 +33,24 @@ namespace {
 
 using testing::MainWindowTestAccess;
 
-struct WindowRun {
-  std::unique_ptr<TForm1> form;
-  BodyCatalog catalog = BuildCatalog();
-  SunEventsRecord events{};
-  testing::RecordingPresenter presenter;
-  testing::RefusingSystemClock systemClock;
+struct WindowRun : testing::ShownMainWindow {
   std::vector<bool> savedNight;
   std::vector<std::string> savedSources;
 
   explicit WindowRun(bool rememberedNight, FixOutSetting fixOut = {},
                      const std::function<void(MainWindowServices&)>& adjust = {}) {
-    MainWindowServices services = testing::WindowServices(presenter, systemClock);
-    services.readHomePosition = [](DrPosition&) { return false; };
-    services.readNightVision = [rememberedNight] { return rememberedNight; };
-    services.saveNightVision = [this](bool on) { savedNight.push_back(on); };
-    services.readGpsSource = [] { return *ParseGpsSourceText("tcp 127.0.0.1:10110"); };
-    services.readFixOut = [fixOut] { return fixOut; };
-    services.saveGpsSource = [this](const GpsSourceSetting& source, const FixOutSetting& out) {
-      savedSources.push_back(GpsSourceText(source) + " / " + FixOutText(out));
-    };
-    if (adjust) adjust(services);
-    form = std::make_unique<TForm1>(catalog, events, services);
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QApplication::processEvents();
+    Show([&](MainWindowServices& services) {
+      services.readNightVision = [rememberedNight] { return rememberedNight; };
+      services.saveNightVision = [this](bool on) { savedNight.push_back(on); };
+      services.readGpsSource = [] { return *ParseGpsSourceText("tcp 127.0.0.1:10110"); };
+      services.readFixOut = [fixOut] { return fixOut; };
+      services.saveGpsSource = [this](const GpsSourceSetting& source, const FixOutSetting& out) {
+        savedSources.push_back(GpsSourceText(source) + " / " + FixOutText(out));
+      };
+      if (adjust) adjust(services);
+    });
   }
-  ~WindowRun() {
-    SetNightVision(false);
-    form->close();
-  }
+  ~WindowRun() { SetNightVision(false); }
   QAction* Item(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
 };
 
