@@ -68,14 +68,13 @@ const std::vector<CombinationRule>& CombinationRules() {
        kNeedsOther,
        "--iers reads UT1 - UTC for the precise ephemeris: give --precise"},
       {{"--dut1"}, {"--iers"}, kRefusedTogether, "give UT1 - UTC either with --dut1 or from --iers, not both"},
-      {{"--width", "--height"},
-       {"--chart"},
-       kNeedsOther,
+      {{"--width", "--height"}, {"--chart"}, kNeedsOther,
        "--width and --height size the chart image: give --chart"},
       {{"--gpsd"}, {"--nmea-tcp", "--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
       {{"--nmea-tcp"}, {"--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
       {{"--reduce"}, {"--lat"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
       {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
+      {{"--identify"}, {"--bearing"}, kNeedsOther, "--identify needs the body's rough true bearing: --bearing"},
   };
   return rules;
 }
