@@ -8,6 +8,7 @@
 #include "cli/help_text.h"
 #include "cli/standard_output.h"
 #include "moment/moment_reports.h"
+#include "network/network_fixes_report.h"
 #include "nmea/nmea_replay_report.h"
 #include "pages/almanac_pages_report.h"
 #include "platform/system_clock.h"
@@ -25,6 +26,8 @@ int Run(const std::vector<std::string>& args) {
   switch (options.report) {
     case AlmanacReport::nmeaReplay:
       return RunNmeaReplay(options.replay);
+    case AlmanacReport::networkFixes:
+      return RunNetworkFixes(options);
     case AlmanacReport::reduce:
       return RunSightReduction(options);
     case AlmanacReport::noon:

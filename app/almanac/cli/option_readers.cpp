@@ -137,6 +137,7 @@ std::string ReadFileName(std::string_view name, std::string_view value, AlmanacO
   (name == "--chart"    ? options.chart.imageFile
    : name == "--pdf"    ? options.chart.pdfFile
    : name == "--reduce" ? options.reduce.file
+   : name == "--gpx"    ? options.reduce.gpxFile
                         : options.replay.file) = value;
   return {};
 }

@@ -29,7 +29,7 @@ std::string ReadPosition(std::string_view name, std::string_view value, AlmanacO
 std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptions& options);
 std::string ReadIersFile(std::string_view name, std::string_view value, AlmanacOptions& options);
 
-// --chart, --pdf, --reduce and --nmea-replay: a file name, not empty.
+// --chart, --pdf, --reduce, --gpx and --nmea-replay: a file name, not empty.
 std::string ReadFileName(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --width and --height; --sort.

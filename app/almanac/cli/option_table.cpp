@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/option_readers.h"
+#include "network/network_fixes_options.h"
 #include "star_finder/star_finder_options.h"
 
 namespace nocturna {
@@ -12,7 +13,8 @@ using R = AlmanacReport;
 using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
-                                           R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify);
+                                           R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify,
+                                           R::networkFixes);
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
 constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon, R::identify);
@@ -53,7 +55,9 @@ constexpr std::array kOptions = {
               "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
-              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify), S::output,
+              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify,
+                      R::networkFixes),
+              S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
@@ -167,6 +171,17 @@ constexpr std::array kOptions = {
               "(time, position, ZD), then the counts of bursts, fixes and rejected bursts"},
     CliOption{"--burst", "N", ReadBurst, Reports(R::nmeaReplay), S::replay,
               "bytes per read, 1 to 1048576 (default 500)"},
+    CliOption{"--gpsd", "HOST:PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the first fixes from gpsd (default port 2947), read as its receiver's NMEA "
+              "sentences through the same step, printed as --nmea-replay prints them"},
+    CliOption{"--nmea-tcp", "HOST:PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the same from NMEA 0183 over TCP (port 10110 usually)"},
+    CliOption{"--nmea-udp", "PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the same from NMEA 0183 datagrams arriving on this machine's port"},
+    CliOption{"--fixes", "N", ReadFixCount, Reports(R::networkFixes), S::network,
+              "fixes to print, 1 to 1000000 (default 1)"},
+    CliOption{"--timeout", "SECONDS", ReadFixTimeout, Reports(R::networkFixes), S::network,
+              "give up, with exit status 1, when they have not all come (default 30)"},
     CliOption{"--reduce", "SIGHTS.csv", ReadFileName, Reports(R::reduce), S::reduce,
               "reduce a sight log to lines of position and a fix: each sight's dip, Ha, "
               "refraction, semi-diameter, parallax, Ho, Hc, Zn and intercept, the shots of one "
@@ -175,6 +190,8 @@ constexpr std::array kOptions = {
               "time"},
     CliOption{"--dr-time", "\"YYYY-MM-DD HH:MM:SS\"", ReadDrTime, Reports(R::reduce), S::reduce,
               "the UTC of the DR and of the fix (default: the last sight's time)"},
+    CliOption{"--gpx", "FILE", ReadFileName, Reports(R::reduce), S::reduce,
+              "also write the fix, the lines, the DR and the run as GPX 1.1 for a chart plotter"},
     CliOption{"--noon", "", ReadReportChoice, Reports(R::noon), S::reduce,
               "local apparent noon for the DR under way: the UTC when the Sun crosses the ship's "
               "meridian (the DR, at the --date and --time given, carried by --course and --speed; "
@@ -194,6 +211,7 @@ constexpr std::array kOptions = {
 // Most particular first: the first whose option is given is the run's report.
 constexpr std::array kReportChoices = {
     ReportChoice{R::nmeaReplay, "the NMEA replay", {"--nmea-replay", ""}},
+    ReportChoice{R::networkFixes, "the network GPS", {"--gpsd", "--nmea-tcp", "--nmea-udp"}},
     ReportChoice{R::reduce, "the sight reduction", {"--reduce", ""}},
     ReportChoice{R::noon, "the noon sight", {"--noon", ""}},
     ReportChoice{R::identify, "the unknown body", {"--identify", ""}},

@@ -60,6 +60,8 @@ class TSightsForm : public QDialog {
   // The DR the sights are reduced from, and its time.
   const DrPosition& Dr() const { return dr_.position; }
   DateTime DrTime() const { return dr_.utc; }
+  // The DR with its time and the run (course and speed) typed here.
+  const DeadReckoning& Reckoning() const { return dr_; }
 
   // Handlers, one per control.
   void AddButtonClick();
