@@ -24,9 +24,11 @@ struct Seen {
   double semiDiameter = 0.0;  // radians, seen from the observer
 };
 
-// The body's place from the observer, by ERFA from its geocentric GHA, declination and distance.
+// The body's place from the observer at a whole second, by ERFA from the ephemeris's own
+// geocentric GHA, declination and distance at that second.
 Seen SeenByErfa(BodyCatalog& scratch, int body, DateTime utc, const DrPosition& at, double heightMetres) {
-  const GhaDeclination place = EphemerisPlace(scratch, body, utc, at, {EphemerisKind::precise, {}});
+  BringCatalogTo(scratch, utc + 0.01 / 86400.0, at, {EphemerisKind::precise, {}});
+  const GhaDeclination place{scratch.gha[body], scratch.entries[body].declination};
   const BodyDisc disc = DiscOf(scratch, body, Limb::centre);
   const double hp = DegToRad(disc.horizontalParallaxMinutes / 60.0);
   const double distance = hp > 0.0 ? 6378137.0 / std::sin(hp) : 1e20;
@@ -156,6 +158,37 @@ LunarObservation SunLunar() {
   o.watchTime = *ParseUtcMoment("2026-03-26 18:00:00");
   o.dr = {30.5, 40.25};
   return o;
+}
+
+// Between its ten-minute nodes the lunar ephemeris gives what the ephemeris itself gives at the
+// second, to far below what a sextant reads; GHA crossing 360 included.
+TEST(LunarEphemerisCubic, MatchesTheEphemerisBetweenItsNodes) {
+  struct Case {
+    EphemerisKind kind;
+    int body;
+    const char* utc;
+  };
+  const Case cases[] = {{EphemerisKind::precise, kSunIndex, "2026-03-26 18:04:17"},
+                        {EphemerisKind::precise, 26, "2026-03-27 07:55:03"},
+                        {EphemerisKind::precise, kJupiterIndex, "2026-03-29 03:01:59"},
+                        {EphemerisKind::standard, kSunIndex, "2026-03-26 23:57:31"}};
+  BodyCatalog scratch = BuildCatalog();
+  BodyCatalog direct = BuildCatalog();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utc);
+    const EphemerisChoice choice{c.kind, {}};
+    const DateTime utc = *ParseUtcMoment(c.utc);
+    LunarEphemeris ephemeris(scratch, c.body, choice);
+    const LunarEphemeris::Places places = ephemeris.At(utc);
+    BringCatalogTo(direct, utc + 0.01 / 86400.0, {}, choice);
+    const double arcsecond = 1.0 / 3600.0;
+    EXPECT_NEAR(std::remainder(places.moon.ghaDegrees - direct.gha[kMoonIndex], 360.0), 0.0, 0.01 * arcsecond);
+    EXPECT_NEAR(places.moon.declinationDegrees, direct.entries[kMoonIndex].declination, 0.01 * arcsecond);
+    EXPECT_NEAR(ephemeris.Distance(utc), CatalogLunarAngle(direct, c.body), 0.01 * arcsecond);
+    EXPECT_NEAR(places.moonDisc.horizontalParallaxMinutes,
+                DiscOf(direct, kMoonIndex, Limb::centre).horizontalParallaxMinutes, 1e-4);
+    EXPECT_EQ(ephemeris.MomentsComputed(), 4);
+  }
 }
 
 TEST(LunarClearing, RefusesWhatCannotGiveATime) {
