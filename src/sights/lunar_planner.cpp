@@ -1,5 +1,6 @@
 #include "sights/lunar_planner.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -64,6 +65,9 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
 
   const ObserverOffset observer = ObserverOnWgs84(dr.latitude, air.heightOfEyeMetres);
   const HorizonPlace moon = ApparentPlace(scratch, kMoonIndex, dr, air, observer);
+  const BodyDisc moonDisc = DiscOf(scratch, kMoonIndex, Limb::centre);
+  const double moonSemiDiameter = AugmentedSemiDiameterMinutes(
+      moonDisc.semiDiameterMinutes, moonDisc.horizontalParallaxMinutes, std::max(0.0, moon.altitudeDegrees));
   std::vector<LunarCandidate> good;
   for (int body : LunarBodies()) {
     const HorizonPlace seen = ApparentPlace(scratch, body, dr, air, observer);
@@ -71,6 +75,8 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
     c.bodyIndex = body;
     c.geocentricDistanceDegrees = CatalogLunarAngle(scratch, body);
     c.apparentDistanceDegrees = AngleBetween(moon, seen);
+    const double bodySemiDiameter = body == kSunIndex ? DiscOf(scratch, body, Limb::centre).semiDiameterMinutes : 0.0;
+    c.presetDistanceDegrees = c.apparentDistanceDegrees - (moonSemiDiameter + bodySemiDiameter) / 60.0;
     c.moonAltitudeDegrees = moon.altitudeDegrees;
     c.bodyAltitudeDegrees = seen.altitudeDegrees;
     c.rateMinutesPerMinute = (CatalogLunarAngle(later, body) - CatalogLunarAngle(earlier, body)) *

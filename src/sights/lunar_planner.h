@@ -25,7 +25,10 @@ std::span<const int> LunarBodies();
 struct LunarCandidate {
   int bodyIndex = 0;
   double geocentricDistanceDegrees = 0.0;
-  double apparentDistanceDegrees = 0.0;  // centre to centre from the observer, refracted: to preset
+  double apparentDistanceDegrees = 0.0;  // centre to centre from the observer, refracted
+  // What the sextant reads between the near limbs (the Moon's to the Sun's, or to the body's
+  // centre): the distance to preset.
+  double presetDistanceDegrees = 0.0;
   double moonAltitudeDegrees = 0.0;      // apparent
   double bodyAltitudeDegrees = 0.0;      // apparent
   double rateMinutesPerMinute = 0.0;     // of the geocentric distance; negative when closing

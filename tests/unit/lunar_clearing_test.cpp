@@ -233,6 +233,20 @@ TEST(LunarPlanner, ListsTheBodiesUpAndApartWithTheirRates) {
   }
   EXPECT_EQ(bodies, (std::vector<int>{kSunIndex, kVenusIndex, kSaturnIndex, 6, 10, 57}));
 
+  // The distance to preset, read at that moment, clears back to that moment within what 0.1' is worth.
+  for (const LunarCandidate& c : plan) {
+    SCOPED_TRACE(c.bodyIndex);
+    LunarObservation o;
+    o.bodyIndex = c.bodyIndex;
+    o.bodyLimb = c.bodyIndex == kSunIndex ? DistanceLimb::nearLimb : DistanceLimb::centre;
+    o.distanceSextantDegrees = c.presetDistanceDegrees;
+    o.watchTime = utc;
+    o.dr = {30.5, 40.25};
+    const LunarForm form = ClearLunarDistance(scratch, o, {EphemerisKind::precise, {}});
+    ASSERT_TRUE(form.Cleared()) << form.refusal;
+    EXPECT_NEAR(form.watchFastSeconds, 0.0, c.secondsPerTenthMinute);
+  }
+
   const double tt = utc + 2415018.5 + 69.184 / 86400.0;
   double moon[2][3], earthHelio[2][3], earthBary[2][3];
   eraMoon98(tt, 0.0, moon);

@@ -25,7 +25,7 @@ inline constexpr int kMinChartSide = 200;
 inline constexpr int kMaxChartSide = 8000;
 
 // What one run prints or writes; the options that name a report choose it.
-enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay };
+enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, lunarPlanner };
 
 // The chart as pictures (--chart, --pdf) and how the sky is drawn on them.
 struct ChartPictureOptions {

@@ -12,9 +12,9 @@ using R = AlmanacReport;
 using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
-                                           R::pages, R::reduce, R::nmeaReplay);
+                                           R::pages, R::reduce, R::nmeaReplay, R::lunarPlanner);
 // The reports of one moment at one DR position.
-constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
+constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder, R::lunarPlanner);
 constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce);
 // The reports the precise ephemeris fills (the pages always).
 constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
@@ -53,7 +53,7 @@ constexpr std::array kOptions = {
               "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
-              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce), S::output,
+              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::lunarPlanner), S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
@@ -125,14 +125,25 @@ constexpr std::array kOptions = {
     CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder), S::starFinder,
               "index correction, minutes of arc added to the sextant reading, -60 to +60 "
               "(default 0)"},
-    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder), S::starFinder,
-              "height of eye in metres, 0 to 100 (default 0)"},
+    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::lunarPlanner), S::starFinder,
+              "height of eye in metres, 0 to 100 (default 0); the lunar planner's too"},
     CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce), S::starFinder,
               "true course, 0 to less than 360 degrees (default 0): the finder carries the DR "
               "from the moment given to the twilight, the reduction moves each line of position "
               "to the fix time"},
     CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce), S::starFinder,
               "speed made good, 0 to 60 knots (default 0: no way)"},
+    CliOption{"--lunar-planner", "", ReadReportChoice, Reports(R::lunarPlanner), S::lunarPlanner,
+              "instead of the page, the bodies that make good lunar distances at the moment (its "
+              "UT) and the DR: the Sun, the four planets and Hamal, Aldebaran, Pollux, Regulus, "
+              "Spica, Antares, Altair, Fomalhaut and Markab, when 15 to 120 degrees from the Moon, "
+              "both apparent centres 5 degrees or more above the horizon and the distance changing "
+              "0.2' a minute or more; each with the distance to preset (the Moon's near limb to "
+              "the Sun's near limb or the body's centre, refracted, as the sextant reads it before "
+              "its index correction), the apparent and geocentric distances between the centres, "
+              "both apparent altitudes, the rate in minutes of arc per minute of time (negative "
+              "when closing) and the seconds of time that 0.1' of distance is worth. --eye sets "
+              "the height of eye"},
     CliOption{"--almanac-pages", "", ReadReportChoice, Reports(R::pages), S::pages,
               "instead of the almanac of a moment, the daily pages of the Nautical Almanac's "
               "layout for a passage, three Greenwich days to an opening: hourly GHA Aries, the "
@@ -182,6 +193,7 @@ constexpr std::array kReportChoices = {
     ReportChoice{R::nmeaReplay, "the NMEA replay", {"--nmea-replay", ""}},
     ReportChoice{R::reduce, "the sight reduction", {"--reduce", ""}},
     ReportChoice{R::pages, "the almanac pages", {"--almanac-pages", ""}},
+    ReportChoice{R::lunarPlanner, "the lunar planner", {"--lunar-planner", ""}},
     ReportChoice{R::starFinder, "the star finder", {"--star-finder", ""}},
     ReportChoice{R::tables, "the tables", {"--visible-bodies", "--almanac-page"}},
     ReportChoice{R::pictures, "the chart pictures", {"--chart", "--pdf"}},
