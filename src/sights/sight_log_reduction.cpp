@@ -88,11 +88,17 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
   std::vector<SightRecord> readable;
   std::vector<std::size_t> rowOf;  // per readable sight: its row in the log
   result.shots.resize(log.size());
+  result.rows.resize(log.size());
   result.notes.resize(log.size());
+  RowContext context{scratch, dr, choice};
   for (std::size_t i = 0; i < log.size(); ++i) {
     result.notes[i] = log[i].note;
+    result.rows[i].kind = log[i].kind;
     if (!log[i].Reads()) continue;
-    result.shots[i] = reduce(log[i]);
+    if (KindIsAltitudeSight(log[i].kind)) result.shots[i] = reduce(log[i]);
+    result.rows[i] = ReduceRowOfKind(log[i], result.shots[i], context);
+    result.notes[i] = result.rows[i].note;
+    if (log[i].kind != SightKind::altitude) continue;
     readable.push_back(log[i]);
     rowOf.push_back(i);
   }

@@ -10,6 +10,7 @@
 #include "sights/shot_average.h"
 #include "sights/sight_fix.h"
 #include "sights/sight_line.h"
+#include "sights/sight_row_reduction.h"
 
 namespace nocturna {
 
@@ -30,8 +31,11 @@ inline constexpr double kLongestStandingHours = 12.0;
 inline constexpr double kLongestRunHours = 24.0;
 
 struct SightLogReduction {
-  std::vector<SightLine> shots;      // per row of the log; a row that does not read: bodyIndex 0
-  std::vector<std::string> notes;    // per row: why it is out of the fix, empty when it is in
+  std::vector<SightLine> shots;      // per row of the log; a row that does not read, or whose
+                                     // kind is no altitude sight: bodyIndex 0
+  std::vector<RowReduction> rows;    // per row: reduced by its kind
+  std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
+                                     // nothing), empty when it is in
   std::vector<ShotAverage> groups;   // the readable shots of one body in quick succession
   std::vector<SightLine> lines;      // per group: its averaged sight reduced
   std::vector<std::string> lineNotes;  // per group: why its line is out of the fix, or empty
@@ -40,7 +44,8 @@ struct SightLogReduction {
 };
 
 // The log reduced from the DR (each sight's own DR is the DR carried by its run to the sight's
-// time) with the fix at `fixTime`. Rows that do not read are left out with their own note.
+// time) with the fix at `fixTime`. Rows that do not read are left out with their own note;
+// every other row is reduced by its kind, and the altitude sights among them go into the fix.
 SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const DeadReckoning& dr,
                                  DateTime fixTime, const EphemerisChoice& choice);
 

@@ -33,8 +33,16 @@ void CorrectionMembers(Json& object, const SightLine& s) {
 Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& reduction) {
   Json sights = Json::array();
   for (std::size_t i = 0; i < log.size(); ++i) {
-    Json sight = {{"body", log[i].body}, {"limb", FormatLimb(log[i].limb)}};
-    CorrectionMembers(sight, reduction.shots[i]);
+    const RowReduction& row = reduction.rows[i];
+    Json sight = {{"kind", SightKindName(log[i].kind)}, {"body", log[i].body}, {"limb", FormatLimb(log[i].limb)},
+                  {"utc", FormatUtcMoment(log[i].utc)}};
+    if (KindIsAltitudeSight(log[i].kind)) CorrectionMembers(sight, reduction.shots[i]);
+    if (log[i].kind != SightKind::altitude) {
+      Json steps = Json::object();
+      for (const RowStep& step : row.steps) steps[step.key] = step.value;
+      sight["steps"] = std::move(steps);
+      sight["result"] = row.result;
+    }
     sight["note"] = reduction.notes[i];
     sights.push_back(std::move(sight));
   }

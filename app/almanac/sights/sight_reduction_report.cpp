@@ -39,6 +39,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
                      dr.courseDegrees, dr.speedKnots, FormatUtcMoment(fixTime).c_str());
   const SightForm form = SightFormOf(log, reduction);
   page += SightFormTableText(form);
+  if (!form.kinds.empty()) page += "\nLatitudes, compass checks and other rows\n";
+  for (const std::string& line : form.kinds) page += line + "\n";
   page += "\nLines of position\n";
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";

@@ -1,0 +1,44 @@
+#include "sights/sight_row_reduction.h"
+
+#include "foundations/printf_text.h"
+
+namespace nocturna {
+namespace {
+
+// Kinds whose reduction another part of the program does not do yet: kept, saved as typed, and
+// out of the fix with this note.
+RowReduction NotReducedYet(SightKind kind) {
+  RowReduction row;
+  row.kind = kind;
+  row.note = PrintfText("%s rows are kept but not reduced yet", std::string(SightKindName(kind)).c_str());
+  return row;
+}
+
+}  // namespace
+
+const RowStep* RowReduction::Step(const std::string& key) const {
+  for (const RowStep& step : steps) {
+    if (step.key == key) return &step;
+  }
+  return nullptr;
+}
+
+void RowReduction::Add(std::string key, std::string label, double value, std::string text) {
+  steps.push_back({std::move(key), std::move(label), value, std::move(text)});
+}
+
+RowReduction ReduceRowOfKind(const SightRecord& row, [[maybe_unused]] const SightLine& line,
+                             [[maybe_unused]] RowContext& context) {
+  switch (row.kind) {
+    case SightKind::altitude: return RowReduction{};
+    default: return NotReducedYet(row.kind);
+  }
+}
+
+std::string RowStepsText(const RowReduction& row) {
+  std::string text;
+  for (const RowStep& step : row.steps) text += (text.empty() ? "" : ", ") + step.label + " " + step.text;
+  return text;
+}
+
+}  // namespace nocturna
