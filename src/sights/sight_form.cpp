@@ -110,6 +110,7 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
   std::vector<std::string> labels;
   for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));
   form.fix = FixReportLines(reduction.fix, labels);
+  if (reduction.watch) form.watch = WatchErrorLines(*reduction.watch, reduction.fix.utc);
   return form;
 }
 

@@ -22,6 +22,7 @@ struct SightForm {
   std::vector<std::string> kinds;  // per row of another kind than altitude: its steps and result
   std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
   std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
+  std::vector<std::string> watch;  // the watch's error and rate, and its error at the fix time
 };
 
 // The form of the log as reduced. A row that does not read shows its cells as typed and its

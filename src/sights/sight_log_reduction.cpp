@@ -66,6 +66,15 @@ void FixFromUsableLines(SightLogReduction& result, const DeadReckoning& dr, Date
 
 }  // namespace
 
+std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log) {
+  std::vector<WatchComparison> comparisons;
+  for (const SightRecord& row : log) {
+    if (row.Reads() && row.kind == SightKind::watch && row.watchReading)
+      comparisons.push_back({*row.watchReading, row.utc});
+  }
+  return comparisons;
+}
+
 std::string RowsOfGroup(const ShotAverage& group) {
   std::vector<std::size_t> rows = group.shots;
   std::sort(rows.begin(), rows.end());
@@ -102,6 +111,7 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     readable.push_back(log[i]);
     rowOf.push_back(i);
   }
+  result.watch = FitWatchError(WatchComparisons(log));
   result.groups = AverageShots(readable);
   for (ShotAverage& group : result.groups) {
     const SightLine line = group.shots.size() == 1 ? result.shots[rowOf[group.shots.front()]]

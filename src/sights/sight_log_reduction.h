@@ -11,6 +11,7 @@
 #include "sights/sight_fix.h"
 #include "sights/sight_line.h"
 #include "sights/sight_row_reduction.h"
+#include "sights/watch_log.h"
 
 namespace nocturna {
 
@@ -34,6 +35,7 @@ struct SightLogReduction {
   std::vector<SightLine> shots;      // per row of the log; a row that does not read, or whose
                                      // kind is no altitude sight: bodyIndex 0
   std::vector<RowReduction> rows;    // per row: reduced by its kind
+  std::optional<WatchErrorFit> watch;  // the watch's error and rate from the watch rows
   std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
                                      // nothing), empty when it is in
   std::vector<ShotAverage> groups;   // the readable shots of one body in quick succession
@@ -42,6 +44,9 @@ struct SightLogReduction {
   std::vector<std::size_t> fixLines;   // the groups the fix used, in the order of its residuals
   SightFix fix;                        // from those lines, at the fix time
 };
+
+// The comparisons of the log's watch rows.
+std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log);
 
 // The log reduced from the DR (each sight's own DR is the DR carried by its run to the sight's
 // time) with the fix at `fixTime`. Rows that do not read are left out with their own note;

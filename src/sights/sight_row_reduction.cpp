@@ -1,6 +1,7 @@
 #include "sights/sight_row_reduction.h"
 
 #include "foundations/printf_text.h"
+#include "sights/lunar_row.h"
 
 namespace nocturna {
 namespace {
@@ -31,6 +32,8 @@ RowReduction ReduceRowOfKind(const SightRecord& row, [[maybe_unused]] const Sigh
                              [[maybe_unused]] RowContext& context) {
   switch (row.kind) {
     case SightKind::altitude: return RowReduction{};
+    case SightKind::lunar: return ReduceLunarRow(row, context);
+    case SightKind::watch: return ReduceWatchRow(row);
     default: return NotReducedYet(row.kind);
   }
 }

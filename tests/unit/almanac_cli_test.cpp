@@ -426,3 +426,31 @@ TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two comparisons of a watch with GPS time a day apart (30 s, then 33 s fast), then a Sun-Moon
+// lunar by that watch 37 s fast, its distance preset by --lunar-planner for 18:00:00 UTC (the
+// planner refracts the limbs as their centres: a few seconds), and one no altitudes allow.
+TEST(AlmanacCli, ReducesLunarAndWatchRows) {
+  const std::string log = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/lunar_watch.csv";
+  const RunResult run = RunAlmanac({"--reduce", log, "--lat", "30N30.0", "--lon", "040W15.0", "--precise", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  JsonDocument json = ReadJsonReport(run.out);
+  EXPECT_NEAR(json["watch"]["rateSecondsPerDay"].get<double>(), 3.0, 1e-5);
+  // 31.5 s at 2026-03-25 00:00 plus 3 s a day for 1.75347 days.
+  EXPECT_NEAR(json["watch"]["atFix"]["fastSeconds"].get<double>(), 36.760, 0.001);
+  JsonDocument lunar = json["sights"][2];
+  EXPECT_EQ(lunar["note"], "");
+  EXPECT_NEAR(lunar["steps"]["watchFastSeconds"].get<double>(), 37.0, 5.0) << lunar;
+  EXPECT_EQ(lunar["steps"]["moonLimbNear"].get<double>(), 1.0);
+  EXPECT_NEAR(lunar["steps"]["secondsPerTenthMinute"].get<double>() *
+                  std::fabs(lunar["steps"]["rateMinutesPerMinute"].get<double>()), 6.0, 2.0);
+  EXPECT_EQ(json["sights"][3]["note"].get<std::string>().rfind("lunar not cleared: With these altitudes", 0), 0u)
+      << json["sights"][3];
+  const RunResult text = RunAlmanac({"--reduce", log, "--lat", "30N30.0", "--lon", "040W15.0", "--precise"});
+  EXPECT_NE(text.out.find("gaining 3.00 s a day"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Cleared distance 102\xC2\xB0" "16."), std::string::npos) << text.out;
+}
+
+}  // namespace

@@ -91,6 +91,23 @@ Json FixJson(const SightLogReduction& reduction) {
   return object;
 }
 
+// The watch's fit from the watch rows and its error predicted at the fix time, or null.
+Json WatchJson(const SightLogReduction& reduction) {
+  if (!reduction.watch) return nullptr;
+  const WatchErrorFit& fit = *reduction.watch;
+  const WatchErrorPrediction at = PredictWatchError(fit, reduction.fix.utc);
+  return {{"comparisons", fit.comparisons},
+          {"epochUtc", FormatUtcMoment(fit.epoch)},
+          {"fastSecondsAtEpoch", fit.fastSecondsAtEpoch},
+          {"rateSecondsPerDay", fit.rateSecondsPerDay},
+          {"rateUncertaintySecondsPerDay", fit.rateUncertaintySecondsPerDay},
+          {"scatterSeconds", fit.scatterSeconds},
+          {"atFix", {{"utc", FormatUtcMoment(reduction.fix.utc)},
+                     {"fastSeconds", at.fastSeconds},
+                     {"uncertaintySeconds", at.uncertaintySeconds},
+                     {"daysSinceComparison", at.daysSinceComparison}}}};
+}
+
 }  // namespace
 
 std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
@@ -99,7 +116,9 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
   const Json document = {
       {"ephemeris", EphemerisName(ephemeris.kind)},
       {"units", "altitudes and angles in degrees, corrections in minutes of arc, "
-                "intercepts, residuals and ellipse in nautical miles"},
+                "intercepts, residuals and ellipse in nautical miles; a step's key ending in Minutes "
+                "is in minutes of arc, in Utc days since 1899-12-30 UTC, in Seconds or SecondsPerDay "
+                "seconds of time (a day), in MinutesPerMinute minutes of arc per minute of time"},
       {"dr", {{"latitude", dr.latitude},
               {"longitudeWest", dr.longitude},
               {"utc", FormatUtcMoment(drTime)},
@@ -108,6 +127,7 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"sights", SightsJson(log, reduction)},
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
+      {"watch", WatchJson(reduction)},
   };
   return JsonDocumentText(document);
 }

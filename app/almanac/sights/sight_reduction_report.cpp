@@ -41,6 +41,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
   page += SightFormTableText(form);
   if (!form.kinds.empty()) page += "\nLatitudes, compass checks and other rows\n";
   for (const std::string& line : form.kinds) page += line + "\n";
+  if (!form.watch.empty()) page += "\nWatch\n";
+  for (const std::string& line : form.watch) page += line + "\n";
   page += "\nLines of position\n";
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
