@@ -111,6 +111,7 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
   for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));
   form.fix = FixReportLines(reduction.fix, labels);
   if (reduction.watch) form.watch = WatchErrorLines(*reduction.watch, reduction.fix.utc);
+  if (reduction.clockFix) form.clock = ClockFixReportLines(*reduction.clockFix);
   return form;
 }
 

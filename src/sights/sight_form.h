@@ -23,6 +23,7 @@ struct SightForm {
   std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
   std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
   std::vector<std::string> watch;  // the watch's error and rate, and its error at the fix time
+  std::vector<std::string> clock;  // with a lunar: the fix with the clock unknown
 };
 
 // The form of the log as reduced. A row that does not read shows its cells as typed and its

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundations/printf_text.h"
+#include "sights/lunar_row.h"
 #include "sights/sight_body.h"
 #include "sights/sight_texts.h"
 
@@ -64,6 +65,23 @@ void FixFromUsableLines(SightLogReduction& result, const DeadReckoning& dr, Date
   }
 }
 
+// With a lunar that clears, the fix from the fix's lines and the lunars with the clock unknown.
+void FixWithLunars(SightLogReduction& result, const std::vector<SightRecord>& log, RowContext& context,
+                   DateTime fixTime) {
+  std::vector<ClockLunar> lunars;
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    if (log[i].Reads() && log[i].kind == SightKind::lunar && result.rows[i].note.empty())
+      lunars.push_back({LunarObservationOfRow(log[i], context).observation});
+  }
+  if (lunars.empty()) return;
+  std::vector<ClockLine> lines;
+  for (std::size_t g : result.fixLines) {
+    const SightLine& line = result.lines[g];
+    lines.push_back({line.bodyIndex, line.utc, line.corrections.observedAltitudeDegrees});
+  }
+  result.clockFix = FixWithUnknownClock(context.scratch, lines, lunars, context.dr, fixTime, context.choice);
+}
+
 }  // namespace
 
 std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log) {
@@ -121,6 +139,7 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     result.lineNotes.push_back(LineProblem(line, dr, fixTime));
   }
   FixFromUsableLines(result, dr, fixTime);
+  FixWithLunars(result, log, context, fixTime);
   for (std::size_t g = 0; g < result.groups.size(); ++g) {
     const ShotAverage& group = result.groups[g];
     for (std::size_t k = 0; k < group.shots.size(); ++k) {

@@ -10,6 +10,7 @@
 #include "sights/shot_average.h"
 #include "sights/sight_fix.h"
 #include "sights/sight_line.h"
+#include "sights/clock_fix.h"
 #include "sights/sight_row_reduction.h"
 #include "sights/watch_log.h"
 
@@ -36,6 +37,7 @@ struct SightLogReduction {
                                      // kind is no altitude sight: bodyIndex 0
   std::vector<RowReduction> rows;    // per row: reduced by its kind
   std::optional<WatchErrorFit> watch;  // the watch's error and rate from the watch rows
+  std::optional<ClockFix> clockFix;    // with a cleared lunar: the fix with the log's clock unknown
   std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
                                      // nothing), empty when it is in
   std::vector<ShotAverage> groups;   // the readable shots of one body in quick succession

@@ -453,4 +453,20 @@ TEST(AlmanacCli, ReducesLunarAndWatchRows) {
   EXPECT_NE(text.out.find("Cleared distance 102\xC2\xB0" "16."), std::string::npos) << text.out;
 }
 
+// The Sun, Venus and the Moon with a Sun-Moon lunar, all by a watch 40 s fast taken as right: the
+// plain fix is off in longitude by the Earth's turn in 40 s, the fix with the clock unknown is not.
+TEST(AlmanacCli, FixesWithTheClockUnknownFromALunar) {
+  const std::string log = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/unknown_clock.csv";
+  const RunResult run = RunAlmanac({"--reduce", log, "--lat", "30N36.0", "--lon", "040W08.0", "--precise", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  JsonDocument json = ReadJsonReport(run.out);
+  const double eastMilesPerDegree = 60.0 * std::cos(30.5 * M_PI / 180.0);
+  EXPECT_GT(std::fabs(json["fix"]["longitudeWest"].get<double>() - 40.25) * eastMilesPerDegree, 5.0);
+  JsonDocument clock = json["clockFix"];
+  ASSERT_TRUE(clock["found"].get<bool>()) << clock;
+  EXPECT_NEAR(clock["logFastSeconds"].get<double>(), 40.0, 5.0);
+  EXPECT_NEAR(clock["latitude"].get<double>(), 30.5, 1.0 / 60.0);
+  EXPECT_NEAR((clock["longitudeWest"].get<double>() - 40.25) * eastMilesPerDegree, 0.0, 1.0);
+}
+
 }  // namespace

@@ -9,11 +9,13 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "sights/clock_fix.h"
 #include "sights/lunar_clearing.h"
 #include "sights/lunar_ephemeris.h"
 #include "sights/lunar_planner.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
+#include "sights/sight_line.h"
 
 namespace nocturna {
 namespace {
@@ -125,6 +127,49 @@ TEST_P(LunarClosedLoop, ClearsToTheTimeItWasMadeAt) {
   const LunarForm wider = ClearLunarDistance(scratch, o, {EphemerisKind::precise, {}});
   EXPECT_NEAR(std::fabs(wider.watchFastSeconds - form.watchFastSeconds), 2.0 * form.secondsPerTenthMinute,
               0.1 * form.secondsPerTenthMinute);
+}
+
+// The Sun's, the Moon's and Venus's altitudes and a perfect Sun-Moon lunar (by ERFA, as above),
+// all logged by a watch 40 s fast, from a DR 10 miles off: the position and the clock together.
+TEST(ClockFix, FindsThePositionAndTheWatchTogether) {
+  const SightConditions air{0.0, 3.0, 10.0, 1010.0};
+  const DateTime truth = *ParseUtcMoment("2026-03-26 18:00:00");
+  const DrPosition at{30.5, 40.25};
+  const double fast = 40.0;
+  BodyCatalog scratch = BuildCatalog();
+  const Seen moon = SeenByErfa(scratch, kMoonIndex, truth, at, air.heightOfEyeMetres);
+  const Seen sun = SeenByErfa(scratch, kSunIndex, truth, at, air.heightOfEyeMetres);
+  ClockLunar lunar;
+  LunarObservation& o = lunar.observation;
+  o.moonLimb = o.bodyLimb = DistanceLimb::nearLimb;
+  const Seen moonLimb = LimbPoint(moon, sun, moon.semiDiameter, air);
+  const Seen sunLimb = LimbPoint(sun, moon, sun.semiDiameter, air);
+  o.distanceSextantDegrees = RadToDeg(eraSeps(moonLimb.azimuth, moonLimb.altitude, sunLimb.azimuth, sunLimb.altitude));
+  o.conditions = air;
+  o.watchTime = truth + fast / 86400.0;
+
+  BringCatalogTo(scratch, truth + 0.01 / 86400.0, at, {EphemerisKind::precise, {}});
+  std::vector<ClockLine> lines;
+  for (int body : {kSunIndex, kMoonIndex, kVenusIndex}) {
+    const AltitudeAzimuth seen = ComputedAltitudeAzimuth(scratch.gha[body], scratch.entries[body].declination, at);
+    lines.push_back({body, o.watchTime, seen.hcDegrees});
+  }
+  const DeadReckoning dr{MoveByMiles(at, 8.0, -6.0), o.watchTime, 0.0, 0.0};
+  const ClockFix fix = FixWithUnknownClock(scratch, lines, {lunar}, dr, o.watchTime, {EphemerisKind::precise, {}});
+  ASSERT_TRUE(fix.found) << fix.problem;
+  EXPECT_NEAR(fix.logFastSeconds, fast, 5.0);
+  EXPECT_NEAR(60.0 * (fix.position.latitude - at.latitude), 0.0, 0.5);
+  EXPECT_NEAR(60.0 * (fix.position.longitude - at.longitude) * std::cos(DegToRad(at.latitude)), 0.0, 0.5);
+  EXPECT_LT(fix.clockErrorSeconds, 30.0);
+  EXPECT_GT(fix.longitudeErrorMiles, fix.latitudeErrorMiles);  // the clock's doubt lies east-west
+
+  // What cannot give the clock is refused with its reason, never a silent fix.
+  EXPECT_NE(FixWithUnknownClock(scratch, lines, {}, dr, o.watchTime, {}).problem.find("needs a lunar"), std::string::npos);
+  EXPECT_NE(FixWithUnknownClock(scratch, {lines[0]}, {lunar}, dr, o.watchTime, {}).problem.find("two altitude lines"),
+            std::string::npos);
+  lunar.distanceErrorMinutes = 10.0;
+  EXPECT_NE(FixWithUnknownClock(scratch, lines, {lunar}, dr, o.watchTime, {}).problem.find("do not separate"),
+            std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -108,6 +108,22 @@ Json WatchJson(const SightLogReduction& reduction) {
                      {"daysSinceComparison", at.daysSinceComparison}}}};
 }
 
+// With a lunar: the fix with the clock unknown, or why there is none; null without a lunar.
+Json ClockFixJson(const SightLogReduction& reduction) {
+  if (!reduction.clockFix) return nullptr;
+  const ClockFix& fix = *reduction.clockFix;
+  if (!fix.found) return {{"found", false}, {"problem", fix.problem}};
+  return {{"found", true},
+          {"latitude", fix.position.latitude},
+          {"longitudeWest", fix.position.longitude},
+          {"utc", FormatUtcMoment(fix.utc)},
+          {"logFastSeconds", fix.logFastSeconds},
+          {"latitudeErrorMiles", fix.latitudeErrorMiles},
+          {"longitudeErrorMiles", fix.longitudeErrorMiles},
+          {"clockErrorSeconds", fix.clockErrorSeconds},
+          {"iterations", fix.iterations}};
+}
+
 }  // namespace
 
 std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
@@ -128,6 +144,7 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
       {"watch", WatchJson(reduction)},
+      {"clockFix", ClockFixJson(reduction)},
   };
   return JsonDocumentText(document);
 }

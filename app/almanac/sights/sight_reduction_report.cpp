@@ -47,6 +47,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
   for (const std::string& line : form.fix) page += line + "\n";
+  if (!form.clock.empty()) page += "\nFix with the clock unknown\n";
+  for (const std::string& line : form.clock) page += line + "\n";
   return page;
 }
 
