@@ -106,6 +106,17 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
     if (log[i].Reads() && log[i].kind != SightKind::altitude)
       form.kinds.push_back(KindText(i, log[i], reduced));
   }
+  for (std::size_t r = 0; r < reduction.noonRuns.size(); ++r) {
+    ShotAverage rows;
+    rows.shots = reduction.noonRuns[r].rows;
+    const RowReduction& run = reduction.noonRunSteps[r];
+    form.kinds.push_back("Noon run of rows " + RowsOfGroup(rows) + ": " +
+                         (run.note.empty() ? RowStepsText(run) : run.note));
+  }
+  if (reduction.deviationCard) {
+    const std::vector<std::string> card = DeviationCardText(*reduction.deviationCard);
+    form.kinds.insert(form.kinds.end(), card.begin(), card.end());
+  }
   for (std::size_t g = 0; g < reduction.groups.size(); ++g) form.lines.push_back(LineText(reduction, g));
   std::vector<std::string> labels;
   for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));

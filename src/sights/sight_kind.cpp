@@ -24,7 +24,7 @@ std::optional<SightKind> ParseSightKind(std::string_view text) {
 std::string_view SightKindName(SightKind kind) { return kSightKindNames[static_cast<int>(kind)]; }
 
 bool KindIsAltitudeSight(SightKind kind) {
-  return kind == SightKind::altitude || kind == SightKind::noon;
+  return kind == SightKind::altitude || kind == SightKind::noon || kind == SightKind::polaris;
 }
 
 bool KindNeedsAltitude(SightKind kind) {

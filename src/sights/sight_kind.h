@@ -22,8 +22,8 @@ inline constexpr std::string_view kUnknownBodyName = "?";
 std::optional<SightKind> ParseSightKind(std::string_view text);
 std::string_view SightKindName(SightKind kind);
 
-// Kinds whose row is a sextant altitude of a body of the catalog, reduced Hs to Ho to Hc and
-// an intercept like any altitude sight (the noon and Polaris latitudes come on top).
+// Kinds whose row is a sextant altitude of a body, reduced Hs to Ho to Hc and an intercept like
+// any altitude sight into the fix (the noon and Polaris latitudes come on top).
 bool KindIsAltitudeSight(SightKind kind);
 // Kinds whose row needs the sextant's cells (hs, ic, eye) to read.
 bool KindNeedsAltitude(SightKind kind);

@@ -6,6 +6,7 @@
 #include "foundations/printf_text.h"
 #include "sights/lunar_row.h"
 #include "sights/sight_body.h"
+#include "sights/sight_row_kinds.h"
 #include "sights/sight_texts.h"
 
 namespace nocturna {
@@ -82,6 +83,25 @@ void FixWithLunars(SightLogReduction& result, const std::vector<SightRecord>& lo
   result.clockFix = FixWithUnknownClock(context.scratch, lines, lunars, context.dr, fixTime, context.choice);
 }
 
+// The log's noon runs fitted; the rows of each that found its maximum are marked as the run's
+// (their own latitudes give way to the run's), and come back true.
+std::vector<bool> TakeNoonRuns(SightLogReduction& result, const std::vector<SightRecord>& log, RowContext& context) {
+  std::vector<bool> inRun(log.size(), false);
+  result.noonRuns = NoonRunsOf(log, result.shots, context);
+  for (const NoonRunReduction& run : result.noonRuns) {
+    result.noonRunSteps.push_back(NoonRunSteps(run));
+    if (run.fit.refusal != nullptr) continue;
+    ShotAverage rows;
+    rows.shots = run.rows;
+    for (std::size_t row : run.rows) {
+      inRun[row] = true;
+      result.notes[row] = result.rows[row].note = "";
+      result.rows[row].result = "one of the noon run of rows " + RowsOfGroup(rows);
+    }
+  }
+  return inRun;
+}
+
 }  // namespace
 
 std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log) {
@@ -109,11 +129,10 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
   SightLogReduction result;
   BodyCatalog scratch = BuildCatalog();
   const auto reduce = [&](const SightRecord& sight) {
-    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight,
-                       PositionAt(dr, sight.utc), choice);
+    const DrPosition at = PositionAt(dr, sight.utc);
+    if (sight.kind == SightKind::polaris) return ReducePolarisSight(sight, at, choice);
+    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight, at, choice);
   };
-  std::vector<SightRecord> readable;
-  std::vector<std::size_t> rowOf;  // per readable sight: its row in the log
   result.shots.resize(log.size());
   result.rows.resize(log.size());
   result.notes.resize(log.size());
@@ -125,7 +144,13 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     if (KindIsAltitudeSight(log[i].kind)) result.shots[i] = reduce(log[i]);
     result.rows[i] = ReduceRowOfKind(log[i], result.shots[i], context);
     result.notes[i] = result.rows[i].note;
-    if (log[i].kind != SightKind::altitude) continue;
+  }
+  const std::vector<bool> inRun = TakeNoonRuns(result, log, context);
+  result.deviationCard = DeviationCardOf(log, result.rows);
+  std::vector<SightRecord> readable;
+  std::vector<std::size_t> rowOf;  // per readable sight: its row in the log
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    if (!log[i].Reads() || !KindIsAltitudeSight(log[i].kind) || inRun[i]) continue;
     readable.push_back(log[i]);
     rowOf.push_back(i);
   }
@@ -138,14 +163,22 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     result.lines.push_back(line);
     result.lineNotes.push_back(LineProblem(line, dr, fixTime));
   }
+  for (const NoonRunReduction& run : result.noonRuns) {
+    if (run.fit.refusal != nullptr) continue;
+    result.groups.push_back(NoonRunGroup(run, log, context));
+    result.lines.push_back(reduce(result.groups.back().averaged));
+    result.lineNotes.push_back(LineProblem(result.lines.back(), dr, fixTime));
+  }
   FixFromUsableLines(result, dr, fixTime);
   FixWithLunars(result, log, context, fixTime);
   for (std::size_t g = 0; g < result.groups.size(); ++g) {
     const ShotAverage& group = result.groups[g];
     for (std::size_t k = 0; k < group.shots.size(); ++k) {
+      // The kind's own reason (no noon latitude, say) comes first, then why the line is out.
       std::string& note = result.notes[group.shots[k]];
+      const std::string& own = result.rows[group.shots[k]].note;
       if (!result.lineNotes[g].empty()) {
-        note = result.lineNotes[g];
+        note = own.empty() ? result.lineNotes[g] : own + "; " + result.lineNotes[g];
       } else if (group.outliers[k]) {
         note = "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
       }

@@ -11,6 +11,8 @@
 #include "sights/sight_fix.h"
 #include "sights/sight_line.h"
 #include "sights/clock_fix.h"
+#include "sights/sight_log_deviation.h"
+#include "sights/sight_log_noon.h"
 #include "sights/sight_row_reduction.h"
 #include "sights/watch_log.h"
 
@@ -40,7 +42,11 @@ struct SightLogReduction {
   std::optional<ClockFix> clockFix;    // with a cleared lunar: the fix with the log's clock unknown
   std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
                                      // nothing), empty when it is in
-  std::vector<ShotAverage> groups;   // the readable shots of one body in quick succession
+  std::vector<NoonRunReduction> noonRuns;  // runs of noon rows, each fitted
+  std::vector<RowReduction> noonRunSteps;  // per run: its steps and result, or why none
+  std::optional<DeviationCardReduction> deviationCard;  // when a compass check names a heading
+  std::vector<ShotAverage> groups;   // the readable shots of one body in quick succession, then
+                                     // one per fitted noon run (its maximum)
   std::vector<SightLine> lines;      // per group: its averaged sight reduced
   std::vector<std::string> lineNotes;  // per group: why its line is out of the fix, or empty
   std::vector<std::size_t> fixLines;   // the groups the fix used, in the order of its residuals

@@ -52,6 +52,10 @@ bool ReadBodyCell(std::string_view text, SightRecord& sight) {
     sight.body = std::string(own);
     return text.empty() || SameLetters(text, own);
   }
+  if (sight.kind == SightKind::azimuth && SameLetters(text, kPolarisName)) {
+    sight.body = std::string(kPolarisName);
+    return true;
+  }
   if (sight.kind == SightKind::watch && text.empty()) {
     sight.body.clear();
     return true;

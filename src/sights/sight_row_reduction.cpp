@@ -2,6 +2,7 @@
 
 #include "foundations/printf_text.h"
 #include "sights/lunar_row.h"
+#include "sights/sight_row_kinds.h"
 
 namespace nocturna {
 namespace {
@@ -28,19 +29,24 @@ void RowReduction::Add(std::string key, std::string label, double value, std::st
   steps.push_back({std::move(key), std::move(label), value, std::move(text)});
 }
 
-RowReduction ReduceRowOfKind(const SightRecord& row, [[maybe_unused]] const SightLine& line,
-                             [[maybe_unused]] RowContext& context) {
+RowReduction ReduceRowOfKind(const SightRecord& row, const SightLine& line, RowContext& context) {
   switch (row.kind) {
     case SightKind::altitude: return RowReduction{};
     case SightKind::lunar: return ReduceLunarRow(row, context);
     case SightKind::watch: return ReduceWatchRow(row);
+    case SightKind::noon: return ReduceNoonRow(row, line, context);
+    case SightKind::polaris: return ReducePolarisRow(row, line, context);
+    case SightKind::azimuth: return ReduceAzimuthRow(row, context);
+    case SightKind::amplitude: return ReduceAmplitudeRow(row, context);
     default: return NotReducedYet(row.kind);
   }
 }
 
 std::string RowStepsText(const RowReduction& row) {
   std::string text;
-  for (const RowStep& step : row.steps) text += (text.empty() ? "" : ", ") + step.label + " " + step.text;
+  // A step without a label continues the one before it ("DR 30N" then " 040W").
+  for (const RowStep& step : row.steps)
+    text += step.label.empty() ? " " + step.text : (text.empty() ? "" : ", ") + step.label + " " + step.text;
   return text;
 }
 

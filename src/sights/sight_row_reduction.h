@@ -16,8 +16,9 @@ namespace nocturna {
 struct RowStep {
   std::string key;     // the JSON's name for it: "zenithDistance"
   std::string label;   // the form's: "ZD"
-  double value = 0.0;  // degrees (east and north positive), minutes of arc where the key ends in
-                       // "Minutes", UTC days since 1899-12-30 where it ends in "Utc"
+  double value = 0.0;  // degrees (east and north positive; WEST where the key ends in "West"),
+                       // minutes of arc where it ends in "Minutes", UTC days since 1899-12-30
+                       // where it ends in "Utc"
   std::string text;    // as the form shows it: "42\xB0" "10.3'N"
 };
 

@@ -66,6 +66,7 @@ class TSightsForm : public QDialog {
   void DeleteButtonClick();
   void FixButtonClick();
   void PlotButtonClick();
+  void NoonButtonClick();
   void OpenButtonClick();
   void SaveButtonClick();
   void SaveAsButtonClick();
@@ -116,6 +117,7 @@ class TSightsForm : public QDialog {
   QLabel* settingsNote_ = nullptr;
   QLabel* fixLabel_ = nullptr;
   QLabel* linesLabel_ = nullptr;
+  QLabel* kindsLabel_ = nullptr;
   QLabel* ephemerisNote_ = nullptr;
   QLabel* saveStatus_ = nullptr;
   std::vector<SightRecord> sights_;
