@@ -4,6 +4,9 @@
 #include <array>
 #include <cmath>
 
+#include "foundations/printf_text.h"
+#include "foundations/text_forms.h"
+
 #include "sights/lunar_clearing.h"
 #include "sights/lunar_ephemeris.h"
 #include "sights/lunar_geometry.h"
@@ -85,6 +88,29 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
     if (MakesGoodLunar(c)) good.push_back(c);
   }
   return good;
+}
+
+std::vector<std::string> LunarPlanLines(const std::vector<LunarCandidate>& plan) {
+  if (plan.empty()) {
+    return {"No body makes a good lunar now: none is 15 to 120 degrees from the Moon with both above 5 "
+            "degrees and the distance changing 0.2' a minute or more."};
+  }
+  constexpr const char* kRow = "%-10s %10s %10s %10s %9s %9s %9s %7s";
+  std::vector<std::string> lines = {
+      PrintfText(kRow, "Body", "Preset", "Apparent", "Geocentric", "Moon Ha", "Body Ha", "'/min", "s/0.1'")};
+  for (const LunarCandidate& c : plan) {
+    lines.push_back(PrintfText(kRow, std::string(SightBodyName(c.bodyIndex)).c_str(),
+                               FormatAltAz(c.presetDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.apparentDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.geocentricDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.moonAltitudeDegrees, true, 2).c_str(),
+                               FormatAltAz(c.bodyAltitudeDegrees, true, 2).c_str(),
+                               PrintfText("%+.2f", c.rateMinutesPerMinute).c_str(),
+                               PrintfText("%.1f", c.secondsPerTenthMinute).c_str()));
+  }
+  lines.push_back("Preset: the Moon's near limb to the Sun's near limb or the body's centre.");
+  lines.push_back("'/min: the distance's rate, negative when closing; s/0.1': what 0.1' of it is worth in time.");
+  return lines;
 }
 
 }  // namespace nocturna

@@ -2,6 +2,7 @@
 // Which bodies make good lunars at a moment and place, with the distance to preset and how
 // fast it changes.
 #include <span>
+#include <string>
 #include <vector>
 
 #include "ephemeris/ephemeris_choice.h"
@@ -41,5 +42,9 @@ struct LunarCandidate {
 // `scratch` is overwritten.
 std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const DrPosition& dr,
                                        const SightConditions& air, const EphemerisChoice& choice);
+
+// The plan as the forms show it (Windows-1252): a heading line, one line per body and a key to
+// the columns, or a sentence saying that no body makes a good lunar.
+std::vector<std::string> LunarPlanLines(const std::vector<LunarCandidate>& plan);
 
 }  // namespace nocturna

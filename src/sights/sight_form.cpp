@@ -147,4 +147,16 @@ std::string SightFormTableText(const SightForm& form) {
   return text;
 }
 
+std::vector<std::string> FixSectionLines(const SightForm& form) {
+  std::vector<std::string> lines = form.fix;
+  const auto section = [&](const char* heading, const std::vector<std::string>& more) {
+    if (more.empty()) return;
+    lines.insert(lines.end(), {"", heading});
+    lines.insert(lines.end(), more.begin(), more.end());
+  };
+  section("Watch", form.watch);
+  section("Fix with the clock unknown", form.clock);
+  return lines;
+}
+
 }  // namespace nocturna

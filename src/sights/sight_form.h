@@ -32,6 +32,11 @@ struct SightForm {
 // it gives nothing.
 SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction);
 
+// The fix's lines, then the watch's error and the fix with the clock unknown each under its
+// heading after a blank line: what the report, the window and the printed form show below the
+// lines of position.
+std::vector<std::string> FixSectionLines(const SightForm& form);
+
 // The table as text: each column as wide as its widest text, two spaces between, one line per
 // row under the headings.
 std::string SightFormTableText(const SightForm& form);

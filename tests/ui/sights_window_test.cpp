@@ -144,6 +144,22 @@ TEST_F(SightsWindowTest, AKindTypedMakesACompassCheckAndNoonIsPrepared) {
   EXPECT_NE(presenter.shown[0].text.find("preset Hs"), std::string::npos) << presenter.shown[0].text;
 }
 
+// A log of watch comparisons and lunars: the watch's rate under the fix, and the Lunars button
+// plans lunars for the DR's time (the window's).
+TEST_F(SightsWindowTest, ShowsTheWatchAndPlansLunars) {
+  QFile::remove(QString::fromStdString(path));
+  QFile::copy(QStringLiteral(NOCTURNA_TEST_DATA_DIR "/sights/lunar_watch.csv"), QString::fromStdString(path));
+  const auto form = Open();
+  const std::string fix = ToLatin1(form->findChild<QLabel*>(QStringLiteral("FixLabel"))->text());
+  EXPECT_NE(fix.find("Watch\nfast +31.5 s at 2026-03-25 00:00:00 UTC, gaining 3.00 s a day"), std::string::npos) << fix;
+  EXPECT_NE(fix.find("Fix with the clock unknown\nNo fix with the clock unknown: "), std::string::npos) << fix;
+  presenter.shown.clear();
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("LunarsButton")), Qt::LeftButton);
+  ASSERT_EQ(presenter.shown.size(), 1u);
+  const std::string& plan = presenter.shown[0].text;
+  EXPECT_EQ(plan.rfind("Lunars at 2026-12-10 06:00:00 UTC from the DR:\n\r", 0), 0u) << plan;
+}
+
 TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
   {
     const auto form = Open();

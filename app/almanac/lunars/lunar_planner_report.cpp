@@ -14,32 +14,14 @@
 namespace nocturna {
 namespace {
 
-constexpr const char* kRow = "%-10s %10s %10s %10s %9s %9s %9s %7s\n";
-
-std::string SignedRate(double rate) { return PrintfText("%+.2f", rate); }
-
 std::string Text(const std::vector<LunarCandidate>& plan, const AlmanacOptions& options,
                  const AlmanacMoment& at) {
   std::string page = PrintfText("Lunar Planner (%s ephemeris)\n", EphemerisName(options.ephemeris.kind));
   page += "UT " + IsoDate(at.utDate) + " " + IsoTime(at.utClock) + "   DR " +
           FormatLatitude(options.position.latitude) + " " + FormatLongitude(options.position.longitude) +
           PrintfText("   eye %.1f m\n", options.finder.settings.heightOfEye);
-  if (plan.empty()) {
-    return page + "No body makes a good lunar now: none is 15 to 120 degrees from the Moon with both "
-                  "above 5 degrees and the distance changing 0.2' a minute or more.\n";
-  }
-  page += PrintfText(kRow, "Body", "Preset", "Apparent", "Geocentric", "Moon Ha", "Body Ha", "'/min", "s/0.1'");
-  for (const LunarCandidate& c : plan) {
-    page += PrintfText(kRow, std::string(SightBodyName(c.bodyIndex)).c_str(),
-                       FormatAltAz(c.presetDistanceDegrees, true, 3).c_str(),
-                       FormatAltAz(c.apparentDistanceDegrees, true, 3).c_str(),
-                       FormatAltAz(c.geocentricDistanceDegrees, true, 3).c_str(),
-                       FormatAltAz(c.moonAltitudeDegrees, true, 2).c_str(),
-                       FormatAltAz(c.bodyAltitudeDegrees, true, 2).c_str(), SignedRate(c.rateMinutesPerMinute).c_str(),
-                       PrintfText("%.1f", c.secondsPerTenthMinute).c_str());
-  }
-  return page + "Preset: the Moon's near limb to the Sun's near limb or the body's centre.\n"
-                "'/min: the distance's rate, negative when closing; s/0.1': what 0.1' of it is worth in time.\n";
+  for (const std::string& line : LunarPlanLines(plan)) page += line + "\n";
+  return page;
 }
 
 std::string JsonPage(const std::vector<LunarCandidate>& plan, const AlmanacOptions& options,

@@ -41,14 +41,10 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
   page += SightFormTableText(form);
   if (!form.kinds.empty()) page += "\nLatitudes, compass checks and other rows\n";
   for (const std::string& line : form.kinds) page += line + "\n";
-  if (!form.watch.empty()) page += "\nWatch\n";
-  for (const std::string& line : form.watch) page += line + "\n";
   page += "\nLines of position\n";
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
-  for (const std::string& line : form.fix) page += line + "\n";
-  if (!form.clock.empty()) page += "\nFix with the clock unknown\n";
-  for (const std::string& line : form.clock) page += line + "\n";
+  for (const std::string& line : FixSectionLines(form)) page += line + "\n";
   return page;
 }
 

@@ -20,6 +20,7 @@
 #include "foundations/text_forms.h"
 #include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
+#include "sights/lunar_planner.h"
 #include "sights/noon_preset.h"
 #include "sights/sight_body.h"
 #include "sights/sight_form.h"
@@ -198,6 +199,8 @@ void TSightsForm::BuildButtons(QWidget* panel) {
       {"PlotButton", "&Plot", "The plotting sheet", &TSightsForm::PlotButtonClick},
       {"NoonButton", "&Noon", "Local apparent noon for the DR under way, and the Sun's altitude to preset",
        &TSightsForm::NoonButtonClick},
+      {"LunarsButton", "&Lunars...", "The bodies that make good lunar distances at the DR's time, with the distance to preset",
+       &TSightsForm::LunarsButtonClick},
       {"OpenButton", "&Open...", "Open a sight log", &TSightsForm::OpenButtonClick},
       {"SaveButton", "&Save", "Save the sight log (Ctrl+S)", &TSightsForm::SaveButtonClick},
       {"SaveAsButton", "Save &As...", "Save the sight log as another file", &TSightsForm::SaveAsButtonClick},
@@ -265,7 +268,7 @@ void TSightsForm::ShowResults() {
                          " at " + FormatUtcMoment(dr_.utc) + " UTC"));
   kindsLabel_->setText(Text(Joined(form_.kinds)));
   linesLabel_->setText(Text(Joined(form_.lines)));
-  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(form_.fix)));
+  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(FixSectionLines(form_))));
 }
 
 void TSightsForm::Changed() {
@@ -346,6 +349,17 @@ void TSightsForm::NoonButtonClick() {
   const RowReduction steps = NoonPresetSteps(noon, limb);
   Say(steps.note.empty() ? MessageKind::Information : MessageKind::Warning,
       "Local apparent noon: " + RowStepsText(steps) + (steps.note.empty() ? "." : ".\n\r" + steps.note));
+}
+
+void TSightsForm::LunarsButtonClick() {
+  Recompute();
+  SightConditions air;  // the last sight's height of eye, temperature and pressure
+  if (!sights_.empty()) air = sights_.back().conditions;
+  BodyCatalog scratch = BuildCatalog();
+  const std::vector<LunarCandidate> plan = PlanLunars(scratch, dr_.utc, dr_.position, air, ephemeris_);
+  std::string text = "Lunars at " + FormatUtcMoment(dr_.utc) + " UTC from the DR:";
+  for (const std::string& line : LunarPlanLines(plan)) text += "\n\r" + line;
+  Say(MessageKind::Information, text);
 }
 
 std::string TSightsForm::ChooseFile(bool save) {

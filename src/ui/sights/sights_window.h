@@ -67,6 +67,7 @@ class TSightsForm : public QDialog {
   void FixButtonClick();
   void PlotButtonClick();
   void NoonButtonClick();
+  void LunarsButtonClick();
   void OpenButtonClick();
   void SaveButtonClick();
   void SaveAsButtonClick();
