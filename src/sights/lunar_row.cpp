@@ -122,6 +122,14 @@ RowReduction ReduceLunarRow(const SightRecord& row, RowContext& context) {
   return reduced;
 }
 
+SightRecord WatchRowOf(const WatchComparison& comparison) {
+  SightRecord row;
+  row.kind = SightKind::watch;
+  row.utc = comparison.reference;
+  row.watchReading = comparison.watchRead;
+  return row;
+}
+
 RowReduction ReduceWatchRow(const SightRecord& row) {
   RowReduction reduced;
   reduced.kind = SightKind::watch;

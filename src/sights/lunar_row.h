@@ -6,6 +6,7 @@
 // watch row: utc the reference (GPS) time, watch what the watch read at it.
 #include "sights/lunar_clearing.h"
 #include "sights/sight_row_reduction.h"
+#include "sights/watch_log.h"
 
 namespace nocturna {
 
@@ -23,6 +24,9 @@ RowReduction ReduceLunarRow(const SightRecord& row, RowContext& context);
 
 // The watch's fast at the row's reference time, seconds.
 RowReduction ReduceWatchRow(const SightRecord& row);
+
+// A comparison as a watch row of the log.
+SightRecord WatchRowOf(const WatchComparison& comparison);
 
 // Seconds as the forms show a clock's error: "+37.2 s".
 std::string FormatClockSeconds(double seconds);

@@ -20,6 +20,7 @@
 #include "foundations/text_forms.h"
 #include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
+#include "foundations/printf_text.h"
 #include "sights/lunar_planner.h"
 #include "sights/noon_preset.h"
 #include "sights/sight_body.h"
@@ -29,6 +30,7 @@
 #include "sights/sight_texts.h"
 #include "ui/main_window/latin1_text.h"
 #include "ui/sights/plotting_sheet.h"
+#include "ui/sights/watch_log_file.h"
 #include "ui/printing/window_printing.h"
 #include "ui/sights/sight_cell_delegate.h"
 #include "ui/sights/sight_form_printing.h"
@@ -255,6 +257,11 @@ void TSightsForm::Recompute() {
     if (record.Reads()) sights_.push_back(record);
   ReadRunSettings(problems);  // the fix time defaults to the last sight that reads
   reduction_ = ReduceSightLog(model_->Records(), dr_, fixTime_, ephemeris_);
+  if (!watchLog_.empty()) {  // the comparisons logged beside the log join its watch rows
+    std::vector<WatchComparison> comparisons = WatchComparisons(model_->Records());
+    comparisons.insert(comparisons.end(), watchLog_.begin(), watchLog_.end());
+    reduction_.watch = FitWatchError(comparisons);
+  }
   form_ = SightFormOf(model_->Records(), reduction_);
   model_->SetForm(form_);
   if (!problems.empty()) problems.resize(problems.size() - 2);
@@ -390,7 +397,15 @@ void TSightsForm::LoadFrom(const std::string& path) {
   ShowSettings(loaded ? parse.settings : SightLogSettings{});
   // Rows that do not read are shown as typed, with their notes, for correction.
   model_->SetRecords(loaded ? parse.sights : std::vector<SightRecord>{});
+  const WatchLogRead watch = ReadWatchLog(WatchLogPathFor(path));
+  if (!watch.problem.empty()) Say(MessageKind::Warning, watch.problem + ".\n\rIt is kept as it is.");
+  watchLog_ = watch.comparisons;
   Recompute();
+  // A log that does not state the watch's error takes the one its comparisons predict for the DR's time.
+  if (!parse.settings.watchErrorSeconds && reduction_.watch) {
+    watchErrorEdit_->setText(Text(PrintfText("%.1f", PredictWatchError(*reduction_.watch, dr_.utc).fastSeconds)));
+    Recompute();
+  }
   modified_ = false;
 }
 
