@@ -11,6 +11,7 @@
 #include "nmea/nmea_replay_report.h"
 #include "pages/almanac_pages_report.h"
 #include "platform/system_clock.h"
+#include "sights/observation_reports.h"
 #include "sights/sight_reduction_report.h"
 
 namespace nocturna {
@@ -26,6 +27,10 @@ int Run(const std::vector<std::string>& args) {
       return RunNmeaReplay(options.replay);
     case AlmanacReport::reduce:
       return RunSightReduction(options);
+    case AlmanacReport::noon:
+      return RunNoonReport(options, PosixSystemClock().ReadUtc());
+    case AlmanacReport::identify:
+      return RunIdentifyReport(options, PosixSystemClock().ReadUtc());
     case AlmanacReport::pages:
       return RunAlmanacPages(options, PosixSystemClock().ReadUtc());
     default:

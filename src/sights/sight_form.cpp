@@ -113,6 +113,9 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
     form.kinds.push_back("Noon run of rows " + RowsOfGroup(rows) + ": " +
                          (run.note.empty() ? RowStepsText(run) : run.note));
   }
+  for (const RunAnalysis& run : reduction.runs)
+    form.kinds.push_back(RunAnalysisText(run, RowsOfGroup(reduction.groups[run.group])));
+  for (const ObserverBias& bias : reduction.observerBiases) form.kinds.push_back(ObserverBiasText(bias));
   if (reduction.deviationCard) {
     const std::vector<std::string> card = DeviationCardText(*reduction.deviationCard);
     form.kinds.insert(form.kinds.end(), card.begin(), card.end());

@@ -20,7 +20,8 @@ struct SightForm {
   std::vector<std::string> headings;           // "#", "Kind", "UTC", "Body", "Hs", ... "Note"
   std::vector<std::vector<std::string>> rows;  // per log row, kSightFormColumnCount texts
   std::vector<std::string> kinds;  // per row of another kind than altitude: its steps and result;
-                                   // then each noon run and the deviation card
+                                   // then each noon run, each run of shots judged, each
+                                   // observer's bias and the deviation card
   std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
   std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
   std::vector<std::string> watch;  // the watch's error and rate, and its error at the fix time

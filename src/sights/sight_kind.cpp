@@ -11,14 +11,15 @@ std::optional<SightKind> ParseSightKind(std::string_view text) {
   text = TrimBlanks(text);
   if (text.empty()) return SightKind::altitude;
   for (int k = 0; k < kSightKindCount; ++k) {
-    const std::string_view name = kSightKindNames[k];
-    if (name.size() == text.size() &&
-        std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
-          return a == std::tolower(static_cast<unsigned char>(b));
-        }))
-      return static_cast<SightKind>(k);
+    if (SameLettersAnyCase(kSightKindNames[k], text)) return static_cast<SightKind>(k);
   }
   return std::nullopt;
+}
+
+bool SameLettersAnyCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
 }
 
 std::string_view SightKindName(SightKind kind) { return kSightKindNames[static_cast<int>(kind)]; }

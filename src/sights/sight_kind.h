@@ -21,6 +21,8 @@ inline constexpr std::string_view kUnknownBodyName = "?";
 // The kind a cell names, in either case; an empty cell is an altitude.
 std::optional<SightKind> ParseSightKind(std::string_view text);
 std::string_view SightKindName(SightKind kind);
+// The same letters, in either case ("Polaris" and "POLARIS").
+bool SameLettersAnyCase(std::string_view a, std::string_view b);
 
 // Kinds whose row is a sextant altitude of a body, reduced Hs to Ho to Hc and an intercept like
 // any altitude sight into the fix (the noon and Polaris latitudes come on top).

@@ -51,8 +51,7 @@ ShotAverage NoonRunGroup(const NoonRunReduction& run, const std::vector<SightRec
   group.averaged = log[run.rows.front()];
   group.averaged.cells = {};
   group.averaged.utc = std::round(run.fit.noonUtc * 86400.0) / 86400.0;
-  PlaceOfBody(context.scratch, kSunIndex, group.averaged.utc, PositionAt(context.dr, group.averaged.utc),
-              context.choice);
+  PlaceOfBody(context.scratch, kSunIndex, group.averaged.utc, context.choice);
   group.averaged.hsDegrees =
       SextantAltitudeFor(run.fit.maximumAltitudeDegrees, group.averaged.conditions,
                          DiscOf(context.scratch, kSunIndex, group.averaged.limb))

@@ -102,6 +102,23 @@ std::vector<bool> TakeNoonRuns(SightLogReduction& result, const std::vector<Sigh
   return inRun;
 }
 
+// Each shot's note: the kind's own reason (no noon latitude, say) first, then why its line is
+// out of the fix, or that it strays from the others of its group.
+void NoteShotsOutOfTheFix(SightLogReduction& result) {
+  for (std::size_t g = 0; g < result.groups.size(); ++g) {
+    const ShotAverage& group = result.groups[g];
+    for (std::size_t k = 0; k < group.shots.size(); ++k) {
+      std::string& note = result.notes[group.shots[k]];
+      const std::string& own = result.rows[group.shots[k]].note;
+      if (!result.lineNotes[g].empty()) {
+        note = own.empty() ? result.lineNotes[g] : own + "; " + result.lineNotes[g];
+      } else if (group.outliers[k]) {
+        note = "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log) {
@@ -171,19 +188,10 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
   }
   FixFromUsableLines(result, dr, fixTime);
   FixWithLunars(result, log, context, fixTime);
-  for (std::size_t g = 0; g < result.groups.size(); ++g) {
-    const ShotAverage& group = result.groups[g];
-    for (std::size_t k = 0; k < group.shots.size(); ++k) {
-      // The kind's own reason (no noon latitude, say) comes first, then why the line is out.
-      std::string& note = result.notes[group.shots[k]];
-      const std::string& own = result.rows[group.shots[k]].note;
-      if (!result.lineNotes[g].empty()) {
-        note = own.empty() ? result.lineNotes[g] : own + "; " + result.lineNotes[g];
-      } else if (group.outliers[k]) {
-        note = "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
-      }
-    }
-  }
+  result.runs = AnalyseRuns(result.groups, result.shots);
+  if (result.fix.found)
+    result.observerBiases = ObserverBiases(log, result.groups, result.fixLines, result.fix.residualsMiles);
+  NoteShotsOutOfTheFix(result);
   return result;
 }
 

@@ -15,6 +15,7 @@
 #include "sights/sight_log_noon.h"
 #include "sights/sight_row_reduction.h"
 #include "sights/watch_log.h"
+#include "sights/sight_run_analysis.h"
 
 namespace nocturna {
 
@@ -51,6 +52,8 @@ struct SightLogReduction {
   std::vector<std::string> lineNotes;  // per group: why its line is out of the fix, or empty
   std::vector<std::size_t> fixLines;   // the groups the fix used, in the order of its residuals
   SightFix fix;                        // from those lines, at the fix time
+  std::vector<RunAnalysis> runs;       // the groups of several shots judged against their curves
+  std::vector<ObserverBias> observerBiases;  // from the fix's residuals, where enough lines
 };
 
 // The comparisons of the log's watch rows.

@@ -37,12 +37,6 @@ const char* ExpectedBody(SightKind kind) {
   return kExpected[static_cast<int>(SightColumn::body)];
 }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // The body cell for the row's kind: Polaris and unknown rows name theirs or leave it empty, a
 // watch row needs none.
 bool ReadBodyCell(std::string_view text, SightRecord& sight) {
@@ -50,9 +44,9 @@ bool ReadBodyCell(std::string_view text, SightRecord& sight) {
   if (sight.kind == SightKind::polaris || sight.kind == SightKind::identify) {
     const std::string_view own = sight.kind == SightKind::polaris ? kPolarisName : kUnknownBodyName;
     sight.body = std::string(own);
-    return text.empty() || SameLetters(text, own);
+    return text.empty() || SameLettersAnyCase(text, own);
   }
-  if (sight.kind == SightKind::azimuth && SameLetters(text, kPolarisName)) {
+  if (sight.kind == SightKind::azimuth && SameLettersAnyCase(text, kPolarisName)) {
     sight.body = std::string(kPolarisName);
     return true;
   }
@@ -196,7 +190,7 @@ void ReadSightCells(SightRecord& sight) {
   // A `?` for the body asks for the body to be named; Polaris is the polaris row's own star.
   const std::string_view bodyCell = TrimBlanks(sight.Cell(SightColumn::body));
   if (TrimBlanks(kindCell).empty() && bodyCell == kUnknownBodyName) sight.kind = SightKind::identify;
-  if (TrimBlanks(kindCell).empty() && SameLetters(bodyCell, kPolarisName)) sight.kind = SightKind::polaris;
+  if (TrimBlanks(kindCell).empty() && SameLettersAnyCase(bodyCell, kPolarisName)) sight.kind = SightKind::polaris;
   for (int c = 0; c < kSightOwnColumnCount; ++c) {
     const SightColumn column = static_cast<SightColumn>(c);
     if (!ReadOwnCell(column, sight.cells[c], sight)) {

@@ -3,7 +3,6 @@
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
 #include "sights/amplitude_check.h"
-#include "sights/body_place.h"
 #include "sights/polaris_sight.h"
 #include "sights/sight_body.h"
 #include "sights/sight_row_kinds.h"
@@ -16,15 +15,16 @@ std::string NamedDegrees(double degrees) {
   return PrintfText("%.1f\xB0 %c", std::fabs(degrees), degrees >= 0.0 ? 'E' : 'W');
 }
 
-// The true azimuth of the row's body from the DR at its time: Polaris's from its own place.
-double TrueAzimuth(const SightRecord& row, const DrPosition& dr, RowContext& context) {
-  if (row.body == kPolarisName) {
-    const BodyPlace place = PolarisPlaceAt(row.utc, context.choice).value_or(BodyPlace{});
-    return ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr).znDegrees;
-  }
-  const int body = FindSightBody(row.body).value_or(kSunIndex);
-  const BodyPlace place = PlaceOfBody(context.scratch, body, row.utc, dr, context.choice);
-  return ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr).znDegrees;
+// The check of the row's bearing against its body's true azimuth from the DR at its time:
+// Polaris's from its own place.
+CompassCheck CheckRow(const SightRecord& row, RowContext& context) {
+  const DrPosition dr = PositionAt(context.dr, row.utc);
+  if (row.body != kPolarisName)
+    return CheckCompassOnBody(context.scratch, FindSightBody(row.body).value_or(kSunIndex), row.utc, dr,
+                              row.bearingDegrees, row.variationDegrees, context.choice);
+  const BodyPlace place = PolarisPlaceAt(row.utc, context.choice).value_or(BodyPlace{});
+  return CheckCompass(ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr).znDegrees,
+                      row.bearingDegrees, row.variationDegrees);
 }
 
 }  // namespace
@@ -47,8 +47,7 @@ void AddCompassSteps(RowReduction& row, const CompassCheck& check) {
 RowReduction ReduceAzimuthRow(const SightRecord& row, RowContext& context) {
   RowReduction reduced;
   reduced.kind = SightKind::azimuth;
-  const DrPosition dr = PositionAt(context.dr, row.utc);
-  AddCompassSteps(reduced, CheckCompass(TrueAzimuth(row, dr, context), row.bearingDegrees, row.variationDegrees));
+  AddCompassSteps(reduced, CheckRow(row, context));
   if (!reduced.note.empty()) reduced.note = "an azimuth row needs the body's bearing by compass (column bearing)";
   return reduced;
 }

@@ -25,6 +25,11 @@ RowReduction ReduceAzimuthRow(const SightRecord& row, RowContext& context);
 // (the Moon's upper limb) on the sea horizon.
 RowReduction ReduceAmplitudeRow(const SightRecord& row, RowContext& context);
 
+// An identify row (body ?): the bodies near the observed altitude and rough bearing (true, or
+// by compass with the variation typed), nearest first, and the one named or the two too close
+// to choose between.
+RowReduction ReduceIdentifyRow(const SightRecord& row, RowContext& context);
+
 // The compass steps of a check (Zn, compass, error, variation, deviation), its result and
 // refusal, shared by the azimuth and amplitude rows.
 void AddCompassSteps(RowReduction& row, const CompassCheck& check);

@@ -68,12 +68,16 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
       Row(SightKind::azimuth, "Sun", kMorning, 0.0),
       Row(SightKind::amplitude, "Sun", setting, 0.0),
       Row(SightKind::azimuth, "Polaris", evening, 0.0),
+      Row(SightKind::identify, "?", kMorning, SextantFor(ReferenceSun(kMorning).hcDegrees + 0.3, 0.147)),
+      Row(SightKind::identify, "?", evening, SextantFor(polaris.hcDegrees - 0.3, 0.0)),
   };
   log[2].bearingDegrees = morningZn - 3.0;  // the compass reads 3 deg low: 3 E
   log[2].variationDegrees = -5.0;           // 5 W: deviation 8 E
   log[3].bearingDegrees = settingZn + 2.0;  // 2 W
   log[3].limb = Limb::lower;                // the centre on the celestial horizon
   log[4].bearingDegrees = polaris.znDegrees + 1.0;
+  log[5].bearingDegrees = morningZn + 4.0;  // the morning Sun, 0.3 deg high and 4 deg off in bearing
+  log[6].bearingDegrees = polaris.znDegrees - 4.0;
   for (int k : {-3, -2, -1, 1, 2, 3}) {  // with the first, a run every four minutes around noon
     const DateTime at = noon + 4.0 * k / 1440.0;
     log.push_back(Row(SightKind::noon, "Sun", at, SextantFor(ReferenceSun(at).hcDegrees, 0.147)));
@@ -88,6 +92,8 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   EXPECT_NEAR(StepOf(reduced.rows[2], "deviation"), 8.0, 0.1);
   EXPECT_NEAR(StepOf(reduced.rows[3], "compassError"), -2.0, 0.1);
   EXPECT_NEAR(StepOf(reduced.rows[4], "compassError"), -1.0, 0.1);
+  EXPECT_EQ(reduced.rows[5].result, "The body was Sun.");
+  EXPECT_EQ(reduced.rows[6].result, "The body was Polaris.");
   ASSERT_EQ(reduced.noonRuns.size(), 1u);
   EXPECT_EQ(reduced.noonRuns[0].rows.size(), 7u);
   const RowReduction& run = reduced.noonRunSteps[0];
@@ -121,6 +127,35 @@ TEST(SightLogKinds, ChecksOnEightHeadingsGiveTheDeviationCard) {
   log.resize(4);  // headings 0 to 135 only
   EXPECT_NE(ReduceSightLog(log, DeadReckoning{kShip, kMorning, 0.0, 0.0}, kMorning, kPrecise).deviationCard->card.refusal,
             nullptr);
+}
+
+// A run of the morning Sun judged against its own curve: the shots made from ERFA's altitudes
+// scatter by nothing and leave no slope however the altitude bends, a shot 3' off is named;
+// the observers' biases come from the fix's residuals.
+TEST(SightLogKinds, ARunIsJudgedAgainstTheBodysOwnCurve) {
+  std::vector<SightRecord> log;
+  for (int k = 0; k < 7; ++k) {
+    const DateTime at = kMorning + 1.5 * k / 1440.0;
+    log.push_back(Row(SightKind::altitude, "Sun", at, SextantFor(ReferenceSun(at).hcDegrees + (k == 4 ? 0.05 : 0.0), 0.147)));
+  }
+  const SightLogReduction reduced = ReduceSightLog(log, DeadReckoning{kShip, kMorning, 0.0, 0.0}, kMorning, kPrecise);
+  ASSERT_EQ(reduced.runs.size(), 1u);
+  const RunAnalysis& run = reduced.runs[0];
+  EXPECT_LT(run.scatterMinutes, 0.05);
+  EXPECT_NEAR(run.slopeMinutesPerMinute, 0.0, 0.01);
+  EXPECT_EQ(run.outliers, std::vector<std::size_t>{4});
+
+  std::vector<SightRecord> observed(5);
+  std::vector<ShotAverage> groups(5);
+  for (std::size_t g = 0; g < 5; ++g) {
+    observed[g].observer = g < 3 ? "Ann" : "Bo";
+    groups[g].shots = {g};
+  }
+  const std::vector<ObserverBias> biases = ObserverBiases(observed, groups, {0, 1, 2, 3, 4}, {1.0, 1.2, 0.8, -0.5, 0.5});
+  ASSERT_EQ(biases.size(), 1u);  // Bo has too few lines to say
+  EXPECT_EQ(biases[0].observer, "Ann");
+  EXPECT_NEAR(biases[0].biasMinutes, 1.0, 1e-12);
+  EXPECT_NEAR(biases[0].uncertaintyMinutes, 0.2 / std::sqrt(3.0), 1e-12);
 }
 
 // What each kind cannot reduce is named in its note and gives no number.

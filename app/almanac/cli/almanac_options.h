@@ -25,7 +25,7 @@ inline constexpr int kMinChartSide = 200;
 inline constexpr int kMaxChartSide = 8000;
 
 // What one run prints or writes; the options that name a report choose it.
-enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, lunarPlanner };
+enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, noon, identify, lunarPlanner };
 
 // The chart as pictures (--chart, --pdf) and how the sky is drawn on them.
 struct ChartPictureOptions {
@@ -64,6 +64,12 @@ struct SightReductionOptions {
   DeadReckoning run;              // --course, --speed (its course and speed only)
 };
 
+// An unknown body named (--identify): its sextant altitude and rough true bearing.
+struct IdentifyOptions {
+  double hsDegrees = 0.0;       // --identify
+  double bearingDegrees = 0.0;  // --bearing
+};
+
 // A receiver's log replayed (--nmea-replay).
 struct NmeaReplayOptions {
   std::string file;                       // --nmea-replay
@@ -86,6 +92,7 @@ struct AlmanacOptions {
   EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
   PassagePagesOptions pages;  // --almanac-pages and its passage
   SightReductionOptions reduce;
+  IdentifyOptions identify;
   NmeaReplayOptions replay;
 };
 

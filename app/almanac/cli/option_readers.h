@@ -42,6 +42,10 @@ std::string ReadPassageStart(std::string_view name, std::string_view value,
 std::string ReadPassageDays(std::string_view name, std::string_view value, AlmanacOptions& options);
 std::string ReadBookletSections(std::string_view name, std::string_view value, AlmanacOptions& options);
 
+// --identify's sextant altitude and --bearing, the unknown body's rough true bearing.
+std::string ReadIdentifyAltitude(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadIdentifyBearing(std::string_view name, std::string_view value, AlmanacOptions& options);
+
 // --dr-time of the sight reduction; --burst of the NMEA replay.
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options);
 std::string ReadBurst(std::string_view name, std::string_view value, AlmanacOptions& options);

@@ -78,6 +78,7 @@ const std::vector<CombinationRule>& CombinationRules() {
        "--width and --height size the chart image: give --chart"},
       {{"--reduce"}, {"--lat"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
       {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
+      {{"--identify"}, {"--bearing"}, kNeedsOther, "--identify needs the body's rough true bearing: --bearing"},
   };
   return rules;
 }

@@ -12,18 +12,19 @@ using R = AlmanacReport;
 using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
-                                           R::pages, R::reduce, R::nmeaReplay, R::lunarPlanner);
+                                           R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify,
+                                           R::lunarPlanner);
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder, R::lunarPlanner);
-constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce);
+constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon, R::identify);
 // The reports the precise ephemeris fills (the pages always).
 constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
 
 constexpr std::array kOptions = {
     CliOption{"--help", "", ReadSwitch, kEveryReport, S::general, "this text (also -h)"},
-    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports, S::moment,
+    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT date (default: today's UT date)"},
-    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports, S::moment,
+    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT time (default: now from the system's UTC clock, or 00:00:00 when --date is "
               "given without --time)"},
     CliOption{"--zone-date", "YYYY-MM-DD", ReadMomentDate, kMomentReports, S::moment,
@@ -53,7 +54,9 @@ constexpr std::array kOptions = {
               "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
-              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::lunarPlanner), S::output,
+              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify,
+                      R::lunarPlanner),
+              S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
@@ -122,16 +125,16 @@ constexpr std::array kOptions = {
               "the magnitude limit, this or brighter, -5 to 6 (default 2.5)"},
     CliOption{"--count", "N", ReadSetSize, Reports(R::starFinder), S::starFinder,
               "bodies in the set, 3 to 6 (default 3)"},
-    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder), S::starFinder,
+    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "index correction, minutes of arc added to the sextant reading, -60 to +60 "
               "(default 0)"},
-    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::lunarPlanner), S::starFinder,
-              "height of eye in metres, 0 to 100 (default 0); the lunar planner's too"},
-    CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce), S::starFinder,
+    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify, R::lunarPlanner),
+              S::starFinder, "height of eye in metres, 0 to 100 (default 0); the lunar planner's too"},
+    CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "true course, 0 to less than 360 degrees (default 0): the finder carries the DR "
               "from the moment given to the twilight, the reduction moves each line of position "
               "to the fix time"},
-    CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce), S::starFinder,
+    CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "speed made good, 0 to 60 knots (default 0: no way)"},
     CliOption{"--lunar-planner", "", ReadReportChoice, Reports(R::lunarPlanner), S::lunarPlanner,
               "instead of the page, the bodies that make good lunar distances at the moment (its "
@@ -186,12 +189,28 @@ constexpr std::array kOptions = {
               "time"},
     CliOption{"--dr-time", "\"YYYY-MM-DD HH:MM:SS\"", ReadDrTime, Reports(R::reduce), S::reduce,
               "the UTC of the DR and of the fix (default: the last sight's time)"},
+    CliOption{"--noon", "", ReadReportChoice, Reports(R::noon), S::reduce,
+              "local apparent noon for the DR under way: the UTC when the Sun crosses the ship's "
+              "meridian (the DR, at the --date and --time given, carried by --course and --speed; "
+              "default the local mean noon of --date), the DR then, the Sun's declination, its "
+              "meridian altitude Ho with the side it bears, and the sextant altitude to preset for "
+              "the lower limb with --ic and --eye"},
+    CliOption{"--identify", "HS", ReadIdentifyAltitude, Reports(R::identify), S::reduce,
+              "name an unknown body from its sextant altitude (corrected with --ic and --eye) and "
+              "its rough true bearing --bearing at --date and --time (UT, default now) from the DR: "
+              "the stars, planets, Sun and Moon near that altitude and bearing, nearest first, each "
+              "with its Hc, Zn and distance on the sky, and the body named, or both when two fit "
+              "almost equally well"},
+    CliOption{"--bearing", "DEG", ReadIdentifyBearing, Reports(R::identify), S::reduce,
+              "with --identify: the body's rough true bearing, 0 to 360"},
 };
 
 // Most particular first: the first whose option is given is the run's report.
 constexpr std::array kReportChoices = {
     ReportChoice{R::nmeaReplay, "the NMEA replay", {"--nmea-replay", ""}},
     ReportChoice{R::reduce, "the sight reduction", {"--reduce", ""}},
+    ReportChoice{R::noon, "the noon sight", {"--noon", ""}},
+    ReportChoice{R::identify, "the unknown body", {"--identify", ""}},
     ReportChoice{R::pages, "the almanac pages", {"--almanac-pages", ""}},
     ReportChoice{R::lunarPlanner, "the lunar planner", {"--lunar-planner", ""}},
     ReportChoice{R::starFinder, "the star finder", {"--star-finder", ""}},

@@ -42,6 +42,7 @@ Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& re
     const RowReduction& row = reduction.rows[i];
     Json sight = {{"kind", SightKindName(log[i].kind)}, {"body", log[i].body}, {"limb", FormatLimb(log[i].limb)},
                   {"utc", FormatUtcMoment(log[i].utc)}};
+    if (!log[i].observer.empty()) sight["observer"] = log[i].observer;
     if (KindIsAltitudeSight(log[i].kind)) CorrectionMembers(sight, reduction.shots[i]);
     if (log[i].kind != SightKind::altitude) {
       sight["steps"] = StepsJson(row);
@@ -77,6 +78,27 @@ Json DeviationCardJson(const SightLogReduction& reduction) {
   object["scatter"] = card.rmsResidualDegrees;
   object["deviationEvery15Degrees"] = card.card;
   return object;
+}
+
+Json RunsJson(const SightLogReduction& reduction) {
+  Json runs = Json::array();
+  for (const RunAnalysis& run : reduction.runs) {
+    Json rows = Json::array(), outliers = Json::array();
+    for (std::size_t row : run.rows) rows.push_back(row + 1);
+    for (std::size_t row : run.outliers) outliers.push_back(row + 1);
+    runs.push_back({{"sights", std::move(rows)}, {"residuals", run.residualsMinutes},
+                    {"scatter", run.scatterMinutes}, {"slopeMinutesPerMinute", run.slopeMinutesPerMinute},
+                    {"outliers", std::move(outliers)}});
+  }
+  return runs;
+}
+
+Json ObserverBiasesJson(const SightLogReduction& reduction) {
+  Json biases = Json::array();
+  for (const ObserverBias& bias : reduction.observerBiases)
+    biases.push_back({{"observer", bias.observer}, {"lines", bias.lines}, {"bias", bias.biasMinutes},
+                      {"uncertainty", bias.uncertaintyMinutes}});
+  return biases;
 }
 
 Json LinesJson(const SightLogReduction& reduction) {
@@ -173,6 +195,8 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"sights", SightsJson(log, reduction)},
       {"noonRuns", NoonRunsJson(reduction)},
       {"deviationCard", DeviationCardJson(reduction)},
+      {"runs", RunsJson(reduction)},
+      {"observerBiases", ObserverBiasesJson(reduction)},
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
       {"watch", WatchJson(reduction)},
