@@ -54,8 +54,9 @@ std::vector<std::string> TypedRow(const SightRecord& sight) {
 
 // "3  noon  Sun L: Dec ..., Lat ..." or the row's reason for giving nothing.
 std::string KindText(std::size_t row, const SightRecord& sight, const RowReduction& reduced) {
-  std::string text = PrintfText("%zu  %-9s %s: ", row + 1, std::string(SightKindName(sight.kind)).c_str(),
-                                BodyWithLimb(sight.body, FormatLimb(sight.limb)).c_str());
+  std::string bodies = BodyWithLimb(sight.body, FormatLimb(sight.limb));
+  if (!sight.body2.empty()) bodies += " - " + BodyWithLimb(sight.body2, FormatLimb(sight.limb2));  // a lunar's pair
+  std::string text = PrintfText("%zu  %-9s %s: ", row + 1, std::string(SightKindName(sight.kind)).c_str(), bodies.c_str());
   const std::string steps = RowStepsText(reduced);
   text += steps;
   if (!reduced.note.empty()) text += (steps.empty() ? "" : "; ") + reduced.note;
