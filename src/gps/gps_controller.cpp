@@ -166,9 +166,23 @@ void GpsController::OnGpsData() {
     window_.ApplyGpsFix(result.position, result.zoneDescription,
                         "Latitude " + FormatLatitude(result.position.latitude),
                         "Longitude " + FormatLongitude(result.position.longitude));
+    CompareClock();
   } else if (result.kind == GpsFixResult::Kind::PoorCoverage) {
     ShowOk(window_.Presenter(), MessageKind::Information, "GPS coverage is poor, Please Wait");
   }
+}
+
+// The system clock against the GPS's time for the watch log, every ten minutes of a run.
+void GpsController::CompareClock() {
+  constexpr double kComparisonSpacingDays = 10.0 / 1440.0;
+  const std::optional<DateTime> timeOfDay = feed_->GpsTimeOfDay();
+  if (!timeOfDay || feed_->rmc.status != 'A') return;
+  const UtcCalendar systemUtc = clock_.ReadUtc();
+  const DateTime systemNow = ToDateTime(systemUtc);
+  const DateTime gpsNow = NearestGpsMoment(systemNow, systemUtc, *timeOfDay);
+  if (lastClockComparison_ != 0.0 && std::fabs(gpsNow - lastClockComparison_) < kComparisonSpacingDays) return;
+  lastClockComparison_ = gpsNow;
+  window_.RecordClockComparison(systemNow, gpsNow);
 }
 
 void GpsController::GPSTimeBtnClick() {

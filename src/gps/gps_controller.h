@@ -66,6 +66,7 @@ class GpsController : public QObject {
   void FinishStart();
   void Stop();
   void OnSourceLost(const std::string& reason);
+  void CompareClock();
 
   GpsWindow& window_;
   SystemClock& clock_;
@@ -76,6 +77,7 @@ class GpsController : public QObject {
   std::unique_ptr<GpsSearchThread> search_;
   std::string startProblem_;
   int poorFixCount_ = 0;  // bursts in a row without a valid fix, over the whole run
+  double lastClockComparison_ = 0.0;  // the GPS time the clock was last compared at, or 0
 };
 
 }  // namespace nocturna

@@ -37,6 +37,9 @@ class GpsWindow {
   virtual void ProcessPendingEvents() = 0;
   // Where the GPS commands' message boxes go.
   virtual MessagePresenter& Presenter() = 0;
+  // While the GPS runs, every so often: what the system clock read (the watch kept for sights)
+  // at the GPS's UTC, both days since 1899-12-30, for the watch log.
+  virtual void RecordClockComparison(double systemUtc, double gpsUtc) = 0;
 };
 
 }  // namespace nocturna

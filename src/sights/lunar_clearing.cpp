@@ -52,8 +52,7 @@ double LimbSign(DistanceLimb limb) {
   return limb == DistanceLimb::farLimb ? -1.0 : 0.0;
 }
 
-void FillDisc(LunarBodyStep& step, const BodyCatalog& catalog, int bodyIndex) {
-  const BodyDisc disc = DiscOf(catalog, bodyIndex, Limb::centre);
+void FillDisc(LunarBodyStep& step, const BodyDisc& disc) {
   step.semiDiameterMinutes = disc.semiDiameterMinutes;
   step.horizontalParallaxMinutes = disc.horizontalParallaxMinutes;
   step.distanceKm = DistanceFromParallaxKm(disc.horizontalParallaxMinutes);
@@ -141,21 +140,20 @@ void RemoveRefractionAndParallax(LunarForm& form, const ObserverOffset& observer
   form.geocentricDistanceDegrees = AngleBetween(moonCentre, bodyCentre);
 }
 
-HorizonPlace ComputedPlace(BodyCatalog& scratch, int bodyIndex, DateTime utc, const DrPosition& dr,
-                           const EphemerisChoice& choice) {
-  const GhaDeclination place = EphemerisPlace(scratch, bodyIndex, utc, dr, choice);
+HorizonPlace ComputedPlace(const GhaDeclination& place, const DrPosition& dr) {
   const AltitudeAzimuth computed = ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr);
   return {computed.hcDegrees, computed.znDegrees};
 }
 
 // One clearing with the discs and computed places of moment `utc`.
-std::string ClearAt(BodyCatalog& scratch, DateTime utc, const EphemerisChoice& choice, LunarForm& form) {
+std::string ClearAt(LunarEphemeris& ephemeris, DateTime utc, LunarForm& form) {
   const LunarObservation& o = form.observation;
   const ObserverOffset observer = ObserverOnWgs84(o.dr.latitude, o.conditions.heightOfEyeMetres);
-  const HorizonPlace moonPlace = ComputedPlace(scratch, kMoonIndex, utc, o.dr, choice);
-  const HorizonPlace bodyPlace = ComputedPlace(scratch, o.bodyIndex, utc, o.dr, choice);
-  FillDisc(form.moon, scratch, kMoonIndex);
-  FillDisc(form.body, scratch, o.bodyIndex);
+  const LunarEphemeris::Places places = ephemeris.At(utc);
+  const HorizonPlace moonPlace = ComputedPlace(places.moon, o.dr);
+  const HorizonPlace bodyPlace = ComputedPlace(places.body, o.dr);
+  FillDisc(form.moon, places.moonDisc);
+  FillDisc(form.body, places.bodyDisc);
   const double seenMoonAltitude = TopocentricPlace(moonPlace, form.moon.distanceKm, observer).altitudeDegrees;
   form.moon.augmentedSemiDiameterMinutes = AugmentedSemiDiameterMinutes(
       form.moon.semiDiameterMinutes, form.moon.horizontalParallaxMinutes, std::max(0.0, seenMoonAltitude));
@@ -175,18 +173,17 @@ std::string ClearAt(BodyCatalog& scratch, DateTime utc, const EphemerisChoice& c
 // With altitudes computed for the time being found, the cleared distance itself moves with
 // that time (through parallax and refraction), so what 0.1' is worth comes from the whole
 // chain: the cleared distance's change with the observed one and with the assumed time.
-std::string FinishAtTime(BodyCatalog& scratch, const EphemerisChoice& choice, LunarForm& form) {
+std::string FinishAtTime(LunarEphemeris& ephemeris, LunarForm& form) {
   constexpr double kProbeMinutes = 0.5;
   constexpr double kProbeDistanceDegrees = 0.1 / 60.0;
   const LunarObservation& o = form.observation;
   form.watchFastSeconds = (o.watchTime - form.utc) * kSecondsPerDay;
-  form.rateMinutesPerMinute =
-      EphemerisLunarDistance(scratch, o.bodyIndex, form.utc, o.dr, choice).rateMinutesPerMinute;
+  form.rateMinutesPerMinute = ephemeris.DistanceAndRate(form.utc).rateMinutesPerMinute;
   LunarForm later = form;
   LunarForm wider = form;
   wider.observedDistanceDegrees += kProbeDistanceDegrees;
-  if (!ClearAt(scratch, form.utc + kProbeMinutes / 1440.0, choice, later).empty() ||
-      !ClearAt(scratch, form.utc, choice, wider).empty())
+  if (!ClearAt(ephemeris, form.utc + kProbeMinutes / 1440.0, later).empty() ||
+      !ClearAt(ephemeris, form.utc, wider).empty())
     return "The lunar lies too near a limit of its geometry to give its sensitivity.";
   form.clearedDriftMinutesPerMinute =
       60.0 * (later.geocentricDistanceDegrees - form.geocentricDistanceDegrees) / kProbeMinutes;
@@ -217,11 +214,12 @@ LunarForm ClearLunarDistance(BodyCatalog& scratch, const LunarObservation& obser
   DateTime assumed[2] = {form.firstUtc, 0.0};
   double gap[2] = {0.0, 0.0};
   DateTime utc = form.firstUtc;
+  LunarEphemeris ephemeris(scratch, observation.bodyIndex, choice);
   for (form.passes = 1; form.passes <= kMostPasses; ++form.passes) {
-    form.refusal = ClearAt(scratch, utc, choice, form);
+    form.refusal = ClearAt(ephemeris, utc, form);
     if (!form.Cleared()) return form;
-    const std::optional<DateTime> solved = SolveLunarTime(
-        scratch, observation.bodyIndex, form.geocentricDistanceDegrees, utc, kSearchHours, observation.dr, choice);
+    const std::optional<DateTime> solved =
+        ephemeris.SolveTime(form.geocentricDistanceDegrees, utc, kSearchHours);
     if (!solved) {
       form.refusal = "No moment within 6 hours of the watch's time gives this distance.";
       return form;
@@ -239,7 +237,7 @@ LunarForm ClearLunarDistance(BodyCatalog& scratch, const LunarObservation& obser
     utc = secant ? assumed[0] - gap[0] * (assumed[0] - assumed[1]) / (gap[0] - gap[1]) : *solved;
   }
   form.utc = utc;
-  form.refusal = FinishAtTime(scratch, choice, form);
+  form.refusal = FinishAtTime(ephemeris, form);
   return form;
 }
 

@@ -1,7 +1,11 @@
 #include "sights/lunar_planner.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+
+#include "foundations/printf_text.h"
+#include "foundations/text_forms.h"
 
 #include "sights/lunar_clearing.h"
 #include "sights/lunar_ephemeris.h"
@@ -64,6 +68,9 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
 
   const ObserverOffset observer = ObserverOnWgs84(dr.latitude, air.heightOfEyeMetres);
   const HorizonPlace moon = ApparentPlace(scratch, kMoonIndex, dr, air, observer);
+  const BodyDisc moonDisc = DiscOf(scratch, kMoonIndex, Limb::centre);
+  const double moonSemiDiameter = AugmentedSemiDiameterMinutes(
+      moonDisc.semiDiameterMinutes, moonDisc.horizontalParallaxMinutes, std::max(0.0, moon.altitudeDegrees));
   std::vector<LunarCandidate> good;
   for (int body : LunarBodies()) {
     const HorizonPlace seen = ApparentPlace(scratch, body, dr, air, observer);
@@ -71,6 +78,8 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
     c.bodyIndex = body;
     c.geocentricDistanceDegrees = CatalogLunarAngle(scratch, body);
     c.apparentDistanceDegrees = AngleBetween(moon, seen);
+    const double bodySemiDiameter = body == kSunIndex ? DiscOf(scratch, body, Limb::centre).semiDiameterMinutes : 0.0;
+    c.presetDistanceDegrees = c.apparentDistanceDegrees - (moonSemiDiameter + bodySemiDiameter) / 60.0;
     c.moonAltitudeDegrees = moon.altitudeDegrees;
     c.bodyAltitudeDegrees = seen.altitudeDegrees;
     c.rateMinutesPerMinute = (CatalogLunarAngle(later, body) - CatalogLunarAngle(earlier, body)) *
@@ -79,6 +88,29 @@ std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const
     if (MakesGoodLunar(c)) good.push_back(c);
   }
   return good;
+}
+
+std::vector<std::string> LunarPlanLines(const std::vector<LunarCandidate>& plan) {
+  if (plan.empty()) {
+    return {"No body makes a good lunar now: none is 15 to 120 degrees from the Moon with both above 5 "
+            "degrees and the distance changing 0.2' a minute or more."};
+  }
+  constexpr const char* kRow = "%-10s %10s %10s %10s %9s %9s %9s %7s";
+  std::vector<std::string> lines = {
+      PrintfText(kRow, "Body", "Preset", "Apparent", "Geocentric", "Moon Ha", "Body Ha", "'/min", "s/0.1'")};
+  for (const LunarCandidate& c : plan) {
+    lines.push_back(PrintfText(kRow, std::string(SightBodyName(c.bodyIndex)).c_str(),
+                               FormatAltAz(c.presetDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.apparentDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.geocentricDistanceDegrees, true, 3).c_str(),
+                               FormatAltAz(c.moonAltitudeDegrees, true, 2).c_str(),
+                               FormatAltAz(c.bodyAltitudeDegrees, true, 2).c_str(),
+                               PrintfText("%+.2f", c.rateMinutesPerMinute).c_str(),
+                               PrintfText("%.1f", c.secondsPerTenthMinute).c_str()));
+  }
+  lines.push_back("Preset: the Moon's near limb to the Sun's near limb or the body's centre.");
+  lines.push_back("'/min: the distance's rate, negative when closing; s/0.1': what 0.1' of it is worth in time.");
+  return lines;
 }
 
 }  // namespace nocturna

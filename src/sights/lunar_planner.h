@@ -2,6 +2,7 @@
 // Which bodies make good lunars at a moment and place, with the distance to preset and how
 // fast it changes.
 #include <span>
+#include <string>
 #include <vector>
 
 #include "ephemeris/ephemeris_choice.h"
@@ -25,7 +26,10 @@ std::span<const int> LunarBodies();
 struct LunarCandidate {
   int bodyIndex = 0;
   double geocentricDistanceDegrees = 0.0;
-  double apparentDistanceDegrees = 0.0;  // centre to centre from the observer, refracted: to preset
+  double apparentDistanceDegrees = 0.0;  // centre to centre from the observer, refracted
+  // What the sextant reads between the near limbs (the Moon's to the Sun's, or to the body's
+  // centre): the distance to preset.
+  double presetDistanceDegrees = 0.0;
   double moonAltitudeDegrees = 0.0;      // apparent
   double bodyAltitudeDegrees = 0.0;      // apparent
   double rateMinutesPerMinute = 0.0;     // of the geocentric distance; negative when closing
@@ -38,5 +42,9 @@ struct LunarCandidate {
 // `scratch` is overwritten.
 std::vector<LunarCandidate> PlanLunars(BodyCatalog& scratch, DateTime utc, const DrPosition& dr,
                                        const SightConditions& air, const EphemerisChoice& choice);
+
+// The plan as the forms show it (Windows-1252): a heading line, one line per body and a key to
+// the columns, or a sentence saying that no body makes a good lunar.
+std::vector<std::string> LunarPlanLines(const std::vector<LunarCandidate>& plan);
 
 }  // namespace nocturna

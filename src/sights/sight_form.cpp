@@ -54,8 +54,9 @@ std::vector<std::string> TypedRow(const SightRecord& sight) {
 
 // "3  noon  Sun L: Dec ..., Lat ..." or the row's reason for giving nothing.
 std::string KindText(std::size_t row, const SightRecord& sight, const RowReduction& reduced) {
-  std::string text = PrintfText("%zu  %-9s %s: ", row + 1, std::string(SightKindName(sight.kind)).c_str(),
-                                BodyWithLimb(sight.body, FormatLimb(sight.limb)).c_str());
+  std::string bodies = BodyWithLimb(sight.body, FormatLimb(sight.limb));
+  if (!sight.body2.empty()) bodies += " - " + BodyWithLimb(sight.body2, FormatLimb(sight.limb2));  // a lunar's pair
+  std::string text = PrintfText("%zu  %-9s %s: ", row + 1, std::string(SightKindName(sight.kind)).c_str(), bodies.c_str());
   const std::string steps = RowStepsText(reduced);
   text += steps;
   if (!reduced.note.empty()) text += (steps.empty() ? "" : "; ") + reduced.note;
@@ -124,6 +125,8 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
   std::vector<std::string> labels;
   for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));
   form.fix = FixReportLines(reduction.fix, labels);
+  if (reduction.watch) form.watch = WatchErrorLines(*reduction.watch, reduction.fix.utc);
+  if (reduction.clockFix) form.clock = ClockFixReportLines(*reduction.clockFix);
   return form;
 }
 
@@ -146,6 +149,18 @@ std::string SightFormTableText(const SightForm& form) {
   std::string text = line(form.headings);
   for (const auto& row : form.rows) text += line(row);
   return text;
+}
+
+std::vector<std::string> FixSectionLines(const SightForm& form) {
+  std::vector<std::string> lines = form.fix;
+  const auto section = [&](const char* heading, const std::vector<std::string>& more) {
+    if (more.empty()) return;
+    lines.insert(lines.end(), {"", heading});
+    lines.insert(lines.end(), more.begin(), more.end());
+  };
+  section("Watch", form.watch);
+  section("Fix with the clock unknown", form.clock);
+  return lines;
 }
 
 }  // namespace nocturna

@@ -24,12 +24,19 @@ struct SightForm {
                                    // observer's bias and the deviation card
   std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
   std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
+  std::vector<std::string> watch;  // the watch's error and rate, and its error at the fix time
+  std::vector<std::string> clock;  // with a lunar: the fix with the clock unknown
 };
 
 // The form of the log as reduced. A row that does not read shows its cells as typed and its
 // note; one left out of the fix shows why; one of another kind shows what it gives, or why
 // it gives nothing.
 SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction);
+
+// The fix's lines, then the watch's error and the fix with the clock unknown each under its
+// heading after a blank line: what the report, the window and the printed form show below the
+// lines of position.
+std::vector<std::string> FixSectionLines(const SightForm& form);
 
 // The table as text: each column as wide as its widest text, two spaces between, one line per
 // row under the headings.

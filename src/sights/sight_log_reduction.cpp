@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundations/printf_text.h"
+#include "sights/lunar_row.h"
 #include "sights/sight_body.h"
 #include "sights/sight_row_kinds.h"
 #include "sights/sight_texts.h"
@@ -65,6 +66,23 @@ void FixFromUsableLines(SightLogReduction& result, const DeadReckoning& dr, Date
   }
 }
 
+// With a lunar that clears, the fix from the fix's lines and the lunars with the clock unknown.
+void FixWithLunars(SightLogReduction& result, const std::vector<SightRecord>& log, RowContext& context,
+                   DateTime fixTime) {
+  std::vector<ClockLunar> lunars;
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    if (log[i].Reads() && log[i].kind == SightKind::lunar && result.rows[i].note.empty())
+      lunars.push_back({LunarObservationOfRow(log[i], context).observation});
+  }
+  if (lunars.empty()) return;
+  std::vector<ClockLine> lines;
+  for (std::size_t g : result.fixLines) {
+    const SightLine& line = result.lines[g];
+    lines.push_back({line.bodyIndex, line.utc, line.corrections.observedAltitudeDegrees});
+  }
+  result.clockFix = FixWithUnknownClock(context.scratch, lines, lunars, context.dr, fixTime, context.choice);
+}
+
 // The log's noon runs fitted; the rows of each that found its maximum are marked as the run's
 // (their own latitudes give way to the run's), and come back true.
 std::vector<bool> TakeNoonRuns(SightLogReduction& result, const std::vector<SightRecord>& log, RowContext& context) {
@@ -102,6 +120,15 @@ void NoteShotsOutOfTheFix(SightLogReduction& result) {
 }
 
 }  // namespace
+
+std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log) {
+  std::vector<WatchComparison> comparisons;
+  for (const SightRecord& row : log) {
+    if (row.Reads() && row.kind == SightKind::watch && row.watchReading)
+      comparisons.push_back({*row.watchReading, row.utc});
+  }
+  return comparisons;
+}
 
 std::string RowsOfGroup(const ShotAverage& group) {
   std::vector<std::size_t> rows = group.shots;
@@ -144,6 +171,7 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     readable.push_back(log[i]);
     rowOf.push_back(i);
   }
+  result.watch = FitWatchError(WatchComparisons(log));
   result.groups = AverageShots(readable);
   for (ShotAverage& group : result.groups) {
     const SightLine line = group.shots.size() == 1 ? result.shots[rowOf[group.shots.front()]]
@@ -159,6 +187,7 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     result.lineNotes.push_back(LineProblem(result.lines.back(), dr, fixTime));
   }
   FixFromUsableLines(result, dr, fixTime);
+  FixWithLunars(result, log, context, fixTime);
   result.runs = AnalyseRuns(result.groups, result.shots);
   if (result.fix.found)
     result.observerBiases = ObserverBiases(log, result.groups, result.fixLines, result.fix.residualsMiles);

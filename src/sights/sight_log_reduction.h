@@ -10,9 +10,11 @@
 #include "sights/shot_average.h"
 #include "sights/sight_fix.h"
 #include "sights/sight_line.h"
+#include "sights/clock_fix.h"
 #include "sights/sight_log_deviation.h"
 #include "sights/sight_log_noon.h"
 #include "sights/sight_row_reduction.h"
+#include "sights/watch_log.h"
 #include "sights/sight_run_analysis.h"
 
 namespace nocturna {
@@ -37,6 +39,8 @@ struct SightLogReduction {
   std::vector<SightLine> shots;      // per row of the log; a row that does not read, or whose
                                      // kind is no altitude sight: bodyIndex 0
   std::vector<RowReduction> rows;    // per row: reduced by its kind
+  std::optional<WatchErrorFit> watch;  // the watch's error and rate from the watch rows
+  std::optional<ClockFix> clockFix;    // with a cleared lunar: the fix with the log's clock unknown
   std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
                                      // nothing), empty when it is in
   std::vector<NoonRunReduction> noonRuns;  // runs of noon rows, each fitted
@@ -51,6 +55,9 @@ struct SightLogReduction {
   std::vector<RunAnalysis> runs;       // the groups of several shots judged against their curves
   std::vector<ObserverBias> observerBiases;  // from the fix's residuals, where enough lines
 };
+
+// The comparisons of the log's watch rows.
+std::vector<WatchComparison> WatchComparisons(const std::vector<SightRecord>& log);
 
 // The log reduced from the DR (each sight's own DR is the DR carried by its run to the sight's
 // time) with the fix at `fixTime`. Rows that do not read are left out with their own note;

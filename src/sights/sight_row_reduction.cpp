@@ -1,21 +1,9 @@
 #include "sights/sight_row_reduction.h"
 
-#include "foundations/printf_text.h"
+#include "sights/lunar_row.h"
 #include "sights/sight_row_kinds.h"
 
 namespace nocturna {
-namespace {
-
-// Kinds whose reduction another part of the program does not do yet: kept, saved as typed, and
-// out of the fix with this note.
-RowReduction NotReducedYet(SightKind kind) {
-  RowReduction row;
-  row.kind = kind;
-  row.note = PrintfText("%s rows are kept but not reduced yet", std::string(SightKindName(kind)).c_str());
-  return row;
-}
-
-}  // namespace
 
 const RowStep* RowReduction::Step(const std::string& key) const {
   for (const RowStep& step : steps) {
@@ -31,13 +19,15 @@ void RowReduction::Add(std::string key, std::string label, double value, std::st
 RowReduction ReduceRowOfKind(const SightRecord& row, const SightLine& line, RowContext& context) {
   switch (row.kind) {
     case SightKind::altitude: return RowReduction{};
+    case SightKind::lunar: return ReduceLunarRow(row, context);
+    case SightKind::watch: return ReduceWatchRow(row);
     case SightKind::noon: return ReduceNoonRow(row, line, context);
     case SightKind::polaris: return ReducePolarisRow(row, line, context);
     case SightKind::azimuth: return ReduceAzimuthRow(row, context);
     case SightKind::amplitude: return ReduceAmplitudeRow(row, context);
     case SightKind::identify: return ReduceIdentifyRow(row, context);
-    default: return NotReducedYet(row.kind);
   }
+  return RowReduction{};  // every kind has its case above
 }
 
 std::string RowStepsText(const RowReduction& row) {

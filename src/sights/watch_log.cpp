@@ -4,6 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "foundations/printf_text.h"
+#include "sights/sight_fields.h"
+
 namespace nocturna {
 namespace {
 
@@ -53,6 +56,18 @@ std::optional<WatchErrorFit> FitWatchError(std::span<const WatchComparison> comp
   if (freedom > 0) fit.scatterSeconds = std::max(kWatchReadingSeconds, std::sqrt(squares / freedom));
   if (rateKnown) fit.rateUncertaintySecondsPerDay = fit.scatterSeconds / std::sqrt(sxx);
   return fit;
+}
+
+std::vector<std::string> WatchErrorLines(const WatchErrorFit& fit, DateTime utc) {
+  const WatchErrorPrediction p = PredictWatchError(fit, utc);
+  const bool rateKnown = fit.rateUncertaintySecondsPerDay < kUnknownWatchRateSecondsPerDay || fit.rateSecondsPerDay != 0.0;
+  std::string first = PrintfText("fast %+.1f s at %s UTC, ", fit.fastSecondsAtEpoch, FormatUtcMoment(fit.epoch).c_str());
+  first += rateKnown ? PrintfText("%s %.2f s a day (+-%.2f)", fit.rateSecondsPerDay >= 0.0 ? "gaining" : "losing",
+                                  std::fabs(fit.rateSecondsPerDay), fit.rateUncertaintySecondsPerDay)
+                     : PrintfText("rate unknown (+-%.1f s a day assumed)", kUnknownWatchRateSecondsPerDay);
+  first += PrintfText(" from %d comparison%s", fit.comparisons, fit.comparisons == 1 ? "" : "s");
+  return {first, PrintfText("at %s UTC: fast %+.1f s +-%.1f s, %.1f days from the nearest comparison",
+                            FormatUtcMoment(utc).c_str(), p.fastSeconds, p.uncertaintySeconds, p.daysSinceComparison)};
 }
 
 WatchErrorPrediction PredictWatchError(const WatchErrorFit& fit, DateTime utc) {

@@ -3,6 +3,8 @@
 // predicted at any moment with an uncertainty that grows the longer the watch runs unchecked.
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "foundations/date_time.h"
 
@@ -49,5 +51,10 @@ struct WatchErrorPrediction {
 // The error expected at UTC `utc`: the line's value, its own uncertainty there, and the
 // rate's wander over the days since the nearest comparison.
 WatchErrorPrediction PredictWatchError(const WatchErrorFit& fit, DateTime utc);
+
+// The fit and its prediction at `utc` as the forms show them (Windows-1252):
+// "fast +31.5 s at 2026-03-24 ... , gaining 3.0 s a day (+-0.7) from 2 comparisons",
+// "at 2026-03-26 18:05:00: fast +38.8 s +-0.6 s, 1.3 days after the last comparison".
+std::vector<std::string> WatchErrorLines(const WatchErrorFit& fit, DateTime utc);
 
 }  // namespace nocturna

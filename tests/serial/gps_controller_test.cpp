@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 #include "gps/gps_port.h"
 #include "platform/system_clock.h"
@@ -67,6 +68,10 @@ TEST_P(GpsTalkerTest, AValidFixSetsThePositionAndAFixWithoutStatusAOnlyCounts) {
   EXPECT_EQ(fix.longitudeText, "Longitude 011\xB0" "31.0'E");
   EXPECT_EQ(controller.Port()->rmc.sentenceId, GetParam() + "RMC");
   EXPECT_EQ(controller.PoorFixCount(), 0);
+  // The clock compared with the GPS's 12:35:19 for the watch log, once however many bursts repeat it.
+  ASSERT_EQ(window.clockComparisons.size(), 1u);
+  const double gpsTimeOfDay = window.clockComparisons[0].second - std::floor(window.clockComparisons[0].second);
+  EXPECT_NEAR(gpsTimeOfDay * 86400.0, 12 * 3600 + 35 * 60 + 19, 1e-3);
 
   receiver.Repeat(Burst(GetParam(), 'V'), 400ms);
   const std::size_t fixesBefore = window.fixes.size() + 1;  // one valid burst may still be in flight

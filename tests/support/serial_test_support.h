@@ -16,6 +16,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <thread>
 #include <vector>
 
@@ -213,6 +214,9 @@ class FakeGpsWindow : public GpsWindow {
   void SetGpsTimeEnabled(bool enabled) override { gpsTimeEnabled = enabled; }
   void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
   MessagePresenter& Presenter() override { return presenter; }
+  void RecordClockComparison(double systemUtc, double gpsUtc) override {
+    clockComparisons.push_back({systemUtc, gpsUtc});
+  }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -222,6 +226,7 @@ class FakeGpsWindow : public GpsWindow {
 
   RecordingPresenter presenter;
   std::vector<AppliedFix> fixes;
+  std::vector<std::pair<double, double>> clockComparisons;  // system clock, GPS time
   std::string caption = "Start GPS";
   CaptionColour captionColour = kGpsOffColour;
   bool gpsTimeEnabled = false;

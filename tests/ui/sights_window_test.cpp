@@ -29,11 +29,13 @@
 #include "sights/sight_log_csv.h"
 #include "sights/sight_fields.h"
 #include "foundations/text_forms.h"
+#include "support/file_text.h"
 #include "support/main_window_test_access.h"
 #include "support/recording_presenter.h"
 #include "support/window_services.h"
 #include "ui/main_window/latin1_text.h"
 #include "ui/main_window/main_window.h"
+#include "ui/sights/watch_log_file.h"
 #include "ui/sights/plotting_sheet.h"
 #include "ui/sights/sights_window.h"
 
@@ -142,6 +144,48 @@ TEST_F(SightsWindowTest, AKindTypedMakesACompassCheckAndNoonIsPrepared) {
   ASSERT_EQ(presenter.shown.size(), 1u);
   EXPECT_EQ(presenter.shown[0].text.rfind("Local apparent noon: LAN 2026-12-", 0), 0u) << presenter.shown[0].text;
   EXPECT_NE(presenter.shown[0].text.find("preset Hs"), std::string::npos) << presenter.shown[0].text;
+}
+
+// A log of watch comparisons and lunars: the watch's rate under the fix, and the Lunars button
+// plans lunars for the DR's time (the window's).
+TEST_F(SightsWindowTest, ShowsTheWatchAndPlansLunars) {
+  QFile::remove(QString::fromStdString(path));
+  QFile::copy(QStringLiteral(NOCTURNA_TEST_DATA_DIR "/sights/lunar_watch.csv"), QString::fromStdString(path));
+  const auto form = Open();
+  const std::string fix = ToLatin1(form->findChild<QLabel*>(QStringLiteral("FixLabel"))->text());
+  EXPECT_NE(fix.find("Watch\nfast +31.5 s at 2026-03-25 00:00:00 UTC, gaining 3.00 s a day"), std::string::npos) << fix;
+  EXPECT_NE(fix.find("Fix with the clock unknown\nNo fix with the clock unknown: "), std::string::npos) << fix;
+  presenter.shown.clear();
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("LunarsButton")), Qt::LeftButton);
+  ASSERT_EQ(presenter.shown.size(), 1u);
+  const std::string& plan = presenter.shown[0].text;
+  EXPECT_EQ(plan.rfind("Lunars at 2026-12-10 06:00:00 UTC from the DR:\n\r", 0), 0u) << plan;
+}
+
+// The GPS's comparisons kept beside the log: appended through the one writer, read back, joined
+// to the log's own in the window, the Watch fast field filled from them; a damaged watch log is
+// left as it is.
+TEST_F(SightsWindowTest, KeepsTheWatchLogBesideTheSightLog) {
+  const std::string watchLog = WatchLogPathFor(path);
+  EXPECT_EQ(watchLog, (folder.path() + "/sights.watch.csv").toStdString());
+  const DateTime first = EncodeDateTime(2026, 12, 9, 6, 0, 0);
+  EXPECT_EQ(AppendToWatchLog(watchLog, {first + 2.0 / 86400.0, first}), "");
+  EXPECT_EQ(AppendToWatchLog(watchLog, {first + 1.0 + 4.0 / 86400.0, first + 1.0}), "");
+  const WatchLogRead read = ReadWatchLog(watchLog);
+  ASSERT_EQ(read.comparisons.size(), 2u) << read.problem;
+  EXPECT_NEAR((read.comparisons[1].watchRead - read.comparisons[1].reference) * 86400.0, 4.0, 1e-3);
+
+  const auto form = Open();  // the window's DR time, 2026-12-10 06:00, is the second comparison's
+  EXPECT_EQ(ToLatin1(form->findChild<QLineEdit*>(QStringLiteral("WatchErrorEdit"))->text()), "4.0");
+  const std::string fix = ToLatin1(form->findChild<QLabel*>(QStringLiteral("FixLabel"))->text());
+  EXPECT_NE(fix.find("gaining 2.00 s a day (+-0.71) from 2 comparisons"), std::string::npos) << fix;
+
+  QFile damaged(QString::fromStdString(watchLog));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  damaged.write("utc,watch,wind\n");
+  damaged.close();
+  EXPECT_NE(AppendToWatchLog(watchLog, {first, first}).find("cannot be read"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(watchLog), "utc,watch,wind\n");
 }
 
 TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {

@@ -119,6 +119,7 @@ TEST(AlmanacCliOptions, EveryReportTellsAnOutputItCouldNotWrite) {
       {"--almanac-pages", "--from", "2026-12-10", "--days", "1", "--json"},
       {"--nmea-replay", kSights},
       {"--zone-date", "2026-03-20", "--star-finder"},
+      {"--date", "2026-03-26", "--time", "18:00:00", "--lunar-planner"},
       {"--date", "2015-06-01", "--visible-bodies"},
   };
   for (const auto& args : reports) {

@@ -493,3 +493,47 @@ TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two comparisons of a watch with GPS time a day apart (30 s, then 33 s fast), then a Sun-Moon
+// lunar by that watch 37 s fast, its distance preset by --lunar-planner for 18:00:00 UTC (the
+// planner refracts the limbs as their centres: a few seconds), and one no altitudes allow.
+TEST(AlmanacCli, ReducesLunarAndWatchRows) {
+  const std::string log = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/lunar_watch.csv";
+  const RunResult run = RunAlmanac({"--reduce", log, "--lat", "30N30.0", "--lon", "040W15.0", "--precise", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  JsonDocument json = ReadJsonReport(run.out);
+  EXPECT_NEAR(json["watch"]["rateSecondsPerDay"].get<double>(), 3.0, 1e-5);
+  // 31.5 s at 2026-03-25 00:00 plus 3 s a day for 1.75347 days.
+  EXPECT_NEAR(json["watch"]["atFix"]["fastSeconds"].get<double>(), 36.760, 0.001);
+  JsonDocument lunar = json["sights"][2];
+  EXPECT_EQ(lunar["note"], "");
+  EXPECT_NEAR(lunar["steps"]["watchFastSeconds"].get<double>(), 37.0, 5.0) << lunar;
+  EXPECT_EQ(lunar["steps"]["moonLimbNear"].get<double>(), 1.0);
+  EXPECT_NEAR(lunar["steps"]["secondsPerTenthMinute"].get<double>() *
+                  std::fabs(lunar["steps"]["rateMinutesPerMinute"].get<double>()), 6.0, 2.0);
+  EXPECT_EQ(json["sights"][3]["note"].get<std::string>().rfind("lunar not cleared: With these altitudes", 0), 0u)
+      << json["sights"][3];
+  const RunResult text = RunAlmanac({"--reduce", log, "--lat", "30N30.0", "--lon", "040W15.0", "--precise"});
+  EXPECT_NE(text.out.find("gaining 3.00 s a day"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Cleared distance 102\xC2\xB0" "16."), std::string::npos) << text.out;
+}
+
+// The Sun, Venus and the Moon with a Sun-Moon lunar, all by a watch 40 s fast taken as right: the
+// plain fix is off in longitude by the Earth's turn in 40 s, the fix with the clock unknown is not.
+TEST(AlmanacCli, FixesWithTheClockUnknownFromALunar) {
+  const std::string log = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/unknown_clock.csv";
+  const RunResult run = RunAlmanac({"--reduce", log, "--lat", "30N36.0", "--lon", "040W08.0", "--precise", "--json"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  JsonDocument json = ReadJsonReport(run.out);
+  const double eastMilesPerDegree = 60.0 * std::cos(30.5 * M_PI / 180.0);
+  EXPECT_GT(std::fabs(json["fix"]["longitudeWest"].get<double>() - 40.25) * eastMilesPerDegree, 5.0);
+  JsonDocument clock = json["clockFix"];
+  ASSERT_TRUE(clock["found"].get<bool>()) << clock;
+  EXPECT_NEAR(clock["logFastSeconds"].get<double>(), 40.0, 5.0);
+  EXPECT_NEAR(clock["latitude"].get<double>(), 30.5, 1.0 / 60.0);
+  EXPECT_NEAR((clock["longitudeWest"].get<double>() - 40.25) * eastMilesPerDegree, 0.0, 1.0);
+}
+
+}  // namespace

@@ -9,11 +9,13 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "sights/clock_fix.h"
 #include "sights/lunar_clearing.h"
 #include "sights/lunar_ephemeris.h"
 #include "sights/lunar_planner.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
+#include "sights/sight_line.h"
 
 namespace nocturna {
 namespace {
@@ -24,9 +26,11 @@ struct Seen {
   double semiDiameter = 0.0;  // radians, seen from the observer
 };
 
-// The body's place from the observer, by ERFA from its geocentric GHA, declination and distance.
+// The body's place from the observer at a whole second, by ERFA from the ephemeris's own
+// geocentric GHA, declination and distance at that second.
 Seen SeenByErfa(BodyCatalog& scratch, int body, DateTime utc, const DrPosition& at, double heightMetres) {
-  const GhaDeclination place = EphemerisPlace(scratch, body, utc, at, {EphemerisKind::precise, {}});
+  BringCatalogTo(scratch, utc + 0.01 / 86400.0, at, {EphemerisKind::precise, {}});
+  const GhaDeclination place{scratch.gha[body], scratch.entries[body].declination};
   const BodyDisc disc = DiscOf(scratch, body, Limb::centre);
   const double hp = DegToRad(disc.horizontalParallaxMinutes / 60.0);
   const double distance = hp > 0.0 ? 6378137.0 / std::sin(hp) : 1e20;
@@ -125,6 +129,49 @@ TEST_P(LunarClosedLoop, ClearsToTheTimeItWasMadeAt) {
               0.1 * form.secondsPerTenthMinute);
 }
 
+// The Sun's, the Moon's and Venus's altitudes and a perfect Sun-Moon lunar (by ERFA, as above),
+// all logged by a watch 40 s fast, from a DR 10 miles off: the position and the clock together.
+TEST(ClockFix, FindsThePositionAndTheWatchTogether) {
+  const SightConditions air{0.0, 3.0, 10.0, 1010.0};
+  const DateTime truth = *ParseUtcMoment("2026-03-26 18:00:00");
+  const DrPosition at{30.5, 40.25};
+  const double fast = 40.0;
+  BodyCatalog scratch = BuildCatalog();
+  const Seen moon = SeenByErfa(scratch, kMoonIndex, truth, at, air.heightOfEyeMetres);
+  const Seen sun = SeenByErfa(scratch, kSunIndex, truth, at, air.heightOfEyeMetres);
+  ClockLunar lunar;
+  LunarObservation& o = lunar.observation;
+  o.moonLimb = o.bodyLimb = DistanceLimb::nearLimb;
+  const Seen moonLimb = LimbPoint(moon, sun, moon.semiDiameter, air);
+  const Seen sunLimb = LimbPoint(sun, moon, sun.semiDiameter, air);
+  o.distanceSextantDegrees = RadToDeg(eraSeps(moonLimb.azimuth, moonLimb.altitude, sunLimb.azimuth, sunLimb.altitude));
+  o.conditions = air;
+  o.watchTime = truth + fast / 86400.0;
+
+  BringCatalogTo(scratch, truth + 0.01 / 86400.0, at, {EphemerisKind::precise, {}});
+  std::vector<ClockLine> lines;
+  for (int body : {kSunIndex, kMoonIndex, kVenusIndex}) {
+    const AltitudeAzimuth seen = ComputedAltitudeAzimuth(scratch.gha[body], scratch.entries[body].declination, at);
+    lines.push_back({body, o.watchTime, seen.hcDegrees});
+  }
+  const DeadReckoning dr{MoveByMiles(at, 8.0, -6.0), o.watchTime, 0.0, 0.0};
+  const ClockFix fix = FixWithUnknownClock(scratch, lines, {lunar}, dr, o.watchTime, {EphemerisKind::precise, {}});
+  ASSERT_TRUE(fix.found) << fix.problem;
+  EXPECT_NEAR(fix.logFastSeconds, fast, 5.0);
+  EXPECT_NEAR(60.0 * (fix.position.latitude - at.latitude), 0.0, 0.5);
+  EXPECT_NEAR(60.0 * (fix.position.longitude - at.longitude) * std::cos(DegToRad(at.latitude)), 0.0, 0.5);
+  EXPECT_LT(fix.clockErrorSeconds, 30.0);
+  EXPECT_GT(fix.longitudeErrorMiles, fix.latitudeErrorMiles);  // the clock's doubt lies east-west
+
+  // What cannot give the clock is refused with its reason, never a silent fix.
+  EXPECT_NE(FixWithUnknownClock(scratch, lines, {}, dr, o.watchTime, {}).problem.find("needs a lunar"), std::string::npos);
+  EXPECT_NE(FixWithUnknownClock(scratch, {lines[0]}, {lunar}, dr, o.watchTime, {}).problem.find("two altitude lines"),
+            std::string::npos);
+  lunar.distanceErrorMinutes = 10.0;
+  EXPECT_NE(FixWithUnknownClock(scratch, lines, {lunar}, dr, o.watchTime, {}).problem.find("do not separate"),
+            std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Bodies, LunarClosedLoop,
     ::testing::Values(
@@ -156,6 +203,37 @@ LunarObservation SunLunar() {
   o.watchTime = *ParseUtcMoment("2026-03-26 18:00:00");
   o.dr = {30.5, 40.25};
   return o;
+}
+
+// Between its ten-minute nodes the lunar ephemeris gives what the ephemeris itself gives at the
+// second, to far below what a sextant reads; GHA crossing 360 included.
+TEST(LunarEphemerisCubic, MatchesTheEphemerisBetweenItsNodes) {
+  struct Case {
+    EphemerisKind kind;
+    int body;
+    const char* utc;
+  };
+  const Case cases[] = {{EphemerisKind::precise, kSunIndex, "2026-03-26 18:04:17"},
+                        {EphemerisKind::precise, 26, "2026-03-27 07:55:03"},
+                        {EphemerisKind::precise, kJupiterIndex, "2026-03-29 03:01:59"},
+                        {EphemerisKind::standard, kSunIndex, "2026-03-26 23:57:31"}};
+  BodyCatalog scratch = BuildCatalog();
+  BodyCatalog direct = BuildCatalog();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.utc);
+    const EphemerisChoice choice{c.kind, {}};
+    const DateTime utc = *ParseUtcMoment(c.utc);
+    LunarEphemeris ephemeris(scratch, c.body, choice);
+    const LunarEphemeris::Places places = ephemeris.At(utc);
+    BringCatalogTo(direct, utc + 0.01 / 86400.0, {}, choice);
+    const double arcsecond = 1.0 / 3600.0;
+    EXPECT_NEAR(std::remainder(places.moon.ghaDegrees - direct.gha[kMoonIndex], 360.0), 0.0, 0.01 * arcsecond);
+    EXPECT_NEAR(places.moon.declinationDegrees, direct.entries[kMoonIndex].declination, 0.01 * arcsecond);
+    EXPECT_NEAR(ephemeris.Distance(utc), CatalogLunarAngle(direct, c.body), 0.01 * arcsecond);
+    EXPECT_NEAR(places.moonDisc.horizontalParallaxMinutes,
+                DiscOf(direct, kMoonIndex, Limb::centre).horizontalParallaxMinutes, 1e-4);
+    EXPECT_EQ(ephemeris.MomentsComputed(), 4);
+  }
 }
 
 TEST(LunarClearing, RefusesWhatCannotGiveATime) {
@@ -199,6 +277,20 @@ TEST(LunarPlanner, ListsTheBodiesUpAndApartWithTheirRates) {
     EXPECT_NEAR(c.secondsPerTenthMinute * std::fabs(c.rateMinutesPerMinute), 6.0, 1e-9);
   }
   EXPECT_EQ(bodies, (std::vector<int>{kSunIndex, kVenusIndex, kSaturnIndex, 6, 10, 57}));
+
+  // The distance to preset, read at that moment, clears back to that moment within what 0.1' is worth.
+  for (const LunarCandidate& c : plan) {
+    SCOPED_TRACE(c.bodyIndex);
+    LunarObservation o;
+    o.bodyIndex = c.bodyIndex;
+    o.bodyLimb = c.bodyIndex == kSunIndex ? DistanceLimb::nearLimb : DistanceLimb::centre;
+    o.distanceSextantDegrees = c.presetDistanceDegrees;
+    o.watchTime = utc;
+    o.dr = {30.5, 40.25};
+    const LunarForm form = ClearLunarDistance(scratch, o, {EphemerisKind::precise, {}});
+    ASSERT_TRUE(form.Cleared()) << form.refusal;
+    EXPECT_NEAR(form.watchFastSeconds, 0.0, c.secondsPerTenthMinute);
+  }
 
   const double tt = utc + 2415018.5 + 69.184 / 86400.0;
   double moon[2][3], earthHelio[2][3], earthBary[2][3];

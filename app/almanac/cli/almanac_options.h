@@ -27,7 +27,7 @@ inline constexpr int kMaxChartSide = 8000;
 
 // What one run prints or writes; the options that name a report choose it.
 enum class AlmanacReport {
-  moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, noon, identify, networkFixes
+  moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, noon, identify, networkFixes, lunarPlanner
 };
 
 // The chart as pictures (--chart, --pdf) and how the sky is drawn on them.

@@ -50,6 +50,7 @@ day's events (sunrise to moonset) are those of the zone date.
 )"},
     HelpPart{HelpSection::tables, "\nTables:\n", ""},
     HelpPart{HelpSection::starFinder, "\nStar finder:\n", ""},
+    HelpPart{HelpSection::lunarPlanner, "\nLunar planner:\n", ""},
     HelpPart{HelpSection::pages, "\nAlmanac pages for a passage:\n", ""},
     HelpPart{HelpSection::replay, "\nReceiver check:\n", ""},
     HelpPart{HelpSection::network, "\nGPS on the network:\n", ""},

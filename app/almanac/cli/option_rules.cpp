@@ -44,6 +44,11 @@ const std::vector<CombinationRule>& CombinationRules() {
        kRefusedTogether,
        "--star-finder prints the star finder; it does not go with --visible-bodies, "
        "--almanac-page, --chart or --pdf"},
+      {{"--lunar-planner"},
+       {"--visible-bodies", "--almanac-page", "--star-finder", "--chart", "--pdf"},
+       kRefusedTogether,
+       "--lunar-planner prints the lunar planner; it does not go with --visible-bodies, "
+       "--almanac-page, --star-finder, --chart or --pdf"},
       {{"--almanac-pages"},
        {"--visible-bodies", "--almanac-page", "--star-finder", "--chart", "--rotate", "--flip",
         "--bright", "--width", "--height"},

@@ -14,9 +14,9 @@ using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
                                            R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify,
-                                           R::networkFixes);
+                                           R::networkFixes, R::lunarPlanner);
 // The reports of one moment at one DR position.
-constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
+constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder, R::lunarPlanner);
 constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon, R::identify);
 // The reports the precise ephemeris fills (the pages always).
 constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
@@ -56,7 +56,7 @@ constexpr std::array kOptions = {
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
               Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify,
-                      R::networkFixes),
+                      R::networkFixes, R::lunarPlanner),
               S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
@@ -129,14 +129,25 @@ constexpr std::array kOptions = {
     CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "index correction, minutes of arc added to the sextant reading, -60 to +60 "
               "(default 0)"},
-    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
-              "height of eye in metres, 0 to 100 (default 0)"},
+    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify, R::lunarPlanner),
+              S::starFinder, "height of eye in metres, 0 to 100 (default 0); the lunar planner's too"},
     CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "true course, 0 to less than 360 degrees (default 0): the finder carries the DR "
               "from the moment given to the twilight, the reduction moves each line of position "
               "to the fix time"},
     CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "speed made good, 0 to 60 knots (default 0: no way)"},
+    CliOption{"--lunar-planner", "", ReadReportChoice, Reports(R::lunarPlanner), S::lunarPlanner,
+              "instead of the page, the bodies that make good lunar distances at the moment (its "
+              "UT) and the DR: the Sun, the four planets and Hamal, Aldebaran, Pollux, Regulus, "
+              "Spica, Antares, Altair, Fomalhaut and Markab, when 15 to 120 degrees from the Moon, "
+              "both apparent centres 5 degrees or more above the horizon and the distance changing "
+              "0.2' a minute or more; each with the distance to preset (the Moon's near limb to "
+              "the Sun's near limb or the body's centre, refracted, as the sextant reads it before "
+              "its index correction), the apparent and geocentric distances between the centres, "
+              "both apparent altitudes, the rate in minutes of arc per minute of time (negative "
+              "when closing) and the seconds of time that 0.1' of distance is worth. --eye sets "
+              "the height of eye"},
     CliOption{"--almanac-pages", "", ReadReportChoice, Reports(R::pages), S::pages,
               "instead of the almanac of a moment, the daily pages of the Nautical Almanac's "
               "layout for a passage, three Greenwich days to an opening: hourly GHA Aries, the "
@@ -216,6 +227,7 @@ constexpr std::array kReportChoices = {
     ReportChoice{R::noon, "the noon sight", {"--noon", ""}},
     ReportChoice{R::identify, "the unknown body", {"--identify", ""}},
     ReportChoice{R::pages, "the almanac pages", {"--almanac-pages", ""}},
+    ReportChoice{R::lunarPlanner, "the lunar planner", {"--lunar-planner", ""}},
     ReportChoice{R::starFinder, "the star finder", {"--star-finder", ""}},
     ReportChoice{R::tables, "the tables", {"--visible-bodies", "--almanac-page"}},
     ReportChoice{R::pictures, "the chart pictures", {"--chart", "--pdf"}},

@@ -26,6 +26,7 @@ enum class HelpSection {
   output,
   tables,
   starFinder,
+  lunarPlanner,
   pages,
   replay,
   network,

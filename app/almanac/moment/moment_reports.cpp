@@ -20,6 +20,7 @@
 #include "moment/visible_bodies_report.h"
 #include "moment/visible_report.h"
 #include "navigation/almanac_snapshot.h"
+#include "lunars/lunar_planner_report.h"
 #include "star_finder/star_finder_report.h"
 
 namespace nocturna {
@@ -81,6 +82,7 @@ int RunMomentReport(const AlmanacOptions& options, const UtcCalendar& now) {
   if (snapshot.ephemerisUsed.refusal != nullptr) {
     return Fail(std::string("--precise: ") + snapshot.ephemerisUsed.refusal);
   }
+  if (options.report == AlmanacReport::lunarPlanner) return WriteStandardOutput(LunarPlannerPage(options, moment));
   if (options.report == AlmanacReport::starFinder) {
     return WriteStandardOutput(StarFinderPage(options, moment));
   }

@@ -143,6 +143,39 @@ Json FixJson(const SightLogReduction& reduction) {
   return object;
 }
 
+// The watch's fit from the watch rows and its error predicted at the fix time, or null.
+Json WatchJson(const SightLogReduction& reduction) {
+  if (!reduction.watch) return nullptr;
+  const WatchErrorFit& fit = *reduction.watch;
+  const WatchErrorPrediction at = PredictWatchError(fit, reduction.fix.utc);
+  return {{"comparisons", fit.comparisons},
+          {"epochUtc", FormatUtcMoment(fit.epoch)},
+          {"fastSecondsAtEpoch", fit.fastSecondsAtEpoch},
+          {"rateSecondsPerDay", fit.rateSecondsPerDay},
+          {"rateUncertaintySecondsPerDay", fit.rateUncertaintySecondsPerDay},
+          {"scatterSeconds", fit.scatterSeconds},
+          {"atFix", {{"utc", FormatUtcMoment(reduction.fix.utc)},
+                     {"fastSeconds", at.fastSeconds},
+                     {"uncertaintySeconds", at.uncertaintySeconds},
+                     {"daysSinceComparison", at.daysSinceComparison}}}};
+}
+
+// With a lunar: the fix with the clock unknown, or why there is none; null without a lunar.
+Json ClockFixJson(const SightLogReduction& reduction) {
+  if (!reduction.clockFix) return nullptr;
+  const ClockFix& fix = *reduction.clockFix;
+  if (!fix.found) return {{"found", false}, {"problem", fix.problem}};
+  return {{"found", true},
+          {"latitude", fix.position.latitude},
+          {"longitudeWest", fix.position.longitude},
+          {"utc", FormatUtcMoment(fix.utc)},
+          {"logFastSeconds", fix.logFastSeconds},
+          {"latitudeErrorMiles", fix.latitudeErrorMiles},
+          {"longitudeErrorMiles", fix.longitudeErrorMiles},
+          {"clockErrorSeconds", fix.clockErrorSeconds},
+          {"iterations", fix.iterations}};
+}
+
 }  // namespace
 
 std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosition& dr,
@@ -151,7 +184,9 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
   const Json document = {
       {"ephemeris", EphemerisName(ephemeris.kind)},
       {"units", "altitudes and angles in degrees, corrections in minutes of arc, "
-                "intercepts, residuals and ellipse in nautical miles"},
+                "intercepts, residuals and ellipse in nautical miles; a step's key ending in Minutes "
+                "is in minutes of arc, in Utc days since 1899-12-30 UTC, in Seconds or SecondsPerDay "
+                "seconds of time (a day), in MinutesPerMinute minutes of arc per minute of time"},
       {"dr", {{"latitude", dr.latitude},
               {"longitudeWest", dr.longitude},
               {"utc", FormatUtcMoment(drTime)},
@@ -164,6 +199,8 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"observerBiases", ObserverBiasesJson(reduction)},
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
+      {"watch", WatchJson(reduction)},
+      {"clockFix", ClockFixJson(reduction)},
   };
   return JsonDocumentText(document);
 }

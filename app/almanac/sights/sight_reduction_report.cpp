@@ -46,7 +46,7 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
   page += "\nLines of position\n";
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
-  for (const std::string& line : form.fix) page += line + "\n";
+  for (const std::string& line : FixSectionLines(form)) page += line + "\n";
   return page;
 }
 

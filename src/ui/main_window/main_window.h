@@ -271,6 +271,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void SetGpsTimeEnabled(bool enabled) override;
   void ProcessPendingEvents() override;
   MessagePresenter& Presenter() override { return *presenter_; }
+  void RecordClockComparison(double systemUtc, double gpsUtc) override;
 
   // Action > "GPS Settings..." (Ctrl+G): the GPS source for the next start and the fix out,
   // remembered.
@@ -342,6 +343,7 @@ class TForm1 : public QMainWindow, public GpsWindow {
   int dailyRunCount_ = 0;
   bool latitudeReported_ = false;   // the latitude field's "not a number" is on record
   bool longitudeReported_ = false;  // likewise the longitude field's
+  bool watchLogProblemShown_ = false;  // a watch log that cannot be kept is told once
   bool narrowLayout_ = false;  // snapped to the narrowest size: small font, decorations moved
 };
 

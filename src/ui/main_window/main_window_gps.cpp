@@ -6,7 +6,9 @@
 
 #include "gps/gps_controller.h"
 #include "ui/main_window/latin1_text.h"
+#include "platform/sight_log_file.h"
 #include "ui/main_window/main_window.h"
+#include "ui/sights/watch_log_file.h"
 
 namespace nocturna {
 
@@ -46,6 +48,16 @@ void TForm1::SetSpeedGpsCaption(const std::string& caption, CaptionColour colour
 }
 
 void TForm1::SetGpsTimeEnabled(bool enabled) { controls_.gpsTimeButton->setEnabled(enabled); }
+
+// The system clock's comparison with GPS time goes into the watch log beside the sight log.
+void TForm1::RecordClockComparison(double systemUtc, double gpsUtc) {
+  const std::string sightLog = tables_.sightLogPath.empty() ? DefaultSightLogPath() : tables_.sightLogPath;
+  const std::string problem = AppendToWatchLog(WatchLogPathFor(sightLog), {systemUtc, gpsUtc});
+  if (problem.empty() || watchLogProblemShown_) return;
+  watchLogProblemShown_ = true;
+  presenter_->Show({MessageKind::Warning, "The clock's comparison with GPS time is not kept. " + problem, "",
+                    MessageButtons::Ok, MessageAnswer::Ok});
+}
 
 // Paints and queued steps only: a click queued meanwhile waits until the command has finished,
 // so a second press cannot stop the GPS halfway through its start.

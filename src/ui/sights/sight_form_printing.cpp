@@ -208,7 +208,10 @@ SightFormPrint SightFormPrintOf(const std::vector<SightRecord>& log,
       start = end + 1;
     }
   }
-  if (!log.empty()) print.footLines.insert(print.footLines.end(), form.fix.begin(), form.fix.end());
+  if (!log.empty()) {
+    const std::vector<std::string> fix = FixSectionLines(form);
+    print.footLines.insert(print.footLines.end(), fix.begin(), fix.end());
+  }
   return print;
 }
 

@@ -20,6 +20,8 @@
 #include "foundations/text_forms.h"
 #include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
+#include "foundations/printf_text.h"
+#include "sights/lunar_planner.h"
 #include "sights/noon_preset.h"
 #include "sights/sight_body.h"
 #include "sights/sight_form.h"
@@ -28,6 +30,7 @@
 #include "sights/sight_texts.h"
 #include "ui/main_window/latin1_text.h"
 #include "ui/sights/plotting_sheet.h"
+#include "ui/sights/watch_log_file.h"
 #include "ui/printing/window_printing.h"
 #include "ui/sights/sight_cell_delegate.h"
 #include "ui/sights/sight_form_printing.h"
@@ -198,6 +201,8 @@ void TSightsForm::BuildButtons(QWidget* panel) {
       {"PlotButton", "&Plot", "The plotting sheet", &TSightsForm::PlotButtonClick},
       {"NoonButton", "&Noon", "Local apparent noon for the DR under way, and the Sun's altitude to preset",
        &TSightsForm::NoonButtonClick},
+      {"LunarsButton", "&Lunars...", "The bodies that make good lunar distances at the DR's time, with the distance to preset",
+       &TSightsForm::LunarsButtonClick},
       {"OpenButton", "&Open...", "Open a sight log", &TSightsForm::OpenButtonClick},
       {"SaveButton", "&Save", "Save the sight log (Ctrl+S)", &TSightsForm::SaveButtonClick},
       {"SaveAsButton", "Save &As...", "Save the sight log as another file", &TSightsForm::SaveAsButtonClick},
@@ -252,6 +257,11 @@ void TSightsForm::Recompute() {
     if (record.Reads()) sights_.push_back(record);
   ReadRunSettings(problems);  // the fix time defaults to the last sight that reads
   reduction_ = ReduceSightLog(model_->Records(), dr_, fixTime_, ephemeris_);
+  if (!watchLog_.empty()) {  // the comparisons logged beside the log join its watch rows
+    std::vector<WatchComparison> comparisons = WatchComparisons(model_->Records());
+    comparisons.insert(comparisons.end(), watchLog_.begin(), watchLog_.end());
+    reduction_.watch = FitWatchError(comparisons);
+  }
   form_ = SightFormOf(model_->Records(), reduction_);
   model_->SetForm(form_);
   if (!problems.empty()) problems.resize(problems.size() - 2);
@@ -265,7 +275,7 @@ void TSightsForm::ShowResults() {
                          " at " + FormatUtcMoment(dr_.utc) + " UTC"));
   kindsLabel_->setText(Text(Joined(form_.kinds)));
   linesLabel_->setText(Text(Joined(form_.lines)));
-  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(form_.fix)));
+  fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(FixSectionLines(form_))));
 }
 
 void TSightsForm::Changed() {
@@ -348,6 +358,17 @@ void TSightsForm::NoonButtonClick() {
       "Local apparent noon: " + RowStepsText(steps) + (steps.note.empty() ? "." : ".\n\r" + steps.note));
 }
 
+void TSightsForm::LunarsButtonClick() {
+  Recompute();
+  SightConditions air;  // the last sight's height of eye, temperature and pressure
+  if (!sights_.empty()) air = sights_.back().conditions;
+  BodyCatalog scratch = BuildCatalog();
+  const std::vector<LunarCandidate> plan = PlanLunars(scratch, dr_.utc, dr_.position, air, ephemeris_);
+  std::string text = "Lunars at " + FormatUtcMoment(dr_.utc) + " UTC from the DR:";
+  for (const std::string& line : LunarPlanLines(plan)) text += "\n\r" + line;
+  Say(MessageKind::Information, text);
+}
+
 std::string TSightsForm::ChooseFile(bool save) {
   if (services_.chooseFile) return services_.chooseFile(this, save);
   const QString filter = QStringLiteral("Sight logs (*.csv);;All files (*)");
@@ -376,7 +397,15 @@ void TSightsForm::LoadFrom(const std::string& path) {
   ShowSettings(loaded ? parse.settings : SightLogSettings{});
   // Rows that do not read are shown as typed, with their notes, for correction.
   model_->SetRecords(loaded ? parse.sights : std::vector<SightRecord>{});
+  const WatchLogRead watch = ReadWatchLog(WatchLogPathFor(path));
+  if (!watch.problem.empty()) Say(MessageKind::Warning, watch.problem + ".\n\rIt is kept as it is.");
+  watchLog_ = watch.comparisons;
   Recompute();
+  // A log that does not state the watch's error takes the one its comparisons predict for the DR's time.
+  if (!parse.settings.watchErrorSeconds && reduction_.watch) {
+    watchErrorEdit_->setText(Text(PrintfText("%.1f", PredictWatchError(*reduction_.watch, dr_.utc).fastSeconds)));
+    Recompute();
+  }
   modified_ = false;
 }
 

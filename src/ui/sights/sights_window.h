@@ -69,6 +69,7 @@ class TSightsForm : public QDialog {
   void FixButtonClick();
   void PlotButtonClick();
   void NoonButtonClick();
+  void LunarsButtonClick();
   void OpenButtonClick();
   void SaveButtonClick();
   void SaveAsButtonClick();
@@ -105,6 +106,7 @@ class TSightsForm : public QDialog {
   std::string logPath_;
   bool logDamaged_ = false;  // the file at logPath_ is damaged: a save keeps it aside
   bool modified_ = false;
+  std::vector<WatchComparison> watchLog_;  // the comparisons kept beside the log
   SightTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* drLabel_ = nullptr;
