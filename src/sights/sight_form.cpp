@@ -4,6 +4,7 @@
 
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
+#include "sights/log_watch_error.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_texts.h"
 
@@ -126,6 +127,7 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
   for (std::size_t g : reduction.fixLines) labels.push_back(RowsOfGroup(reduction.groups[g]));
   form.fix = FixReportLines(reduction.fix, labels);
   if (reduction.watch) form.watch = WatchErrorLines(*reduction.watch, reduction.fix.utc);
+  if (reduction.watchError) form.watch.push_back("watch times go by: " + WatchErrorInUseText(*reduction.watchError));
   if (reduction.clockFix) form.clock = ClockFixReportLines(*reduction.clockFix);
   return form;
 }

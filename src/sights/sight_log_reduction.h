@@ -35,11 +35,19 @@ inline constexpr int kMostResidualRejections = 5;
 inline constexpr double kLongestStandingHours = 12.0;
 inline constexpr double kLongestRunHours = 24.0;
 
+// The watch error a log's watch times go by, and where it came from.
+struct WatchErrorInUse {
+  double fastSeconds = 0.0;         // positive: the watch is fast
+  double uncertaintySeconds = 0.0;  // one standard deviation; 0 for a stated error
+  std::string source;               // "stated in the log", "predicted from the watch log", ...
+};
+
 struct SightLogReduction {
   std::vector<SightLine> shots;      // per row of the log; a row that does not read, or whose
                                      // kind is no altitude sight: bodyIndex 0
   std::vector<RowReduction> rows;    // per row: reduced by its kind
   std::optional<WatchErrorFit> watch;  // the watch's error and rate from the watch rows
+  std::optional<WatchErrorInUse> watchError;  // stated or predicted; none without either
   std::optional<ClockFix> clockFix;    // with a cleared lunar: the fix with the log's clock unknown
   std::vector<std::string> notes;    // per row: why it is out of the fix (or why its kind gives
                                      // nothing), empty when it is in

@@ -520,6 +520,33 @@ TEST(AlmanacCli, ReducesLunarAndWatchRows) {
   EXPECT_NE(text.out.find("Cleared distance 102\xC2\xB0" "16."), std::string::npos) << text.out;
 }
 
+// With no watch error stated, the one the log's watch rows and the watch log beside it predict
+// at the fix: 10 s fast, then 12 s a day later, so 12.6 s at 18:40 the next day (gaining 2 s a
+// day). A damaged watch log is named and left out.
+TEST(AlmanacCli, ReducesWithTheWatchLogBesideTheLog) {
+  const std::string folder = std::string(NOCTURNA_TEST_DATA_DIR) + "/sights/";
+  const std::vector<std::string> place = {"--lat", "38N30.0", "--lon", "024W15.0"};
+  const auto reduce = [&](const std::string& log, bool json) {
+    std::vector<std::string> arguments = {"--reduce", folder + log};
+    arguments.insert(arguments.end(), place.begin(), place.end());
+    if (json) arguments.push_back("--json");
+    return RunAlmanac(arguments);
+  };
+  const RunResult run = reduce("watch_beside.csv", true);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  JsonDocument json = ReadJsonReport(run.out);
+  EXPECT_EQ(json["watch"]["comparisons"].get<int>(), 2);
+  EXPECT_NEAR(json["watchError"]["fastSeconds"].get<double>(), 12.0 + 2.0 * 6.6667 / 24.0, 0.01);
+  EXPECT_GT(json["watchError"]["uncertaintySeconds"].get<double>(), 0.0);
+  EXPECT_EQ(json["watchError"]["source"], "predicted from the log's watch rows and the watch log");
+  EXPECT_NE(reduce("watch_beside.csv", false).out.find(
+                "watch times go by: fast +12.6 s +-"), std::string::npos);
+  const RunResult damaged = reduce("watch_damaged.csv", true);
+  ASSERT_EQ(damaged.exitCode, 0) << damaged.err;
+  EXPECT_NE(damaged.err.find("watch_damaged.watch.csv cannot be read"), std::string::npos) << damaged.err;
+  EXPECT_EQ(ReadJsonReport(damaged.out)["watchError"]["source"], "predicted from the log's watch rows");
+}
+
 // The Sun, Venus and the Moon with a Sun-Moon lunar, all by a watch 40 s fast taken as right: the
 // plain fix is off in longitude by the Earth's turn in 40 s, the fix with the clock unknown is not.
 TEST(AlmanacCli, FixesWithTheClockUnknownFromALunar) {

@@ -160,6 +160,13 @@ Json WatchJson(const SightLogReduction& reduction) {
                      {"daysSinceComparison", at.daysSinceComparison}}}};
 }
 
+// The watch error the log's times go by and where it came from, or null.
+Json WatchErrorJson(const SightLogReduction& reduction) {
+  if (!reduction.watchError) return nullptr;
+  const WatchErrorInUse& error = *reduction.watchError;
+  return {{"fastSeconds", error.fastSeconds}, {"uncertaintySeconds", error.uncertaintySeconds}, {"source", error.source}};
+}
+
 // With a lunar: the fix with the clock unknown, or why there is none; null without a lunar.
 Json ClockFixJson(const SightLogReduction& reduction) {
   if (!reduction.clockFix) return nullptr;
@@ -200,6 +207,7 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
       {"watch", WatchJson(reduction)},
+      {"watchError", WatchErrorJson(reduction)},
       {"clockFix", ClockFixJson(reduction)},
   };
   return JsonDocumentText(document);

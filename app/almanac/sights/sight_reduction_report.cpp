@@ -14,6 +14,7 @@
 #include "platform/gpx_file.h"
 #include "sights/gpx_document.h"
 #include "sights/sight_body.h"
+#include "sights/log_watch_error.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_form.h"
 #include "sights/sight_log_csv.h"
@@ -66,6 +67,19 @@ DeadReckoning DrOfReduction(const AlmanacOptions& command, const SightLogParse& 
   return dr;
 }
 
+// The comparisons kept beside the log, none when there is no watch log; a damaged one is
+// reported on standard error and left out.
+std::vector<WatchComparison> WatchLogBeside(const std::string& logPath) {
+  const std::string path = WatchLogPathFor(logPath);
+  const FileRead read = ReadBoundedFile(path, FileKinds::RegularOnly);
+  if (read.outcome == FileReadOutcome::Absent) return {};
+  const WatchLogRead watch = read.outcome == FileReadOutcome::Read
+                                 ? WatchLogOfText(path, read.bytes)
+                                 : WatchLogRead{{}, "The watch log " + path + " cannot be read: " + read.problem};
+  if (!watch.problem.empty()) Fail(watch.problem + "; it is left out", 0);
+  return watch.comparisons;
+}
+
 // --pdf: the file only, nothing on standard output.
 int WritePdf([[maybe_unused]] const std::string& path,
              [[maybe_unused]] const std::vector<SightRecord>& log,
@@ -94,7 +108,8 @@ int RunSightReduction(const AlmanacOptions& command) {
   }
   const DeadReckoning dr = DrOfReduction(command, parse);
   const DateTime fixTime = parse.settings.fixUtc.value_or(dr.utc);
-  const SightLogReduction reduction = ReduceSightLog(parse.sights, dr, fixTime, command.ephemeris);
+  SightLogReduction reduction = ReduceSightLog(parse.sights, dr, fixTime, command.ephemeris);
+  ApplyWatchLog(reduction, parse.sights, WatchLogBeside(file), parse.settings.watchErrorSeconds, fixTime);
   if (!command.reduce.gpxFile.empty()) {
     const std::string problem = WriteGpxFile(command.reduce.gpxFile, GpxDocument({&reduction, dr.position, dr.utc}));
     if (!problem.empty()) return Fail(problem, kRunFailure);

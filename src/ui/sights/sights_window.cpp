@@ -257,11 +257,7 @@ void TSightsForm::Recompute() {
     if (record.Reads()) sights_.push_back(record);
   ReadRunSettings(problems);  // the fix time defaults to the last sight that reads
   reduction_ = ReduceSightLog(model_->Records(), dr_, fixTime_, ephemeris_);
-  if (!watchLog_.empty()) {  // the comparisons logged beside the log join its watch rows
-    std::vector<WatchComparison> comparisons = WatchComparisons(model_->Records());
-    comparisons.insert(comparisons.end(), watchLog_.begin(), watchLog_.end());
-    reduction_.watch = FitWatchError(comparisons);
-  }
+  ApplyWatchLog(reduction_, model_->Records(), watchLog_, statedWatchError_, fixTime_);
   form_ = SightFormOf(model_->Records(), reduction_);
   model_->SetForm(form_);
   if (!problems.empty()) problems.resize(problems.size() - 2);
@@ -400,10 +396,11 @@ void TSightsForm::LoadFrom(const std::string& path) {
   const WatchLogRead watch = ReadWatchLog(WatchLogPathFor(path));
   if (!watch.problem.empty()) Say(MessageKind::Warning, watch.problem + ".\n\rIt is kept as it is.");
   watchLog_ = watch.comparisons;
+  statedWatchError_ = loaded ? parse.settings.watchErrorSeconds : std::nullopt;
   Recompute();
-  // A log that does not state the watch's error takes the one its comparisons predict for the DR's time.
-  if (!parse.settings.watchErrorSeconds && reduction_.watch) {
-    watchErrorEdit_->setText(Text(PrintfText("%.1f", PredictWatchError(*reduction_.watch, dr_.utc).fastSeconds)));
+  // A log that does not state the watch's error takes the one its comparisons predict.
+  if (!statedWatchError_ && reduction_.watchError) {
+    watchErrorEdit_->setText(Text(PrintfText("%.1f", reduction_.watchError->fastSeconds)));
     Recompute();
   }
   modified_ = false;

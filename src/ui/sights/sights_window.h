@@ -107,6 +107,7 @@ class TSightsForm : public QDialog {
   bool logDamaged_ = false;  // the file at logPath_ is damaged: a save keeps it aside
   bool modified_ = false;
   std::vector<WatchComparison> watchLog_;  // the comparisons kept beside the log
+  std::optional<double> statedWatchError_;  // the loaded log's own watch error
   SightTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* drLabel_ = nullptr;

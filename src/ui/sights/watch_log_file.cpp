@@ -24,13 +24,6 @@ WatchLogRows ReadRows(const std::string& path) {
 
 }  // namespace
 
-std::string WatchLogPathFor(const std::string& sightLogPath) {
-  const std::string csv = ".csv";
-  const bool endsInCsv = sightLogPath.size() > csv.size() &&
-                         sightLogPath.compare(sightLogPath.size() - csv.size(), csv.size(), csv) == 0;
-  return (endsInCsv ? sightLogPath.substr(0, sightLogPath.size() - csv.size()) : sightLogPath) + ".watch.csv";
-}
-
 WatchLogRead ReadWatchLog(const std::string& path) {
   const WatchLogRows read = ReadRows(path);
   return {WatchComparisons(read.rows), read.problem};

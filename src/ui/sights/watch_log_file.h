@@ -6,17 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "sights/watch_log.h"
+#include "sights/log_watch_error.h"
 
 namespace nocturna {
 
-// "sights.csv" -> "sights.watch.csv"; a name without ".csv" gets ".watch.csv" appended.
-std::string WatchLogPathFor(const std::string& sightLogPath);
-
-struct WatchLogRead {
-  std::vector<WatchComparison> comparisons;
-  std::string problem;  // why the file cannot be read (it is kept as it is); empty when it can
-};
 WatchLogRead ReadWatchLog(const std::string& path);
 
 // Adds a comparison to the watch log at `path` and saves it; an empty text, or why not (a damaged
