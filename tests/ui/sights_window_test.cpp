@@ -175,10 +175,12 @@ TEST_F(SightsWindowTest, KeepsTheWatchLogBesideTheSightLog) {
   ASSERT_EQ(read.comparisons.size(), 2u) << read.problem;
   EXPECT_NEAR((read.comparisons[1].watchRead - read.comparisons[1].reference) * 86400.0, 4.0, 1e-3);
 
-  const auto form = Open();  // the window's DR time, 2026-12-10 06:00, is the second comparison's
-  EXPECT_EQ(ToLatin1(form->findChild<QLineEdit*>(QStringLiteral("WatchErrorEdit"))->text()), "4.0");
+  // Predicted at the fix, the log's last sight at 2026-12-09 18:50: 2 s and 2 s a day for 12 h 50 min.
+  const auto form = Open();
+  EXPECT_EQ(ToLatin1(form->findChild<QLineEdit*>(QStringLiteral("WatchErrorEdit"))->text()), "3.1");
   const std::string fix = ToLatin1(form->findChild<QLabel*>(QStringLiteral("FixLabel"))->text());
   EXPECT_NE(fix.find("gaining 2.00 s a day (+-0.71) from 2 comparisons"), std::string::npos) << fix;
+  EXPECT_NE(fix.find("watch times go by: fast +3.1 s +-0.4 s, predicted from the watch log"), std::string::npos) << fix;
 
   QFile damaged(QString::fromStdString(watchLog));
   ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
