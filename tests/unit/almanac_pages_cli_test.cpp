@@ -10,6 +10,12 @@
 #include <string>
 #include <vector>
 
+#ifdef NOCTURNA_HAVE_QPDF
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#endif
+
 #include "support/iers_excerpts.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
@@ -71,18 +77,49 @@ TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
   EXPECT_NEAR(first["ghaAriesTenthsOfArcMinute"].get<double>(), 98.45085 * 600, 3);
 }
 
-TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
+#ifdef NOCTURNA_HAVE_QPDF
+// The outline as "title@page" (pages from 1), a month indented under its section.
+std::vector<std::string> Bookmarks(const std::string& file) {
+  QPDF pdf;
+  pdf.processMemoryFile("pages", file.data(), file.size());
+  const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
+  const auto pageOf = [&pages](QPDFOutlineObjectHelper& item) {
+    const QPDFObjectHandle page = item.getDestPage();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (pages[i].getObjectHandle().getObjGen() == page.getObjGen()) return std::to_string(i + 1);
+    }
+    return std::string("?");
+  };
+  std::vector<std::string> bookmarks;
+  QPDFOutlineDocumentHelper outline(pdf);
+  for (QPDFOutlineObjectHelper& section : outline.getTopLevelOutlines()) {
+    bookmarks.push_back(section.getTitle() + "@" + pageOf(section));
+    for (QPDFOutlineObjectHelper& month : section.getKids()) {
+      bookmarks.push_back("  " + month.getTitle() + "@" + pageOf(month));
+    }
+  }
+  return bookmarks;
+}
+#endif
+
+TEST_F(AlmanacPagesCliTest, PdfHasATitlePageTwoPagesAnOpeningAndBookmarks) {
   const std::string pdf = Scratch("pages.pdf");
-  const int status = Run({"--almanac-pages", "--from", "2026-06-20", "--days", "7", "--pdf", pdf});
+  const int status = Run({"--almanac-pages", "--from", "2026-06-26", "--days", "7", "--sections", "daily,polaris",
+                          "--pdf", pdf});
   if (err.find("window library") != std::string::npos) GTEST_SKIP() << err;
   ASSERT_EQ(status, 0) << err;
   EXPECT_TRUE(out.empty());
   const std::string file = ReadFile(pdf);
   std::remove(pdf.c_str());
+#ifdef NOCTURNA_HAVE_QPDF
+  EXPECT_EQ(Bookmarks(file), (std::vector<std::string>{"Daily pages@3", "  June 2026@3", "  July 2026@7",
+                                                        "Polaris tables@9"}))
+      << "title, index, three openings from 26 June, then Polaris";
+#endif
   EXPECT_EQ(file.rfind("%PDF", 0), 0u);
   EXPECT_EQ(Count(file, "/Type /Page\n") + Count(file, "/Type /Page\r") + Count(file, "/Type /Page>>") +
-                Count(file, "/Type /Page /"),
-            1 + 2 * 3);
+                Count(file, "/Type /Page /") + Count(file, "/Type /Page >>"),
+            1 + 1 + 2 * 3 + 3);
   EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
 }
 

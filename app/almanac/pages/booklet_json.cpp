@@ -17,6 +17,7 @@ Json Table(const ValueTable& table) {
 std::vector<ValueTable> SectionTables(const AlmanacBooklet& booklet) {
   std::vector<ValueTable> tables;
   const BookletContents& contents = booklet.contents;
+  for (const LunarDistanceDay& day : booklet.lunar) tables.push_back(LunarDistanceTable(day));
   if (contents.Has(BookletSection::increments)) {
     for (int minute = 0; minute < kIncrementMinutes; ++minute) tables.push_back(IncrementTable(minute));
   }
