@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kColumns = 106;
 constexpr int kNameWidth = 12;
-constexpr int kValueWidth = 8;
+constexpr int kValueWidth = 9;
 
 std::string DayTitle(const CalendarDate& date) {
   return PrintfText("%04d %s %d (%s)", date.year, MonthName(date.month), date.day, WeekdayName(WeekdayOf(date)));

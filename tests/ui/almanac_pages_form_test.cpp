@@ -75,7 +75,7 @@ class AlmanacPagesFormTest : public ::testing::Test {
 TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
   EXPECT_EQ(from->date(), QDate(2026, 12, 15)) << "the UT date of the clock";
   EXPECT_EQ(days->value(), 9);
-  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 80 pages")))
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 83 pages")))
       << summary->text().toStdString() << ": every section, with the index";
   UntickTables();
   EXPECT_TRUE(summary->text().contains(QStringLiteral("3 opening(s), 7 pages"))) << summary->text().toStdString();
@@ -120,7 +120,7 @@ TEST_F(AlmanacPagesFormTest, AFileThatCannotBeWrittenIsTold) {
 TEST_F(AlmanacPagesFormTest, EverySectionPrintedAndACancelLeavesNoFile) {
   days->setValue(3);
   QTest::mouseClick(print, Qt::LeftButton);
-  EXPECT_EQ(PdfPages(outputFile), 1 + 1 + 2 + 72) << "title, index, one opening, the tables";
+  EXPECT_EQ(PdfPages(outputFile), 1 + 1 + 2 + 1 + 72) << "title, index, one opening, a page of lunar distances, the tables";
   ASSERT_TRUE(QFile::remove(outputFile));
   days->setValue(366);
   QTimer cancel;
