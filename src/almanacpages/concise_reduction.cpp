@@ -84,6 +84,7 @@ ConciseWorking WorkConciseSight(int latitude, int lha, long declinationTenths) {
   const bool south = latitude < 0;
   w.latitude = std::abs(latitude);
   w.lha = ((lha % 360) + 360) % 360;
+  w.declinationTenths = declinationTenths;
   w.declination = std::lround((south ? -declinationTenths : declinationTenths) / 10.0);
   const ConciseEntry first = ConciseTableEntry(w.latitude, RowOfHourAngle(w.lha));
   const bool minus = w.lha > 90 && w.lha < 270;
@@ -107,6 +108,20 @@ ConciseWorking WorkConciseSight(int latitude, int lha, long declinationTenths) {
   ApplyCorrections(w);
   ApplyAzimuth(w, south);
   return w;
+}
+
+ConciseWorking ConciseExample() { return WorkConciseSight(38, 302, 16 * 600 + 73); }
+
+ValueTable ConciseExampleTable() {
+  const ConciseWorking w = ConciseExample();
+  return {"concise reduction example",
+          {{"latitude", "deg"}, {"lha", "deg"}, {"declination", "arcmin"}, {"a", "arcmin"}, {"b", "arcmin"},
+           {"z1", "0.1 deg"}, {"f", "arcmin"}, {"a_degrees", "deg"}, {"a_minutes", "arcmin"}, {"f_degrees", "deg"},
+           {"f_minutes", "arcmin"}, {"h", "arcmin"}, {"p", "arcmin"}, {"p_degrees", "deg"}, {"z2_entry", "0.1 deg"},
+           {"z2", "0.1 deg"}, {"z2_degrees", "deg"}, {"corr1", "arcmin"}, {"corr2", "arcmin"}, {"hc", "arcmin"},
+           {"z", "0.1 deg"}, {"zn", "0.1 deg"}},
+          {{w.latitude, w.lha, w.declination, w.a, w.b, w.z1, w.f, w.aDegrees, w.aMinutes, w.fDegrees, w.fMinutes, w.h,
+            w.p, w.pDegrees, w.z2Entry, w.z2, w.z2Degrees, w.corr1, w.corr2, w.hc, w.z, w.zn}}};
 }
 
 ValueTable ConciseReductionTable() {

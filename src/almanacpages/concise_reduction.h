@@ -33,6 +33,7 @@ long AuxiliaryCorrection(int minutes, int degrees);
 struct ConciseWorking {
   int latitude = 0;          // assumed, whole degrees, its name's side positive
   int lha = 0;               // whole degrees, 0 to 359
+  long declinationTenths = 0;  // as given, tenths of arc-minute, north positive
   long declination = 0;      // nearest minute, minus when contrary to the latitude
   long a = 0, b = 0;         // first entry (b minus for LHA 90-270)
   long z1 = 0;               // tenths of a degree, the sign of b
@@ -52,9 +53,13 @@ struct ConciseWorking {
 // `declinationTenths` in tenths of arc-minute, north positive; `latitude` north positive.
 ConciseWorking WorkConciseSight(int latitude, int lha, long declinationTenths);
 
-// Every entry, one row each (x, y, a, b, z), and the auxiliary table.
+// The example the pages work: Lat 38 N, LHA 302, Dec N 16 07.3.
+ConciseWorking ConciseExample();
+
+// Every entry, one row each (x, y, a, b, z), the auxiliary table, and the example's figures.
 ValueTable ConciseReductionTable();
 ValueTable AuxiliaryTable();
+ValueTable ConciseExampleTable();
 
 // The rules with a worked example, the table's pages (six values of x a page, y 0-45 and
 // 46-90), then the auxiliary table.

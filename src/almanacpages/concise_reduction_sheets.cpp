@@ -16,11 +16,6 @@ constexpr int kPerSheet = 6;
 constexpr int kFirstEntry = 10;
 constexpr int kEntryStride = 19;
 
-// The worked example: Lat 38 N, LHA 302, Dec N 16 07.3.
-constexpr int kExampleLatitude = 38;
-constexpr int kExampleHourAngle = 302;
-constexpr long kExampleDeclinationTenths = 16 * 600 + 73;
-
 std::string Label(int degrees) { return std::to_string(degrees); }
 
 std::string Tenth(long tenths) {
@@ -90,11 +85,11 @@ constexpr const char* kRules[] = {
 };
 
 // The example's sight, worked by the rules above.
-void WorkedExample(SheetWriter& sheet, int latitude, int lha, long declinationTenths) {
-  const ConciseWorking w = WorkConciseSight(latitude, lha, declinationTenths);
+void WorkedExample(SheetWriter& sheet) {
+  const ConciseWorking w = ConciseExample();
   sheet.Line(SheetLineStyle::heading).RuleAbove(0, kColumns, true)
-      .Put(0, PrintfText("Example: Lat %d\xB0 N, LHA %d\xB0, Dec %s %s", w.latitude, w.lha, declinationTenths < 0 ? "S" : "N",
-                         DegreesTenths(std::labs(declinationTenths)).c_str()));
+      .Put(0, PrintfText("Example: Lat %d\xB0 N, LHA %d\xB0, Dec %s %s", w.latitude, w.lha, w.declinationTenths < 0 ? "S" : "N",
+                         DegreesTenths(std::labs(w.declinationTenths)).c_str()));
   sheet.Line().Put(0, PrintfText("First entry (%d\xB0, %d\xB0): A = %s  B = %s  Z1 = %s", w.latitude, w.lha,
                                  DegreesMinutes(w.a).c_str(), DegreesMinutes(w.b).c_str(), Tenth(w.z1).c_str()));
   sheet.Line().Put(0, PrintfText("F = B + Dec = %s + (%s) = %s: F\xB0 = %d\xB0, F' = %d';  A\xB0 = %d\xB0, A' = %d'",
@@ -120,7 +115,7 @@ Sheet RulesSheet() {
   sheet.Line();
   for (const char* rule : kRules) sheet.Line().Put(0, rule);
   sheet.Line();
-  WorkedExample(sheet, kExampleLatitude, kExampleHourAngle, kExampleDeclinationTenths);
+  WorkedExample(sheet);
   return sheet.Take();
 }
 

@@ -122,6 +122,12 @@ TEST(ConciseReduction, EntriesAndAuxiliaryTable) {
     EXPECT_EQ(AuxiliaryCorrection(minutes, degrees), correction) << minutes << "' at " << degrees;
   }
   EXPECT_TRUE(WorkConciseSight(52, 150, -6000).belowHorizon);
+  // The Help's and the rules page's example, Lat 38 N, LHA 302, Dec N 16 07.3 (exactly 34 53.9', 096.6).
+  const ConciseWorking example = ConciseExample();
+  EXPECT_EQ((std::vector<long>{example.a, example.b, example.f, example.h, example.p, example.corr1, example.corr2,
+                               example.hc, example.z2, example.zn}),
+            (std::vector<long>{41 * 60 + 56, 34 * 60 + 9, 50 * 60 + 16, 34 * 60 + 42, 35 * 60 + 31, 9, 3, 34 * 60 + 54,
+                               512, 966}));
 }
 
 // The apparent geocentric direction (CIRS) of a body from ERFA: the Moon by Moon98, the Sun and

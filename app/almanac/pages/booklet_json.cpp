@@ -33,6 +33,7 @@ std::vector<ValueTable> SectionTables(const AlmanacBooklet& booklet) {
   if (contents.Has(BookletSection::reduction)) {
     tables.push_back(ConciseReductionTable());
     tables.push_back(AuxiliaryTable());
+    tables.push_back(ConciseExampleTable());
   }
   return tables;
 }
