@@ -134,6 +134,19 @@ TEST_F(AlmanacPagesCliTest, SectionsAddTheTablesWithAnIndex) {
                      "{\"name\":\"lower_limb\",\"unit\":\"0.1 arcmin\"}"),
             std::string::npos) << out.substr(0, 400);
   EXPECT_EQ(Count(out, "\"name\":\"moon\""), 1);
+  // A day's lunar distances: the JSON's whole tenths are the page's figures.
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "lunar", "--json"}), 0) << err;
+  nocturna::testing::JsonDocument json = nocturna::testing::ReadJsonReport(out);
+  const auto& lunar = json["tables"][0];
+  EXPECT_EQ(lunar["name"], "lunar distances 2026-12-30");
+  EXPECT_EQ(lunar["columns"][1]["name"], "Sun");
+  const long sunAt21h = lunar["rows"][7][1].get<long>();
+  char printed[32];
+  std::snprintf(printed, sizeof printed, "%ld %02ld.%ld", sunAt21h / 600, sunAt21h % 600 / 10, sunAt21h % 10);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "lunar"}), 0) << err;
+  const std::size_t sunRow = out.find("Sun ");
+  ASSERT_NE(sunRow, std::string::npos);
+  EXPECT_NE(out.substr(sunRow, out.find('\n', sunRow) - sunRow).find(printed), std::string::npos) << printed;
 }
 
 TEST_F(AlmanacPagesCliTest, EveryPageStatesTheDut1GivenOrImported) {
