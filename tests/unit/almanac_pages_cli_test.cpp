@@ -11,9 +11,7 @@
 #include <vector>
 
 #ifdef NOCTURNA_HAVE_QPDF
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFOutlineDocumentHelper.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/qpdf-c.h>
 #endif
 
 #include "support/iers_excerpts.h"
@@ -80,24 +78,26 @@ TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
 #ifdef NOCTURNA_HAVE_QPDF
 // The outline as "title@page" (pages from 1), a month indented under its section.
 std::vector<std::string> Bookmarks(const std::string& file) {
-  QPDF pdf;
-  pdf.processMemoryFile("pages", file.data(), file.size());
-  const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(pdf).getAllPages();
-  const auto pageOf = [&pages](QPDFOutlineObjectHelper& item) {
-    const QPDFObjectHandle page = item.getDestPage();
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-      if (pages[i].getObjectHandle().getObjGen() == page.getObjGen()) return std::to_string(i + 1);
-    }
-    return std::string("?");
-  };
+  qpdf_data pdf = qpdf_init();
   std::vector<std::string> bookmarks;
-  QPDFOutlineDocumentHelper outline(pdf);
-  for (QPDFOutlineObjectHelper& section : outline.getTopLevelOutlines()) {
-    bookmarks.push_back(section.getTitle() + "@" + pageOf(section));
-    for (QPDFOutlineObjectHelper& month : section.getKids()) {
-      bookmarks.push_back("  " + month.getTitle() + "@" + pageOf(month));
-    }
+  if ((qpdf_read_memory(pdf, "pages", file.data(), file.size(), nullptr) & QPDF_ERRORS) == 0) {
+    const auto pageOf = [pdf](qpdf_oh item) {
+      const int id = qpdf_oh_get_object_id(pdf, qpdf_oh_get_array_item(pdf, qpdf_oh_get_key(pdf, item, "/Dest"), 0));
+      for (int i = 0; i < qpdf_get_num_pages(pdf); ++i) {
+        if (qpdf_oh_get_object_id(pdf, qpdf_get_page_n(pdf, i)) == id) return std::to_string(i + 1);
+      }
+      return std::string("?");
+    };
+    const auto walk = [&](qpdf_oh parent, const std::string& indent, const auto& self) -> void {
+      for (qpdf_oh item = qpdf_oh_get_key(pdf, parent, "/First"); !qpdf_oh_is_null(pdf, item);
+           item = qpdf_oh_get_key(pdf, item, "/Next")) {
+        bookmarks.push_back(indent + qpdf_oh_get_utf8_value(pdf, qpdf_oh_get_key(pdf, item, "/Title")) + "@" + pageOf(item));
+        self(item, indent + "  ", self);
+      }
+    };
+    walk(qpdf_oh_get_key(pdf, qpdf_get_root(pdf), "/Outlines"), "", walk);
   }
+  qpdf_cleanup(&pdf);
   return bookmarks;
 }
 #endif
