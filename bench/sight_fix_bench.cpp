@@ -69,6 +69,29 @@ void BM_ReadAndGroupALongLog(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadAndGroupALongLog)->RangeMultiplier(8)->Range(1 << 9, 1 << 18)->Unit(benchmark::kMillisecond)->Complexity();
 
+// 200 rows of every kind in one log, an evening at 38.5 N 24.25 W: altitudes, noon sights,
+// Polaris, azimuths, amplitudes, and the kinds kept unreduced; reduced whole.
+void BM_ReduceTwoHundredRowsOfEveryKind(benchmark::State& state) {
+  const char* rows[] = {
+      "altitude,Vega,,47 57.7,-1.5,3,,", "noon,Sun,L,50 10.0,-1.5,3,,", "polaris,Polaris,,38 10.0,-1.5,3,,",
+      "azimuth,Sun,,,,,120,045", "amplitude,Sun,,,,,240,090", "identify,?,,35 00.0,0,3,210,",
+      "lunar,Moon,L,30 00.0,0,3,,", "watch,,,,,,,"};
+  std::string text = "utc,kind,body,limb,hs,ic,eye,bearing,heading,watch\n";
+  for (int i = 0; i < 200; ++i) {
+    const DateTime at = *ParseUtcMoment("2026-12-09 10:00:00") + i * 3.0 / 1440.0;
+    text += FormatUtcMoment(at) + "," + rows[i % 8] + (i % 8 == 7 ? ",12:00:00\n" : ",\n");
+  }
+  const SightLogParse parse = ParseSightLog(text);
+  const DateTime fixTime = parse.sights.back().utc;
+  EphemerisChoice choice;
+  if (state.range(0) == 1) choice.kind = EphemerisKind::precise;
+  for (auto _ : state) {
+    const SightLogReduction reduction = ReduceSightLog(parse.sights, {{38.5, 24.25}, fixTime, 45.0, 6.0}, fixTime, choice);
+    benchmark::DoNotOptimize(reduction.rows.size());
+  }
+}
+BENCHMARK(BM_ReduceTwoHundredRowsOfEveryKind)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_LeastSquaresOfTwentyLines(benchmark::State& state) {
   const std::vector<SightRecord> log = TwentySights();
   const SightLogReduction reduced = ReduceSightLog(log, {{39.0, 23.5}, log.back().utc}, log.back().utc, {});

@@ -19,9 +19,17 @@ cat > "$scratch/screen.json" <<'JSON'
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
 JSON
 
-shoot() {  # shoot FILE "YYYY-MM-DD HH:MM:SS"
+# A settings file with night vision on, for the night-vision picture.
+mkdir -p "$scratch/night-config/nocturna"
+python3 - "$scratch/night-config/nocturna/registry.hive" <<'PY'
+import sys, zlib
+body = "NOCTURNA-HIVE 1\nkey \\software\\Quillon\nvalue nightvision dword 4 01000000\n"
+open(sys.argv[1], "w").write(body + "crc32 %08x\n" % zlib.crc32(body.encode()))
+PY
+
+shoot() {  # shoot FILE "YYYY-MM-DD HH:MM:SS" [CONFIG-FOLDER]
   (cd "$scratch" &&
-   env XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch" TZ=UTC \
+   env XDG_CONFIG_HOME="${3:-$scratch/config}" XDG_RUNTIME_DIR="$scratch" TZ=UTC \
        QT_QPA_PLATFORM="offscreen:configfile=$scratch/screen.json" \
        "$program" --zone-time "$2" --screenshot "$scratch/shot.png")
   mv "$scratch/shot.png" "$1"
@@ -30,3 +38,4 @@ shoot() {  # shoot FILE "YYYY-MM-DD HH:MM:SS"
 
 shoot "$out_dir/night.png" "2015-06-01 22:30:00"
 shoot "$out_dir/day.png" "2015-06-01 14:00:00"
+shoot "$out_dir/night-vision.png" "2015-06-01 22:30:00" "$scratch/night-config"

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth poppler-utils
   libnova-dev liberfa-dev nlohmann-json3-dev libqpdf-dev qpdf
   clang libclang-rt-14-dev
+  gpsd gpsd-tools gpsd-clients python3-gps gpsbabel libxml2-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -8,9 +8,11 @@
 #include "cli/help_text.h"
 #include "cli/standard_output.h"
 #include "moment/moment_reports.h"
+#include "network/network_fixes_report.h"
 #include "nmea/nmea_replay_report.h"
 #include "pages/almanac_pages_report.h"
 #include "platform/system_clock.h"
+#include "sights/observation_reports.h"
 #include "sights/sight_reduction_report.h"
 
 namespace nocturna {
@@ -24,8 +26,14 @@ int Run(const std::vector<std::string>& args) {
   switch (options.report) {
     case AlmanacReport::nmeaReplay:
       return RunNmeaReplay(options.replay);
+    case AlmanacReport::networkFixes:
+      return RunNetworkFixes(options);
     case AlmanacReport::reduce:
       return RunSightReduction(options);
+    case AlmanacReport::noon:
+      return RunNoonReport(options, PosixSystemClock().ReadUtc());
+    case AlmanacReport::identify:
+      return RunIdentifyReport(options, PosixSystemClock().ReadUtc());
     case AlmanacReport::pages:
       return RunAlmanacPages(options, PosixSystemClock().ReadUtc());
     default:

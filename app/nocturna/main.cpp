@@ -13,11 +13,14 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <vector>
 
 #include "navigation/body_catalog.h"
 #include "platform/dut1_table_file.h"
 #include "platform/ephemeris_setting.h"
+#include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
+#include "platform/setting_value.h"
 #include "platform/system_clock.h"
 #include "platform/user_home_position.h"
 #include "ui/main_window/application_look.h"
@@ -93,27 +96,35 @@ bool ReadStartOptions(const QApplication& application, StartOptions& options) {
   return true;
 }
 
-// The program's services, each the real one; tests give the window their own.
-nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presenter,
-                                          nocturna::PosixSystemClock& systemClock) {
-  nocturna::MainWindowServices services;
-  services.presenter = &presenter;
-  services.clock = [] { return nocturna::CurrentUniversalTime(); };
-  services.readHomePosition = [&presenter](nocturna::DrPosition& position) {
-    return nocturna::ReadUserHomePosition(presenter, position);
-  };
-  services.saveHomePosition = [&presenter](const nocturna::DrPosition& position) {
-    nocturna::SaveUserHomePosition(presenter, position);
-  };
+void ShowEach(nocturna::MessagePresenter& presenter, const std::vector<nocturna::Message>& messages) {
+  for (const nocturna::Message& message : messages) presenter.Show(message);
+}
+
+// The choices remembered beside the home position: the ephemeris, the GPS source and the fix
+// out, night vision.
+void AddRememberedChoices(nocturna::MainWindowServices& services, nocturna::MessagePresenter& presenter) {
   services.readPreciseEphemeris = [] {
     return nocturna::ReadPreciseEphemerisSetting(nocturna::DefaultHivePath());
   };
   services.savePreciseEphemeris = [&presenter](bool precise) {
-    for (const nocturna::Message& message :
-         nocturna::SavePreciseEphemerisSetting(nocturna::DefaultHivePath(), precise)) {
-      presenter.Show(message);
-    }
+    ShowEach(presenter, nocturna::SavePreciseEphemerisSetting(nocturna::DefaultHivePath(), precise));
   };
+  services.readGpsSource = [] { return nocturna::ReadGpsSourceSetting(nocturna::DefaultHivePath()); };
+  services.readFixOut = [] { return nocturna::ReadFixOutSetting(nocturna::DefaultHivePath()); };
+  services.saveGpsSource = [&presenter](const nocturna::GpsSourceSetting& source,
+                                        const nocturna::FixOutSetting& fixOut) {
+    ShowEach(presenter, nocturna::SaveGpsSourceSetting(nocturna::DefaultHivePath(), source));
+    ShowEach(presenter, nocturna::SaveFixOutSetting(nocturna::DefaultHivePath(), fixOut));
+  };
+  services.readNightVision = [] { return nocturna::ReadSettingSwitch(nocturna::DefaultHivePath(), "nightvision"); };
+  services.saveNightVision = [&presenter](bool on) {
+    ShowEach(presenter, nocturna::SaveSettingSwitch(nocturna::DefaultHivePath(), "nightvision", on,
+                                                    "the night vision choice"));
+  };
+}
+
+// View > "DUT1...": the value given by hand and the imported IERS table.
+void AddDut1Services(nocturna::MainWindowServices& services, nocturna::MessagePresenter& presenter) {
   services.readDut1 = [&presenter] {
     nocturna::RememberedDut1 remembered;
     remembered.givenSeconds = nocturna::ReadGivenDut1Setting(nocturna::DefaultHivePath());
@@ -128,10 +139,7 @@ nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presente
     return remembered;
   };
   services.saveGivenDut1 = [&presenter](std::optional<double> seconds) {
-    for (const nocturna::Message& message :
-         nocturna::SaveGivenDut1Setting(nocturna::DefaultHivePath(), seconds)) {
-      presenter.Show(message);
-    }
+    ShowEach(presenter, nocturna::SaveGivenDut1Setting(nocturna::DefaultHivePath(), seconds));
   };
   services.chooseIersFile = [](QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Import an IERS Bulletin A or finals2000A file"), QString(),
@@ -140,6 +148,22 @@ nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presente
   services.importIersFile = [](const std::string& path) {
     return nocturna::ImportDut1TableFile(path, nocturna::DefaultDut1TablePath());
   };
+}
+
+// The program's services, each the real one; tests give the window their own.
+nocturna::MainWindowServices RealServices(nocturna::QtMessagePresenter& presenter,
+                                          nocturna::PosixSystemClock& systemClock) {
+  nocturna::MainWindowServices services;
+  services.presenter = &presenter;
+  services.clock = [] { return nocturna::CurrentUniversalTime(); };
+  services.readHomePosition = [&presenter](nocturna::DrPosition& position) {
+    return nocturna::ReadUserHomePosition(presenter, position);
+  };
+  services.saveHomePosition = [&presenter](const nocturna::DrPosition& position) {
+    nocturna::SaveUserHomePosition(presenter, position);
+  };
+  AddRememberedChoices(services, presenter);
+  AddDut1Services(services, presenter);
   services.printDialog = nocturna::ChooseChartPrinterInDialog;
   services.serialDevices = [] { return nocturna::SerialDeviceResolver::FromEnvironment(); };
   services.systemClock = &systemClock;

@@ -10,6 +10,7 @@
 #include "gps/gps_search_thread.h"
 #include "navigation/gps_fix_step.h"
 #include "platform/message_presenter.h"
+#include "platform/network/network_feed.h"
 #include "platform/system_clock.h"
 
 namespace nocturna {
@@ -43,6 +44,31 @@ DateTime NearestGpsMoment(DateTime systemNow, const UtcCalendar& systemUtc, Date
   return best;
 }
 
+// The serial search, reporting each port as its probe begins.
+GpsOpener SerialOpener(SerialDeviceResolver resolver, std::function<void(const std::string&)> probing) {
+  return [resolver = std::move(resolver), probing = std::move(probing)](MessagePresenter& presenter,
+                                                                       const CancelSignal& cancel) {
+    GpsOpening opening = GPSPort::OpenGps(presenter, resolver, GpsSearchHooks{&cancel, probing});
+    return GpsFeedOpening{std::move(opening.port), std::move(opening.result)};
+  };
+}
+
+// gpsd or NMEA over the network: one connection (or the UDP port bound), told as the serial
+// port's opening is.
+GpsOpener NetworkOpener(const GpsSourceSetting& source) {
+  return [source](MessagePresenter& presenter, const CancelSignal& cancel) {
+    auto feed = std::make_unique<NetworkFeed>(source);
+    PortResult opened = feed->Open(cancel.SignalFd());
+    if (!opened) {
+      if (!cancel.Cancelled()) ShowOk(presenter, MessageKind::Error, opened.message);
+      return GpsFeedOpening{nullptr, std::move(opened)};
+    }
+    ShowOk(presenter, MessageKind::Information,
+           "GPS is open on " + feed->SourceName() + "\n\rAcquiring Satellites - Please Wait");
+    return GpsFeedOpening{std::move(feed), std::move(opened)};
+  };
+}
+
 }  // namespace
 
 GpsController::GpsController(GpsWindow& window, SystemClock& clock,
@@ -52,12 +78,14 @@ GpsController::GpsController(GpsWindow& window, SystemClock& clock,
 GpsController::~GpsController() {
   search_.reset();
   reader_.reset();
-  port_.reset();
+  feed_.reset();
 }
+
+const GPSPort* GpsController::Port() const { return dynamic_cast<const GPSPort*>(feed_.get()); }
 
 void GpsController::SpeedGPSClick(bool down) {
   // A start while searching or on would pull the port from under the search or the reader.
-  if (!down || search_ || reader_ || port_) {
+  if (!down || search_ || reader_ || feed_) {
     Stop();
     if (!down) return;
   }
@@ -65,12 +93,15 @@ void GpsController::SpeedGPSClick(bool down) {
   window_.SetGpsTimeEnabled(true);
   window_.ProcessPendingEvents();
   startProblem_.clear();
-  search_ = std::make_unique<GpsSearchThread>(serialDevices_(), [this](const std::string& name) {
+  const auto probing = [this](const std::string& name) {
     // Queued to the window thread; dropped with the controller, and ignored once the search is over.
     QMetaObject::invokeMethod(this, [this, name] {
       if (search_) window_.SetSpeedGpsCaption("Searching " + name + "...", kGpsOnColour);
     }, Qt::QueuedConnection);
-  });
+  };
+  search_ = std::make_unique<GpsSearchThread>(source_.kind == GpsSourceKind::Serial
+                                                  ? SerialOpener(serialDevices_(), probing)
+                                                  : NetworkOpener(source_));
   GpsSearchThread* const search = search_.get();
   connect(search, &QThread::finished, this, [this, search] {
     if (search_.get() == search && search->isFinished()) FinishStart();
@@ -83,16 +114,17 @@ void GpsController::FinishStart() {
   search_.reset();
   for (const Message& message : outcome.messages) window_.Presenter().Show(message);
   startProblem_ = outcome.problem;
-  if (outcome.port) {
-    port_ = std::move(outcome.port);
-    reader_ = std::make_unique<TFileReadThread>(*port_, this, [this] { OnGpsData(); });
+  if (outcome.feed) {
+    feed_ = std::move(outcome.feed);
+    reader_ = std::make_unique<TFileReadThread>(
+        *feed_, this, [this] { OnGpsData(); }, [this](const std::string& reason) { OnSourceLost(reason); });
     if (!reader_->Ready()) {  // a reader that could not be stopped must not run
       startProblem_ = reader_->Problem();
       reader_.reset();
-      port_.reset();
+      feed_.reset();
     }
   }
-  if (port_) {
+  if (feed_) {
     window_.SetSpeedGpsCaption("GPS On", kGpsOnColour);
   } else {
     ShowOk(window_.Presenter(), MessageKind::Error, "Could not open GPS\n\rPlease retry");
@@ -103,7 +135,7 @@ void GpsController::FinishStart() {
 }
 
 void GpsController::Shutdown() {
-  if (search_ || reader_ || port_) Stop();
+  if (search_ || reader_ || feed_) Stop();
 }
 
 void GpsController::Stop() {
@@ -113,17 +145,23 @@ void GpsController::Stop() {
   window_.SetGpsTimeEnabled(false);
   window_.ProcessPendingEvents();
   reader_.reset();  // stops and joins the reader before its port goes
-  if (!port_) return;
-  const std::unique_ptr<GPSPort> port = std::move(port_);
-  if (const PortResult closed = port->Close(); !closed) {
+  if (!feed_) return;
+  const std::unique_ptr<GpsFeed> feed = std::move(feed_);
+  if (const PortResult closed = feed->CloseFeed(); !closed) {
     ShowOk(window_.Presenter(), MessageKind::Error, closed.message);
   }
 }
 
+void GpsController::OnSourceLost(const std::string& reason) {
+  if (!feed_) return;
+  const std::string notice = feed_->LossNotice(reason);
+  if (!notice.empty()) ShowOk(window_.Presenter(), MessageKind::Warning, notice);
+}
+
 void GpsController::OnGpsData() {
-  if (!port_) return;
-  const bool parsed = port_->BurstLength() > 0 && port_->ParseRmc();
-  const GpsFixResult result = GpsFixStep(parsed, port_->rmc, poorFixCount_);
+  if (!feed_) return;
+  const bool parsed = feed_->BurstLength() > 0 && feed_->ParseRmc();
+  const GpsFixResult result = GpsFixStep(parsed, feed_->rmc, poorFixCount_);
   if (result.kind == GpsFixResult::Kind::Fix) {
     window_.ApplyGpsFix(result.position, result.zoneDescription,
                         "Latitude " + FormatLatitude(result.position.latitude),
@@ -137,11 +175,11 @@ void GpsController::GPSTimeBtnClick() {
   MessagePresenter& presenter = window_.Presenter();
   const UtcCalendar systemUtc = clock_.ReadUtc();
   const DateTime systemNow = ToDateTime(systemUtc);
-  if (!port_ || port_->rmc.status != 'A') {
+  if (!feed_ || feed_->rmc.status != 'A') {
     ShowOk(presenter, MessageKind::Error, "GPS Time Signal not accurate\n\rPlease retry");
     return;
   }
-  const std::optional<DateTime> timeOfDay = port_->GpsTimeOfDay();
+  const std::optional<DateTime> timeOfDay = feed_->GpsTimeOfDay();
   if (!timeOfDay) {
     ShowOk(presenter, MessageKind::Error, kCouldNotResetTime);
     return;

@@ -1,5 +1,6 @@
 #pragma once
-// The GPS commands of the main window: the SpeedGPS toggle (start and stop the receiver),
+// The GPS commands of the main window: the SpeedGPS toggle (start and stop the receiver on
+// the serial port, gpsd or NMEA over the network),
 // the step after each burst, and setting the computer's clock to GPS time. Lives on the
 // window thread; the window stays a thin caller. The search for the receiver runs on a
 // thread of its own, so the window answers while ports are probed.
@@ -9,11 +10,13 @@
 #include <string>
 
 #include "gps/gps_window.h"
+#include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
 
 namespace nocturna {
 
 class GPSPort;
+class GpsFeed;
 class GpsSearchThread;
 class SystemClock;
 class TFileReadThread;
@@ -34,6 +37,10 @@ class GpsController : public QObject {
   // the receiver's boxes and "GPS On" with the reader running, or in the failure's boxes and
   // "GPS Off" (startFinished either way). Up while searching cancels the search, quietly.
   void SpeedGPSClick(bool down);
+  // Where the next start reads the position from (the serial port until set). The GPS in use
+  // keeps its source until it is stopped.
+  void SetSource(const GpsSourceSetting& source) { source_ = source; }
+  const GpsSourceSetting& Source() const { return source_; }
   // Runs the stop steps when the GPS is on (the main window's destruction).
   void Shutdown();
   // After each burst, on the window thread: parse, and on a valid fix move the DR
@@ -42,9 +49,11 @@ class GpsController : public QObject {
   // Offers to set the computer's UTC clock to the last valid RMC time and sets it on Yes.
   void GPSTimeBtnClick();
 
-  bool IsOn() const { return port_ != nullptr; }
+  bool IsOn() const { return feed_ != nullptr; }
   bool IsSearching() const { return search_ != nullptr; }
-  const GPSPort* Port() const { return port_.get(); }
+  const GpsFeed* Feed() const { return feed_.get(); }
+  // The serial port in use; null when off or reading another source.
+  const GPSPort* Port() const;
   int PoorFixCount() const { return poorFixCount_; }
   // Why the last start failed (the serial layer's own text), for logs and tests.
   const std::string& StartProblem() const { return startProblem_; }
@@ -56,11 +65,13 @@ class GpsController : public QObject {
  private:
   void FinishStart();
   void Stop();
+  void OnSourceLost(const std::string& reason);
 
   GpsWindow& window_;
   SystemClock& clock_;
   std::function<SerialDeviceResolver()> serialDevices_;
-  std::unique_ptr<GPSPort> port_;
+  GpsSourceSetting source_;
+  std::unique_ptr<GpsFeed> feed_;
   std::unique_ptr<TFileReadThread> reader_;
   std::unique_ptr<GpsSearchThread> search_;
   std::string startProblem_;

@@ -8,9 +8,8 @@
 #include <string>
 
 #include "foundations/date_time.h"
-#include "navigation/nmea_burst_reader.h"
-#include "navigation/nmea_sentence.h"
 #include "platform/com_port.h"
+#include "platform/gps_feed.h"
 
 namespace nocturna {
 
@@ -29,10 +28,8 @@ struct GpsOpening {
   PortResult result;
 };
 
-class GPSPort : public COMPort {
+class GPSPort : public COMPort, public GpsFeed {
  public:
-  static constexpr std::size_t kBufferSize = 500;
-
   // A port not yet open; OpenGps gives an open one.
   explicit GPSPort(SerialDeviceResolver resolver) : COMPort(std::move(resolver)) {}
 
@@ -46,30 +43,13 @@ class GPSPort : public COMPort {
   // satellite talker (GP, GN, GL, GA, GB, BD) came. The port's settings are restored afterwards.
   static PortResult Probe(COMPort& port, bool& found);
 
-  // Clears sentenceBuffer and reads one burst into it: at most kBufferSize bytes, ended by
-  // a 200 ms pause after the first byte or by overlapped.Cancel(). Runs on the reader thread.
-  void StartRead(OverlappedRead& overlapped);
-
-  // Reads the latest intact RMC sentence of the last burst into rmc (window thread).
-  // False when the burst completed none; a sentence cut at the buffer's end is finished by
-  // the next burst. Fields keep their values when no RMC sentence came.
-  bool ParseRmc();
-
-  // rmc.utcTime as the time of day, in days (UTC); fractions of a second dropped. None for a
-  // time that is no clock time.
-  std::optional<DateTime> GpsTimeOfDay() const;
-
-  // The bytes of the last read.
-  std::size_t BurstLength() const { return burstLength_; }
-
-  std::array<char, kBufferSize> sentenceBuffer{};
-  RmcFields rmc;  // sentenceId, utcTime, status, latitude and longitude with their letters
+  // One burst at 4800 baud: ended by a 200 ms pause after the first byte (see GpsFeed).
+  void StartRead(OverlappedRead& overlapped) override;
+  PortResult CloseFeed() override { return Close(); }
+  std::string SourceName() const override { return PortName(); }
 
  private:
   PortResult Open(MessagePresenter& presenter, const SerialDeviceResolver& resolver, const GpsSearchHooks& hooks);
-
-  NmeaBurstReader burstReader_;
-  std::size_t burstLength_ = 0;
 };
 
 }  // namespace nocturna

@@ -1,7 +1,5 @@
 #include "gps/gps_search_thread.h"
 
-#include "gps/gps_port.h"
-
 namespace nocturna {
 namespace {
 
@@ -20,9 +18,7 @@ class KeptMessages : public MessagePresenter {
 
 }  // namespace
 
-GpsSearchThread::GpsSearchThread(SerialDeviceResolver resolver,
-                                 std::function<void(const std::string& portName)> probing)
-    : resolver_(std::move(resolver)), probing_(std::move(probing)) {}
+GpsSearchThread::GpsSearchThread(GpsOpener open) : open_(std::move(open)) {}
 
 GpsSearchThread::~GpsSearchThread() {
   Cancel();
@@ -39,8 +35,8 @@ void GpsSearchThread::run() {
     return;
   }
   KeptMessages presenter(outcome_.messages);
-  GpsOpening opening = GPSPort::OpenGps(presenter, resolver_, GpsSearchHooks{&cancel_, probing_});
-  outcome_.port = std::move(opening.port);
+  GpsFeedOpening opening = open_(presenter, cancel_);
+  outcome_.feed = std::move(opening.feed);
   outcome_.problem = opening.result.Describe();
   outcome_.cancelled = cancel_.Cancelled();
 }

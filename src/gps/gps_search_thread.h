@@ -1,7 +1,8 @@
 #pragma once
-// The search for the receiver and the opening of its port, off the window thread, so that
-// the window stays responsive through the seconds of listening and a second click can
-// cancel. The boxes the search raises are kept and shown afterwards on the window thread.
+// The search for the receiver and the opening of its source, off the window thread, so that
+// the window stays responsive through the seconds of listening or connecting and a second
+// click can cancel. The boxes the search raises are kept and shown afterwards on the window
+// thread.
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -9,15 +10,23 @@
 #include <vector>
 
 #include "platform/cancel_signal.h"
+#include "platform/gps_feed.h"
 #include "platform/message_presenter.h"
-#include "platform/serial_device_resolver.h"
 
 namespace nocturna {
 
-class GPSPort;
+// What an opening gives: the source, open and reading, or why there is none.
+struct GpsFeedOpening {
+  std::unique_ptr<GpsFeed> feed;
+  PortResult result;
+};
+
+// Opens a source on the search thread: boxes go to the presenter, and the cancel signal ends
+// the opening at its next pause.
+using GpsOpener = std::function<GpsFeedOpening(MessagePresenter& presenter, const CancelSignal& cancel)>;
 
 struct GpsSearchOutcome {
-  std::unique_ptr<GPSPort> port;  // open and set for reading; null when the search failed
+  std::unique_ptr<GpsFeed> feed;  // open and set for reading; null when the search failed
   std::vector<Message> messages;  // the boxes the search raised, in order
   std::string problem;            // why it failed, with the system's reason, for logs and tests
   bool cancelled = false;
@@ -25,8 +34,8 @@ struct GpsSearchOutcome {
 
 class GpsSearchThread : public QThread {
  public:
-  // probing runs on the search thread as each port's probe begins ("COM3"). Start with start().
-  GpsSearchThread(SerialDeviceResolver resolver, std::function<void(const std::string& portName)> probing);
+  // Start with start().
+  explicit GpsSearchThread(GpsOpener open);
   // Cancels and joins.
   ~GpsSearchThread() override;
 
@@ -39,8 +48,7 @@ class GpsSearchThread : public QThread {
   void run() override;
 
  private:
-  SerialDeviceResolver resolver_;
-  std::function<void(const std::string& portName)> probing_;
+  GpsOpener open_;
   CancelSignal cancel_;
   GpsSearchOutcome outcome_;
 };

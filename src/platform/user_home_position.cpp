@@ -8,7 +8,9 @@ namespace nocturna {
 bool ReadUserHomePosition(MessagePresenter& presenter, DrPosition& position) {
   const HomePositionRead read = ReadHomePosition(DefaultHivePath());
   for (const Message& message : read.messages) presenter.Show(message);
-  if (!read.found) return false;
+  // The key also holds other settings (night vision, the ephemeris, the GPS source): without
+  // either coordinate nothing is remembered.
+  if (!read.found || (!read.latitude && !read.longitude)) return false;
   if (read.latitude) position.latitude = *read.latitude;
   if (read.longitude) position.longitude = *read.longitude;
   return true;

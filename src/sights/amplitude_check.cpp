@@ -33,7 +33,7 @@ AmplitudeCheck CheckAmplitude(BodyCatalog& scratch, int bodyIndex, DateTime utc,
                               std::optional<double> compassBearingDegrees,
                               std::optional<double> variationDegrees, const EphemerisChoice& choice) {
   AmplitudeCheck amplitude;
-  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, dr, choice);
+  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, choice);
   amplitude.declinationDegrees = place.declinationDegrees;
   amplitude.rising = SignedDegrees(place.ghaDegrees - dr.longitude) < 0.0;
   amplitude.centreAltitudeDegrees =

@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "foundations/angles.h"
+#include "navigation/almanac_snapshot.h"
 #include "sights/body_place.h"
+#include "sights/polaris_sight.h"
+#include "sights/sight_body_names.h"
 #include "sights/sight_line.h"
 
 namespace nocturna {
@@ -16,7 +19,16 @@ double SkyDistance(double h1, double z1, double h2, double z2) {
   return RadToDeg(std::acos(std::clamp(cosD, -1.0, 1.0)));
 }
 
-std::string NameOf(const BodyCatalog& catalog, int bodyIndex) { return catalog.entries[bodyIndex].name; }
+std::string NameOf(int bodyIndex) { return std::string(SightBodyName(bodyIndex)); }
+
+// The candidate a body at that GHA and declination makes, if it is near enough to offer.
+void Consider(int body, double gha, double declination, const DrPosition& dr, double ho, double bearing,
+              std::vector<IdentifyCandidate>& candidates) {
+  const AltitudeAzimuth seen = ComputedAltitudeAzimuth(gha, declination, dr);
+  const double hc = seen.hcDegrees, zn = seen.znDegrees;
+  const double score = std::hypot((hc - ho) / kIdentifyAltitudeSigma, SignedDegrees(zn - bearing) / kIdentifyBearingSigma);
+  if (score <= kIdentifyFarthestScore) candidates.push_back({body, hc, zn, score, SkyDistance(hc, zn, ho, bearing)});
+}
 
 }  // namespace
 
@@ -24,16 +36,16 @@ Identification IdentifyBody(BodyCatalog& scratch, DateTime utc, const DrPosition
                             double observedAltitudeDegrees, double trueBearingDegrees,
                             const EphemerisChoice& choice) {
   Identification found;
-  PlaceOfBody(scratch, kSunIndex, utc, dr, choice);
-  for (int body = kFirstStarIndex; body < kBodyCount; ++body) {
-    const AltitudeAzimuth seen =
-        ComputedAltitudeAzimuth(scratch.gha[body], scratch.entries[body].declination, dr);
-    const double hc = seen.hcDegrees, zn = seen.znDegrees;
-    const double score = std::hypot((hc - observedAltitudeDegrees) / kIdentifyAltitudeSigma,
-                                    SignedDegrees(zn - trueBearingDegrees) / kIdentifyBearingSigma);
-    if (score > kIdentifyFarthestScore) continue;
-    found.candidates.push_back({body, hc, zn, score, SkyDistance(hc, zn, observedAltitudeDegrees, trueBearingDegrees)});
-  }
+  CalendarDate date;
+  ClockTime clock;
+  SplitUtc(utc, date, clock);
+  ComputeMomentPositions(scratch, date, clock, dr, choice);
+  for (int body = kFirstStarIndex; body < kBodyCount; ++body)
+    Consider(body, scratch.gha[body], scratch.entries[body].declination, dr, observedAltitudeDegrees,
+             trueBearingDegrees, found.candidates);
+  if (const auto polaris = PolarisPlaceAt(utc, choice))
+    Consider(kPolarisBodyIndex, polaris->ghaDegrees, polaris->declinationDegrees, dr, observedAltitudeDegrees,
+             trueBearingDegrees, found.candidates);
   std::sort(found.candidates.begin(), found.candidates.end(),
             [](const IdentifyCandidate& a, const IdentifyCandidate& b) { return a.score < b.score; });
   if (found.candidates.empty()) {
@@ -41,10 +53,10 @@ Identification IdentifyBody(BodyCatalog& scratch, DateTime utc, const DrPosition
   } else if (found.candidates.size() > 1 &&
              found.candidates[1].score - found.candidates[0].score < kIdentifyTieMargin) {
     found.tie = true;
-    found.note = "Two bodies fit almost equally well: " + NameOf(scratch, found.candidates[0].bodyIndex) +
-                 " and " + NameOf(scratch, found.candidates[1].bodyIndex) + ".";
+    found.note = "Two bodies fit almost equally well: " + NameOf(found.candidates[0].bodyIndex) +
+                 " and " + NameOf(found.candidates[1].bodyIndex) + ".";
   } else {
-    found.note = "The body was " + NameOf(scratch, found.candidates[0].bodyIndex) + ".";
+    found.note = "The body was " + NameOf(found.candidates[0].bodyIndex) + ".";
   }
   return found;
 }

@@ -19,7 +19,7 @@ inline constexpr double kIdentifyTieMargin = 1.0;
 inline constexpr double kIdentifyFarthestScore = 6.0;
 
 struct IdentifyCandidate {
-  int bodyIndex = 0;         // catalog position: star, planet, Sun or Moon
+  int bodyIndex = 0;         // catalog position: star, planet, Sun or Moon; or kPolarisBodyIndex
   double hcDegrees = 0.0;    // where it stood: altitude ...
   double znDegrees = 0.0;    // ... and true azimuth
   double score = 0.0;        // sqrt((dH / 0.5)^2 + (dZ / 5)^2), sigmas
@@ -32,7 +32,7 @@ struct Identification {
   std::string note;                           // what to tell the navigator
 };
 
-// The bodies (the 57 stars, planets, Sun and Moon) near the observed altitude Ho and true
+// The bodies (the 57 stars, Polaris, planets, Sun and Moon) near the observed altitude Ho and true
 // bearing (degrees) at `utc` from `dr` (degrees, north and WEST positive), ranked by score.
 Identification IdentifyBody(BodyCatalog& scratch, DateTime utc, const DrPosition& dr,
                             double observedAltitudeDegrees, double trueBearingDegrees,

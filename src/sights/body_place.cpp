@@ -7,12 +7,11 @@
 
 namespace nocturna {
 
-BodyPlace PlaceOfBody(BodyCatalog& scratch, int bodyIndex, DateTime utc, const DrPosition& at,
-                      const EphemerisChoice& choice) {
+BodyPlace PlaceOfBody(BodyCatalog& scratch, int bodyIndex, DateTime utc, const EphemerisChoice& choice) {
   CalendarDate date;
   ClockTime clock;
   SplitUtc(utc, date, clock);
-  ComputeMomentPositions(scratch, date, clock, at, choice);
+  ComputeMomentBody(scratch, date, clock, bodyIndex, choice);
   return {scratch.gha[bodyIndex], scratch.entries[bodyIndex].declination};
 }
 

@@ -13,10 +13,9 @@ struct BodyPlace {
 };
 
 // The GHA and declination of the body at catalog position bodyIndex at `utc` (days since
-// 1899-12-30, taken to the whole second). `scratch` is brought to that moment for `at`
-// (degrees, north and WEST positive), so its Hc and Zn are also filled.
-BodyPlace PlaceOfBody(BodyCatalog& scratch, int bodyIndex, DateTime utc, const DrPosition& at,
-                      const EphemerisChoice& choice);
+// 1899-12-30, taken to the whole second). `scratch` is brought to that moment for that body
+// (its disc too; Hc and Zn are not filled), with none of the other bodies' work.
+BodyPlace PlaceOfBody(BodyCatalog& scratch, int bodyIndex, DateTime utc, const EphemerisChoice& choice);
 
 // An angle in degrees brought to -180..180.
 double SignedDegrees(double degrees);

@@ -29,7 +29,7 @@ CompassCheck CheckCompass(double trueAzimuthDegrees, std::optional<double> compa
 CompassCheck CheckCompassOnBody(BodyCatalog& scratch, int bodyIndex, DateTime utc, const DrPosition& dr,
                                 std::optional<double> compassBearingDegrees,
                                 std::optional<double> variationDegrees, const EphemerisChoice& choice) {
-  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, dr, choice);
+  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, choice);
   const double zn = ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr).znDegrees;
   return CheckCompass(zn, compassBearingDegrees, variationDegrees);
 }

@@ -30,7 +30,7 @@ LocalApparentNoon LocalApparentNoonFor(BodyCatalog& scratch, DateTime aboutUtc, 
   BodyPlace sun;
   for (int i = 0; i <= kMostIterations; ++i) {
     noon.position = PositionAt(dr, dr.utc + hours / kHoursPerDay);
-    sun = PlaceOfBody(scratch, kSunIndex, dr.utc + hours / kHoursPerDay, noon.position, choice);
+    sun = PlaceOfBody(scratch, kSunIndex, dr.utc + hours / kHoursPerDay, choice);
     const double step = -SignedDegrees(sun.ghaDegrees - noon.position.longitude) / kSunHourAngleRate;
     hours += step;
     if (std::fabs(step) < kOneSecondInHours) break;

@@ -9,7 +9,7 @@ namespace nocturna {
 MeridianLatitude NoonRowLatitude(BodyCatalog& scratch, int bodyIndex, DateTime utc,
                                  double observedAltitudeDegrees, const DrPosition& dr,
                                  const EphemerisChoice& choice) {
-  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, dr, choice);
+  const BodyPlace place = PlaceOfBody(scratch, bodyIndex, utc, choice);
   const double meridian = MeridianAltitude(dr.latitude, place.declinationDegrees);
   const double now = ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr).hcDegrees;
   MeridianLatitude form = LatitudeFromMeridianAltitude(

@@ -21,7 +21,7 @@ constexpr double kMaximumBeyondRunHours = 0.25;
 double MeridianAltitudeAt(BodyCatalog& scratch, DateTime utc, const DeadReckoning& dr,
                           const EphemerisChoice& choice) {
   const DrPosition at = PositionAt(dr, utc);
-  return MeridianAltitude(at.latitude, PlaceOfBody(scratch, kSunIndex, utc, at, choice).declinationDegrees);
+  return MeridianAltitude(at.latitude, PlaceOfBody(scratch, kSunIndex, utc, choice).declinationDegrees);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ NoonRun FitNoonRun(BodyCatalog& scratch, const std::vector<TimedAltitude>& shots
   result.rmsResidualMinutes = 60.0 * std::sqrt(squares / static_cast<double>(rows.size()));
   result.noonUtc = middle + peakHours / kHoursPerDay;
   const DrPosition atNoon = PositionAt(dr, result.noonUtc);
-  const BodyPlace sun = PlaceOfBody(scratch, kSunIndex, result.noonUtc, atNoon, choice);
+  const BodyPlace sun = PlaceOfBody(scratch, kSunIndex, result.noonUtc, choice);
   const double peakAtMiddle = (*fit)[0] - (*fit)[1] * (*fit)[1] / (4.0 * (*fit)[2]);
   result.maximumAltitudeDegrees =
       peakAtMiddle + MeridianAltitude(atNoon.latitude, sun.declinationDegrees) - middleMeridian;

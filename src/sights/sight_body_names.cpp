@@ -62,6 +62,7 @@ std::optional<int> FindSightBody(std::string_view typed) {
 }
 
 std::string_view SightBodyName(int bodyIndex) {
+  if (bodyIndex == kPolarisBodyIndex) return "Polaris";
   if (bodyIndex < 1 || bodyIndex > static_cast<int>(kSightBodyNames.size())) return {};
   return kSightBodyNames[static_cast<std::size_t>(bodyIndex - 1)].name;
 }

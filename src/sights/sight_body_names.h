@@ -82,12 +82,17 @@ inline constexpr std::array<SightBodySpellings, 63> kSightBodyNames = {{
     {63, "Moon", {}},
 }};
 
+// Polaris is observed for its latitude and azimuth though it is not one of the 57: its lines
+// carry this number, past the catalog's.
+inline constexpr int kPolarisBodyIndex = 64;
+
 // The catalog position of the body a typed name (or one of its other spellings) names: whole
 // names only, letters in either case, spaces around and runs of spaces inside ignored, a
 // typographic apostrophe read as "'"; nothing for Aries or an unknown name.
 std::optional<int> FindSightBody(std::string_view typed);
 
-// The name the sights show for a catalog position 1..63 ("Kochab"); empty otherwise.
+// The name the sights show for a catalog position 1..63 ("Kochab") or kPolarisBodyIndex;
+// empty otherwise.
 std::string_view SightBodyName(int bodyIndex);
 
 // Every body's shown name, in catalog order (stars by number, the planets, Sun, Moon) or

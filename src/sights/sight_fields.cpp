@@ -9,7 +9,7 @@
 #include "foundations/printf_text.h"
 
 namespace nocturna {
-std::optional<double> ParseSextantAltitude(std::string_view text) {
+std::optional<double> ParseDegreesAndMinutes(std::string_view text, double lowest, double highest) {
   text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -39,8 +39,12 @@ std::optional<double> ParseSextantAltitude(std::string_view text) {
     degrees = *whole + *minutes / 60.0;
   }
   if (negative) degrees = -degrees;
-  if (degrees < kLowestSextantAltitude || degrees > kHighestSextantAltitude) return std::nullopt;
+  if (degrees < lowest || degrees > highest) return std::nullopt;
   return degrees;
+}
+
+std::optional<double> ParseSextantAltitude(std::string_view text) {
+  return ParseDegreesAndMinutes(text, kLowestSextantAltitude, kHighestSextantAltitude);
 }
 
 std::optional<DateTime> ParseUtcMoment(std::string_view text) {

@@ -26,6 +26,8 @@ inline constexpr double kHighestPressure = 1100.0;       // hPa
 // UTF-8 or Windows-1252, "34 12.3") or decimal degrees ("34.205"); minutes below 60; within
 // kLowestSextantAltitude..kHighestSextantAltitude.
 std::optional<double> ParseSextantAltitude(std::string_view text);
+// An angle written the same ways, within lowest..highest degrees.
+std::optional<double> ParseDegreesAndMinutes(std::string_view text, double lowest, double highest);
 
 // "YYYY-MM-DD HH:MM:SS" (or with 'T' between, or without the seconds) of a real moment in
 // 1901..2099, as days since 1899-12-30.

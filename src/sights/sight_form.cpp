@@ -32,14 +32,34 @@ std::vector<std::string> ReducedRow(const SightRecord& sight, const SightLine& s
           note.empty() ? CautionText(c.caution) : note};
 }
 
+// A row of a kind with no altitude line: its time, body and sextant altitude, and what it gives.
+std::vector<std::string> KindRow(const SightRecord& sight, const RowReduction& reduced) {
+  std::vector<std::string> row(kSightFormColumnCount - 2);
+  row[0] = FormatUtcMoment(sight.utc);
+  row[1] = BodyWithLimb(sight.body, FormatLimb(sight.limb));
+  row[2] = EchoedText(sight.Cell(SightColumn::hs));
+  row.back() = reduced.note.empty() ? reduced.result : reduced.note;
+  return row;
+}
+
 std::vector<std::string> TypedRow(const SightRecord& sight) {
-  std::vector<std::string> row(kSightFormColumnCount - 1);
+  std::vector<std::string> row(kSightFormColumnCount - 2);
   row[0] = EchoedText(sight.Cell(SightColumn::utc));
   row[1] = BodyWithLimb(EchoedText(sight.Cell(SightColumn::body)), EchoedText(sight.Cell(SightColumn::limb)));
   row[2] = EchoedText(sight.Cell(SightColumn::hs));
   row[3] = EchoedText(sight.Cell(SightColumn::ic));
   row.back() = sight.note;
   return row;
+}
+
+// "3  noon  Sun L: Dec ..., Lat ..." or the row's reason for giving nothing.
+std::string KindText(std::size_t row, const SightRecord& sight, const RowReduction& reduced) {
+  std::string text = PrintfText("%zu  %-9s %s: ", row + 1, std::string(SightKindName(sight.kind)).c_str(),
+                                BodyWithLimb(sight.body, FormatLimb(sight.limb)).c_str());
+  const std::string steps = RowStepsText(reduced);
+  text += steps;
+  if (!reduced.note.empty()) text += (steps.empty() ? "" : "; ") + reduced.note;
+  return text;
 }
 
 std::string LineText(const SightLogReduction& reduction, std::size_t g) {
@@ -66,14 +86,39 @@ std::string LineText(const SightLogReduction& reduction, std::size_t g) {
 
 SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction) {
   SightForm form;
-  form.headings = {"#", "UTC", "Body", "Hs", "IC", "Dip", "Ha", "R", "SD", "PA", "Ho", "Hc", "Zn",
+  form.headings = {"#", "Kind", "UTC", "Body", "Hs", "IC", "Dip", "Ha", "R", "SD", "PA", "Ho", "Hc", "Zn",
                    "Intercept", "Note"};
   for (std::size_t i = 0; i < log.size(); ++i) {
-    std::vector<std::string> row = {std::to_string(i + 1)};
-    const std::vector<std::string> rest =
-        log[i].Reads() ? ReducedRow(log[i], reduction.shots[i], reduction.notes[i]) : TypedRow(log[i]);
+    const RowReduction& reduced = reduction.rows[i];
+    std::vector<std::string> row = {std::to_string(i + 1), std::string(SightKindName(log[i].kind))};
+    std::vector<std::string> rest;
+    if (!log[i].Reads()) {
+      rest = TypedRow(log[i]);
+      row[1] = EchoedText(log[i].Cell(SightColumn::kind));
+    } else if (KindIsAltitudeSight(log[i].kind)) {
+      const std::string& note = reduction.notes[i];
+      rest = ReducedRow(log[i], reduction.shots[i], note.empty() ? reduced.result : note);
+    } else {
+      rest = KindRow(log[i], reduced);
+    }
     row.insert(row.end(), rest.begin(), rest.end());
     form.rows.push_back(std::move(row));
+    if (log[i].Reads() && log[i].kind != SightKind::altitude)
+      form.kinds.push_back(KindText(i, log[i], reduced));
+  }
+  for (std::size_t r = 0; r < reduction.noonRuns.size(); ++r) {
+    ShotAverage rows;
+    rows.shots = reduction.noonRuns[r].rows;
+    const RowReduction& run = reduction.noonRunSteps[r];
+    form.kinds.push_back("Noon run of rows " + RowsOfGroup(rows) + ": " +
+                         (run.note.empty() ? RowStepsText(run) : run.note));
+  }
+  for (const RunAnalysis& run : reduction.runs)
+    form.kinds.push_back(RunAnalysisText(run, RowsOfGroup(reduction.groups[run.group])));
+  for (const ObserverBias& bias : reduction.observerBiases) form.kinds.push_back(ObserverBiasText(bias));
+  if (reduction.deviationCard) {
+    const std::vector<std::string> card = DeviationCardText(*reduction.deviationCard);
+    form.kinds.insert(form.kinds.end(), card.begin(), card.end());
   }
   for (std::size_t g = 0; g < reduction.groups.size(); ++g) form.lines.push_back(LineText(reduction, g));
   std::vector<std::string> labels;

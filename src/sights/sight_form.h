@@ -12,19 +12,23 @@
 namespace nocturna {
 
 enum class SightFormColumn {
-  row, utc, body, hs, ic, dip, ha, refraction, semiDiameter, parallax, ho, hc, zn, intercept, note,
+  row, kind, utc, body, hs, ic, dip, ha, refraction, semiDiameter, parallax, ho, hc, zn, intercept, note,
 };
-inline constexpr int kSightFormColumnCount = 15;
+inline constexpr int kSightFormColumnCount = 16;
 
 struct SightForm {
-  std::vector<std::string> headings;           // "#", "UTC", "Body", "Hs", ... "Note"
+  std::vector<std::string> headings;           // "#", "Kind", "UTC", "Body", "Hs", ... "Note"
   std::vector<std::vector<std::string>> rows;  // per log row, kSightFormColumnCount texts
+  std::vector<std::string> kinds;  // per row of another kind than altitude: its steps and result;
+                                   // then each noon run, each run of shots judged, each
+                                   // observer's bias and the deviation card
   std::vector<std::string> lines;  // per line of position: what it is, and whether in the fix
   std::vector<std::string> fix;    // the fix (or why there is none), ellipse, residuals by row
 };
 
 // The form of the log as reduced. A row that does not read shows its cells as typed and its
-// note; one left out of the fix shows why.
+// note; one left out of the fix shows why; one of another kind shows what it gives, or why
+// it gives nothing.
 SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReduction& reduction);
 
 // The table as text: each column as wide as its widest text, two spaces between, one line per

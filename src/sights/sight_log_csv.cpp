@@ -13,7 +13,8 @@ namespace {
 
 constexpr std::array<bool, kSightLogColumnCount> kColumnNeeded = {
     true, true, false, true, true, true, false, false,
-    false, false, false, false, false, false, false, false};
+    false, false, false, false, false, false, false, false,
+    false, false, false, false, false, false, false, false, false, false};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // One record of the file: its fields and the line it starts on.
@@ -86,8 +87,10 @@ std::optional<SightLogError> ReadHeader(const CsvRow& header, std::vector<int>& 
     seen[column] = true;
     columnOf.push_back(column);
   }
+  // A log that names each row's kind needs only the time; each row then needs the cells of its kind.
+  const bool kinds = seen[static_cast<int>(SightColumn::kind)];
   for (int c = 0; c < kSightLogColumnCount; ++c) {
-    if (kColumnNeeded[c] && !seen[c])
+    if (kColumnNeeded[c] && !seen[c] && (!kinds || c == static_cast<int>(SightColumn::utc)))
       return SightLogError{header.line, 0, "",
                            PrintfText("the header lacks the column %s", kSightLogColumnNames[c].data())};
   }

@@ -5,7 +5,8 @@
 //   2026-12-09 16:05:12,Sun,L,12 34.5,-1.2,3.0,10,1010
 //
 // Columns in any order; utc, body, hs, ic and eye are needed, the others may be left out or
-// empty (see kSightLogColumnNames and sight_row.h for what each holds). A cell may be quoted
+// empty (see kSightLogColumnNames and sight_row.h for what each holds). A log with a kind
+// column needs only utc, each row the cells its kind uses. A cell may be quoted
 // ("..." with "" for a quote) to hold commas, quotes or line breaks. A UTF-8 byte order mark,
 // blank lines and lines starting with '#' are skipped; a row with fewer fields than the header
 // has columns reads the missing ones as empty. A row that does not read is kept with

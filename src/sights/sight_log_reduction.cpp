@@ -5,6 +5,7 @@
 
 #include "foundations/printf_text.h"
 #include "sights/sight_body.h"
+#include "sights/sight_row_kinds.h"
 #include "sights/sight_texts.h"
 
 namespace nocturna {
@@ -64,6 +65,42 @@ void FixFromUsableLines(SightLogReduction& result, const DeadReckoning& dr, Date
   }
 }
 
+// The log's noon runs fitted; the rows of each that found its maximum are marked as the run's
+// (their own latitudes give way to the run's), and come back true.
+std::vector<bool> TakeNoonRuns(SightLogReduction& result, const std::vector<SightRecord>& log, RowContext& context) {
+  std::vector<bool> inRun(log.size(), false);
+  result.noonRuns = NoonRunsOf(log, result.shots, context);
+  for (const NoonRunReduction& run : result.noonRuns) {
+    result.noonRunSteps.push_back(NoonRunSteps(run));
+    if (run.fit.refusal != nullptr) continue;
+    ShotAverage rows;
+    rows.shots = run.rows;
+    for (std::size_t row : run.rows) {
+      inRun[row] = true;
+      result.notes[row] = result.rows[row].note = "";
+      result.rows[row].result = "one of the noon run of rows " + RowsOfGroup(rows);
+    }
+  }
+  return inRun;
+}
+
+// Each shot's note: the kind's own reason (no noon latitude, say) first, then why its line is
+// out of the fix, or that it strays from the others of its group.
+void NoteShotsOutOfTheFix(SightLogReduction& result) {
+  for (std::size_t g = 0; g < result.groups.size(); ++g) {
+    const ShotAverage& group = result.groups[g];
+    for (std::size_t k = 0; k < group.shots.size(); ++k) {
+      std::string& note = result.notes[group.shots[k]];
+      const std::string& own = result.rows[group.shots[k]].note;
+      if (!result.lineNotes[g].empty()) {
+        note = own.empty() ? result.lineNotes[g] : own + "; " + result.lineNotes[g];
+      } else if (group.outliers[k]) {
+        note = "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string RowsOfGroup(const ShotAverage& group) {
@@ -82,17 +119,28 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
   SightLogReduction result;
   BodyCatalog scratch = BuildCatalog();
   const auto reduce = [&](const SightRecord& sight) {
-    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight,
-                       PositionAt(dr, sight.utc), choice);
+    const DrPosition at = PositionAt(dr, sight.utc);
+    if (sight.kind == SightKind::polaris) return ReducePolarisSight(sight, at, choice);
+    return ReduceSight(scratch, FindSightBody(sight.body).value_or(kSunIndex), sight, at, choice);
   };
-  std::vector<SightRecord> readable;
-  std::vector<std::size_t> rowOf;  // per readable sight: its row in the log
   result.shots.resize(log.size());
+  result.rows.resize(log.size());
   result.notes.resize(log.size());
+  RowContext context{scratch, dr, choice};
   for (std::size_t i = 0; i < log.size(); ++i) {
     result.notes[i] = log[i].note;
+    result.rows[i].kind = log[i].kind;
     if (!log[i].Reads()) continue;
-    result.shots[i] = reduce(log[i]);
+    if (KindIsAltitudeSight(log[i].kind)) result.shots[i] = reduce(log[i]);
+    result.rows[i] = ReduceRowOfKind(log[i], result.shots[i], context);
+    result.notes[i] = result.rows[i].note;
+  }
+  const std::vector<bool> inRun = TakeNoonRuns(result, log, context);
+  result.deviationCard = DeviationCardOf(log, result.rows);
+  std::vector<SightRecord> readable;
+  std::vector<std::size_t> rowOf;  // per readable sight: its row in the log
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    if (!log[i].Reads() || !KindIsAltitudeSight(log[i].kind) || inRun[i]) continue;
     readable.push_back(log[i]);
     rowOf.push_back(i);
   }
@@ -104,18 +152,17 @@ SightLogReduction ReduceSightLog(const std::vector<SightRecord>& log, const Dead
     result.lines.push_back(line);
     result.lineNotes.push_back(LineProblem(line, dr, fixTime));
   }
-  FixFromUsableLines(result, dr, fixTime);
-  for (std::size_t g = 0; g < result.groups.size(); ++g) {
-    const ShotAverage& group = result.groups[g];
-    for (std::size_t k = 0; k < group.shots.size(); ++k) {
-      std::string& note = result.notes[group.shots[k]];
-      if (!result.lineNotes[g].empty()) {
-        note = result.lineNotes[g];
-      } else if (group.outliers[k]) {
-        note = "outlier, " + FormatCorrectionMinutes(group.residualsMinutes[k]) + " off the others";
-      }
-    }
+  for (const NoonRunReduction& run : result.noonRuns) {
+    if (run.fit.refusal != nullptr) continue;
+    result.groups.push_back(NoonRunGroup(run, log, context));
+    result.lines.push_back(reduce(result.groups.back().averaged));
+    result.lineNotes.push_back(LineProblem(result.lines.back(), dr, fixTime));
   }
+  FixFromUsableLines(result, dr, fixTime);
+  result.runs = AnalyseRuns(result.groups, result.shots);
+  if (result.fix.found)
+    result.observerBiases = ObserverBiases(log, result.groups, result.fixLines, result.fix.residualsMiles);
+  NoteShotsOutOfTheFix(result);
   return result;
 }
 

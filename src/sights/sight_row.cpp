@@ -1,7 +1,11 @@
 #include "sights/sight_row.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
+#include "foundations/calendar_text.h"
+#include "foundations/number_text.h"
 #include "foundations/printf_text.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
@@ -26,24 +30,51 @@ std::string Refused(SightColumn column, std::string_view text, const char* expec
                     EchoedText(text).c_str(), expected);
 }
 
-// One of the sight's own cells into the record; false when it does not read.
+// What a body cell must hold in a row of the kind.
+const char* ExpectedBody(SightKind kind) {
+  if (kind == SightKind::polaris) return "Polaris (or empty) in a polaris row";
+  if (kind == SightKind::identify) return "? (or empty) in an identify row";
+  return kExpected[static_cast<int>(SightColumn::body)];
+}
+
+// The body cell for the row's kind: Polaris and unknown rows name theirs or leave it empty, a
+// watch row needs none.
+bool ReadBodyCell(std::string_view text, SightRecord& sight) {
+  text = TrimBlanks(text);
+  if (sight.kind == SightKind::polaris || sight.kind == SightKind::identify) {
+    const std::string_view own = sight.kind == SightKind::polaris ? kPolarisName : kUnknownBodyName;
+    sight.body = std::string(own);
+    return text.empty() || SameLettersAnyCase(text, own);
+  }
+  if (sight.kind == SightKind::azimuth && SameLettersAnyCase(text, kPolarisName)) {
+    sight.body = std::string(kPolarisName);
+    return true;
+  }
+  if (sight.kind == SightKind::watch && text.empty()) {
+    sight.body.clear();
+    return true;
+  }
+  const auto index = FindSightBody(text);
+  if (index) sight.body = std::string(SightBodyName(*index));
+  return index.has_value();
+}
+
+// One of the sight's own cells into the record; false when it does not read. The sextant's
+// cells may be left empty in rows of kinds that need no altitude.
 bool ReadOwnCell(SightColumn column, const std::string& text, SightRecord& sight) {
   SightConditions& c = sight.conditions;
   const auto put = [](const auto& value, auto& into) {
     if (value) into = *value;
     return value.has_value();
   };
+  const bool optional = text.empty() && !KindNeedsAltitude(sight.kind);
   switch (column) {
     case SightColumn::utc: return put(ParseUtcMoment(text), sight.utc);
-    case SightColumn::body: {
-      const auto index = FindSightBody(text);
-      if (index) sight.body = std::string(SightBodyName(*index));
-      return index.has_value();
-    }
+    case SightColumn::body: return ReadBodyCell(text, sight);
     case SightColumn::limb: return put(ParseLimb(text), sight.limb);
-    case SightColumn::hs: return put(ParseSextantAltitude(text), sight.hsDegrees);
-    case SightColumn::ic: return put(ParseIndexCorrection(text), c.indexCorrectionMinutes);
-    case SightColumn::eye: return put(ParseHeightOfEye(text, false), c.heightOfEyeMetres);
+    case SightColumn::hs: return optional || put(ParseSextantAltitude(text), sight.hsDegrees);
+    case SightColumn::ic: return optional || put(ParseIndexCorrection(text), c.indexCorrectionMinutes);
+    case SightColumn::eye: return optional || put(ParseHeightOfEye(text, false), c.heightOfEyeMetres);
     case SightColumn::temp:
       c.temperatureCelsius = kStandardTemperatureCelsius;
       return text.empty() || put(ParseTemperature(text), c.temperatureCelsius);
@@ -52,6 +83,17 @@ bool ReadOwnCell(SightColumn column, const std::string& text, SightRecord& sight
       return text.empty() || put(ParsePressure(text), c.pressureHectopascals);
     default: return true;
   }
+}
+
+// What the watch read: a date and time, or a time of day on the date nearest the row's UTC.
+std::optional<DateTime> ParseWatchReading(std::string_view text, DateTime utc) {
+  if (const auto moment = ParseUtcMoment(text)) return moment;
+  const auto clock = ParseClockTime(TrimBlanks(text));
+  if (!clock) return std::nullopt;
+  const DecodedDateTime d = DecodeDateTime(utc);
+  const DateTime sameDay = EncodeDateTime(d.year, d.month, d.day, clock->hour, clock->minute, clock->second);
+  const double offDays = sameDay - utc;
+  return sameDay - std::round(offDays);
 }
 
 // A coordinate as signed decimal degrees or with a hemisphere letter; `positive` is the letter
@@ -73,6 +115,49 @@ std::optional<double> ParseCoordinateCell(std::string_view text, char positive, 
   return sign * *value;
 }
 
+// The cells of the other kinds (those left empty stay absent); the reason for the first that
+// does not read, or empty.
+std::string ReadKindCells(SightRecord& sight) {
+  const auto take = [&](SightColumn column, auto parsed, auto& into, const char* expected) {
+    const std::string& text = sight.Cell(column);
+    if (TrimBlanks(text).empty()) return std::string();
+    if (!parsed) return Refused(column, text, expected);
+    into = *parsed;
+    return std::string();
+  };
+  const auto angle = [&](SightColumn column, double highest) {
+    return ParseDegreesAndMinutes(sight.Cell(column), 0.0, highest);
+  };
+  const std::optional<std::string> body2 =
+      FindSightBody(sight.Cell(SightColumn::body2))
+          ? std::optional<std::string>(SightBodyName(*FindSightBody(sight.Cell(SightColumn::body2))))
+          : std::nullopt;
+  const std::string problems[] = {
+      take(SightColumn::bearing, angle(SightColumn::bearing, 360.0), sight.bearingDegrees,
+           "a bearing in degrees, 0 to 360"),
+      take(SightColumn::heading, angle(SightColumn::heading, 360.0), sight.headingDegrees,
+           "a heading in degrees, 0 to 360"),
+      take(SightColumn::variation, ParseCoordinateCell(sight.Cell(SightColumn::variation), 'E', 'W', 180.0),
+           sight.variationDegrees, "a variation (5.5E, 5.5W or signed degrees, east positive)"),
+      take(SightColumn::distance, angle(SightColumn::distance, 180.0), sight.distanceDegrees,
+           "a distance in degrees and minutes (45 12.3 or 45.205), 0 to 180"),
+      take(SightColumn::body2, body2, sight.body2, kExpected[static_cast<int>(SightColumn::body)]),
+      take(SightColumn::limb2, ParseLimb(sight.Cell(SightColumn::limb2)), sight.limb2,
+           kExpected[static_cast<int>(SightColumn::limb)]),
+      take(SightColumn::hs2, ParseSextantAltitude(sight.Cell(SightColumn::hs2)), sight.hs2Degrees,
+           kExpected[static_cast<int>(SightColumn::hs)]),
+      take(SightColumn::watch, ParseWatchReading(sight.Cell(SightColumn::watch), sight.utc),
+           sight.watchReading, "a watch reading (HH:MM:SS, or a date and time)"),
+  };
+  for (const std::string& problem : problems) {
+    if (!problem.empty()) return problem;
+  }
+  sight.observer = std::string(TrimBlanks(sight.Cell(SightColumn::observer)));
+  if (sight.kind == SightKind::watch && !sight.watchReading)
+    return "column watch: a watch row needs what the watch read";
+  return {};
+}
+
 std::string Hemisphere(double value, char positive, char negative) {
   return FormatExactDecimal(std::abs(value)) + (value < 0.0 ? negative : positive);
 }
@@ -90,17 +175,35 @@ std::optional<double> ParseLongitudeCell(std::string_view text) {
 }
 
 void ReadSightCells(SightRecord& sight) {
-  sight.note.clear();
+  const SightRecord typed = sight;
+  sight = SightRecord{};
+  sight.cells = typed.cells;
+  sight.line = typed.line;
+  const std::string& kindCell = sight.Cell(SightColumn::kind);
+  const auto kind = ParseSightKind(kindCell);
+  if (!kind) {
+    sight.note = Refused(SightColumn::kind, kindCell,
+                         "a kind of row (altitude, noon, polaris, azimuth, amplitude, identify, lunar, watch)");
+    return;
+  }
+  sight.kind = *kind;
+  // A `?` for the body asks for the body to be named; Polaris is the polaris row's own star.
+  const std::string_view bodyCell = TrimBlanks(sight.Cell(SightColumn::body));
+  if (TrimBlanks(kindCell).empty() && bodyCell == kUnknownBodyName) sight.kind = SightKind::identify;
+  if (TrimBlanks(kindCell).empty() && SameLettersAnyCase(bodyCell, kPolarisName)) sight.kind = SightKind::polaris;
   for (int c = 0; c < kSightOwnColumnCount; ++c) {
     const SightColumn column = static_cast<SightColumn>(c);
     if (!ReadOwnCell(column, sight.cells[c], sight)) {
-      sight.note = Refused(column, sight.cells[c], kExpected[c]);
+      sight.note = Refused(column, sight.cells[c], column == SightColumn::body ? ExpectedBody(sight.kind) : kExpected[c]);
       return;
     }
   }
   const auto index = FindSightBody(sight.body);
-  if (sight.limb != Limb::centre && index && !BodyHasLimbs(*index))
+  if (sight.limb != Limb::centre && !(index && BodyHasLimbs(*index)) && sight.kind != SightKind::watch) {
     sight.note = "column limb: only the Sun and the Moon are observed by a limb";
+    return;
+  }
+  sight.note = ReadKindCells(sight);
 }
 
 std::string ReadSettingsCells(const SightRecord& row, SightLogSettings& settings) {
@@ -153,6 +256,9 @@ std::string ReadSettingsCells(const SightRecord& row, SightLogSettings& settings
 
 void WriteSightCells(SightRecord& sight) {
   const SightConditions& c = sight.conditions;
+  const auto exact = [](const std::optional<double>& value) {
+    return value ? FormatExactDecimal(*value) : std::string();
+  };
   sight.Cell(SightColumn::utc) = FormatUtcMoment(sight.utc);
   sight.Cell(SightColumn::body) = sight.body;
   sight.Cell(SightColumn::limb) = FormatLimb(sight.limb);
@@ -161,6 +267,16 @@ void WriteSightCells(SightRecord& sight) {
   sight.Cell(SightColumn::eye) = FormatExactDecimal(c.heightOfEyeMetres);
   sight.Cell(SightColumn::temp) = FormatExactDecimal(c.temperatureCelsius);
   sight.Cell(SightColumn::pressure) = FormatExactDecimal(c.pressureHectopascals);
+  sight.Cell(SightColumn::kind) = sight.kind == SightKind::altitude ? "" : std::string(SightKindName(sight.kind));
+  sight.Cell(SightColumn::bearing) = exact(sight.bearingDegrees);
+  sight.Cell(SightColumn::heading) = exact(sight.headingDegrees);
+  sight.Cell(SightColumn::variation) = exact(sight.variationDegrees);
+  sight.Cell(SightColumn::observer) = sight.observer;
+  sight.Cell(SightColumn::distance) = exact(sight.distanceDegrees);
+  sight.Cell(SightColumn::body2) = sight.body2;
+  sight.Cell(SightColumn::limb2) = sight.body2.empty() ? "" : FormatLimb(sight.limb2);
+  sight.Cell(SightColumn::hs2) = exact(sight.hs2Degrees);
+  sight.Cell(SightColumn::watch) = sight.watchReading ? FormatUtcMoment(*sight.watchReading) : "";
 }
 
 void WriteSettingsCells(const SightLogSettings& settings, SightRecord& row) {

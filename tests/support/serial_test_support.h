@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -147,9 +148,11 @@ inline bool WaitUntil(const std::function<bool()>& done, std::chrono::millisecon
   const QDeadlineTimer deadline(bound);
   QTimer wake;  // so the wait below ends at the bound even when nothing else happens
   wake.setSingleShot(true);
-  wake.start(bound);
+  wake.setTimerType(Qt::PreciseTimer);
   while (!done()) {
     if (deadline.hasExpired()) return false;
+    // A timer may fire a little early: armed again for what is left, so no wait outlasts the bound.
+    if (!wake.isActive()) wake.start(std::max<qint64>(deadline.remainingTime(), 1));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   return true;

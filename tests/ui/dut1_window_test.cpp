@@ -15,38 +15,27 @@
 
 #include "platform/user_data_path.h"
 #include "support/iers_excerpts.h"
-#include "support/recording_presenter.h"
-#include "support/window_services.h"
+#include "support/shown_main_window.h"
 #include "ui/main_window/dut1_dialog.h"
 #include "ui/main_window/main_window.h"
 
 namespace nocturna {
 namespace {
 
-struct Dut1WindowRun {
-  std::unique_ptr<TForm1> form;
-  BodyCatalog catalog = BuildCatalog();
-  SunEventsRecord events{};
-  testing::RecordingPresenter presenter;
-  testing::RefusingSystemClock systemClock;
+struct Dut1WindowRun : testing::ShownMainWindow {
   std::vector<std::optional<double>> saved;
   QString chosenFile;
   const std::string kept = UserDataFilePath("iers-dut1.txt");
 
   Dut1WindowRun() {
-    MainWindowServices services = testing::WindowServices(presenter, systemClock);
-    services.readHomePosition = [](DrPosition&) { return false; };
-    services.readPreciseEphemeris = [] { return true; };
-    services.readDut1 = [] { return RememberedDut1{}; };
-    services.saveGivenDut1 = [this](std::optional<double> seconds) { saved.push_back(seconds); };
-    services.chooseIersFile = [this](QWidget*) { return chosenFile; };
-    services.importIersFile = [this](const std::string& path) { return ImportDut1TableFile(path, kept); };
-    form = std::make_unique<TForm1>(catalog, events, services);
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QApplication::processEvents();
+    Show([this](MainWindowServices& services) {
+      services.readPreciseEphemeris = [] { return true; };
+      services.readDut1 = [] { return RememberedDut1{}; };
+      services.saveGivenDut1 = [this](std::optional<double> seconds) { saved.push_back(seconds); };
+      services.chooseIersFile = [this](QWidget*) { return chosenFile; };
+      services.importIersFile = [this](const std::string& path) { return ImportDut1TableFile(path, kept); };
+    });
   }
-  ~Dut1WindowRun() { form->close(); }
 
   Dut1Dialog* OpenDialog() {
     form->findChild<QAction*>(QStringLiteral("Dut1Setting1"))->trigger();

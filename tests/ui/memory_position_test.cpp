@@ -124,6 +124,21 @@ TEST_F(MemoryPositionTest, HomeWithNothingUsableChangesNothing) {
   EXPECT_NE(presenter.shown[0].text.find("\"lon\""), std::string::npos);
 }
 
+// Other settings saved beside it (here night vision) make the key without "lat" and "lon": the
+// window opens at 42°N 75°W, not at 0°, 0°, and Home leaves the position as it is.
+TEST_F(MemoryPositionTest, AKeyWithOnlyOtherSettingsIsNoHomePosition) {
+  WriteHive({{"nightvision", HiveValueType::Dword, {1, 0, 0, 0}}});
+  Open();
+  EXPECT_EQ(State().drPosition.latitude, 42.0);
+  EXPECT_EQ(State().drPosition.longitude, 75.0);
+  EXPECT_EQ(State().zoneDescription, 5);
+  Type("Longitude", "Longitude 020\xB0" "00.0'W");
+  Home();
+  Settle();
+  EXPECT_EQ(State().drPosition.longitude, 20.0);
+  EXPECT_TRUE(presenter.shown.empty());
+}
+
 TEST_F(MemoryPositionTest, CreationReadsTheKeyWithItsGapsAndSurvivesADamagedFile) {
   // A key without "lon": that coordinate stays 0.
   WriteHive({Binary("lat", -12.5)});

@@ -8,32 +8,20 @@
 #include <memory>
 #include <vector>
 
-#include "support/recording_presenter.h"
-#include "support/window_services.h"
-#include "ui/main_window/main_window.h"
+#include "support/shown_main_window.h"
 
 namespace nocturna {
 namespace {
 
-struct WindowRun {
-  std::unique_ptr<TForm1> form;
-  BodyCatalog catalog = BuildCatalog();
-  SunEventsRecord events{};
-  testing::RecordingPresenter presenter;
-  testing::RefusingSystemClock systemClock;
+struct WindowRun : testing::ShownMainWindow {
   std::vector<bool> saved;
 
   explicit WindowRun(bool rememberedPrecise) {
-    MainWindowServices services = testing::WindowServices(presenter, systemClock);
-    services.readHomePosition = [](DrPosition&) { return false; };
-    services.readPreciseEphemeris = [rememberedPrecise] { return rememberedPrecise; };
-    services.savePreciseEphemeris = [this](bool precise) { saved.push_back(precise); };
-    form = std::make_unique<TForm1>(catalog, events, services);
-    form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QApplication::processEvents();
+    Show([&](MainWindowServices& services) {
+      services.readPreciseEphemeris = [rememberedPrecise] { return rememberedPrecise; };
+      services.savePreciseEphemeris = [this](bool precise) { saved.push_back(precise); };
+    });
   }
-  ~WindowRun() { form->close(); }
   QAction* Item() const { return form->findChild<QAction*>(QStringLiteral("PreciseEphemeris1")); }
 };
 

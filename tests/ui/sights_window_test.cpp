@@ -127,6 +127,23 @@ TEST_F(SightsWindowTest, BadCellsAreMarkedAndTheFixOfferedAsTheDr) {
             std::string::npos);
 }
 
+// A row's kind is typed like any cell: a sight becomes a compass check by its kind and bearing,
+// and the Noon button gives the time of noon and the altitude to preset.
+TEST_F(SightsWindowTest, AKindTypedMakesACompassCheckAndNoonIsPrepared) {
+  const auto form = Open();
+  Type(*form, 0, kKindColumn, "azimuth");
+  EXPECT_NE(Cell(*form, 0, kNoteColumn).find("needs the body's bearing"), std::string::npos) << Cell(*form, 0, kNoteColumn);
+  Type(*form, 0, kBearingColumn, "300");
+  EXPECT_EQ(Cell(*form, 0, kNoteColumn).rfind("Error ", 0), 0u) << Cell(*form, 0, kNoteColumn);
+  const std::string kinds = ToLatin1(form->findChild<QLabel*>(QStringLiteral("KindsLabel"))->text());
+  EXPECT_NE(kinds.find("1  azimuth   Vega: Zn "), std::string::npos) << kinds;
+  presenter.shown.clear();
+  QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("NoonButton")), Qt::LeftButton);
+  ASSERT_EQ(presenter.shown.size(), 1u);
+  EXPECT_EQ(presenter.shown[0].text.rfind("Local apparent noon: LAN 2026-12-", 0), 0u) << presenter.shown[0].text;
+  EXPECT_NE(presenter.shown[0].text.find("preset Hs"), std::string::npos) << presenter.shown[0].text;
+}
+
 TEST_F(SightsWindowTest, SavesTheLogAndKeepsADamagedOneAside) {
   {
     const auto form = Open();

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "foundations/date_time.h"
+#include "sights/sight_line.h"
+#include "support/erfa_sun.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
 
@@ -397,6 +400,70 @@ TEST(AlmanacCli, ReducesASightLogToAFix) {
   EXPECT_NEAR(preciseFix["latitude"].get<double>(), 38.5, 2.0 / 60.0);
   EXPECT_NEAR(preciseFix["longitudeWest"].get<double>(), 24.25, 2.0 / 60.0);
   EXPECT_EQ(preciseReport["ephemeris"], "precise");
+}
+
+// A log of several kinds: the text lists each row's steps, the JSON gives them by name, and a
+// row that cannot give its result says why in both.
+TEST(AlmanacCli, ReduceShowsEveryKindsStepsInTextAndJson) {
+  const std::string log = ::testing::TempDir() + "kinds_" + std::to_string(getpid()) + ".csv";
+  if (FILE* file = std::fopen(log.c_str(), "wb")) {
+    std::fputs("utc,kind,body,limb,hs,ic,eye,bearing,variation\n"
+               "2026-03-20 23:00:00,,Polaris,,30 10.0,0,3,,\n"
+               "2026-03-20 09:00:00,azimuth,Sun,,,,,101.5,6.5W\n"
+               "2026-03-20 09:05:00,azimuth,Sun,,,,,,\n", file);
+    std::fclose(file);
+  }
+  const RunResult text = RunAlmanac({"--reduce", log, "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"Latitudes, compass checks and other rows", "polaris   Polaris: Ho ",
+                               "a0 ", "Lat by a0 a1 a2 ", "azimuth   Sun: Zn 091.", "Var 6.5\xC2\xB0 W, Dev ",
+                               "needs the body's bearing"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+  const RunResult json = RunAlmanac({"--reduce", log, "--lat", "30N", "--lon", "40W", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  JsonDocument sights = ReadJsonReport(json.out)["sights"];
+  EXPECT_EQ(sights[0]["kind"], "polaris");
+  EXPECT_NEAR(sights[0]["steps"]["latitude"].get<double>(), 29.95, 0.1);
+  EXPECT_NEAR(sights[1]["steps"]["variation"].get<double>(), -6.5, 1e-9);
+  EXPECT_EQ(sights[2]["steps"].size(), 1u);  // the true azimuth only
+  EXPECT_NE(sights[2]["note"].get<std::string>().find("bearing"), std::string::npos);
+  std::remove(log.c_str());
+}
+
+// --noon for a ship lying at 30 N 40 W on the equinox: the Sun's meridian passage by ERFA to a
+// second, the meridian altitude 90 - |lat - dec| to 0.1', and the text says the same.
+TEST(AlmanacCli, NoonGivesTheMeridianPassageAndTheAltitudeToPreset) {
+  const RunResult json = RunAlmanac({"--noon", "--date", "2026-03-20", "--lat", "30N", "--lon", "40W", "--precise",
+                                     "--dut1", "0", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  JsonDocument noon = ReadJsonReport(json.out)["noon"];
+  nocturna::DateTime low = nocturna::EncodeDateTime(2026, 3, 20, 14, 0, 0), high = nocturna::EncodeDateTime(2026, 3, 20, 16, 0, 0);
+  for (int i = 0; i < 40; ++i) {
+    const nocturna::DateTime mid = 0.5 * (low + high);
+    (std::remainder(nocturna::reference::ErfaSun(mid).gha - 40.0, 360.0) < 0.0 ? low : high) = mid;
+  }
+  EXPECT_NEAR((noon["noonUtc"].get<double>() - low) * 86400.0, 0.0, 1.0);
+  const double declination = nocturna::reference::ErfaSun(low).declination;
+  EXPECT_NEAR(60.0 * (noon["meridianAltitude"].get<double>() - (90.0 - std::fabs(30.0 - declination))), 0.0, 0.1);
+  const RunResult text = RunAlmanac({"--noon", "--date", "2026-03-20", "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  for (const char* expected : {"Local apparent noon", "LAN  2026-03-20 14:47:", "bearing S", "preset Hs (lower limb)"})
+    EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+}
+
+// --identify names the morning Sun (placed by ERFA) from an altitude 0.3 deg high and a bearing
+// 4 deg off; without a bearing it is refused.
+TEST(AlmanacCli, IdentifyNamesTheBodyFromAltitudeAndBearing) {
+  const nocturna::reference::SunPlace sun = nocturna::reference::ErfaSun(nocturna::EncodeDateTime(2026, 3, 20, 9, 0, 0));
+  const nocturna::AltitudeAzimuth seen = nocturna::ComputedAltitudeAzimuth(sun.gha, sun.declination, {30.0, 40.0});
+  const RunResult run = RunAlmanac({"--identify", std::to_string(seen.hcDegrees + 0.3), "--bearing",
+                                    std::to_string(seen.znDegrees + 4.0), "--date", "2026-03-20", "--time", "09:00:00",
+                                    "--lat", "30N", "--lon", "40W"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("The body was Sun."), std::string::npos) << run.out;
+  const RunResult refused = RunAlmanac({"--identify", "30", "--lat", "30N", "--lon", "40W"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("--bearing"), std::string::npos) << refused.err;
 }
 
 TEST(AlmanacCli, ReduceRefusesBadLogsAndOptionsNamingThem) {

@@ -48,7 +48,7 @@ TEST(BodyIdentification, FiftyRoughObservationsNamedFirst) {
     const DrPosition dr{pick.Real(-60.0, 60.0), pick.Real(-180.0, 180.0)};
     BodyCatalog truth = BuildCatalog();
     const int body = pick.Integer(kFirstStarIndex, kMoonIndex);
-    const BodyPlace place = PlaceOfBody(truth, body, utc, dr, kPrecise);
+    const BodyPlace place = PlaceOfBody(truth, body, utc, kPrecise);
     const AltitudeAzimuth seen = ComputedAltitudeAzimuth(place.ghaDegrees, place.declinationDegrees, dr);
     if (seen.hcDegrees < 10.0 || seen.hcDegrees > 80.0) continue;
     ++trials;

@@ -170,6 +170,57 @@ TEST(SightLog, KeepsTheDrRunFixTimeZoneAndWatchError) {
   EXPECT_EQ(ParseSightLog("utc,body,hs,ic,eye\n").settings.drPosition, std::nullopt);
 }
 
+// Each kind reads the cells it uses, saves them as typed, and names a cell that does not read;
+// a log without a kind column reads every row as an altitude.
+TEST(SightLog, RowsOfEveryKindReadTheirCells) {
+  const std::string text =
+      "utc,kind,body,limb,hs,ic,eye,bearing,heading,variation,observer,distance,body2,limb2,hs2,watch\n"
+      "2026-06-21 12:00:00,noon,Sun,L,62 10.0,0,3,,,,Ann,,,,,\n"
+      "2026-06-21 21:00:00,,Polaris,,41 05.0,0,3,,,,,,,,,\n"
+      "2026-06-21 09:00:00,azimuth,Sun,,,,,101.5,045,6.5W,,,,,,\n"
+      "2026-06-21 04:30:00,AMPLITUDE,Sun,,,,,058 30,90,,,,,,,\n"
+      "2026-06-21 21:10:00,,?,,35 00.0,0,3,210,,,,,,,,\n"
+      "2026-06-21 22:00:00,lunar,Moon,L,30 00.0,0,3,,,,,52 30.5,Antares,,25.5,\n"
+      "2026-06-21 22:05:00,watch,,,,,,,,,,,,,,22:05:12\n"
+      "2026-06-21 22:06:00,sextant,Sun,,,,,,,,,,,,,\n"
+      "2026-06-21 22:07:00,azimuth,Sun,,,,,400,,,,,,,,\n"
+      "2026-06-21 22:08:00,polaris,Vega,,40,0,3,,,,,,,,,\n"
+      "2026-06-21 22:09:00,watch,,,,,,,,,,,,,,\n";
+  const SightLogParse parse = ParseSightLog(text);
+  ASSERT_FALSE(parse.error) << parse.error->Message();
+  ASSERT_EQ(parse.sights.size(), 11u);
+  const SightKind kinds[] = {SightKind::noon,     SightKind::polaris,  SightKind::azimuth,
+                             SightKind::amplitude, SightKind::identify, SightKind::lunar,
+                             SightKind::watch};
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_TRUE(parse.sights[i].Reads()) << i << ": " << parse.sights[i].note;
+    EXPECT_EQ(parse.sights[i].kind, kinds[i]) << i;
+  }
+  EXPECT_EQ(parse.sights[0].observer, "Ann");
+  EXPECT_EQ(parse.sights[1].body, "Polaris");
+  EXPECT_EQ(parse.sights[2].variationDegrees, -6.5);
+  EXPECT_EQ(parse.sights[3].bearingDegrees, 58.5);
+  EXPECT_EQ(parse.sights[4].body, "?");
+  EXPECT_NEAR(*parse.sights[5].distanceDegrees, 52.0 + 30.5 / 60.0, 1e-12);
+  EXPECT_EQ(parse.sights[5].body2, "Antares");
+  EXPECT_EQ(FormatUtcMoment(*parse.sights[6].watchReading), "2026-06-21 22:05:12");
+  const char* refusals[] = {"column kind: \"sextant\"", "column bearing: \"400\"",
+                            "column body: \"Vega\" is not Polaris", "column watch: a watch row needs"};
+  for (std::size_t i = 7; i < 11; ++i)
+    EXPECT_EQ(parse.sights[i].note.rfind(refusals[i - 7], 0), 0u) << parse.sights[i].note;
+  const SightLogParse again = ParseSightLog(FormatSightLog(parse.sights));
+  for (std::size_t i = 0; i < 11; ++i) EXPECT_EQ(again.sights.at(i).cells, parse.sights[i].cells) << i;
+  // Made from values, the kind and its cells come back the same.
+  SightRecord made = parse.sights[2];
+  made.cells = {};
+  const SightRecord read = ParseSightLog(FormatSightLog({made})).sights.at(0);
+  EXPECT_EQ(read.kind, SightKind::azimuth);
+  EXPECT_EQ(read.bearingDegrees, 101.5);
+  EXPECT_EQ(read.headingDegrees, 45.0);
+  EXPECT_EQ(read.variationDegrees, -6.5);
+  EXPECT_EQ(ParseSightLog("utc,kind\n").error, std::nullopt);
+}
+
 // Text from a file reaches a message escaped and cut, its column and line named.
 TEST(SightLog, EchoedCellsAreEscapedAndCut) {
   const std::string header = "utc,body,hs,ic,eye\n";

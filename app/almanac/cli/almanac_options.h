@@ -12,6 +12,7 @@
 #include "foundations/date_time.h"
 #include "foundations/dr_position.h"
 #include "navigation/nmea_replay.h"
+#include "platform/gps_source_setting.h"
 #include "sights/dead_reckoning.h"
 #include "star_finder/star_finder_options.h"
 
@@ -25,7 +26,9 @@ inline constexpr int kMinChartSide = 200;
 inline constexpr int kMaxChartSide = 8000;
 
 // What one run prints or writes; the options that name a report choose it.
-enum class AlmanacReport { moment, tables, pictures, starFinder, pages, reduce, nmeaReplay };
+enum class AlmanacReport {
+  moment, tables, pictures, starFinder, pages, reduce, nmeaReplay, noon, identify, networkFixes
+};
 
 // The chart as pictures (--chart, --pdf) and how the sky is drawn on them.
 struct ChartPictureOptions {
@@ -62,12 +65,26 @@ struct SightReductionOptions {
   std::string file;               // --reduce
   std::optional<DateTime> drTime; // --dr-time, UTC
   DeadReckoning run;              // --course, --speed (its course and speed only)
+  std::string gpxFile;            // --gpx: the fix, the lines, the DR and the run as GPX
+};
+
+// An unknown body named (--identify): its sextant altitude and rough true bearing.
+struct IdentifyOptions {
+  double hsDegrees = 0.0;       // --identify
+  double bearingDegrees = 0.0;  // --bearing
 };
 
 // A receiver's log replayed (--nmea-replay).
 struct NmeaReplayOptions {
   std::string file;                       // --nmea-replay
   std::size_t burst = kDefaultReplayBurst; // --burst, bytes per read
+};
+
+// The first fixes of a network position source (--gpsd, --nmea-tcp, --nmea-udp).
+struct NetworkFixesOptions {
+  GpsSourceSetting source;
+  long fixes = 1;           // --fixes
+  int timeoutSeconds = 30;  // --timeout, for all of them
 };
 
 struct AlmanacOptions {
@@ -86,7 +103,9 @@ struct AlmanacOptions {
   EphemerisChoice ephemeris;  // --precise, --dut1 SECONDS
   PassagePagesOptions pages;  // --almanac-pages and its passage
   SightReductionOptions reduce;
+  IdentifyOptions identify;
   NmeaReplayOptions replay;
+  NetworkFixesOptions network;
 };
 
 // The options, or a message naming the argument at fault (error empty when all is well).

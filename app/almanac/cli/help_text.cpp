@@ -52,6 +52,7 @@ day's events (sunrise to moonset) are those of the zone date.
     HelpPart{HelpSection::starFinder, "\nStar finder:\n", ""},
     HelpPart{HelpSection::pages, "\nAlmanac pages for a passage:\n", ""},
     HelpPart{HelpSection::replay, "\nReceiver check:\n", ""},
+    HelpPart{HelpSection::network, "\nGPS on the network:\n", ""},
     HelpPart{HelpSection::reduce, "\nSight reduction:\n",
              R"(  The log's header line names its columns: utc (YYYY-MM-DD HH:MM:SS), body (a
   catalog name: Sun, Moon, Venus, Kochab...), limb (L, U or empty), hs (34 12.3

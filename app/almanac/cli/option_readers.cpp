@@ -137,6 +137,7 @@ std::string ReadFileName(std::string_view name, std::string_view value, AlmanacO
   (name == "--chart"    ? options.chart.imageFile
    : name == "--pdf"    ? options.chart.pdfFile
    : name == "--reduce" ? options.reduce.file
+   : name == "--gpx"    ? options.reduce.gpxFile
                         : options.replay.file) = value;
   return {};
 }
@@ -196,6 +197,20 @@ std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOpt
   if (!options.reduce.drTime) {
     return Expected(name, value, "a UTC date and time YYYY-MM-DD HH:MM:SS " + Years());
   }
+  return {};
+}
+
+std::string ReadIdentifyAltitude(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  const auto hs = ParseSextantAltitude(value);
+  if (!hs) return Expected(name, value, "a sextant altitude as 34 12.3 or 34.205, -5 to 90");
+  options.identify.hsDegrees = *hs;
+  return {};
+}
+
+std::string ReadIdentifyBearing(std::string_view name, std::string_view value, AlmanacOptions& options) {
+  const auto bearing = ParseDegreesAndMinutes(value, 0.0, 360.0);
+  if (!bearing) return Expected(name, value, "a true bearing in degrees, 0 to 360");
+  options.identify.bearingDegrees = *bearing;
   return {};
 }
 

@@ -29,7 +29,7 @@ std::string ReadPosition(std::string_view name, std::string_view value, AlmanacO
 std::string ReadDut1(std::string_view name, std::string_view value, AlmanacOptions& options);
 std::string ReadIersFile(std::string_view name, std::string_view value, AlmanacOptions& options);
 
-// --chart, --pdf, --reduce and --nmea-replay: a file name, not empty.
+// --chart, --pdf, --reduce, --gpx and --nmea-replay: a file name, not empty.
 std::string ReadFileName(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --width and --height; --sort.
@@ -41,6 +41,10 @@ std::string ReadPassageStart(std::string_view name, std::string_view value,
                              AlmanacOptions& options);
 std::string ReadPassageDays(std::string_view name, std::string_view value, AlmanacOptions& options);
 std::string ReadBookletSections(std::string_view name, std::string_view value, AlmanacOptions& options);
+
+// --identify's sextant altitude and --bearing, the unknown body's rough true bearing.
+std::string ReadIdentifyAltitude(std::string_view name, std::string_view value, AlmanacOptions& options);
+std::string ReadIdentifyBearing(std::string_view name, std::string_view value, AlmanacOptions& options);
 
 // --dr-time of the sight reduction; --burst of the NMEA replay.
 std::string ReadDrTime(std::string_view name, std::string_view value, AlmanacOptions& options);

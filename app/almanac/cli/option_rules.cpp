@@ -17,6 +17,7 @@ struct CombinationRule {
 };
 constexpr bool kRefusedTogether = false;
 constexpr bool kNeedsOther = true;
+constexpr std::string_view kOneNetworkSource = "give one of --gpsd, --nmea-tcp and --nmea-udp";
 
 const std::vector<CombinationRule>& CombinationRules() {
   static const std::vector<CombinationRule> rules = {
@@ -67,12 +68,13 @@ const std::vector<CombinationRule>& CombinationRules() {
        kNeedsOther,
        "--iers reads UT1 - UTC for the precise ephemeris: give --precise"},
       {{"--dut1"}, {"--iers"}, kRefusedTogether, "give UT1 - UTC either with --dut1 or from --iers, not both"},
-      {{"--width", "--height"},
-       {"--chart"},
-       kNeedsOther,
+      {{"--width", "--height"}, {"--chart"}, kNeedsOther,
        "--width and --height size the chart image: give --chart"},
+      {{"--gpsd"}, {"--nmea-tcp", "--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
+      {{"--nmea-tcp"}, {"--nmea-udp"}, kRefusedTogether, kOneNetworkSource},
       {{"--reduce"}, {"--lat"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
       {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
+      {{"--identify"}, {"--bearing"}, kNeedsOther, "--identify needs the body's rough true bearing: --bearing"},
   };
   return rules;
 }
@@ -122,11 +124,13 @@ std::string NotBeside(const CliOption& option, const std::vector<const CliOption
                       AlmanacReport report) {
   const ReportChoice& choice = ChoiceOf(report);
   if (choice.report == AlmanacReport::moment) return GiveItsReport(option);
+  const std::string_view* const selectors = std::end(choice.selectors);
   const std::string_view selector =
-      IsGiven(given, choice.selectors[0]) ? choice.selectors[0] : choice.selectors[1];
+      *std::find_if(std::begin(choice.selectors), selectors - 1,
+                    [&](std::string_view name) { return IsGiven(given, name); });
   Names members;
   for (const CliOption& other : CliOptions()) {
-    const bool chooser = other.name == choice.selectors[0] || other.name == choice.selectors[1];
+    const bool chooser = std::find(std::begin(choice.selectors), selectors, other.name) != selectors;
     if ((other.reports & Reports(report)) != 0 && !chooser && other.name != "--help") {
       members.push_back(other.name);
     }
@@ -139,7 +143,8 @@ std::string NotBeside(const CliOption& option, const std::vector<const CliOption
 
 AlmanacReport ChooseReport(const std::vector<const CliOption*>& given) {
   for (const ReportChoice& choice : ReportChoices()) {
-    if (IsGiven(given, choice.selectors[0]) || IsGiven(given, choice.selectors[1])) {
+    if (std::any_of(std::begin(choice.selectors), std::end(choice.selectors),
+                    [&](std::string_view name) { return IsGiven(given, name); })) {
       return choice.report;
     }
   }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/option_readers.h"
+#include "network/network_fixes_options.h"
 #include "star_finder/star_finder_options.h"
 
 namespace nocturna {
@@ -12,18 +13,19 @@ using R = AlmanacReport;
 using S = HelpSection;
 
 constexpr ReportSet kEveryReport = Reports(R::moment, R::tables, R::pictures, R::starFinder,
-                                           R::pages, R::reduce, R::nmeaReplay);
+                                           R::pages, R::reduce, R::nmeaReplay, R::noon, R::identify,
+                                           R::networkFixes);
 // The reports of one moment at one DR position.
 constexpr ReportSet kMomentReports = Reports(R::moment, R::tables, R::pictures, R::starFinder);
-constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce);
+constexpr ReportSet kPositionReports = kMomentReports | Reports(R::reduce, R::noon, R::identify);
 // The reports the precise ephemeris fills (the pages always).
 constexpr ReportSet kPreciseReports = kPositionReports | Reports(R::pages);
 
 constexpr std::array kOptions = {
     CliOption{"--help", "", ReadSwitch, kEveryReport, S::general, "this text (also -h)"},
-    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports, S::moment,
+    CliOption{"--date", "YYYY-MM-DD", ReadMomentDate, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT date (default: today's UT date)"},
-    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports, S::moment,
+    CliOption{"--time", "HH:MM:SS", ReadMomentTime, kMomentReports | Reports(R::noon, R::identify), S::moment,
               "UT time (default: now from the system's UTC clock, or 00:00:00 when --date is "
               "given without --time)"},
     CliOption{"--zone-date", "YYYY-MM-DD", ReadMomentDate, kMomentReports, S::moment,
@@ -53,7 +55,9 @@ constexpr std::array kOptions = {
               "(a row that does not read, a missing day, a value beyond +-0.9 s) is refused with "
               "its line. The reports state the DUT1's source and the table's last day"},
     CliOption{"--json", "", ReadSwitch,
-              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce), S::output,
+              Reports(R::moment, R::tables, R::starFinder, R::pages, R::reduce, R::noon, R::identify,
+                      R::networkFixes),
+              S::output,
               "one JSON object with the same values unformatted, at full precision, its member "
               "\"units\" naming their units: angles in "
               "degrees (longitudeWest is west positive), semi-diameter and parallax in minutes "
@@ -122,16 +126,16 @@ constexpr std::array kOptions = {
               "the magnitude limit, this or brighter, -5 to 6 (default 2.5)"},
     CliOption{"--count", "N", ReadSetSize, Reports(R::starFinder), S::starFinder,
               "bodies in the set, 3 to 6 (default 3)"},
-    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder), S::starFinder,
+    CliOption{"--ic", "MIN", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "index correction, minutes of arc added to the sextant reading, -60 to +60 "
               "(default 0)"},
-    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder), S::starFinder,
+    CliOption{"--eye", "M", ReadFinderSetting, Reports(R::starFinder, R::noon, R::identify), S::starFinder,
               "height of eye in metres, 0 to 100 (default 0)"},
-    CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce), S::starFinder,
+    CliOption{"--course", "DEG", ReadCourse, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "true course, 0 to less than 360 degrees (default 0): the finder carries the DR "
               "from the moment given to the twilight, the reduction moves each line of position "
               "to the fix time"},
-    CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce), S::starFinder,
+    CliOption{"--speed", "KN", ReadSpeed, Reports(R::starFinder, R::reduce, R::noon), S::starFinder,
               "speed made good, 0 to 60 knots (default 0: no way)"},
     CliOption{"--almanac-pages", "", ReadReportChoice, Reports(R::pages), S::pages,
               "instead of the almanac of a moment, the daily pages of the Nautical Almanac's "
@@ -170,6 +174,17 @@ constexpr std::array kOptions = {
               "(time, position, ZD), then the counts of bursts, fixes and rejected bursts"},
     CliOption{"--burst", "N", ReadBurst, Reports(R::nmeaReplay), S::replay,
               "bytes per read, 1 to 1048576 (default 500)"},
+    CliOption{"--gpsd", "HOST:PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the first fixes from gpsd (default port 2947), read as its receiver's NMEA "
+              "sentences through the same step, printed as --nmea-replay prints them"},
+    CliOption{"--nmea-tcp", "HOST:PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the same from NMEA 0183 over TCP (port 10110 usually)"},
+    CliOption{"--nmea-udp", "PORT", ReadNetworkSource, Reports(R::networkFixes), S::network,
+              "the same from NMEA 0183 datagrams arriving on this machine's port"},
+    CliOption{"--fixes", "N", ReadFixCount, Reports(R::networkFixes), S::network,
+              "fixes to print, 1 to 1000000 (default 1)"},
+    CliOption{"--timeout", "SECONDS", ReadFixTimeout, Reports(R::networkFixes), S::network,
+              "give up, with exit status 1, when they have not all come (default 30)"},
     CliOption{"--reduce", "SIGHTS.csv", ReadFileName, Reports(R::reduce), S::reduce,
               "reduce a sight log to lines of position and a fix: each sight's dip, Ha, "
               "refraction, semi-diameter, parallax, Ho, Hc, Zn and intercept, the shots of one "
@@ -178,12 +193,31 @@ constexpr std::array kOptions = {
               "time"},
     CliOption{"--dr-time", "\"YYYY-MM-DD HH:MM:SS\"", ReadDrTime, Reports(R::reduce), S::reduce,
               "the UTC of the DR and of the fix (default: the last sight's time)"},
+    CliOption{"--gpx", "FILE", ReadFileName, Reports(R::reduce), S::reduce,
+              "also write the fix, the lines, the DR and the run as GPX 1.1 for a chart plotter"},
+    CliOption{"--noon", "", ReadReportChoice, Reports(R::noon), S::reduce,
+              "local apparent noon for the DR under way: the UTC when the Sun crosses the ship's "
+              "meridian (the DR, at the --date and --time given, carried by --course and --speed; "
+              "default the local mean noon of --date), the DR then, the Sun's declination, its "
+              "meridian altitude Ho with the side it bears, and the sextant altitude to preset for "
+              "the lower limb with --ic and --eye"},
+    CliOption{"--identify", "HS", ReadIdentifyAltitude, Reports(R::identify), S::reduce,
+              "name an unknown body from its sextant altitude (corrected with --ic and --eye) and "
+              "its rough true bearing --bearing at --date and --time (UT, default now) from the DR: "
+              "the stars, planets, Sun and Moon near that altitude and bearing, nearest first, each "
+              "with its Hc, Zn and distance on the sky, and the body named, or both when two fit "
+              "almost equally well"},
+    CliOption{"--bearing", "DEG", ReadIdentifyBearing, Reports(R::identify), S::reduce,
+              "with --identify: the body's rough true bearing, 0 to 360"},
 };
 
 // Most particular first: the first whose option is given is the run's report.
 constexpr std::array kReportChoices = {
     ReportChoice{R::nmeaReplay, "the NMEA replay", {"--nmea-replay", ""}},
+    ReportChoice{R::networkFixes, "the network GPS", {"--gpsd", "--nmea-tcp", "--nmea-udp"}},
     ReportChoice{R::reduce, "the sight reduction", {"--reduce", ""}},
+    ReportChoice{R::noon, "the noon sight", {"--noon", ""}},
+    ReportChoice{R::identify, "the unknown body", {"--identify", ""}},
     ReportChoice{R::pages, "the almanac pages", {"--almanac-pages", ""}},
     ReportChoice{R::starFinder, "the star finder", {"--star-finder", ""}},
     ReportChoice{R::tables, "the tables", {"--visible-bodies", "--almanac-page"}},

@@ -28,6 +28,7 @@ enum class HelpSection {
   starFinder,
   pages,
   replay,
+  network,
   reduce,
   general
 };
@@ -51,7 +52,7 @@ struct CliOption {
 struct ReportChoice {
   AlmanacReport report;
   std::string_view title;         // "the star finder"
-  std::string_view selectors[2];  // the options that choose it ("--chart", "--pdf"), or empty
+  std::string_view selectors[3];  // the options that choose it ("--chart", "--pdf"), or empty
 };
 
 std::span<const CliOption> CliOptions();

@@ -30,15 +30,75 @@ void CorrectionMembers(Json& object, const SightLine& s) {
   object["intercept"] = s.interceptMiles;
 }
 
+Json StepsJson(const RowReduction& row) {
+  Json steps = Json::object();
+  for (const RowStep& step : row.steps) steps[step.key] = step.value;
+  return steps;
+}
+
 Json SightsJson(const std::vector<SightRecord>& log, const SightLogReduction& reduction) {
   Json sights = Json::array();
   for (std::size_t i = 0; i < log.size(); ++i) {
-    Json sight = {{"body", log[i].body}, {"limb", FormatLimb(log[i].limb)}};
-    CorrectionMembers(sight, reduction.shots[i]);
+    const RowReduction& row = reduction.rows[i];
+    Json sight = {{"kind", SightKindName(log[i].kind)}, {"body", log[i].body}, {"limb", FormatLimb(log[i].limb)},
+                  {"utc", FormatUtcMoment(log[i].utc)}};
+    if (!log[i].observer.empty()) sight["observer"] = log[i].observer;
+    if (KindIsAltitudeSight(log[i].kind)) CorrectionMembers(sight, reduction.shots[i]);
+    if (log[i].kind != SightKind::altitude) {
+      sight["steps"] = StepsJson(row);
+      sight["result"] = row.result;
+    }
     sight["note"] = reduction.notes[i];
     sights.push_back(std::move(sight));
   }
   return sights;
+}
+
+Json NoonRunsJson(const SightLogReduction& reduction) {
+  Json runs = Json::array();
+  for (std::size_t r = 0; r < reduction.noonRuns.size(); ++r) {
+    Json rows = Json::array();
+    for (std::size_t row : reduction.noonRuns[r].rows) rows.push_back(row + 1);
+    const RowReduction& steps = reduction.noonRunSteps[r];
+    runs.push_back({{"sights", std::move(rows)}, {"steps", StepsJson(steps)}, {"note", steps.note}});
+  }
+  return runs;
+}
+
+Json DeviationCardJson(const SightLogReduction& reduction) {
+  if (!reduction.deviationCard) return nullptr;
+  const DeviationCardReduction& fitted = *reduction.deviationCard;
+  const DeviationCard& card = fitted.card;
+  Json rows = Json::array();
+  for (std::size_t row : fitted.rows) rows.push_back(row + 1);
+  Json object = {{"sights", std::move(rows)}, {"refusal", card.refusal ? card.refusal : ""}};
+  if (card.refusal != nullptr) return object;
+  object["coefficients"] = {{"a", card.a}, {"b", card.b}, {"c", card.c}, {"d", card.d}, {"e", card.e}};
+  object["residuals"] = card.residualsDegrees;
+  object["scatter"] = card.rmsResidualDegrees;
+  object["deviationEvery15Degrees"] = card.card;
+  return object;
+}
+
+Json RunsJson(const SightLogReduction& reduction) {
+  Json runs = Json::array();
+  for (const RunAnalysis& run : reduction.runs) {
+    Json rows = Json::array(), outliers = Json::array();
+    for (std::size_t row : run.rows) rows.push_back(row + 1);
+    for (std::size_t row : run.outliers) outliers.push_back(row + 1);
+    runs.push_back({{"sights", std::move(rows)}, {"residuals", run.residualsMinutes},
+                    {"scatter", run.scatterMinutes}, {"slopeMinutesPerMinute", run.slopeMinutesPerMinute},
+                    {"outliers", std::move(outliers)}});
+  }
+  return runs;
+}
+
+Json ObserverBiasesJson(const SightLogReduction& reduction) {
+  Json biases = Json::array();
+  for (const ObserverBias& bias : reduction.observerBiases)
+    biases.push_back({{"observer", bias.observer}, {"lines", bias.lines}, {"bias", bias.biasMinutes},
+                      {"uncertainty", bias.uncertaintyMinutes}});
+  return biases;
 }
 
 Json LinesJson(const SightLogReduction& reduction) {
@@ -98,6 +158,10 @@ std::string SightReductionJson(const std::vector<SightRecord>& log, const DrPosi
               {"course", run.courseDegrees},
               {"speed", run.speedKnots}}},
       {"sights", SightsJson(log, reduction)},
+      {"noonRuns", NoonRunsJson(reduction)},
+      {"deviationCard", DeviationCardJson(reduction)},
+      {"runs", RunsJson(reduction)},
+      {"observerBiases", ObserverBiasesJson(reduction)},
       {"lines", LinesJson(reduction)},
       {"fix", FixJson(reduction)},
   };

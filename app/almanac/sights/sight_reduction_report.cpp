@@ -11,6 +11,8 @@
 #include "foundations/printf_text.h"
 #include "foundations/text_forms.h"
 #include "platform/bounded_file_reader.h"
+#include "platform/gpx_file.h"
+#include "sights/gpx_document.h"
 #include "sights/sight_body.h"
 #include "sights/sight_fields.h"
 #include "sights/sight_form.h"
@@ -39,6 +41,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
                      dr.courseDegrees, dr.speedKnots, FormatUtcMoment(fixTime).c_str());
   const SightForm form = SightFormOf(log, reduction);
   page += SightFormTableText(form);
+  if (!form.kinds.empty()) page += "\nLatitudes, compass checks and other rows\n";
+  for (const std::string& line : form.kinds) page += line + "\n";
   page += "\nLines of position\n";
   for (const std::string& line : form.lines) page += line + "\n";
   page += "\n";
@@ -91,6 +95,10 @@ int RunSightReduction(const AlmanacOptions& command) {
   const DeadReckoning dr = DrOfReduction(command, parse);
   const DateTime fixTime = parse.settings.fixUtc.value_or(dr.utc);
   const SightLogReduction reduction = ReduceSightLog(parse.sights, dr, fixTime, command.ephemeris);
+  if (!command.reduce.gpxFile.empty()) {
+    const std::string problem = WriteGpxFile(command.reduce.gpxFile, GpxDocument({&reduction, dr.position, dr.utc}));
+    if (!problem.empty()) return Fail(problem, kRunFailure);
+  }
   if (!command.chart.pdfFile.empty())
     return WritePdf(command.chart.pdfFile, parse.sights, reduction, {dr, fixTime, command.ephemeris});
   return WriteStandardOutput(

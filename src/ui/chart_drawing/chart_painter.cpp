@@ -237,13 +237,13 @@ void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverSta
 
 void DrawChart(QPainter& painter, int width, int height, int clientWidth,
                const ObserverState& observer, const ChartPass& pass, const BodyCatalog& catalog,
-               const SunEventsRecord& events) {
+               const SunEventsRecord& events, const SkyStyle& style) {
   if (observer.drawSky) painter.fillRect(0, 0, width, height, Qt::white);
   DrawDataBlock(painter, width, height, observer.dataFontSize,
                 ScreenDataBlockLines(
                     DataBlockValuesOf(pass, observer.zoneDescription, catalog, events)));
   if (observer.drawSky) {
-    DrawSky(painter, ScreenChartGeometry(width, height, clientWidth), observer, catalog);
+    DrawSky(painter, ScreenChartGeometry(width, height, clientWidth), observer, catalog, style);
   }
 }
 

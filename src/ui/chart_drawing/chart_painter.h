@@ -72,9 +72,9 @@ void DrawSky(QPainter& painter, const ChartGeometry& geometry, const ObserverSta
              const BodyCatalog& catalog, const SkyStyle& style = {});
 
 // A whole chart of a width x height box: white ground, data block, and the sky when the
-// observer's drawSky is set. clientWidth scales the symbols.
+// observer's drawSky is set, in the sky style given. clientWidth scales the symbols.
 void DrawChart(QPainter& painter, int width, int height, int clientWidth,
                const ObserverState& observer, const ChartPass& pass, const BodyCatalog& catalog,
-               const SunEventsRecord& events);
+               const SunEventsRecord& events, const SkyStyle& style = {});
 
 }  // namespace nocturna

@@ -19,6 +19,7 @@
 
 #include "foundations/text_forms.h"
 #include "gps/gps_controller.h"
+#include "ui/gps_settings/network_fix_out.h"
 #include "ui/chart_drawing/decorations.h"
 #include "ui/main_window/section_typing.h"
 #include "ui/chart_drawing/sky_paint_box.h"
@@ -171,6 +172,7 @@ void SetMenuShortcuts(MainWindowControls& c) {
   c.contents->setShortcut(QKeySequence(Qt::Key_F1));
   c.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   c.printAlmanacPages->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+  c.exportGpx->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   c.savePosition->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   c.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   c.preciseEphemeris->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
@@ -242,8 +244,11 @@ TForm1::TForm1(BodyCatalog& catalog, SunEventsRecord& events, MainWindowServices
   ConnectEphemeris();
   ConnectPicking();
   ConnectGps();
+  ConnectGpsSettings();
+  ConnectNightVision();
   ConnectHelp();
   ConnectSights();
+  ConnectGpxExport();
   Initialize();
 }
 
@@ -318,6 +323,7 @@ void TForm1::BuildMenus() {
            kSeparator,
            {"Print1", "&Print...", &C::print},
            {"PrintAlmanacPages1", "Print Almanac Pa&ges...", &C::printAlmanacPages},
+           {"ExportGpx1", "&Export GPX...", &C::exportGpx},
            kSeparator,
            {"Exit1", "E&xit", &C::exit}},
           c);

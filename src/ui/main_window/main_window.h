@@ -16,9 +16,12 @@
 //   printing/main_window_print.cpp         "Print": the chart on one landscape page
 //   tables/main_window_lists.cpp           the visible-bodies list and the almanac window
 //   sights/main_window_sights.cpp          Action > Sights...: the sights window and its fix as the DR
+//   sights/main_window_gpx_export.cpp      File > Export GPX...: the last fix, its lines and the DR
 //   star_finder/main_window_star_finder.cpp  Action > Star Finder...: the finder and its rings
 //   almanac_pages/main_window_almanac_pages.cpp  File > Print Almanac Pages...
 //   help/main_window_help.cpp              the help topics dialog and the about box
+//   gps_settings/main_window_gps_settings.cpp  Action > GPS Settings...: the GPS source, the fix out
+//   main_window/main_window_night_vision.cpp   View > Night vision
 // Beside them in main_window/: the typed date and time (section_typing), the position fields
 // (field_entry), the clock, the message boxes and the look; chart_drawing/ paints the chart.
 #include <QMainWindow>
@@ -33,6 +36,7 @@
 #include "chart/observer_state.h"
 #include "gps/gps_window.h"
 #include "navigation/body_catalog.h"
+#include "platform/gps_source_setting.h"
 #include "platform/message_presenter.h"
 #include "ui/main_window/current_universal_time.h"
 #include "ui/main_window/main_window_services.h"
@@ -54,6 +58,9 @@ namespace nocturna {
 
 class Dut1Dialog;
 class GpsController;
+class NetworkFixOut;
+struct DeadReckoning;
+struct SightLogReduction;
 struct PositionFieldReading;
 class SkyPaintBox;
 
@@ -100,6 +107,7 @@ struct MainWindowControls {
   QAction* savePosition = nullptr;
   QAction* print = nullptr;
   QAction* printAlmanacPages = nullptr;  // Ctrl+Shift+P
+  QAction* exportGpx = nullptr;          // Ctrl+Shift+G
   QAction* exit = nullptr;
   QAction* run = nullptr;
   QAction* stop = nullptr;
@@ -264,6 +272,17 @@ class TForm1 : public QMainWindow, public GpsWindow {
   void ProcessPendingEvents() override;
   MessagePresenter& Presenter() override { return *presenter_; }
 
+  // Action > "GPS Settings..." (Ctrl+G): the GPS source for the next start and the fix out,
+  // remembered.
+  void ConnectGpsSettings();
+  void GpsSettings1Click();
+  void StartFixOut(const FixOutSetting& setting);
+  // View > "Night vision" (Ctrl+N): every window dark red on black, remembered.
+  void ConnectNightVision();
+  void NightVision1Click(bool on);
+  // The menu of that title on the menu bar (added when there is none).
+  QMenu* MenuTitled(const QString& title) const;
+
   // The chart: computes the moment and draws the data block and, with drawSky, the sky into
   // the paint box's picture.
   void FormPaint();
@@ -291,6 +310,11 @@ class TForm1 : public QMainWindow, public GpsWindow {
   // main_window_sights.cpp: Action > "Sights..." and the "Sights" button open the Sights window.
   void ConnectSights();
   void SightsButtonClick();
+  // The fix the Sights window gave (with the DR it was reduced from): sent to the chart
+  // plotters when the fix out is on, and kept for File > "Export GPX..." (Ctrl+Shift+G).
+  void TakeSightsFix(const SightLogReduction& reduction, const DeadReckoning& dr);
+  void ConnectGpxExport();
+  void ExportGpx1Click();
   void Initialize();
   void StopAtCurrentTime();
   void PlaceDecorations(double logoLeft, double wheelTop, double labelLeft);
@@ -307,6 +331,9 @@ class TForm1 : public QMainWindow, public GpsWindow {
   MessagePresenter* const presenter_;  // services_.presenter
   ObserverState observer_;
   std::unique_ptr<GpsController> gps_;  // after the clock it reads: destroyed first
+  std::unique_ptr<NetworkFixOut> fixOut_;
+  FixOutSetting fixOutSetting_;
+  std::string lastFixGpx_;  // the last fix from the sights as a GPX document; empty: none yet
   MainWindowControls controls_;
   TableWindows tables_;  // the list's and the almanac's settings for the whole run
   QTimer* timer1_ = nullptr;  // the animation's tick, "Timer1"

@@ -2,6 +2,7 @@
 #include <QPainter>
 
 #include "ui/chart_drawing/chart_painter.h"
+#include "ui/main_window/application_look.h"
 #include "ui/main_window/main_window.h"
 #include "ui/chart_drawing/sky_paint_box.h"
 
@@ -16,8 +17,13 @@ void TForm1::FormPaint() {
   ShowEphemerisInTitle();
   QImage& picture = controls_.skyPaintBox->Picture();
   QPainter painter(&picture);
+  // At night the chart is drawn as on paper, then turned to dark red on black.
+  SkyStyle style;
+  style.blackOnWhite = NightVisionOn();
   DrawChart(painter, picture.width(), picture.height(), width(), observer_, lastPass_, catalog_,
-            events_);
+            events_, style);
+  painter.end();
+  if (style.blackOnWhite) TurnToNightVision(picture);
 }
 
 void TForm1::PaintChartNow() {

@@ -1,7 +1,8 @@
 #pragma once
 // What the main window takes from outside. The program builds one set in app/nocturna/main.cpp
 // (its composition root); tests pass their own. Every member must be set, but for those of the
-// ephemeris choice and the DUT1: the window makes no defaults of its own.
+// ephemeris choice, the DUT1, the GPS source and night vision: the window makes no defaults of
+// its own.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "foundations/dr_position.h"
 #include "platform/dut1_table_file.h"
+#include "platform/gps_source_setting.h"
 #include "platform/serial_device_resolver.h"
 #include "ui/main_window/current_universal_time.h"
 
@@ -51,6 +53,13 @@ struct MainWindowServices {
   // unset: the window then starts with the standard ephemeris and keeps a choice for the run.
   std::function<bool()> readPreciseEphemeris;
   std::function<void(bool)> savePreciseEphemeris;
+  // The remembered GPS source and fix out, and their saving; night vision likewise. May be left
+  // unset: the serial port, no fix out and the day look then hold, and a choice lasts the run.
+  std::function<GpsSourceSetting()> readGpsSource;
+  std::function<FixOutSetting()> readFixOut;
+  std::function<void(const GpsSourceSetting&, const FixOutSetting&)> saveGpsSource;
+  std::function<bool()> readNightVision;
+  std::function<void(bool)> saveNightVision;
   // View > "DUT1...": the remembered DUT1, read at start (problems are the reader's to tell);
   // saving a new choice; the IERS file the user picks to import (empty: cancelled); and its
   // import, which keeps a copy for the next start (a refused file changes nothing). These may

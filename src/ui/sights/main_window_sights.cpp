@@ -1,11 +1,14 @@
 // Action > "Sights..." (Ctrl+R) and the "Sights" button open the Sights window for the DR;
 // its "Fix" answered Yes writes the fix into the position fields as typed input, so the zone
-// description follows the new longitude.
+// description follows the new longitude. The fix found goes to the chart plotters and is kept
+// for the GPX export.
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "foundations/text_forms.h"
+#include "sights/gpx_document.h"
+#include "ui/gps_settings/network_fix_out.h"
 #include "ui/main_window/main_window.h"
 #include "ui/sights/sights_window.h"
 
@@ -41,6 +44,13 @@ void TForm1::SightsButtonClick() {
                      observer_.ephemeris,
                      std::move(services), this);
   ShowTableWindow(sights);
+  if (sights.Reduction().fix.found) TakeSightsFix(sights.Reduction(), sights.Reckoning());
+}
+
+void TForm1::TakeSightsFix(const SightLogReduction& reduction, const DeadReckoning& dr) {
+  const SightFix& fix = reduction.fix;
+  fixOut_->SendFix(fix.position, PositionAt(dr, fix.utc), fix.utc);
+  lastFixGpx_ = GpxDocument({&reduction, dr.position, dr.utc});
 }
 
 }  // namespace nocturna

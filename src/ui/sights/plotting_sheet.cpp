@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include "sights/sight_body_names.h"
 #include "sights/dead_reckoning.h"
 #include "sights/sight_fields.h"
+#include "ui/main_window/application_look.h"
 #include "ui/main_window/latin1_text.h"
 
 namespace nocturna {
@@ -276,9 +278,20 @@ void PlottingSheetView::Draw(QPainter& painter, int width, int height) const {
   DrawPlottingSheet(painter, width, height, reduction_, dr_, fixTime_, run_);
 }
 
+// The sheet is drawn as on paper; in night vision the paper is turned dark red on black.
 void PlottingSheetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  Draw(painter, width(), height());
+  if (!NightVisionOn()) {
+    Draw(painter, width(), height());
+    return;
+  }
+  QImage sheet(size(), QImage::Format_RGB32);
+  {
+    QPainter onSheet(&sheet);
+    Draw(onSheet, width(), height());
+  }
+  TurnToNightVision(sheet);
+  painter.drawImage(0, 0, sheet);
 }
 
 TPlottingSheetForm::TPlottingSheetForm(const SightLogReduction& reduction, const DrPosition& dr,

@@ -198,6 +198,8 @@ SightFormPrint SightFormPrintOf(const std::vector<SightRecord>& log,
     if (!row[note].empty()) print.notes.push_back("Row " + row.front() + ": " + row[note]);
     print.rows.emplace_back(row.begin(), row.begin() + note);
   }
+  // The other kinds' steps, the noon runs and the deviation card, then the lines of position.
+  print.footLines.insert(print.footLines.end(), form.kinds.begin(), form.kinds.end());
   // A line and the reason it was left out come as one text, broken where the reason starts.
   for (const std::string& line : form.lines) {
     for (std::size_t start = 0; start <= line.size();) {

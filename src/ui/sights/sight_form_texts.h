@@ -6,18 +6,25 @@
 #include <vector>
 
 #include "ephemeris/ephemeris_choice.h"
+#include "sights/sight_record.h"
 
 namespace nocturna {
 
-// The form's columns; the first eight are typed, the rest computed.
+// The form's columns: the typed ones (the sight's own and the cells of the other kinds), then
+// the computed ones.
 namespace sight_columns {
 enum SightTableColumn {
-  kTimeColumn, kBodyColumn, kLimbColumn, kHsColumn, kIcColumn, kEyeColumn, kTempColumn,
-  kPressureColumn, kDipColumn, kHaColumn, kRefractionColumn, kSdColumn, kParallaxColumn,
+  kTimeColumn, kKindColumn, kBodyColumn, kLimbColumn, kHsColumn, kIcColumn, kEyeColumn, kTempColumn,
+  kPressureColumn, kBearingColumn, kHeadingColumn, kVariationColumn, kObserverColumn, kDistanceColumn,
+  kBody2Column, kLimb2Column, kHs2Column, kWatchColumn,
+  kDipColumn, kHaColumn, kRefractionColumn, kSdColumn, kParallaxColumn,
   kHoColumn, kHcColumn, kZnColumn, kInterceptColumn, kNoteColumn, kSightColumnCount
 };
 inline constexpr int kTypedColumnCount = kDipColumn;
 }  // namespace sight_columns
+
+// The log's column a typed column of the table holds.
+SightColumn LogColumnOf(int typedColumn);
 
 // The column captions, Windows-1252.
 const std::array<const char*, sight_columns::kSightColumnCount>& SightColumnCaptions();

@@ -29,7 +29,8 @@ double ZoneOffsetDays(const SightTimeBasis& basis) {
 
 int NotedColumn(const SightRecord& record) {
   for (int c = 0; c < kTypedColumnCount; ++c) {
-    const std::string prefix = "column " + std::string(kSightLogColumnNames[c]) + ":";
+    const std::string prefix =
+        "column " + std::string(kSightLogColumnNames[static_cast<int>(LogColumnOf(c))]) + ":";
     if (record.note.rfind(prefix, 0) == 0) return c;
   }
   return -1;
@@ -48,9 +49,10 @@ int SightTableModel::columnCount(const QModelIndex& parent) const {
 std::string SightTableModel::Shown(const SightRecord& record, int column) const {
   if (column < kTypedColumnCount) {
     // Zone times are shown from the record's UTC; a time that does not read, as typed.
-    if (column == kTimeColumn && basis_.zoneTimes && ParseUtcMoment(record.cells[column]))
-      return FormatUtcMoment(*ParseUtcMoment(record.cells[column]) - ZoneOffsetDays(basis_));
-    return record.cells[column];
+    const std::string& cell = record.Cell(LogColumnOf(column));
+    if (column == kTimeColumn && basis_.zoneTimes && ParseUtcMoment(cell))
+      return FormatUtcMoment(*ParseUtcMoment(cell) - ZoneOffsetDays(basis_));
+    return cell;
   }
   const std::size_t row = &record - records_.data();
   if (row >= form_.rows.size()) return {};
@@ -96,11 +98,11 @@ void SightTableModel::Type(SightRecord& record, int column, const std::string& t
     if (const auto zone = ParseUtcMoment(text)) cell = FormatUtcMoment(*zone + ZoneOffsetDays(basis_));
   }
   if (column == kEyeColumn && eyeInFeet_ && ParseDecimal(text)) cell = text + " ft";
-  record.cells[column] = cell;
+  record.Cell(LogColumnOf(column)) = cell;
   if (column == kBodyColumn) {
     // The name as the sights show it ("Kochab"); a star or planet keeps no limb of the Sun's.
     if (const auto body = FindSightBody(text)) {
-      record.cells[column] = std::string(SightBodyName(*body));
+      record.Cell(SightColumn::body) = std::string(SightBodyName(*body));
       if (!BodyHasLimbs(*body)) record.Cell(SightColumn::limb).clear();
     }
   }

@@ -20,6 +20,7 @@
 #include "foundations/text_forms.h"
 #include "sights/dead_reckoning.h"
 #include "platform/sight_log_file.h"
+#include "sights/noon_preset.h"
 #include "sights/sight_body.h"
 #include "sights/sight_form.h"
 #include "sights/sight_log_csv.h"
@@ -37,8 +38,8 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr char kPreciseSwitch[] = "View > Precise ephemeris, Ctrl+E";
-const int kWidths[kSightColumnCount] = {130, 90, 42, 70, 58, 52, 52, 52, 48, 66, 48, 52,
-                                        48, 66, 66, 56, 66, 200};
+const int kWidths[kSightColumnCount] = {130, 70, 90, 42, 70, 58, 52, 52, 52, 58, 58, 52, 70, 70, 80, 48,
+                                        62, 70, 48, 66, 48, 52, 48, 66, 66, 56, 66, 200};
 
 QString Text(const std::string& windows1252) { return FromLatin1(windows1252); }
 
@@ -174,6 +175,7 @@ QWidget* TSightsForm::BuildResults() {
   };
   settingsNote_ = label("SettingsNote");
   settingsNote_->setStyleSheet(QStringLiteral("color: rgb(160, 0, 0)"));
+  kindsLabel_ = label("KindsLabel");
   linesLabel_ = label("LinesLabel");
   fixLabel_ = label("FixLabel");
   ephemerisNote_ = label("EphemerisNote");
@@ -194,6 +196,8 @@ void TSightsForm::BuildButtons(QWidget* panel) {
       {"DeleteButton", "&Delete", "Delete the selected sight", &TSightsForm::DeleteButtonClick},
       {"FixButton", "&Fix", "The fix from the sights, offered as the DR", &TSightsForm::FixButtonClick},
       {"PlotButton", "&Plot", "The plotting sheet", &TSightsForm::PlotButtonClick},
+      {"NoonButton", "&Noon", "Local apparent noon for the DR under way, and the Sun's altitude to preset",
+       &TSightsForm::NoonButtonClick},
       {"OpenButton", "&Open...", "Open a sight log", &TSightsForm::OpenButtonClick},
       {"SaveButton", "&Save", "Save the sight log (Ctrl+S)", &TSightsForm::SaveButtonClick},
       {"SaveAsButton", "Save &As...", "Save the sight log as another file", &TSightsForm::SaveAsButtonClick},
@@ -259,6 +263,7 @@ void TSightsForm::ShowResults() {
   const DrPosition& p = dr_.position;
   drLabel_->setText(Text("DR " + FormatLatitude(p.latitude) + " " + FormatLongitude(p.longitude) +
                          " at " + FormatUtcMoment(dr_.utc) + " UTC"));
+  kindsLabel_->setText(Text(Joined(form_.kinds)));
   linesLabel_->setText(Text(Joined(form_.lines)));
   fixLabel_->setText(Text(sights_.empty() ? std::string() : Joined(form_.fix)));
 }
@@ -325,6 +330,22 @@ void TSightsForm::PlotButtonClick() {
   TPlottingSheetForm sheet(reduction_, PositionAt(dr_, fixTime_), fixTime_, dr_, services_.choosePrinter,
                            *services_.presenter, this);
   sheet.exec();
+}
+
+void TSightsForm::NoonButtonClick() {
+  Recompute();
+  // The last sight's index correction and height of eye, its limb if it was of the Sun.
+  SightConditions conditions;
+  Limb limb = Limb::lower;
+  if (!sights_.empty()) {
+    conditions = sights_.back().conditions;
+    if (sights_.back().body == SightBodyName(kSunIndex)) limb = sights_.back().limb;
+  }
+  BodyCatalog scratch = BuildCatalog();
+  const LocalApparentNoon noon = LocalApparentNoonFor(scratch, dr_.utc, dr_, conditions, limb, ephemeris_);
+  const RowReduction steps = NoonPresetSteps(noon, limb);
+  Say(steps.note.empty() ? MessageKind::Information : MessageKind::Warning,
+      "Local apparent noon: " + RowStepsText(steps) + (steps.note.empty() ? "." : ".\n\r" + steps.note));
 }
 
 std::string TSightsForm::ChooseFile(bool save) {

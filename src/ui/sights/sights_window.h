@@ -60,12 +60,15 @@ class TSightsForm : public QDialog {
   // The DR the sights are reduced from, and its time.
   const DrPosition& Dr() const { return dr_.position; }
   DateTime DrTime() const { return dr_.utc; }
+  // The DR with its time and the run (course and speed) typed here.
+  const DeadReckoning& Reckoning() const { return dr_; }
 
   // Handlers, one per control.
   void AddButtonClick();
   void DeleteButtonClick();
   void FixButtonClick();
   void PlotButtonClick();
+  void NoonButtonClick();
   void OpenButtonClick();
   void SaveButtonClick();
   void SaveAsButtonClick();
@@ -116,6 +119,7 @@ class TSightsForm : public QDialog {
   QLabel* settingsNote_ = nullptr;
   QLabel* fixLabel_ = nullptr;
   QLabel* linesLabel_ = nullptr;
+  QLabel* kindsLabel_ = nullptr;
   QLabel* ephemerisNote_ = nullptr;
   QLabel* saveStatus_ = nullptr;
   std::vector<SightRecord> sights_;

@@ -24,6 +24,8 @@ struct TableWindows {
   // its log's path; empty: the file dialog and the default sight log.
   std::function<std::string(QWidget*, bool)> chooseSightLogFile;
   std::string sightLogPath;
+  // The file File > "Export GPX..." writes (empty text: cancelled); empty: the file dialog.
+  std::function<std::string(QWidget*)> chooseGpxFile;
 };
 
 }  // namespace nocturna
