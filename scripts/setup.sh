@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   fonts-dejavu-core fonts-liberation
   xvfb xauth poppler-utils
-  libnova-dev liberfa-dev nlohmann-json3-dev
+  libnova-dev liberfa-dev nlohmann-json3-dev libqpdf-dev qpdf
   clang libclang-rt-14-dev
   gpsd gpsd-tools gpsd-clients python3-gps gpsbabel libxml2-utils
 )

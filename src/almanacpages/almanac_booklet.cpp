@@ -1,6 +1,7 @@
 #include "almanacpages/almanac_booklet.h"
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "almanacpages/page_dates.h"
@@ -8,29 +9,28 @@
 namespace nocturna {
 namespace {
 
-// Computes the openings, each thread taking the next one not yet begun.
-bool ComputeOpenings(AlmanacPassage& passage, const EphemerisChoice& choice, const BookletProgress& progress,
-                     int threads) {
-  const int count = OpeningCount(passage.days);
-  passage.openings.assign(count, AlmanacOpening{});
+// Runs work(0) to work(count - 1) on `threads` threads, each taking the next index not yet begun;
+// `told` hears on the caller's thread how many are done and may say stop (false then).
+bool RunInParallel(int count, const std::function<void(int)>& work, const std::function<bool(int)>& told,
+                   int threads) {
   std::atomic<int> next{0};
   std::atomic<int> done{0};
   std::atomic<bool> stop{false};
-  const auto work = [&]() {
+  const auto helper = [&]() {
     for (int i = next++; i < count && !stop; i = next++) {
-      passage.openings[i] = ComputeAlmanacOpening(DateAfter(passage.from, kOpeningDays * i), choice);
+      work(i);
       ++done;
     }
   };
   std::vector<std::thread> helpers;
-  for (int t = 1; t < threads && t < count; ++t) helpers.emplace_back(work);
+  for (int t = 1; t < threads && t < count; ++t) helpers.emplace_back(helper);
   for (int i = next++; i < count && !stop; i = next++) {
-    passage.openings[i] = ComputeAlmanacOpening(DateAfter(passage.from, kOpeningDays * i), choice);
+    work(i);
     ++done;
-    if (!progress(done, count + 1)) stop = true;
+    if (!told(done)) stop = true;
   }
-  for (std::thread& helper : helpers) helper.join();
-  return !stop && progress(count, count + 1);
+  for (std::thread& thread : helpers) thread.join();
+  return !stop;
 }
 
 }  // namespace
@@ -44,12 +44,25 @@ std::optional<AlmanacBooklet> ComputeAlmanacBooklet(const CalendarDate& from, in
                                                     const BookletContents& contents,
                                                     const EphemerisChoice& choice,
                                                     const BookletProgress& progress, int threads) {
-  AlmanacBooklet booklet{contents, AlmanacPassage{from, days, EphemerisStatementAt(choice, from), {}}, {}};
-  if (contents.Has(BookletSection::daily) && !ComputeOpenings(booklet.passage, choice, progress, threads)) {
-    return std::nullopt;
-  }
+  AlmanacBooklet booklet{contents, AlmanacPassage{from, days, EphemerisStatementAt(choice, from), {}}, {}, {}};
+  const int openings = contents.Has(BookletSection::daily) ? OpeningCount(days) : 0;
+  const int lunarDays = contents.Has(BookletSection::lunar) ? days : 0;
+  const int total = openings + lunarDays + 1;
+  booklet.passage.openings.resize(openings);
+  booklet.lunar.resize(lunarDays);
+  const bool computed =
+      RunInParallel(
+          openings,
+          [&](int i) {
+            booklet.passage.openings[i] = ComputeAlmanacOpening(DateAfter(from, kOpeningDays * i), choice);
+          },
+          [&](int done) { return progress(done, total); }, threads) &&
+      RunInParallel(
+          lunarDays, [&](int i) { booklet.lunar[i] = ComputeLunarDistances(DateAfter(from, i), choice); },
+          [&](int done) { return progress(openings + done, total); }, threads);
+  if (!computed) return std::nullopt;
   if (contents.Has(BookletSection::polaris)) booklet.polaris = ComputePolarisTables(from.year);
-  if (!progress(1, 1)) return std::nullopt;
+  if (!progress(total, total)) return std::nullopt;
   return booklet;
 }
 

@@ -8,6 +8,7 @@
 
 #include "almanacpages/almanac_passage.h"
 #include "almanacpages/booklet_sections.h"
+#include "almanacpages/lunar_distance_tables.h"
 #include "almanacpages/page_sheet.h"
 #include "almanacpages/polaris_tables.h"
 
@@ -17,6 +18,7 @@ struct AlmanacBooklet {
   BookletContents contents;
   AlmanacPassage passage;  // its openings only when the daily pages are chosen
   PolarisTables polaris;   // for the year of the passage's first day, when chosen
+  std::vector<LunarDistanceDay> lunar;  // a day each, when chosen
 };
 
 // Told how many of `total` steps are done; returns false to stop the computation.

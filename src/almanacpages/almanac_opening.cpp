@@ -1,5 +1,6 @@
 #include "almanacpages/almanac_opening.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -98,12 +99,26 @@ std::optional<double> NewMoonInSamples(const std::vector<Sample>& samples, int u
   return std::nullopt;
 }
 
-// Hours (negative) of the last new moon before the opening, found day by day.
+// The Moon's elongation alone: the Sun and the Moon, none of the other bodies' work.
+double ElongationAt(BodyCatalog& catalog, DateTime ut, const EphemerisChoice& choice) {
+  const DecodedDateTime parts = DecodeDateTime(ut);
+  const CalendarDate date = CalendarDateOf(parts);
+  const ClockTime clock{static_cast<std::uint16_t>(parts.hour), static_cast<std::uint16_t>(parts.minute),
+                        static_cast<std::uint16_t>(parts.second)};
+  ComputeMomentBody(catalog, date, clock, kSunIndex, choice);
+  ComputeMomentBody(catalog, date, clock, kMoonIndex, choice);
+  return Wrap360(catalog.entries[kSunIndex].sha - catalog.entries[kMoonIndex].sha);
+}
+
+// Hours (negative) of the last new moon before the opening, found day by day from the first day
+// it can be: the elongation never grows faster than this.
 double NewMoonBeforeOpening(double elongationAtStart, BodyCatalog& catalog, DateTime start,
                             const EphemerisChoice& choice) {
-  double later = elongationAtStart;
-  for (int day = 1; day <= kLongestLunation; ++day) {
-    const double earlier = TakeSample(catalog, start - day, choice).elongation;
+  constexpr double kFastestElongationPerDay = 15.5;
+  const int nearest = std::max(1, static_cast<int>(elongationAtStart / kFastestElongationPerDay));
+  double later = nearest == 1 ? elongationAtStart : ElongationAt(catalog, start - (nearest - 1), choice);
+  for (int day = nearest; day <= kLongestLunation; ++day) {
+    const double earlier = ElongationAt(catalog, start - day, choice);
     if (earlier > later) return WrapHour(earlier, later, -24.0 * day, 24.0);
     later = earlier;
   }

@@ -14,8 +14,9 @@ namespace {
 
 constexpr int kIndexColumns = 96;
 
-// The pages of each table section, in booklet order after the daily pages.
-constexpr int kTablePages[] = {30, 5, 3, 33, 2};
+// The pages of each table section, in booklet order after the daily pages and lunar distances.
+constexpr int kTablePages[] = {30, 5, 3, 32, 2};
+constexpr int kFirstTableSection = static_cast<int>(BookletSection::increments);
 
 void AddSection(std::vector<BookletPage>& pages, BookletSection section, std::vector<Sheet> sheets) {
   for (std::size_t i = 0; i < sheets.size(); ++i) {
@@ -76,8 +77,9 @@ int BookletPageCount(int days, const BookletContents& contents) {
   for (const BookletSection section : kBookletSections) {
     if (!contents.Has(section)) continue;
     ++sections;
-    pages += section == BookletSection::daily ? 1 + 2 * OpeningCount(days)
-                                              : kTablePages[static_cast<int>(section) - 1];
+    pages += section == BookletSection::daily   ? 1 + 2 * OpeningCount(days)
+             : section == BookletSection::lunar ? LunarDistancePageCount(days)
+                                                : kTablePages[static_cast<int>(section) - kFirstTableSection];
   }
   return pages + (sections > 1 ? 1 : 0);
 }
@@ -91,6 +93,7 @@ std::vector<BookletPage> BookletPages(const AlmanacBooklet& booklet) {
     front.push_back({BookletSection::daily, {}, std::move(sheets[0])});
     AddDailyPages(body, booklet.passage, std::move(sheets));
   }
+  if (contents.Has(BookletSection::lunar)) AddSection(body, BookletSection::lunar, LunarDistanceSheets(booklet.lunar));
   if (contents.Has(BookletSection::increments)) AddSection(body, BookletSection::increments, IncrementSheets());
   if (contents.Has(BookletSection::altitude)) AddSection(body, BookletSection::altitude, AltitudeCorrectionSheets());
   if (contents.Has(BookletSection::polaris)) AddSection(body, BookletSection::polaris, PolarisSheets(booklet.polaris));

@@ -4,6 +4,16 @@
 #include <iterator>
 
 namespace nocturna {
+namespace {
+
+// "daily, lunar, ..., forms".
+std::string AllSectionNames() {
+  std::string names;
+  for (const BookletSection section : kBookletSections) names += std::string(names.empty() ? "" : ", ") + SectionName(section);
+  return names;
+}
+
+}  // namespace
 
 bool BookletContents::Empty() const {
   for (const bool on : wanted) {
@@ -15,6 +25,7 @@ bool BookletContents::Empty() const {
 const char* SectionName(BookletSection section) {
   switch (section) {
     case BookletSection::daily: return "daily";
+    case BookletSection::lunar: return "lunar";
     case BookletSection::increments: return "increments";
     case BookletSection::altitude: return "altitude";
     case BookletSection::polaris: return "polaris";
@@ -27,6 +38,7 @@ const char* SectionName(BookletSection section) {
 const char* SectionTitle(BookletSection section) {
   switch (section) {
     case BookletSection::daily: return "Daily pages";
+    case BookletSection::lunar: return "Lunar distances";
     case BookletSection::increments: return "Increments and corrections";
     case BookletSection::altitude: return "Altitude correction tables";
     case BookletSection::polaris: return "Polaris tables";
@@ -51,7 +63,7 @@ std::optional<BookletContents> ParseSections(const std::string& list, std::strin
       }
     }
     if (!known) {
-      error = "unknown section '" + name + "': give daily, increments, altitude, polaris, reduction, forms or all";
+      error = "unknown section '" + name + "': give " + AllSectionNames() + " or all";
       return std::nullopt;
     }
     start = comma + 1;

@@ -7,21 +7,21 @@
 
 namespace nocturna {
 
-enum class BookletSection { daily, increments, altitude, polaris, reduction, forms };
+enum class BookletSection { daily, lunar, increments, altitude, polaris, reduction, forms };
 
 inline constexpr BookletSection kBookletSections[] = {
-    BookletSection::daily,     BookletSection::increments, BookletSection::altitude,
-    BookletSection::polaris,   BookletSection::reduction,  BookletSection::forms};
+    BookletSection::daily,   BookletSection::lunar,     BookletSection::increments, BookletSection::altitude,
+    BookletSection::polaris, BookletSection::reduction, BookletSection::forms};
 
 // A set of sections, in booklet order.
 struct BookletContents {
-  bool wanted[std::size(kBookletSections)] = {true, true, true, true, true, true};
+  bool wanted[std::size(kBookletSections)] = {true, true, true, true, true, true, true};
   bool Has(BookletSection section) const { return wanted[static_cast<int>(section)]; }
   void Set(BookletSection section, bool on) { wanted[static_cast<int>(section)] = on; }
   bool Empty() const;
 };
 
-// "daily", "increments", "altitude", "polaris", "reduction", "forms".
+// "daily", "lunar", "increments", "altitude", "polaris", "reduction", "forms".
 const char* SectionName(BookletSection section);
 // "Daily pages", "Increments and corrections", ...: as the index and the window name them.
 const char* SectionTitle(BookletSection section);

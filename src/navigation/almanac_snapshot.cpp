@@ -61,7 +61,8 @@ double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,
 double ComputeMomentBody(BodyCatalog& catalog, const CalendarDate& utDate, const ClockTime& utClock,
                          int bodyIndex, const EphemerisChoice& choice) {
   if (choice.kind == EphemerisKind::precise) {
-    const PreciseInstantOutcome precise = PreciseInstantOf(utDate, utClock, choice.dut1Seconds);
+    const PreciseInstantOutcome precise =
+        PreciseInstantOf(utDate, utClock, choice.dut1Seconds, choice.dut1Table.get());
     if (precise.error == nullptr) return ComputePreciseBody(catalog, precise.instant, bodyIndex);
   }
   return ComputePositions(catalog, utDate, utClock);

@@ -30,7 +30,7 @@ std::optional<PolarisFrame> PolarisFrameAt(DateTime utc, const EphemerisChoice& 
   const CalendarDate date{static_cast<std::uint16_t>(d.month), static_cast<std::uint16_t>(d.day),
                           static_cast<std::uint16_t>(d.year)};
   const double seconds = (utc - std::floor(utc)) * kSecondsPerDay;
-  const PreciseInstantOutcome outcome = PreciseInstantOf(date, seconds, choice.dut1Seconds);
+  const PreciseInstantOutcome outcome = PreciseInstantOf(date, seconds, choice.dut1Seconds, choice.dut1Table.get());
   if (outcome.error != nullptr) return std::nullopt;
   const ApparentFrame frame = MakeApparentFrame(outcome.instant);
   const ApparentPlace place = ApparentStarOf(frame, kPolarisCatalogRow);

@@ -37,7 +37,7 @@ class AlmanacPagesFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = std::make_unique<TAlmanacPagesForm>(
-        EncodeDateTime(2026, 12, 15, 23, 30, 0),
+        EncodeDateTime(2026, 12, 15, 23, 30, 0), EphemerisChoice{},
         [this](QPrinter& printer, QWidget*) {
           portrait = printer.pageLayout().orientation() == QPageLayout::Portrait;
           jobName = printer.docName();
@@ -75,7 +75,7 @@ class AlmanacPagesFormTest : public ::testing::Test {
 TEST_F(AlmanacPagesFormTest, ProposesTheNextNineDaysAndFollowsTheFields) {
   EXPECT_EQ(from->date(), QDate(2026, 12, 15)) << "the UT date of the clock";
   EXPECT_EQ(days->value(), 9);
-  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 81 pages")))
+  EXPECT_TRUE(summary->text().contains(QStringLiteral("15 December 2026 to 23 December 2026: 3 opening(s), 83 pages")))
       << summary->text().toStdString() << ": every section, with the index";
   UntickTables();
   EXPECT_TRUE(summary->text().contains(QStringLiteral("3 opening(s), 7 pages"))) << summary->text().toStdString();
@@ -120,7 +120,7 @@ TEST_F(AlmanacPagesFormTest, AFileThatCannotBeWrittenIsTold) {
 TEST_F(AlmanacPagesFormTest, EverySectionPrintedAndACancelLeavesNoFile) {
   days->setValue(3);
   QTest::mouseClick(print, Qt::LeftButton);
-  EXPECT_EQ(PdfPages(outputFile), 1 + 1 + 2 + 73) << "title, index, one opening, the tables";
+  EXPECT_EQ(PdfPages(outputFile), 1 + 1 + 2 + 1 + 72) << "title, index, one opening, a page of lunar distances, the tables";
   ASSERT_TRUE(QFile::remove(outputFile));
   days->setValue(366);
   QTimer cancel;
@@ -134,13 +134,14 @@ TEST_F(AlmanacPagesFormTest, EverySectionPrintedAndACancelLeavesNoFile) {
   EXPECT_TRUE(presenter.shown.empty()) << "a cancel is no failure";
 }
 
-TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDate) {
+TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDateAndTheDut1Set) {
   BodyCatalog catalog = BuildCatalog();
   SunEventsRecord events{};
   testing::RecordingPresenter presenter;
   testing::RefusingSystemClock systemClock;
   MainWindowServices services = testing::WindowServices(presenter, systemClock);
   services.clock = [] { return UniversalClockReading{EncodeDateTime(2026, 3, 1, 12, 0, 0), 0}; };
+  services.readDut1 = [] { return RememberedDut1{0.3, nullptr}; };
   TForm1 window(catalog, events, services);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -150,16 +151,25 @@ TEST(AlmanacPagesMenu, FileMenuItemOpensTheWindowForTheClocksDate) {
   EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
   QString opened;
   QDate proposed;
+  QString pages;
   QTimer::singleShot(0, [&] {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr) return;
     opened = modal->objectName();
     if (auto* date = modal->findChild<QDateEdit*>(QStringLiteral("FromDate"))) proposed = date->date();
+    if (auto* form = qobject_cast<TAlmanacPagesForm*>(modal)) {
+      form->findChild<QSpinBox*>(QStringLiteral("DaysSpin"))->setValue(1);
+      for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
+        box->setChecked(box->objectName() == QStringLiteral("Section_daily"));
+      }
+      for (const Sheet& sheet : form->Sheets()) pages += QString::fromLatin1(SheetText(sheet).c_str());
+    }
     modal->close();
   });
   item->trigger();
   EXPECT_EQ(opened, QStringLiteral("AlmanacPagesForm"));
   EXPECT_EQ(proposed, QDate(2026, 3, 1));
+  EXPECT_EQ(pages.count(QStringLiteral("DUT1 +0.30 s (given)")), 3) << "the title and both pages of the opening";
   window.close();
 }
 

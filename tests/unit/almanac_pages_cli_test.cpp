@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#ifdef NOCTURNA_HAVE_QPDF
+#include <qpdf/qpdf-c.h>
+#endif
+
 #include "support/iers_excerpts.h"
 #include "support/json_report.h"
 #include "support/program_run.h"
@@ -71,18 +75,51 @@ TEST_F(AlmanacPagesCliTest, TextAndJsonHoldTheSameOpenings) {
   EXPECT_NEAR(first["ghaAriesTenthsOfArcMinute"].get<double>(), 98.45085 * 600, 3);
 }
 
-TEST_F(AlmanacPagesCliTest, PdfHasATitlePageAndTwoPagesAnOpening) {
+#ifdef NOCTURNA_HAVE_QPDF
+// The outline as "title@page" (pages from 1), a month indented under its section.
+std::vector<std::string> Bookmarks(const std::string& file) {
+  qpdf_data pdf = qpdf_init();
+  std::vector<std::string> bookmarks;
+  if ((qpdf_read_memory(pdf, "pages", file.data(), file.size(), nullptr) & QPDF_ERRORS) == 0) {
+    const auto pageOf = [pdf](qpdf_oh item) {
+      const int id = qpdf_oh_get_object_id(pdf, qpdf_oh_get_array_item(pdf, qpdf_oh_get_key(pdf, item, "/Dest"), 0));
+      for (int i = 0; i < qpdf_get_num_pages(pdf); ++i) {
+        if (qpdf_oh_get_object_id(pdf, qpdf_get_page_n(pdf, i)) == id) return std::to_string(i + 1);
+      }
+      return std::string("?");
+    };
+    const auto walk = [&](qpdf_oh parent, const std::string& indent, const auto& self) -> void {
+      for (qpdf_oh item = qpdf_oh_get_key(pdf, parent, "/First"); !qpdf_oh_is_null(pdf, item);
+           item = qpdf_oh_get_key(pdf, item, "/Next")) {
+        bookmarks.push_back(indent + qpdf_oh_get_utf8_value(pdf, qpdf_oh_get_key(pdf, item, "/Title")) + "@" + pageOf(item));
+        self(item, indent + "  ", self);
+      }
+    };
+    walk(qpdf_oh_get_key(pdf, qpdf_get_root(pdf), "/Outlines"), "", walk);
+  }
+  qpdf_cleanup(&pdf);
+  return bookmarks;
+}
+#endif
+
+TEST_F(AlmanacPagesCliTest, PdfHasATitlePageTwoPagesAnOpeningAndBookmarks) {
   const std::string pdf = Scratch("pages.pdf");
-  const int status = Run({"--almanac-pages", "--from", "2026-06-20", "--days", "7", "--pdf", pdf});
+  const int status = Run({"--almanac-pages", "--from", "2026-06-26", "--days", "7", "--sections", "daily,polaris",
+                          "--pdf", pdf});
   if (err.find("window library") != std::string::npos) GTEST_SKIP() << err;
   ASSERT_EQ(status, 0) << err;
   EXPECT_TRUE(out.empty());
   const std::string file = ReadFile(pdf);
   std::remove(pdf.c_str());
+#ifdef NOCTURNA_HAVE_QPDF
+  EXPECT_EQ(Bookmarks(file), (std::vector<std::string>{"Daily pages@3", "  June 2026@3", "  July 2026@7",
+                                                        "Polaris tables@9"}))
+      << "title, index, three openings from 26 June, then Polaris";
+#endif
   EXPECT_EQ(file.rfind("%PDF", 0), 0u);
   EXPECT_EQ(Count(file, "/Type /Page\n") + Count(file, "/Type /Page\r") + Count(file, "/Type /Page>>") +
-                Count(file, "/Type /Page /"),
-            1 + 2 * 3);
+                Count(file, "/Type /Page /") + Count(file, "/Type /Page >>"),
+            1 + 1 + 2 * 3 + 3);
   EXPECT_TRUE(ReadFile(pdf + ".partial").empty()) << "the partial file is renamed or removed";
 }
 
@@ -97,6 +134,19 @@ TEST_F(AlmanacPagesCliTest, SectionsAddTheTablesWithAnIndex) {
                      "{\"name\":\"lower_limb\",\"unit\":\"0.1 arcmin\"}"),
             std::string::npos) << out.substr(0, 400);
   EXPECT_EQ(Count(out, "\"name\":\"moon\""), 1);
+  // A day's lunar distances: the JSON's whole tenths are the page's figures.
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "lunar", "--json"}), 0) << err;
+  nocturna::testing::JsonDocument json = nocturna::testing::ReadJsonReport(out);
+  const auto& lunar = json["tables"][0];
+  EXPECT_EQ(lunar["name"], "lunar distances 2026-12-30");
+  EXPECT_EQ(lunar["columns"][1]["name"], "Sun");
+  const long sunAt21h = lunar["rows"][7][1].get<long>();
+  char printed[32];
+  std::snprintf(printed, sizeof printed, "%ld %02ld.%ld", sunAt21h / 600, sunAt21h % 600 / 10, sunAt21h % 10);
+  ASSERT_EQ(Run({"--almanac-pages", "--from", "2026-12-30", "--days", "1", "--sections", "lunar"}), 0) << err;
+  const std::size_t sunRow = out.find("Sun ");
+  ASSERT_NE(sunRow, std::string::npos);
+  EXPECT_NE(out.substr(sunRow, out.find('\n', sunRow) - sunRow).find(printed), std::string::npos) << printed;
 }
 
 TEST_F(AlmanacPagesCliTest, EveryPageStatesTheDut1GivenOrImported) {

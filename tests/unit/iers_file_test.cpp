@@ -11,6 +11,7 @@
 #include "ephemeris/precise/precise_time.h"
 #include "navigation/almanac_snapshot.h"
 #include "navigation/ephemeris_report.h"
+#include "sights/polaris_sight.h"
 #include "support/iers_excerpts.h"
 
 namespace nocturna {
@@ -96,6 +97,12 @@ TEST(IersFile, ThePreciseEngineReadsTheImportedTableFirst) {
   const EphemerisChoice zero{EphemerisKind::precise, 0.0, nullptr};
   const double ghaAtZero = ComputeMomentPositions(catalog, {1, 1, 2017}, ClockTime{6, 0, 0}, DrPosition{0, 0}, zero);
   EXPECT_NEAR(std::remainder(gha - ghaAtZero, 360.0) * 3600.0, 15.0411 * expectedDut1, 0.001);
+  // A sight's one body and a Polaris sight read the same table.
+  const double oneBody = ComputeMomentBody(catalog, {1, 1, 2017}, ClockTime{6, 0, 0}, kSunIndex, imported);
+  EXPECT_NEAR(std::remainder(oneBody - gast * ERFA_DR2D, 360.0) * 3600.0, 0.0, 0.01);
+  const DateTime moment = EncodeDateTime(2017, 1, 1, 6, 0, 0);
+  const double polarisShift = PolarisPlaceAt(moment, imported)->ghaDegrees - PolarisPlaceAt(moment, zero)->ghaDegrees;
+  EXPECT_NEAR(std::remainder(polarisShift, 360.0) * 3600.0, 15.0411 * expectedDut1, 0.01);
 }
 
 TEST(IersFile, TheReportsStateTheTableAndItsLastDay) {

@@ -19,8 +19,9 @@ constexpr bool kRefusedTogether = false;
 constexpr bool kNeedsOther = true;
 constexpr std::string_view kOneNetworkSource = "give one of --gpsd, --nmea-tcp and --nmea-udp";
 
-const std::vector<CombinationRule>& CombinationRules() {
-  static const std::vector<CombinationRule> rules = {
+// The reports that refuse each other's options.
+std::vector<CombinationRule> ReportCombinationRules() {
+  return {
       {{"--date", "--time"},
        {"--zone-date", "--zt"},
        kRefusedTogether,
@@ -59,6 +60,12 @@ const std::vector<CombinationRule>& CombinationRules() {
        {"--date", "--time", "--zone-date", "--zt", "--zd"},
        kRefusedTogether,
        "--almanac-pages takes its Greenwich dates from --from and --days, not a moment"},
+  };
+}
+
+// The options that only mean something beside another.
+std::vector<CombinationRule> OptionCombinationRules() {
+  return {
       {{"--decimal"},
        {"--visible-bodies"},
        kNeedsOther,
@@ -81,6 +88,15 @@ const std::vector<CombinationRule>& CombinationRules() {
       {{"--reduce"}, {"--lon"}, kNeedsOther, "--reduce needs the DR position: --lat and --lon"},
       {{"--identify"}, {"--bearing"}, kNeedsOther, "--identify needs the body's rough true bearing: --bearing"},
   };
+}
+
+const std::vector<CombinationRule>& CombinationRules() {
+  static const std::vector<CombinationRule> rules = [] {
+    std::vector<CombinationRule> all = ReportCombinationRules();
+    const std::vector<CombinationRule> options = OptionCombinationRules();
+    all.insert(all.end(), options.begin(), options.end());
+    return all;
+  }();
   return rules;
 }
 

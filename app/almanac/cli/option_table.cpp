@@ -170,13 +170,16 @@ constexpr std::array kOptions = {
               "the passage's days, 1 to 366 (default 9); the last opening is completed to three "
               "days, and every day of it must lie in 1901 to 2099"},
     CliOption{"--sections", "LIST", ReadBookletSections, Reports(R::pages), S::pages,
-              "the booklet's sections, comma-separated: daily, increments, altitude, polaris, "
-              "reduction, forms, or all (default: daily). increments: the 60 minute tables of "
+              "the booklet's sections, comma-separated: daily, lunar, increments, altitude, "
+              "polaris, reduction, forms, or all (default: daily). lunar: the Moon's geocentric "
+              "distances from the Sun, the planets and nine lunar stars every three hours of each "
+              "day; increments: the 60 minute tables of "
               "increments and v or d corrections; altitude: the altitude corrections (Sun, stars "
               "and planets, dip, temperature and pressure, Moon); polaris: a0, a1, a2 and azimuth "
-              "for the year of --from; reduction: concise sight reduction tables; forms: a blank "
+              "for the year of --from; reduction: concise sight reduction tables with their rules "
+              "and a worked example; forms: a blank "
               "sight form and plotting sheet. With more than one section an index and page "
-              "numbers; with --json the tables under \"tables\", each with its columns' names and "
+              "numbers; with --pdf a bookmark for each section and month; with --json the tables under \"tables\", each with its columns' names and "
               "units and its rows of whole numbers"},
     CliOption{"--nmea-replay", "LOG", ReadFileName, Reports(R::nmeaReplay), S::replay,
               "feed a recorded NMEA 0183 log through the same burst reading, parsing and "

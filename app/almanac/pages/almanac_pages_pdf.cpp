@@ -17,7 +17,7 @@ constexpr double kMarginMillimetres = 10.0;
 
 }  // namespace
 
-std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Sheet>& sheets) {
+std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<BookletPage>& pages) {
   return WithOffscreenGui([&]() -> std::string {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -27,7 +27,7 @@ std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Shee
     printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
                                      kMarginMillimetres),
                            QPageLayout::Millimeter);
-    return PrintAlmanacPages(printer, sheets);
+    return PrintAlmanacPages(printer, pages);
   });
 }
 

@@ -4,12 +4,13 @@
 
 #include <vector>
 
-#include "almanacpages/page_sheet.h"
+#include "almanacpages/almanac_booklet.h"
 
 namespace nocturna {
 
-// Writes the sheets as portrait US Letter pages to `path` through the one print path and atomic
-// writer. Returns an empty text or a message naming the file and reason.
-std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<Sheet>& sheets);
+// Writes the pages as portrait US Letter pages to `path` through the one print path and atomic
+// writer, with a bookmark at each section and month. Returns an empty text or a message naming the
+// file and reason.
+std::string WriteAlmanacPagesPdf(const std::string& path, const std::vector<BookletPage>& pages);
 
 }  // namespace nocturna

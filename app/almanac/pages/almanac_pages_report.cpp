@@ -40,7 +40,7 @@ int RunAlmanacPages(const AlmanacOptions& options, const UtcCalendar& now) {
                                                         [](int, int) { return true; }, kThreads);
   if (!options.chart.pdfFile.empty()) {
 #if NOCTURNA_ALMANAC_PICTURES
-    const std::string error = WriteAlmanacPagesPdf(options.chart.pdfFile, BookletSheets(booklet));
+    const std::string error = WriteAlmanacPagesPdf(options.chart.pdfFile, BookletPages(booklet));
     return error.empty() ? 0 : Fail(error, kRunFailure);
 #else
     return Fail("--pdf needs the window library, which this build leaves out");

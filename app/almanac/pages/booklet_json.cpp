@@ -17,6 +17,7 @@ Json Table(const ValueTable& table) {
 std::vector<ValueTable> SectionTables(const AlmanacBooklet& booklet) {
   std::vector<ValueTable> tables;
   const BookletContents& contents = booklet.contents;
+  for (const LunarDistanceDay& day : booklet.lunar) tables.push_back(LunarDistanceTable(day));
   if (contents.Has(BookletSection::increments)) {
     for (int minute = 0; minute < kIncrementMinutes; ++minute) tables.push_back(IncrementTable(minute));
   }
@@ -32,6 +33,7 @@ std::vector<ValueTable> SectionTables(const AlmanacBooklet& booklet) {
   if (contents.Has(BookletSection::reduction)) {
     tables.push_back(ConciseReductionTable());
     tables.push_back(AuxiliaryTable());
+    tables.push_back(ConciseExampleTable());
   }
   return tables;
 }

@@ -39,10 +39,12 @@ constexpr QPageSize::PageSizeId kPaperSizes[] = {QPageSize::A4, QPageSize::Lette
 
 }  // namespace
 
-TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime,
-                                     PrinterChoice choosePrinter,
-                                     MessagePresenter& presenter, QWidget* parent)
-    : QDialog(parent), choosePrinter_(std::move(choosePrinter)), presenter_(presenter) {
+TAlmanacPagesForm::TAlmanacPagesForm(DateTime universalTime, const EphemerisChoice& earthRotation,
+                                     PrinterChoice choosePrinter, MessagePresenter& presenter, QWidget* parent)
+    : QDialog(parent),
+      ephemeris_(AlmanacPagesEphemeris(earthRotation)),
+      choosePrinter_(std::move(choosePrinter)),
+      presenter_(presenter) {
   setObjectName(QStringLiteral("AlmanacPagesForm"));
   setWindowTitle(QStringLiteral("Print Almanac Pages"));
   fromDate_ = new QDateEdit(this);
@@ -113,7 +115,7 @@ BookletContents TAlmanacPagesForm::Contents() const {
 
 std::vector<Sheet> TAlmanacPagesForm::Sheets() const {
   if (!CheckBooklet(FromDate(), days_->value(), Contents()).empty()) return {};
-  return BookletSheets(*ComputeAlmanacBooklet(FromDate(), days_->value(), Contents(), AlmanacPagesEphemeris(),
+  return BookletSheets(*ComputeAlmanacBooklet(FromDate(), days_->value(), Contents(), ephemeris_,
                                               [](int, int) { return true; }, kThreads));
 }
 
@@ -139,7 +141,7 @@ void TAlmanacPagesForm::PassageChange() {
                         .arg(openings)
                         .arg(BookletPageCount(days, contents))
                         .arg(QString::fromLatin1(
-                            StatementLine(EphemerisStatementAt(AlmanacPagesEphemeris(), from)).c_str())));
+                            StatementLine(EphemerisStatementAt(ephemeris_, from)).c_str())));
 }
 
 void TAlmanacPagesForm::SetUpPrinter(QPrinter& printer) const {
@@ -148,33 +150,33 @@ void TAlmanacPagesForm::SetUpPrinter(QPrinter& printer) const {
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
 }
 
-std::vector<Sheet> TAlmanacPagesForm::SheetsInBackground() {
+std::vector<BookletPage> TAlmanacPagesForm::PagesInBackground() {
   const CalendarDate from = FromDate();
   const int days = days_->value();
   const BookletContents contents = Contents();
-  std::vector<Sheet> sheets;
+  std::vector<BookletPage> pages;
   RunWithProgress(this, QStringLiteral("Computing the almanac pages..."), [&](JobProgress& progress) {
     const std::optional<AlmanacBooklet> booklet = ComputeAlmanacBooklet(
-        from, days, contents, AlmanacPagesEphemeris(),
+        from, days, contents, ephemeris_,
         [&progress](int done, int total) {
           progress.permille = 1000 * done / total;
           return !progress.cancelled;
         },
         kThreads);
-    if (booklet) sheets = BookletSheets(*booklet);
+    if (booklet) pages = BookletPages(*booklet);
   });
-  return sheets;
+  return pages;
 }
 
 void TAlmanacPagesForm::PreviewClick() {
-  const std::vector<Sheet> sheets = SheetsInBackground();
-  if (sheets.empty()) return;
+  const std::vector<BookletPage> pages = PagesInBackground();
+  if (pages.empty()) return;
   QPrinter printer(QPrinter::HighResolution);
   SetUpPrinter(printer);
   QPrintPreviewDialog preview(&printer, this);
   preview.setObjectName(QStringLiteral("AlmanacPagesPreview"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [&sheets](QPrinter* target) { PrintAlmanacPages(*target, sheets); });
+          [&pages](QPrinter* target) { PrintAlmanacPages(*target, pages); });
   preview.exec();
 }
 
@@ -196,8 +198,8 @@ void TAlmanacPagesForm::PrintClick() {
       };
     };
     const std::optional<AlmanacBooklet> booklet =
-        ComputeAlmanacBooklet(from, days, contents, AlmanacPagesEphemeris(), step(0), kThreads);
-    if (booklet) problem = PrintAlmanacPages(printer, BookletSheets(*booklet), step(500));
+        ComputeAlmanacBooklet(from, days, contents, ephemeris_, step(0), kThreads);
+    if (booklet) problem = PrintAlmanacPages(printer, BookletPages(*booklet), step(500));
     cancelled = progress.cancelled;
   });
   if (problem.empty() || cancelled) return;

@@ -9,6 +9,7 @@
 
 #include "almanacpages/almanac_booklet.h"
 #include "almanacpages/page_sheet.h"
+#include "ephemeris/ephemeris_choice.h"
 #include "foundations/date_time.h"
 #include "ui/printing/window_printing.h"
 
@@ -31,9 +32,10 @@ class TAlmanacPagesForm : public QDialog {
   Q_OBJECT
 
  public:
-  // `universalTime` (days since 1899-12-30, UT) gives the first date proposed; `choosePrinter`
-  // sets up the printer (the print dialog, or a file for tests), false when cancelled.
-  TAlmanacPagesForm(DateTime universalTime, PrinterChoice choosePrinter,
+  // `universalTime` (days since 1899-12-30, UT) gives the first date proposed; the pages take the
+  // DUT1 (given, or the IERS table imported) of `earthRotation`, the navigator's choice;
+  // `choosePrinter` sets up the printer (the print dialog, or a file for tests), false when cancelled.
+  TAlmanacPagesForm(DateTime universalTime, const EphemerisChoice& earthRotation, PrinterChoice choosePrinter,
                     MessagePresenter& presenter, QWidget* parent = nullptr);
 
   // The sections ticked (check boxes named "Section_daily", "Section_increments", ...).
@@ -49,8 +51,8 @@ class TAlmanacPagesForm : public QDialog {
   void PrintClick();
   CalendarDate FromDate() const;
   void SetUpPrinter(QPrinter& printer) const;
-  // The sheets computed off the window thread; empty when cancelled.
-  std::vector<Sheet> SheetsInBackground();
+  // The pages computed off the window thread; empty when cancelled.
+  std::vector<BookletPage> PagesInBackground();
 
   QDateEdit* fromDate_ = nullptr;
   QSpinBox* days_ = nullptr;
@@ -59,6 +61,7 @@ class TAlmanacPagesForm : public QDialog {
   QLabel* summary_ = nullptr;
   QPushButton* preview_ = nullptr;
   QPushButton* print_ = nullptr;
+  EphemerisChoice ephemeris_;
   PrinterChoice choosePrinter_;
   MessagePresenter& presenter_;
 };

@@ -35,6 +35,19 @@ QString CellText(const SheetCell& cell) {
                                           : QString::fromUtf8(SheetSymbolUtf8(cell.symbol));
 }
 
+// A bookmark for each heading the index lists: a section at the top, a month (indented) under it.
+std::vector<PdfBookmark> Bookmarks(const std::vector<BookletPage>& pages) {
+  std::vector<PdfBookmark> bookmarks;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (const std::string& heading : pages[i].headings) {
+      const std::size_t start = heading.find_first_not_of(' ');
+      bookmarks.push_back({heading.substr(start == std::string::npos ? 0 : start), static_cast<int>(i),
+                           start == 0 ? 0 : 1});
+    }
+  }
+  return bookmarks;
+}
+
 }  // namespace
 
 void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
@@ -86,21 +99,22 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area) {
   }
 }
 
-std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets, const PagePrinted& pagePrinted) {
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<BookletPage>& pages,
+                              const PagePrinted& pagePrinted) {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setDocName(QString::fromLatin1(kAlmanacPagesJobName));
   bool wanted = true;
   const auto paint = [&](QPainter& painter, QPagedPaintDevice& device) {
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRectF area(0, 0, page.width(), page.height());
-    const int pages = static_cast<int>(sheets.size());
-    for (int i = 0; i < pages && wanted; ++i) {
+    const int count = static_cast<int>(pages.size());
+    for (int i = 0; i < count && wanted; ++i) {
       if (i > 0) device.newPage();
-      DrawSheet(painter, sheets[i], area);
-      wanted = !pagePrinted || pagePrinted(i + 1, pages);
+      DrawSheet(painter, pages[i].sheet, area);
+      wanted = !pagePrinted || pagePrinted(i + 1, count);
     }
   };
-  return PrintPages(printer, paint, [&wanted] { return wanted; });
+  return PrintPages(printer, paint, [&wanted] { return wanted; }, Bookmarks(pages));
 }
 
 }  // namespace nocturna

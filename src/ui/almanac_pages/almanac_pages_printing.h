@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "almanacpages/almanac_booklet.h"
 #include "almanacpages/page_sheet.h"
 
 class QPainter;
@@ -27,10 +28,11 @@ void DrawSheet(QPainter& painter, const Sheet& sheet, const QRectF& area);
 // Told after each page how many of the pages are drawn; false abandons the job.
 using PagePrinted = std::function<bool(int printed, int pages)>;
 
-// Prints the sheets one to a page, portrait, named kAlmanacPagesJobName, through the one print
-// path (a PDF file is written atomically). Returns an empty text, or what went wrong, naming the
-// printer or the file and the reason; a job `pagePrinted` abandoned leaves no file and no print.
-std::string PrintAlmanacPages(QPrinter& printer, const std::vector<Sheet>& sheets,
+// Prints the booklet's pages one to a page, portrait, named kAlmanacPagesJobName, through the one
+// print path (a PDF file is written atomically, a bookmark at each section and month the index
+// lists). Returns an empty text, or what went wrong, naming the printer or the file and the
+// reason; a job `pagePrinted` abandoned leaves no file and no print.
+std::string PrintAlmanacPages(QPrinter& printer, const std::vector<BookletPage>& pages,
                               const PagePrinted& pagePrinted = {});
 
 }  // namespace nocturna

@@ -1,11 +1,13 @@
-// File > "Print Almanac Pages...": the daily pages of the passage ahead, previewed and printed.
+// File > "Print Almanac Pages...": the pages of the passage ahead, previewed and printed with
+// the DUT1 the navigator set.
 #include "ui/almanac_pages/almanac_pages_form.h"
 #include "ui/main_window/main_window.h"
 
 namespace nocturna {
 
 void TForm1::PrintAlmanacPagesClick() {
-  TAlmanacPagesForm form(services_.clock().universalTime, services_.printDialog, *presenter_, this);
+  TAlmanacPagesForm form(services_.clock().universalTime, observer_.ephemeris, services_.printDialog, *presenter_,
+                         this);
   form.exec();
 }
 

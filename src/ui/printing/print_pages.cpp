@@ -14,7 +14,8 @@ namespace {
 
 constexpr char kAbandoned[] = "abandoned";
 
-std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted) {
+std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted,
+                           const std::vector<PdfBookmark>& outline) {
   const std::string path = printer.outputFileName().toStdString();
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
@@ -30,15 +31,18 @@ std::string PrintToPdfFile(QPrinter& printer, const PagePainter& paint, const st
     if (!painter.end()) return "cannot make the PDF " + path;
   }
   if (stillWanted && !stillWanted()) return kAbandoned;
-  return WriteFileAtomically(path, std::string_view(pdf.data().constData(), pdf.data().size()),
-                             "the PDF");
+  std::string bytes(pdf.data().constData(), static_cast<std::size_t>(pdf.data().size()));
+  const std::string problem = AddPdfOutline(bytes, outline);
+  if (!problem.empty()) return problem + " in the PDF " + path;
+  return WriteFileAtomically(path, bytes, "the PDF");
 }
 
 }  // namespace
 
-std::string PrintPages(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted) {
+std::string PrintPages(QPrinter& printer, const PagePainter& paint, const std::function<bool()>& stillWanted,
+                       const std::vector<PdfBookmark>& outline) {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-    return PrintToPdfFile(printer, paint, stillWanted);
+    return PrintToPdfFile(printer, paint, stillWanted, outline);
   }
   const std::string name = ToLatin1(printer.printerName());
   QPainter painter;

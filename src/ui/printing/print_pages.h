@@ -3,6 +3,9 @@
 // line's PDF pages) paints its pages through PrintPages.
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "ui/printing/pdf_outline.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -18,8 +21,9 @@ using PagePainter = std::function<void(QPainter& painter, QPagedPaintDevice& dev
 // then written atomically, so that a full disk or a missing folder leaves no half file.
 // Returns an empty text, or what went wrong ("cannot write the PDF FILE: reason"). When
 // `stillWanted` is given and says no once the pages are painted, the job is dropped: the
-// printer's job aborted, no file written, and the text "abandoned".
+// printer's job aborted, no file written, and the text "abandoned". A PDF file gets `outline`
+// as its bookmarks (a printer has no use for them).
 std::string PrintPages(QPrinter& printer, const PagePainter& paint,
-                       const std::function<bool()>& stillWanted = {});
+                       const std::function<bool()>& stillWanted = {}, const std::vector<PdfBookmark>& outline = {});
 
 }  // namespace nocturna
