@@ -3,6 +3,7 @@
 // the user picked in the tool's list.
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace nocturna {
 
@@ -12,5 +13,16 @@ struct ChartRings {
   std::int32_t count = 0;                         // 0: no rings
   std::int32_t highlighted = -1;                  // catalog position, or -1
 };
+
+// The bodies a sight names (the unknown body identified), ringed; a single one is also
+// highlighted so it stands out as the answer. Bodies the chart does not draw (Sun, Moon,
+// Polaris) are kept but never ringed.
+inline ChartRings RingsNaming(std::span<const int> bodies) {
+  ChartRings rings;
+  for (int body : bodies)
+    if (rings.count < ChartRings::kMostRings) rings.bodies[rings.count++] = body;
+  if (rings.count == 1) rings.highlighted = rings.bodies[0];
+  return rings;
+}
 
 }  // namespace nocturna

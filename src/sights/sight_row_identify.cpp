@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "foundations/printf_text.h"
@@ -37,6 +38,8 @@ RowReduction ReduceIdentifyRow(const SightRecord& row, RowContext& context) {
                 PrintfText("%.1f\xB0 off (Hc %s Zn %s)", c.distanceDegrees, FormatAltAz(c.hcDegrees, true, 2).c_str(),
                            FormatAltAz(c.znDegrees, false, 3).c_str()));
   }
+  const std::size_t named = std::min<std::size_t>(found.candidates.size(), found.tie ? 2 : 1);
+  for (std::size_t k = 0; k < named; ++k) reduced.namedBodies.push_back(found.candidates[k].bodyIndex);
   if (found.candidates.empty()) reduced.note = found.note;
   else reduced.result = found.note;
   return reduced;

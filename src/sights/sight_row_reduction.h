@@ -27,6 +27,7 @@ struct RowReduction {
   std::vector<RowStep> steps;  // in the order of the form
   std::string result;          // what the row gives, in a few words: "Lat 30\xB0" "44.6'N"
   std::string note;            // why it gives nothing; empty when it gives its result
+  std::vector<int> namedBodies;  // an identify row: the body named, or the two too close to choose
 
   // The step of that key, or nullptr.
   const RowStep* Step(const std::string& key) const;

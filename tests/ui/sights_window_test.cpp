@@ -27,6 +27,7 @@
 #include "platform/sight_log_file.h"
 #include "sights/sight_log_csv.h"
 #include "sights/sight_log_csv.h"
+#include "sights/sight_body_names.h"
 #include "sights/sight_fields.h"
 #include "foundations/text_forms.h"
 #include "support/file_text.h"
@@ -56,6 +57,10 @@ class SightsWindowTest : public ::testing::Test {
     services.presenter = &presenter;
     services.logPath = path;
     services.setDr = [this](const DrPosition& p) { newDr = p; };
+    services.ringOnChart = [this](DateTime utc, const DrPosition&, const std::vector<int>& named) {
+      ringedAt = utc;
+      ringed = named;
+    };
     services.chooseFile = [this](QWidget*, bool) { return chosenFile; };
     services.choosePrinter = [this](QPrinter& printer, QWidget*) { return PrintTo(printer); };
     return std::make_unique<TSightsForm>(DrPosition{39.0 + 10.0 / 60, 23.5}, 2,
@@ -78,6 +83,8 @@ class SightsWindowTest : public ::testing::Test {
   std::string path, chosenFile;
   testing::RecordingPresenter presenter;
   std::optional<DrPosition> newDr;
+  DateTime ringedAt = 0.0;
+  std::vector<int> ringed;
 };
 
 TEST_F(SightsWindowTest, ShowsEveryCorrectionAndTheFix) {
@@ -139,6 +146,14 @@ TEST_F(SightsWindowTest, AKindTypedMakesACompassCheckAndNoonIsPrepared) {
   EXPECT_EQ(Cell(*form, 0, kNoteColumn).rfind("Error ", 0), 0u) << Cell(*form, 0, kNoteColumn);
   const std::string kinds = ToLatin1(form->findChild<QLabel*>(QStringLiteral("KindsLabel"))->text());
   EXPECT_NE(kinds.find("1  azimuth   Vega: Zn "), std::string::npos) << kinds;
+  EXPECT_TRUE(ringed.empty());
+  // The same shot as an unknown body at Vega's bearing: Vega is named and ringed at its time.
+  const std::size_t zn = kinds.find("Vega: Zn ") + 9;
+  Type(*form, 0, kBearingColumn, kinds.substr(zn, kinds.find_first_of("\xB0 ", zn) - zn).c_str());
+  Type(*form, 0, kBodyColumn, "?");
+  Type(*form, 0, kKindColumn, "identify");
+  EXPECT_EQ(ringed, std::vector<int>{*FindSightBody("Vega")}) << Cell(*form, 0, kNoteColumn);
+  EXPECT_EQ(ringedAt, form->Sights()[0].utc);
   presenter.shown.clear();
   QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("NoonButton")), Qt::LeftButton);
   ASSERT_EQ(presenter.shown.size(), 1u);

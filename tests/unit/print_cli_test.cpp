@@ -76,6 +76,27 @@ TEST_F(PrintCliTest, WritesTheChartImageAndTheLandscapePageTogether) {
   std::remove(image.c_str());
 }
 
+// --identify --chart draws the chart of the sight's moment: unchanged where nothing is named,
+// ringed where Alphard (Hc 39.8, Zn 135 then) is.
+TEST_F(PrintCliTest, IdentifyRingsTheNamedBodyOnTheChartOfItsMoment) {
+  const std::vector<std::string> moment = {"--date", "2024-03-20", "--time", "22:00:00", "--lat", "30N",
+                                           "--lon", "40W", "--width", "400", "--height", "250", "--chart"};
+  const auto image = [&](std::vector<std::string> args, const char* name) {
+    args.insert(args.end(), moment.begin(), moment.end());
+    args.push_back(Scratch(name));
+    EXPECT_EQ(Run(args), 0) << err;
+    const std::string png = ReadFile(Scratch(name));
+    std::remove(Scratch(name).c_str());
+    return png;
+  };
+  const std::string plain = image({}, "plain.png");
+  SkipWithoutPictures();
+  EXPECT_EQ(image({"--identify", "40", "--bearing", "250"}, "nothing.png"), plain);
+  const std::string ringed = image({"--identify", "40", "--bearing", "135"}, "alphard.png");
+  EXPECT_EQ(PngSize(ringed), std::make_pair(400u, 250u));
+  EXPECT_NE(ringed, plain);
+}
+
 TEST_F(PrintCliTest, RefusesWhatItCannotDrawOrWrite) {
   const std::string image = Scratch("refused.png");
   struct Case {
@@ -89,7 +110,7 @@ TEST_F(PrintCliTest, RefusesWhatItCannotDrawOrWrite) {
       {{"--chart", image, "--width", "-640"}, 2, "--width '-640'"},
       {{"--chart", image, "--json"}, 2, "--json prints the almanac"},
       {{"--chart="}, 2, "--chart needs a file name"},
-      {{"--rotate"}, 2, "give --chart or --pdf"},
+      {{"--rotate"}, 2, "--chart or --pdf"},
       {{"--pdf", Scratch("x.pdf"), "--width", "640"}, 2, "give --chart"},
       {{"--chart", "/nonexistent-folder/chart.png"}, 1, "cannot write the image"},
       {{"--pdf", "/nonexistent-folder/chart.pdf"}, 1, "cannot write the PDF"},

@@ -94,6 +94,7 @@ TEST(SightLogKinds, NoonPolarisAndCompassRowsAgreeWithTheReferences) {
   EXPECT_NEAR(StepOf(reduced.rows[4], "compassError"), -1.0, 0.1);
   EXPECT_EQ(reduced.rows[5].result, "The body was Sun.");
   EXPECT_EQ(reduced.rows[6].result, "The body was Polaris.");
+  EXPECT_EQ(reduced.rows[5].namedBodies, std::vector<int>{kSunIndex});
   ASSERT_EQ(reduced.noonRuns.size(), 1u);
   EXPECT_EQ(reduced.noonRuns[0].rows.size(), 7u);
   const RowReduction& run = reduced.noonRunSteps[0];

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "almanacpages/booklet_sections.h"
+#include "chart/chart_rings.h"
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/ephemeris_choice.h"
 #include "foundations/calendar_text.h"
@@ -40,6 +41,7 @@ struct ChartPictureOptions {
   bool rotate = false;  // --rotate: south at the top
   bool flip = false;    // --flip: east and west mirrored
   bool bright = false;  // --bright: first-magnitude bodies from 15 to 75 degrees only
+  ChartRings rings;     // bodies ringed: the one --identify names
   bool Wanted() const { return !imageFile.empty() || !pdfFile.empty(); }
 };
 

@@ -64,27 +64,29 @@ constexpr std::array kOptions = {
               "of arc, the equation of time in minutes, event times in UT hours (null where the "
               "event does not occur; its zoneTime text then says CP, NR, NC or none; a morning "
               "prime-vertical crossing before 0h UT is a negative number)"},
-    CliOption{"--chart", "FILE.png", ReadFileName, Reports(R::pictures), S::output,
+    CliOption{"--chart", "FILE.png", ReadFileName, Reports(R::pictures, R::identify), S::output,
               "instead of the text, draw the chart as the window shows it (data block and sky) "
-              "into a PNG image"},
-    CliOption{"--width", "N", ReadChartSide, Reports(R::pictures), S::output,
+              "into a PNG image; with --identify, at the sight's moment with the body named ringed "
+              "(a double ring; both when two fit almost equally)"},
+    CliOption{"--width", "N", ReadChartSide, Reports(R::pictures, R::identify), S::output,
               "the image's width in pixels, 200 to 8000 (default 1280); as in the window, the "
               "disc fills the height, so a width of 1.6 times the height or more keeps the data "
               "block clear of it"},
-    CliOption{"--height", "N", ReadChartSide, Reports(R::pictures), S::output,
+    CliOption{"--height", "N", ReadChartSide, Reports(R::pictures, R::identify), S::output,
               "the image's height in pixels, 200 to 8000 (default 800)"},
     CliOption{"--pdf", "FILE.pdf", ReadFileName,
-              Reports(R::pictures, R::tables, R::pages, R::reduce), S::output,
+              Reports(R::pictures, R::tables, R::pages, R::reduce, R::identify), S::output,
               "instead of the text, write the printed chart: one landscape US Letter page, black "
               "on white (--chart and --pdf may be given together); with --visible-bodies or "
               "--almanac-page, the tables as the windows print them: portrait US Letter pages of "
               "every row; with --almanac-pages, the daily pages and the tables of --sections; "
-              "with --reduce, the sight form and the plotting sheet as the Sights window prints them"},
-    CliOption{"--rotate", "", ReadSwitch, Reports(R::pictures), S::output,
+              "with --reduce, the sight form and the plotting sheet as the Sights window prints them; "
+              "with --identify, the printed chart with the body named ringed"},
+    CliOption{"--rotate", "", ReadSwitch, Reports(R::pictures, R::identify), S::output,
               "the chart turned through 180 degrees (south at the top)"},
-    CliOption{"--flip", "", ReadSwitch, Reports(R::pictures), S::output,
+    CliOption{"--flip", "", ReadSwitch, Reports(R::pictures, R::identify), S::output,
               "the chart mirrored east for west"},
-    CliOption{"--bright", "", ReadSwitch, Reports(R::pictures), S::output,
+    CliOption{"--bright", "", ReadSwitch, Reports(R::pictures, R::identify), S::output,
               "only first-magnitude bodies between 15 and 75 degrees"},
     CliOption{"--visible-bodies", "", ReadSwitch, Reports(R::tables), S::tables,
               "instead of the page, the program's \"Visible Bodies\" list: Daylight (the Sun at "

@@ -60,7 +60,8 @@ std::string TablePages(const AlmanacSnapshot& snapshot, const AlmanacOptions& op
   return page;
 }
 
-// --chart and --pdf: the files only, nothing on standard output.
+}  // namespace
+
 int WritePictures([[maybe_unused]] const AlmanacOptions& options,
                   [[maybe_unused]] const MomentOutcome& moment) {
 #if NOCTURNA_ALMANAC_PICTURES
@@ -70,8 +71,6 @@ int WritePictures([[maybe_unused]] const AlmanacOptions& options,
   return Fail("--chart and --pdf need the window library, which this build leaves out");
 #endif
 }
-
-}  // namespace
 
 int RunMomentReport(const AlmanacOptions& options, const UtcCalendar& now) {
   const MomentOutcome moment = ResolveMoment(options, now);

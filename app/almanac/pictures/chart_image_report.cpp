@@ -29,6 +29,7 @@ ObserverState ObserverOf(const AlmanacOptions& options, const MomentOutcome& mom
   observer.rotateSign = options.chart.rotate ? -1 : 1;
   observer.flipSign = options.chart.flip ? -1 : 1;
   observer.brightOnly = options.chart.bright;
+  observer.rings = options.chart.rings;
   observer.ephemeris = options.ephemeris;
   observer.dataFontSize = options.chart.height < kSmallChartHeight ? 8 : 10;
   return observer;

@@ -4,6 +4,7 @@
 
 #include "almanacpages/page_ephemeris.h"
 #include "cli/json_writer.h"
+#include "moment/moment_reports.h"
 #include "cli/standard_output.h"
 #include "foundations/printf_text.h"
 #include "navigation/body_catalog.h"
@@ -45,6 +46,17 @@ int WriteSteps(const AlmanacOptions& command, const char* title, const char* nam
   return WriteStandardOutput(page);
 }
 
+// --chart and --pdf: the chart at the sight's moment with the named body ringed.
+int WriteRingedChart(const AlmanacOptions& command, const UtcCalendar& now, DateTime utc,
+                     const std::vector<int>& named) {
+  AlmanacOptions ringed = command;
+  ringed.chart.rings = RingsNaming(named);
+  MomentOutcome moment = ResolveMoment(ringed, now);  // its zone description and checks
+  if (!moment.error.empty()) return Fail(moment.error);
+  moment.zoneTime = utc - moment.zoneDescription / kHoursPerDay;
+  return WritePictures(ringed, moment);
+}
+
 }  // namespace
 
 int RunNoonReport(const AlmanacOptions& command, const UtcCalendar& now) {
@@ -75,7 +87,9 @@ int RunIdentifyReport(const AlmanacOptions& command, const UtcCalendar& now) {
   BodyCatalog scratch = BuildCatalog();
   const DeadReckoning dr{command.position, row.utc, 0.0, 0.0};
   RowContext context{scratch, dr, command.ephemeris};
-  return WriteSteps(command, "Unknown body", "identify", ReduceIdentifyRow(row, context),
+  const RowReduction reduced = ReduceIdentifyRow(row, context);
+  if (command.chart.Wanted()) return WriteRingedChart(command, now, row.utc, reduced.namedBodies);
+  return WriteSteps(command, "Unknown body", "identify", reduced,
                     "angles in degrees; candidateNDistance: the Nth nearest body's distance on the sky");
 }
 

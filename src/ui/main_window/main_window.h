@@ -314,6 +314,9 @@ class TForm1 : public QMainWindow, public GpsWindow {
   // The fix the Sights window gave (with the DR it was reduced from): sent to the chart
   // plotters when the fix out is on, and kept for File > "Export GPX..." (Ctrl+Shift+G).
   void TakeSightsFix(const SightLogReduction& reduction, const DeadReckoning& dr);
+  // An identify row's named bodies ringed (none: no rings); named ones move the chart, still,
+  // to the row's UT and DR (degrees, north and WEST positive).
+  void RingIdentifiedBody(DateTime utc, const DrPosition& dr, const std::vector<int>& named);
   void ConnectGpxExport();
   void ExportGpx1Click();
   void Initialize();

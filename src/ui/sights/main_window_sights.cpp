@@ -1,10 +1,12 @@
 // Action > "Sights..." (Ctrl+R) and the "Sights" button open the Sights window for the DR;
 // its "Fix" answered Yes writes the fix into the position fields as typed input, so the zone
 // description follows the new longitude. The fix found goes to the chart plotters and is kept
-// for the GPX export.
+// for the GPX export. The body an identify row names is ringed on the chart at that row's
+// moment and DR while the window is open.
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "foundations/text_forms.h"
 #include "sights/gpx_document.h"
@@ -40,11 +42,31 @@ void TForm1::SightsButtonClick() {
   services.setDr = [this](const DrPosition& fix) {
     WritePositionTexts(FormatLatitude(fix.latitude), FormatLongitude(fix.longitude));
   };
+  services.ringOnChart = [this](DateTime utc, const DrPosition& dr, const std::vector<int>& named) {
+    RingIdentifiedBody(utc, dr, named);
+  };
   TSightsForm sights(observer_.drPosition, observer_.zoneDescription, observer_.universalTime,
                      observer_.ephemeris,
                      std::move(services), this);
   ShowTableWindow(sights);
+  observer_.rings = {};  // the rings belong to the open window only
+  RepaintChart();
   if (sights.Reduction().fix.found) TakeSightsFix(sights.Reduction(), sights.Reckoning());
+}
+
+// The chart still at the identify row's moment and DR, the body it names ringed.
+void TForm1::RingIdentifiedBody(DateTime utc, const DrPosition& dr, const std::vector<int>& named) {
+  observer_.rings = RingsNaming(named);
+  if (!named.empty()) {
+    observer_.staticTime = true;
+    timer1_->stop();
+    observer_.drawSky = true;
+    observer_.SetUniversalTime(utc);
+    ShowZoneTimeInPickers();
+    observer_.drPosition = dr;
+    WritePositionTexts(FormatLatitude(dr.latitude), FormatLongitude(dr.longitude));
+  }
+  RepaintChart();
 }
 
 void TForm1::TakeSightsFix(const SightLogReduction& reduction, const DeadReckoning& dr) {

@@ -263,6 +263,18 @@ void TSightsForm::Recompute() {
   if (!problems.empty()) problems.resize(problems.size() - 2);
   settingsNote_->setText(Text(problems));
   ShowResults();
+  RingIdentifiedBody();
+}
+
+void TSightsForm::RingIdentifiedBody() {
+  if (!services_.ringOnChart) return;
+  const std::vector<SightRecord>& records = model_->Records();
+  for (std::size_t i = std::min(records.size(), reduction_.rows.size()); i-- > 0;) {
+    if (reduction_.rows[i].namedBodies.empty()) continue;
+    services_.ringOnChart(records[i].utc, PositionAt(dr_, records[i].utc), reduction_.rows[i].namedBodies);
+    return;
+  }
+  services_.ringOnChart(dr_.utc, dr_.position, {});
 }
 
 void TSightsForm::ShowResults() {

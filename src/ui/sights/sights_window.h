@@ -36,6 +36,9 @@ struct SightsWindowServices {
   // function: the file dialog.
   std::function<std::string(QWidget* parent, bool save)> chooseFile;
   std::string logPath;  // the log opened at first; empty: DefaultSightLogPath()
+  // After each reduction: the last identify row's time, its DR and the bodies it names, for the
+  // chart to ring; no bodies named: no rings.
+  std::function<void(DateTime utc, const DrPosition& dr, const std::vector<int>& named)> ringOnChart;
 };
 
 class TSightsForm : public QDialog {
@@ -90,6 +93,7 @@ class TSightsForm : public QDialog {
   void ReadRunSettings(std::string& problems);
   SightFormPrint PrintedForm() const;
   void ShowResults();
+  void RingIdentifiedBody();
   void Changed();
   // Unsaved changes saved, discarded or kept open as the user answers; true: the window may close.
   bool MayClose();
