@@ -269,12 +269,21 @@ void TSightsForm::Recompute() {
 void TSightsForm::RingIdentifiedBody() {
   if (!services_.ringOnChart) return;
   const std::vector<SightRecord>& records = model_->Records();
+  DateTime utc = dr_.utc;
+  DrPosition at = dr_.position;
+  std::vector<int> named;
   for (std::size_t i = std::min(records.size(), reduction_.rows.size()); i-- > 0;) {
     if (reduction_.rows[i].namedBodies.empty()) continue;
-    services_.ringOnChart(records[i].utc, PositionAt(dr_, records[i].utc), reduction_.rows[i].namedBodies);
-    return;
+    utc = records[i].utc;
+    at = PositionAt(dr_, utc);
+    named = reduction_.rows[i].namedBodies;
+    break;
   }
-  services_.ringOnChart(dr_.utc, dr_.position, {});
+  std::vector<double> ring = {utc, at.latitude, at.longitude};
+  ring.insert(ring.end(), named.begin(), named.end());
+  if (ring == lastRing_) return;
+  lastRing_ = ring;
+  services_.ringOnChart(utc, at, named);
 }
 
 void TSightsForm::ShowResults() {

@@ -132,6 +132,8 @@ class TSightsForm : public QDialog {
   std::vector<SightRecord> sights_;
   DateTime fixTime_ = 0.0;
   SightLogReduction reduction_;
+  // What the chart was last asked to ring, so that editing other rows leaves the chart's moment alone.
+  std::vector<double> lastRing_;
   SightForm form_;
 };
 
