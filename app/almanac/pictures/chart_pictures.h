@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include <QPageLayout>
+#include <QPrinter>
+
 #include "cli/almanac_moment.h"
 #include "cli/almanac_options.h"
 #include "chart/observer_state.h"
@@ -24,6 +27,10 @@ std::string DrawChartPictures(const AlmanacOptions& options, const MomentOutcome
 // with --visible-bodies or --almanac-page, --pdf writes those tables' documents instead.
 // Returns an empty text, or a message naming the file that could not be written.
 std::string WriteChartPictures(const AlmanacOptions& options, const MomentOutcome& moment);
+
+// A US Letter PDF page at 600 dots per inch without margins (the layouts keep their own), in
+// the given orientation, written to `path`.
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path, QPageLayout::Orientation orientation);
 
 // The printed page as a one-page landscape US Letter PDF at 600 dots per inch (6600 x 5100
 // device pixels, no margins), from what the last chart pass left in the catalog and records.

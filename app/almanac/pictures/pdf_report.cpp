@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kPdfDotsPerInch = 600;
 
-// A US Letter page without margins: the layouts keep their own margins.
+}  // namespace
+
 void SetUpPdfPrinter(QPrinter& printer, const std::string& path,
                      QPageLayout::Orientation orientation) {
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -26,8 +27,6 @@ void SetUpPdfPrinter(QPrinter& printer, const std::string& path,
   printer.setFullPage(true);
   printer.setPageOrientation(orientation);
 }
-
-}  // namespace
 
 std::string WriteChartPdf(const std::string& path, const ObserverState& observer,
                           const BodyCatalog& catalog, const SunEventsRecord& events) {

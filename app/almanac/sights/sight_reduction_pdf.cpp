@@ -10,17 +10,9 @@
 namespace nocturna {
 namespace {
 
-constexpr int kPdfDotsPerInch = 600;
-
 std::string DrawPdf(const std::string& path, const SightFormPrint& print) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(path));
-  printer.setResolution(kPdfDotsPerInch);
-  printer.setPageSize(QPageSize(QPageSize::Letter));
-  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  printer.setFullPage(true);
-  printer.setPageOrientation(QPageLayout::Landscape);
+  SetUpPdfPrinter(printer, path, QPageLayout::Landscape);
   printer.setDocName(QStringLiteral("Sight form"));
   return PrintPages(printer, [&](QPainter& painter, QPagedPaintDevice& device) {
     DrawSightFormPages(painter, device, print);
