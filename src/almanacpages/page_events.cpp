@@ -18,11 +18,10 @@ EventCell EventCellOf(double utHours, bool isTwilight, bool sunAboveAllDay) {
 }
 
 DayEvents ComputeDayEvents(const CalendarDate& date, const EphemerisChoice& choice) {
+  const std::vector<SunEventsRecord> records = RunDailyEphemerisAlongMeridian(date, kPageLatitudes, 0.0, choice);
   DayEvents day{};
   for (std::size_t i = 0; i < kPageLatitudes.size(); ++i) {
-    SunEventsRecord record{};
-    RunDailyEphemeris(record, date, DrPosition{static_cast<double>(kPageLatitudes[i]), 0.0},
-                      choice);
+    const SunEventsRecord& record = records[i];
     const bool sunUp = record.sunrise == kEventAboveAllDay;
     LatitudeEvents& cells = day[i];
     cells.nauticalMorning = EventCellOf(record.nauticalMorning, true, sunUp);

@@ -21,6 +21,12 @@ void Decode(DateTime value, CalendarDate& date, ClockTime& clock) {
                     static_cast<std::uint16_t>(parts.second)};
 }
 
+void RunStandardDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate, const DrPosition& position) {
+  ComputeSunEvents(events, zoneDate, position);
+  ComputeMoonEvents(events, zoneDate, position);
+  ComputeSunMeridianAndPvc(events, zoneDate, position.latitude, position.longitude);
+}
+
 }  // namespace
 
 AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription) {
@@ -36,9 +42,26 @@ void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
       ComputePreciseEvents(events, zoneDate, position, choice.dut1Seconds, choice.dut1Table.get()) == nullptr) {
     return;
   }
-  ComputeSunEvents(events, zoneDate, position);
-  ComputeMoonEvents(events, zoneDate, position);
-  ComputeSunMeridianAndPvc(events, zoneDate, position.latitude, position.longitude);
+  RunStandardDailyEphemeris(events, zoneDate, position);
+}
+
+std::vector<SunEventsRecord> RunDailyEphemerisAlongMeridian(const CalendarDate& zoneDate,
+                                                            std::span<const int> latitudes, double longitude,
+                                                            const EphemerisChoice& choice) {
+  std::vector<SunEventsRecord> records(latitudes.size());
+  PreciseEventTracks tracks;
+  const bool precise = choice.kind == EphemerisKind::precise &&
+                       PreciseEventTracksOf(tracks, zoneDate, longitude, choice.dut1Seconds,
+                                            choice.dut1Table.get()) == nullptr;
+  for (std::size_t i = 0; i < latitudes.size(); ++i) {
+    const DrPosition position{static_cast<double>(latitudes[i]), longitude};
+    if (precise) {
+      ComputePreciseEventsOnTracks(records[i], tracks, position);
+    } else {
+      RunStandardDailyEphemeris(records[i], zoneDate, position);
+    }
+  }
+  return records;
 }
 
 double ComputeMomentPositions(BodyCatalog& catalog, const CalendarDate& utDate,

@@ -2,6 +2,9 @@
 // One almanac computation: the day's Sun and Moon events for the zone date and the DR
 // position, then every body brought to the UT moment and reduced for that position. The
 // chart's paint and the command-line almanac run the same steps through these functions.
+#include <span>
+#include <vector>
+
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/body_ephemeris.h"
 #include "ephemeris/ephemeris_choice.h"
@@ -30,6 +33,13 @@ AlmanacMoment AlmanacMomentOf(DateTime zoneTime, int zoneDescription);
 // same zone day by root finding (times in UTC hours); a date it refuses gets the standard run.
 void RunDailyEphemeris(SunEventsRecord& events, const CalendarDate& zoneDate,
                        const DrPosition& position, const EphemerisChoice& choice = {});
+
+// RunDailyEphemeris at each latitude (whole degrees, north positive) on one meridian (degrees,
+// west positive), a record each; the precise choice computes the Sun's and the Moon's day once
+// for them all.
+std::vector<SunEventsRecord> RunDailyEphemerisAlongMeridian(const CalendarDate& zoneDate,
+                                                            std::span<const int> latitudes, double longitude,
+                                                            const EphemerisChoice& choice);
 
 // All 64 bodies to the UT moment (SHA, GHA, declination; degrees) and their Hc and Zn for the
 // position. Returns GHA Aries in degrees. Allocates nothing. The precise choice takes the

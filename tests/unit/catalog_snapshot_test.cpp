@@ -54,6 +54,35 @@ TEST(AlmanacSnapshot, TheDaysEventsFollowTheZoneDate) {
   EXPECT_LT(snapshot.catalog.hc[kSunIndex], 0);      // after sunset
 }
 
+// A table of latitudes on one meridian shares the day's Sun and Moon work; each record must be
+// the one the single-position run gives, for either ephemeris and for a date the precise one
+// refuses (1850: the standard run steps in).
+TEST(AlmanacSnapshot, EventsAlongAMeridianEqualEachPositionsOwnRun) {
+  constexpr int kLatitudes[] = {72, 58, 0, -35, -60};
+  constexpr double SunEventsRecord::*kFields[] = {
+      &SunEventsRecord::sunrise,         &SunEventsRecord::sunset,       &SunEventsRecord::civilMorning,
+      &SunEventsRecord::civilEvening,    &SunEventsRecord::nauticalMorning, &SunEventsRecord::nauticalEvening,
+      &SunEventsRecord::moonrise,        &SunEventsRecord::moonset,      &SunEventsRecord::meridianPassage,
+      &SunEventsRecord::equationOfTime,  &SunEventsRecord::amplitudeAngle, &SunEventsRecord::setAzimuth,
+      &SunEventsRecord::pvcMorning,      &SunEventsRecord::pvcEvening};
+  for (const EphemerisKind kind : {EphemerisKind::standard, EphemerisKind::precise}) {
+    for (const CalendarDate date : {CalendarDate{6, 21, 2026}, CalendarDate{12, 9, 1850}}) {
+      for (const double longitude : {0.0, 75.0, -150.5}) {
+        const EphemerisChoice choice{kind, {}};
+        const auto records = RunDailyEphemerisAlongMeridian(date, kLatitudes, longitude, choice);
+        ASSERT_EQ(records.size(), std::size(kLatitudes));
+        for (std::size_t i = 0; i < records.size(); ++i) {
+          SunEventsRecord single{};
+          RunDailyEphemeris(single, date, DrPosition{static_cast<double>(kLatitudes[i]), longitude}, choice);
+          SCOPED_TRACE(std::to_string(date.year) + " lat " + std::to_string(kLatitudes[i]) + " lon " +
+                       std::to_string(longitude));
+          for (const auto field : kFields) EXPECT_EQ(records[i].*field, single.*field);
+        }
+      }
+    }
+  }
+}
+
 TEST(SunMoonValues, DataBlockTexts) {
   struct Case {
     std::string actual;

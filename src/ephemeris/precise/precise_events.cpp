@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ephemeris/precise/crossings.h"
-#include "ephemeris/precise/day_track.h"
 #include "ephemeris/precise/precise_time.h"
 
 namespace nocturna {
@@ -122,19 +121,27 @@ void FillPrimeVertical(SunEventsRecord& events, const Observer& o, const DayTrac
 
 }  // namespace
 
-const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
-                                 const DrPosition& position, std::optional<double> dut1Override,
-                                 const Dut1Table* imported) {
-  const int zd = ZoneDescriptionFromLongitude(position);
+const char* PreciseEventTracksOf(PreciseEventTracks& tracks, const CalendarDate& zoneDate, double longitude,
+                                 std::optional<double> dut1Override, const Dut1Table* imported) {
+  const int zd = ZoneDescriptionFromLongitude(DrPosition{0.0, longitude});
   const double windowStartUtc = zd;  // hours of the zone date's 0h UTC at 0h zone time
   const PreciseInstantOutcome start = PreciseInstantOf(zoneDate, windowStartUtc * 3600.0, dut1Override, imported);
   if (start.error != nullptr) return start.error;
-  const DayTrack sun = TrackOf(&PreciseSunPlace, start.instant, kSunGhaRate);
-  const DayTrack moon = TrackOf(&PreciseMoonPlace, start.instant, kMoonGhaRate);
+  tracks.zoneDescription = zd;
+  tracks.sun = TrackOf(&PreciseSunPlace, start.instant, kSunGhaRate);
+  tracks.moon = TrackOf(&PreciseMoonPlace, start.instant, kMoonGhaRate);
+  return nullptr;
+}
+
+void ComputePreciseEventsOnTracks(SunEventsRecord& events, const PreciseEventTracks& tracks,
+                                  const DrPosition& position) {
+  const int zd = tracks.zoneDescription;
+  const double windowStartUtc = zd;
+  const DayTrack& sun = tracks.sun;
   const double phi = position.latitude * kDegrees;
   const Observer o{std::sin(phi), std::cos(phi), position.longitude};
   FillSunAltitudeEvents(events, o, sun, windowStartUtc);
-  FillMoonEvents(events, o, moon, windowStartUtc);
+  FillMoonEvents(events, o, tracks.moon, windowStartUtc);
 
   // Local apparent noon: the Sun's hour angle through 0 (a sign change from east to west; the
   // jump at 180 is the lower transit).
@@ -150,6 +157,15 @@ const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zo
   const double meanNoon = 12.0 + position.longitude / 15.0 - zd;
   events.equationOfTime = std::fabs(hourAngle(meanNoon)) * 4.0;
   FillPrimeVertical(events, o, sun, position.latitude, noon);
+}
+
+const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
+                                 const DrPosition& position, std::optional<double> dut1Override,
+                                 const Dut1Table* imported) {
+  PreciseEventTracks tracks;
+  const char* refused = PreciseEventTracksOf(tracks, zoneDate, position.longitude, dut1Override, imported);
+  if (refused != nullptr) return refused;
+  ComputePreciseEventsOnTracks(events, tracks, position);
   return nullptr;
 }
 

@@ -6,6 +6,7 @@
 
 #include "ephemeris/astro_moment.h"
 #include "ephemeris/body_ephemeris.h"
+#include "ephemeris/precise/day_track.h"
 #include "ephemeris/precise/dut1_table.h"
 #include "foundations/dr_position.h"
 
@@ -23,5 +24,22 @@ namespace nocturna {
 const char* ComputePreciseEvents(SunEventsRecord& events, const CalendarDate& zoneDate,
                                  const DrPosition& position, std::optional<double> dut1Override,
                                  const Dut1Table* imported = nullptr);
+
+// The Sun's and the Moon's places through one zone day: what the events of every latitude on
+// one meridian share, so a table of many latitudes computes them once.
+struct PreciseEventTracks {
+  int zoneDescription = 0;  // hours, from the longitude
+  DayTrack sun;
+  DayTrack moon;
+};
+
+// The tracks of the zone date's day for a longitude (degrees, west positive). Returns nullptr,
+// or ComputePreciseEvents's refusal message (the tracks untouched).
+const char* PreciseEventTracksOf(PreciseEventTracks& tracks, const CalendarDate& zoneDate, double longitude,
+                                 std::optional<double> dut1Override, const Dut1Table* imported = nullptr);
+
+// ComputePreciseEvents on tracks already computed for the position's zone description.
+void ComputePreciseEventsOnTracks(SunEventsRecord& events, const PreciseEventTracks& tracks,
+                                  const DrPosition& position);
 
 }  // namespace nocturna
