@@ -165,4 +165,25 @@ std::vector<std::string> FixSectionLines(const SightForm& form) {
   return lines;
 }
 
+std::vector<std::string> SightFormFootLines(const SightForm& form) {
+  std::vector<std::string> lines;
+  if (!form.kinds.empty()) {
+    lines.push_back("Latitudes, compass checks and other rows");
+    lines.insert(lines.end(), form.kinds.begin(), form.kinds.end());
+    lines.push_back("");
+  }
+  lines.push_back("Lines of position");
+  for (const std::string& line : form.lines) {
+    for (std::size_t start = 0; start <= line.size();) {
+      const std::size_t end = std::min(line.find('\n', start), line.size());
+      lines.push_back(line.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+  lines.push_back("");
+  const std::vector<std::string> fix = FixSectionLines(form);
+  lines.insert(lines.end(), fix.begin(), fix.end());
+  return lines;
+}
+
 }  // namespace nocturna

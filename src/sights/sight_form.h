@@ -38,6 +38,11 @@ SightForm SightFormOf(const std::vector<SightRecord>& log, const SightLogReducti
 // lines of position.
 std::vector<std::string> FixSectionLines(const SightForm& form);
 
+// Everything below the table: the other kinds' rows under their heading, the lines of position
+// under theirs (a line's reason for being left out on a line of its own), then the fix section,
+// a blank line between them. The report and the printed form show these lines.
+std::vector<std::string> SightFormFootLines(const SightForm& form);
+
 // The table as text: each column as wide as its widest text, two spaces between, one line per
 // row under the headings.
 std::string SightFormTableText(const SightForm& form);

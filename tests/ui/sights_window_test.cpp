@@ -278,21 +278,33 @@ TEST_F(SightsWindowTest, PlottingSheetDrawsLinesAndTheFix) {
   form->findChild<QLineEdit*>(QStringLiteral("CourseEdit"))->setText(QStringLiteral("90"));
   form->findChild<QLineEdit*>(QStringLiteral("FixTimeEdit"))->setText(QStringLiteral("2026-12-09 19:30:00"));
   form->Recompute();
-  QImage image(800, 640, QImage::Format_RGB32);
-  QPainter painter(&image);
-  DrawPlottingSheet(painter, image.width(), image.height(), form->Reduction(),
-                    {39.0 + 10.0 / 60, 23.5}, *ParseUtcMoment("2026-12-09 19:30:00"), {{}, 0.0, 90, 8});
-  painter.end();
-  int lineBlue = 0, fixRed = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      lineBlue += c.blue() > 120 && c.red() < 60 && c.green() < 60;
-      fixRed += c.red() > 180 && c.green() < 60;
+  struct Inked {
+    int lineBlue = 0, fixRed = 0;
+  };
+  const auto draw = [&](const SightLogReduction& reduction) {
+    QImage image(800, 640, QImage::Format_RGB32);
+    QPainter painter(&image);
+    DrawPlottingSheet(painter, image.width(), image.height(), reduction, {39.0 + 10.0 / 60, 23.5},
+                      *ParseUtcMoment("2026-12-09 19:30:00"), {{}, 0.0, 90, 8});
+    painter.end();
+    Inked inked;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        inked.lineBlue += c.blue() > 120 && c.red() < 60 && c.green() < 60;
+        inked.fixRed += c.red() > 180 && c.green() < 60;
+      }
     }
-  }
-  EXPECT_GT(lineBlue, 300) << "the lines of position";
-  EXPECT_GT(fixRed, 20) << "the fix and its ellipse";
+    return inked;
+  };
+  const Inked all = draw(form->Reduction());
+  EXPECT_GT(all.lineBlue, 300) << "the lines of position";
+  EXPECT_GT(all.fixRed, 20) << "the fix and its ellipse";
+  // A line left out of the fix is drawn thin and grey, not as one of the fix's lines.
+  SightLogReduction oneLeftOut = form->Reduction();
+  ASSERT_GE(oneLeftOut.lineNotes.size(), 2u);
+  for (std::size_t i = 1; i < oneLeftOut.lineNotes.size(); ++i) oneLeftOut.lineNotes[i] = "left out";
+  EXPECT_LT(draw(oneLeftOut).lineBlue, all.lineBlue * 2 / 3);
 }
 
 TEST_F(SightsWindowTest, ABodyIsTypedByItsWholeNameInTheCellsEditor) {

@@ -461,6 +461,11 @@ TEST(AlmanacCli, IdentifyNamesTheBodyFromAltitudeAndBearing) {
                                     "--lat", "30N", "--lon", "40W"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("The body was Sun."), std::string::npos) << run.out;
+  // --date without --time is 0h UT, as for every other report.
+  const std::vector<std::string> dateOnly = {"--identify", "40", "--bearing", "90", "--date", "2026-03-20", "--lat", "30N", "--lon", "40W"};
+  std::vector<std::string> midnight = dateOnly;
+  midnight.insert(midnight.end(), {"--time", "00:00:00"});
+  EXPECT_EQ(RunAlmanac(dateOnly).out, RunAlmanac(midnight).out);
   const RunResult refused = RunAlmanac({"--identify", "30", "--lat", "30N", "--lon", "40W"});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("--bearing"), std::string::npos) << refused.err;

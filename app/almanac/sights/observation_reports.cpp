@@ -75,7 +75,9 @@ int RunNoonReport(const AlmanacOptions& command, const UtcCalendar& now) {
 }
 
 int RunIdentifyReport(const AlmanacOptions& command, const UtcCalendar& now) {
-  const double nowDays = (now.hour + now.minute / 60.0 + now.second / 3600.0) / kHoursPerDay;
+  // As for every report: now, or 0h when --date comes without --time.
+  const double nowDays =
+      command.utDate ? 0.0 : (now.hour + now.minute / 60.0 + now.second / 3600.0) / kHoursPerDay;
   SightRecord row;
   row.kind = SightKind::identify;
   row.body = std::string(kUnknownBodyName);

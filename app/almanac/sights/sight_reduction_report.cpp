@@ -41,13 +41,8 @@ std::string TextReport(const std::vector<SightRecord>& log, const EphemerisChoic
                      FormatLongitude(dr.position.longitude).c_str(), FormatUtcMoment(dr.utc).c_str(),
                      dr.courseDegrees, dr.speedKnots, FormatUtcMoment(fixTime).c_str());
   const SightForm form = SightFormOf(log, reduction);
-  page += SightFormTableText(form);
-  if (!form.kinds.empty()) page += "\nLatitudes, compass checks and other rows\n";
-  for (const std::string& line : form.kinds) page += line + "\n";
-  page += "\nLines of position\n";
-  for (const std::string& line : form.lines) page += line + "\n";
-  page += "\n";
-  for (const std::string& line : FixSectionLines(form)) page += line + "\n";
+  page += SightFormTableText(form) + "\n";
+  for (const std::string& line : SightFormFootLines(form)) page += line + "\n";
   return page;
 }
 

@@ -68,6 +68,7 @@ constexpr double kTitleHeight = 20.0;   // the title band: no line crosses it
 constexpr double kFootHeight = 16.0;    // the longitude labels
 constexpr double kLegendHeight = 46.0;  // the DR and the fix written under the sheet
 const QColor kLineColour(0, 0, 160);
+const QColor kLeftOutColour(140, 140, 140);
 
 QFont SheetFont(double pixels, bool bold = false) {
   QFont font(QStringLiteral("Arial"));
@@ -149,8 +150,14 @@ QPointF LabelPlace(const QPointF& along, const QPointF& back, const QPointF& foo
   return plot.contains(along) ? along : (plot.contains(back) ? back : foot);
 }
 
+// How a line is drawn: moved by the run (dashed), or left out of the fix (thin, grey, named so).
+struct LineStyle {
+  bool moved = false;
+  bool leftOut = false;
+};
+
 void DrawLine(QPainter& painter, const SheetProjection& sheet, const SightLine& line,
-              const DrPosition& dr, bool moved, double halfHeightMiles, const QRectF& plot,
+              const DrPosition& dr, LineStyle style, double halfHeightMiles, const QRectF& plot,
               const QPointF& crowd) {
   const double zn = DegToRad(line.znDegrees);
   const double a = line.interceptMiles;
@@ -162,13 +169,15 @@ void DrawLine(QPainter& painter, const SheetProjection& sheet, const SightLine& 
   painter.drawLine(sheet.At(dr), sheet.AtMiles(dr, sign * reach * std::sin(zn), sign * reach * std::cos(zn)));
   // The line of position across the foot, square to the azimuth: the boldest line on the sheet.
   const double half = 0.8 * halfHeightMiles;
-  painter.setPen(QPen(kLineColour, 2.4, moved ? Qt::DashLine : Qt::SolidLine));
+  const Qt::PenStyle dash = style.moved ? Qt::DashLine : Qt::SolidLine;
+  painter.setPen(style.leftOut ? QPen(kLeftOutColour, 1.2, dash) : QPen(kLineColour, 2.4, dash));
   const QPointF along = sheet.AtMiles(dr, a * std::sin(zn) + half * std::cos(zn), a * std::cos(zn) - half * std::sin(zn));
   const QPointF back = sheet.AtMiles(dr, a * std::sin(zn) - half * std::cos(zn), a * std::cos(zn) + half * std::sin(zn));
   painter.drawLine(back, along);
   painter.drawEllipse(foot, 2.0, 2.0);
   painter.setFont(SheetFont(11, true));
-  DrawTextInside(painter, LabelPlace(along, back, foot, crowd, plot) + QPointF(3, -3), FromLatin1(std::string(SightBodyName(line.bodyIndex))), plot);
+  const std::string name = std::string(SightBodyName(line.bodyIndex)) + (style.leftOut ? " (not in fix)" : "");
+  DrawTextInside(painter, LabelPlace(along, back, foot, crowd, plot) + QPointF(3, -3), FromLatin1(name), plot);
 }
 
 void DrawFix(QPainter& painter, const SheetProjection& sheet, const SightFix& fix) {
@@ -228,10 +237,12 @@ void DrawSheet(QPainter& painter, double width, double height, const SightLogRed
   DrawScales(painter, sheet, plot, halfHeight);
   painter.save();
   painter.setClipRect(plot);
-  for (const SightLine& line : reduction.lines) {
+  for (std::size_t i = 0; i < reduction.lines.size(); ++i) {
+    const SightLine& line = reduction.lines[i];
     if (line.corrections.caution == AltitudeCaution::belowHorizon) continue;
-    const bool moved = run.speedKnots > 0.0 && std::abs(line.utc - fixTime) > kSameTimeDays;
-    DrawLine(painter, sheet, line, dr, moved, halfHeight, plot,
+    const LineStyle style{run.speedKnots > 0.0 && std::abs(line.utc - fixTime) > kSameTimeDays,
+                          i < reduction.lineNotes.size() && !reduction.lineNotes[i].empty()};
+    DrawLine(painter, sheet, line, dr, style, halfHeight, plot,
              sheet.At(reduction.fix.found ? reduction.fix.position : dr));
   }
   painter.setPen(QPen(Qt::black, 1.5));

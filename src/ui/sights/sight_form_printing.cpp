@@ -33,6 +33,7 @@ struct PrintedLine {
 struct FormLayout {
   QFont font;
   QFont bold;
+  QFont fixedPitch;  // the lines under the table, whose texts line up in columns
   double left = 0, top = 0, width = 0, line = 0;
   int linesPerPage = 0;
   std::vector<double> columnWidths;
@@ -55,6 +56,9 @@ FormLayout LayOut(QPagedPaintDevice& device, const SightFormPrint& print,
   for (double points = kTextPoints;; points -= 0.5) {
     layout.font = PrintFont(points, false);
     layout.bold = PrintFont(points, true);
+    layout.fixedPitch = QFont(QStringLiteral("DejaVu Sans Mono"));
+    layout.fixedPitch.setStyleHint(QFont::TypeWriter);
+    layout.fixedPitch.setPointSizeF(points);
     const QFontMetricsF plain(layout.font, &device), heavy(layout.bold, &device);
     layout.columnWidths.assign(captions.size(), 0.0);
     for (std::size_t c = 0; c < captions.size(); ++c) {
@@ -73,20 +77,24 @@ FormLayout LayOut(QPagedPaintDevice& device, const SightFormPrint& print,
   return layout;
 }
 
-// A text broken at spaces into lines no wider than the page.
+// A text broken at spaces into lines no wider than the page; its indent kept, and two spaces
+// more on the lines it goes on to.
 std::vector<std::string> Wrapped(const std::string& text, const QFontMetricsF& metrics, double width) {
+  const std::size_t indent = std::min(text.find_first_not_of(' '), text.size());
   std::vector<std::string> lines;
-  std::string current;
-  std::size_t start = 0;
-  while (start <= text.size()) {
+  std::string current = text.substr(0, indent);
+  int words = 0;  // on the current line
+  for (std::size_t start = indent; start < text.size();) {
     const std::size_t space = std::min(text.find(' ', start), text.size());
     const std::string word = text.substr(start, space - start);
-    const std::string longer = current.empty() ? word : current + " " + word;
-    if (!current.empty() && metrics.horizontalAdvance(FromLatin1(longer)) > width) {
+    const std::string longer = words == 0 ? current + word : current + " " + word;
+    if (words > 0 && metrics.horizontalAdvance(FromLatin1(longer)) > width) {
       lines.push_back(current);
-      current = "  " + word;
+      current = text.substr(0, indent) + "  " + word;
+      words = 1;
     } else {
       current = longer;
+      ++words;
     }
     start = space + 1;
   }
@@ -96,7 +104,7 @@ std::vector<std::string> Wrapped(const std::string& text, const QFontMetricsF& m
 
 std::vector<PrintedLine> Lines(const SightFormPrint& print, const FormLayout& layout,
                                QPagedPaintDevice& device) {
-  const QFontMetricsF metrics(layout.font, &device);
+  const QFontMetricsF metrics(layout.fixedPitch, &device);
   std::vector<PrintedLine> lines{{LineKind::Title, "Sight form", nullptr}};
   for (const std::string& heading : print.headingLines) lines.push_back({LineKind::Heading, heading, nullptr});
   lines.push_back({});
@@ -146,7 +154,7 @@ void DrawLine(QPainter& painter, const FormLayout& layout, double y, const Print
       DrawCells(painter, layout, y, *line.cells);
       break;
     case LineKind::Text:
-      painter.setFont(layout.font);
+      painter.setFont(layout.fixedPitch);
       painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, FromLatin1(line.text));
       break;
     case LineKind::Blank:
@@ -198,20 +206,8 @@ SightFormPrint SightFormPrintOf(const std::vector<SightRecord>& log,
     if (!row[note].empty()) print.notes.push_back("Row " + row.front() + ": " + row[note]);
     print.rows.emplace_back(row.begin(), row.begin() + note);
   }
-  // The other kinds' steps, the noon runs and the deviation card, then the lines of position.
-  print.footLines.insert(print.footLines.end(), form.kinds.begin(), form.kinds.end());
-  // A line and the reason it was left out come as one text, broken where the reason starts.
-  for (const std::string& line : form.lines) {
-    for (std::size_t start = 0; start <= line.size();) {
-      const std::size_t end = std::min(line.find('\n', start), line.size());
-      print.footLines.push_back(line.substr(start, end - start));
-      start = end + 1;
-    }
-  }
-  if (!log.empty()) {
-    const std::vector<std::string> fix = FixSectionLines(form);
-    print.footLines.insert(print.footLines.end(), fix.begin(), fix.end());
-  }
+  // The other kinds' steps, the noon runs and the deviation card, the lines of position, the fix.
+  if (!log.empty()) print.footLines = SightFormFootLines(form);
   return print;
 }
 
