@@ -130,6 +130,29 @@ TEST(ConciseReduction, EntriesAndAuxiliaryTable) {
                                512, 966}));
 }
 
+// Two sights worked with the printed almanac's concise tables by Robert Bernecky (NavList,
+// "Revised Nautical Almanac Concise Sight Reduction Tables", 16 Feb 2015): every entry and Hc as
+// he read them. His Zn takes Z2 as the table gives it (303.9, 235.9); ours interpolates Z2 for
+// F' and A', which in the second gives the exact 236.2 he computed.
+TEST(ConciseReduction, PublishedWorkedSightsReadTheSame) {
+  struct Published {
+    int latitude, lha;
+    long declinationTenths;
+    std::vector<long> figures;  // A, B, Z1, F, H, P, Z2, corr1 + corr2, Hc
+    long znTenths;
+  };
+  const Published cases[] = {
+      {45, 89, 44 * 600, {44 * 60 + 59, 60, 14, 45 * 60, 30 * 60, 35 * 60 + 16, 547, 1, 30 * 60 + 1}, 3039},
+      {45, 45, 2 * 600 + 100, {30 * 60, 35 * 60 + 16, 547, 37 * 60 + 26, 31 * 60 + 25, 54 * 60 + 8, 694, 21, 31 * 60 + 46}, 2362},
+  };
+  for (const Published& c : cases) {
+    const ConciseWorking w = WorkConciseSight(c.latitude, c.lha, c.declinationTenths);
+    EXPECT_EQ((std::vector<long>{w.a, w.b, w.z1, w.f, w.h, w.p, w.z2Entry, w.corr1 + w.corr2, w.hc}), c.figures)
+        << "LHA " << c.lha;
+    EXPECT_EQ(w.zn, c.znTenths) << "LHA " << c.lha;
+  }
+}
+
 // The apparent geocentric direction (CIRS) of a body from ERFA: the Moon by Moon98, the Sun and
 // the planets by EPV00 and Plan94 with light time and aberration, stars by their ICRS places.
 struct ErfaSky {
