@@ -9,14 +9,14 @@ namespace nocturna {
 
 struct ChartRings {
   static constexpr int kMostRings = 6;
-  std::array<std::int32_t, kMostRings> bodies{};  // catalog positions, 1..61
+  std::array<std::int32_t, kMostRings> bodies{};  // catalog positions, 1..63
   std::int32_t count = 0;                         // 0: no rings
   std::int32_t highlighted = -1;                  // catalog position, or -1
 };
 
 // The bodies a sight names (the unknown body identified), ringed; a single one is also
-// highlighted so it stands out as the answer. Bodies the chart does not draw (Sun, Moon,
-// Polaris) are kept but never ringed.
+// highlighted so it stands out as the answer. Polaris, which the chart does not draw, is kept
+// but never ringed.
 inline ChartRings RingsNaming(std::span<const int> bodies) {
   ChartRings rings;
   for (int body : bodies)

@@ -79,22 +79,25 @@ TEST_F(PrintCliTest, WritesTheChartImageAndTheLandscapePageTogether) {
 // --identify --chart draws the chart of the sight's moment: unchanged where nothing is named,
 // ringed where Alphard (Hc 39.8, Zn 135 then) is.
 TEST_F(PrintCliTest, IdentifyRingsTheNamedBodyOnTheChartOfItsMoment) {
-  const std::vector<std::string> moment = {"--date", "2024-03-20", "--time", "22:00:00", "--lat", "30N",
-                                           "--lon", "40W", "--width", "400", "--height", "250", "--chart"};
-  const auto image = [&](std::vector<std::string> args, const char* name) {
-    args.insert(args.end(), moment.begin(), moment.end());
+  const std::vector<std::string> place = {"--date", "2024-03-20", "--lat", "30N", "--lon", "40W",
+                                          "--width", "400", "--height", "250", "--chart"};
+  const auto image = [&](std::vector<std::string> args, const char* time, const char* name) {
+    args.insert(args.end(), {"--time", time});
+    args.insert(args.end(), place.begin(), place.end());
     args.push_back(Scratch(name));
     EXPECT_EQ(Run(args), 0) << err;
     const std::string png = ReadFile(Scratch(name));
     std::remove(Scratch(name).c_str());
     return png;
   };
-  const std::string plain = image({}, "plain.png");
+  const std::string plain = image({}, "22:00:00", "plain.png");
   SkipWithoutPictures();
-  EXPECT_EQ(image({"--identify", "40", "--bearing", "250"}, "nothing.png"), plain);
-  const std::string ringed = image({"--identify", "40", "--bearing", "135"}, "alphard.png");
+  EXPECT_EQ(image({"--identify", "40", "--bearing", "250"}, "22:00:00", "nothing.png"), plain);
+  const std::string ringed = image({"--identify", "40", "--bearing", "135"}, "22:00:00", "alphard.png");
   EXPECT_EQ(PngSize(ringed), std::make_pair(400u, 250u));
   EXPECT_NE(ringed, plain);
+  // By day the Sun is named, and ringed like any star.
+  EXPECT_NE(image({"--identify", "49.5", "--bearing", "135"}, "13:00:00", "sun.png"), image({}, "13:00:00", "day.png"));
 }
 
 TEST_F(PrintCliTest, RefusesWhatItCannotDrawOrWrite) {

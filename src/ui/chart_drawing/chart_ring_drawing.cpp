@@ -19,7 +19,7 @@ void DrawChartRings(QPainter& painter, const ChartGeometry& geometry, const Obse
   painter.setBrush(Qt::NoBrush);
   for (int i = 0; i < rings.count; ++i) {
     const int k = rings.bodies[i];
-    if (k < kFirstStarIndex || k > kSaturnIndex || catalog.hc[k] < 0) continue;
+    if (k < kFirstStarIndex || k > kMoonIndex || catalog.hc[k] < 0) continue;
     const SymbolBox box =
         BodySymbolBox(geometry, ChartPoint(catalog, k, observer.rotateSign, observer.flipSign));
     const QPointF centre((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
