@@ -17,6 +17,7 @@ struct Message {
   std::string caption;  // empty: the application's title
   MessageButtons buttons = MessageButtons::Ok;
   MessageAnswer defaultAnswer = MessageAnswer::Ok;
+  bool fixedPitch = false;  // a table whose columns are lined up with spaces
 };
 
 class MessagePresenter {

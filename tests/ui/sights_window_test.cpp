@@ -175,6 +175,7 @@ TEST_F(SightsWindowTest, ShowsTheWatchAndPlansLunars) {
   ASSERT_EQ(presenter.shown.size(), 1u);
   const std::string& plan = presenter.shown[0].text;
   EXPECT_EQ(plan.rfind("Lunars at 2026-12-10 06:00:00 UTC from the DR:\n\r", 0), 0u) << plan;
+  EXPECT_TRUE(presenter.shown[0].fixedPitch) << "the plan's columns line up";
 }
 
 // The GPS's comparisons kept beside the log: appended through the one writer, read back, joined

@@ -1,6 +1,10 @@
 #include "ui/main_window/qt_message_presenter.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "ui/main_window/latin1_text.h"
 
@@ -12,6 +16,23 @@ QString MessageText(const std::string& text) {
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
 }
+
+namespace {
+
+// A table's text in a fixed-pitch face with its lines kept whole (the box wraps a text wider
+// than about 500 pixels, which would break the columns).
+void SetAsTable(QMessageBox& box) {
+  box.setTextFormat(Qt::PlainText);
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (label == nullptr) return;
+  label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  const QFontMetrics metrics(label->font());
+  int widest = 0;
+  for (const QString& line : label->text().split(QLatin1Char('\n'))) widest = std::max(widest, metrics.horizontalAdvance(line));
+  label->setMinimumWidth(widest + metrics.averageCharWidth());
+}
+
+}  // namespace
 
 MessageAnswer QtMessagePresenter::Show(const Message& message) {
   QMessageBox box(parent_);
@@ -29,6 +50,7 @@ MessageAnswer QtMessagePresenter::Show(const Message& message) {
   box.setWindowTitle(message.caption.empty() ? QStringLiteral("Nocturna")
                                              : MessageText(message.caption));
   box.setText(MessageText(message.text));
+  if (message.fixedPitch) SetAsTable(box);
   if (message.buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(message.defaultAnswer == MessageAnswer::No ? QMessageBox::No

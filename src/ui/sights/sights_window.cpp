@@ -383,7 +383,10 @@ void TSightsForm::LunarsButtonClick() {
   const std::vector<LunarCandidate> plan = PlanLunars(scratch, dr_.utc, dr_.position, air, ephemeris_);
   std::string text = "Lunars at " + FormatUtcMoment(dr_.utc) + " UTC from the DR:";
   for (const std::string& line : LunarPlanLines(plan)) text += "\n\r" + line;
-  Say(MessageKind::Information, text);
+  if (!services_.presenter) return;
+  Message table{MessageKind::Information, text, "Sights"};
+  table.fixedPitch = true;
+  services_.presenter->Show(table);
 }
 
 std::string TSightsForm::ChooseFile(bool save) {
